@@ -1,0 +1,108 @@
+#include "model/PathRules.h"
+
+namespace varnoke {
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+std::string AsciiLowerCopy(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = AsciiLower(c);
+  return out;
+}
+
+std::string AsciiUpperCopy(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = AsciiUpper(c);
+  return out;
+}
+
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
+
+// --- Windows rules -----------------------------------------------------------
+
+SplitPath WindowsPathRules::Split(std::string_view full) const {
+  const std::size_t sep = full.find_last_of("\\:");
+  const std::size_t fileStart = sep == std::string_view::npos ? 0 : sep + 1;
+  SplitPath out;
+  std::string dir = AsciiLowerCopy(full.substr(0, fileStart));
+  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  out.Path = std::move(dir);
+  const std::string_view file = full.substr(fileStart);
+  const std::size_t dot = file.rfind('.');
+  if (dot == std::string_view::npos) {
+    out.Name = std::string(file);
+  } else {
+    out.Name = std::string(file.substr(0, dot));
+    out.Ext = std::string(file.substr(dot + 1));
+  }
+  return out;
+}
+
+std::string WindowsPathRules::Join(std::string_view path, std::string_view name,
+                                   std::string_view ext) const {
+  std::string out;
+  out.reserve(path.size() + name.size() + ext.size() + 2);
+  out.append(path).append(1, '\\').append(name).append(1, '.').append(ext);
+  return out;
+}
+
+bool WindowsPathRules::SameName(std::string_view a, std::string_view b) const {
+  return EqualsIgnoreAsciiCase(a, b);
+}
+
+std::string WindowsPathRules::DisplayDirectory(std::string_view path) const {
+  std::string out(path);
+  if (out.size() == 2 && out[1] == ':') out.push_back('\\');
+  return out;
+}
+
+std::string WindowsPathRules::StripTrailingSeparator(std::string_view dir) const {
+  if (!dir.empty() && dir.back() == '\\') dir.remove_suffix(1);
+  return std::string(dir);
+}
+
+// --- POSIX rules -------------------------------------------------------------
+
+SplitPath PosixPathRules::Split(std::string_view full) const {
+  const std::size_t sep = full.rfind('/');
+  const std::size_t fileStart = sep == std::string_view::npos ? 0 : sep + 1;
+  SplitPath out;
+  // The root directory is kept as the empty string; every other directory as found.
+  out.Path = sep == std::string_view::npos ? std::string() : std::string(full.substr(0, sep));
+  const std::string_view file = full.substr(fileStart);
+  const std::size_t dot = file.rfind('.');
+  // A name ending in a dot keeps the dot, so that joining gives the name back.
+  if (dot == std::string_view::npos || dot + 1 == file.size()) {
+    out.Name = std::string(file);
+  } else {
+    out.Name = std::string(file.substr(0, dot));
+    out.Ext = std::string(file.substr(dot + 1));
+  }
+  return out;
+}
+
+std::string PosixPathRules::Join(std::string_view path, std::string_view name,
+                                 std::string_view ext) const {
+  std::string out;
+  out.reserve(path.size() + name.size() + ext.size() + 2);
+  out.append(path).append(1, '/').append(name);
+  if (!ext.empty()) out.append(1, '.').append(ext);
+  return out;
+}
+
+std::string PosixPathRules::DisplayDirectory(std::string_view path) const {
+  return path.empty() ? std::string("/") : std::string(path);
+}
+
+std::string PosixPathRules::StripTrailingSeparator(std::string_view dir) const {
+  if (!dir.empty() && dir.back() == '/') dir.remove_suffix(1);
+  return std::string(dir);
+}
+
+}  // namespace varnoke

@@ -1,0 +1,71 @@
+#pragma once
+// How a full path splits into directory, name and extension, how the parts join
+// again, and how names compare. Two rule sets: the Windows rules the program was
+// made for, and the POSIX rules of the Linux backend. Pure string functions.
+#include <string>
+#include <string_view>
+
+namespace varnoke {
+
+struct SplitPath {
+  std::string Path;  // directory without a trailing separator
+  std::string Name;  // file name without the last dot and extension
+  std::string Ext;   // extension without its dot
+  bool operator==(const SplitPath&) const = default;
+};
+
+class PathRules {
+ public:
+  virtual ~PathRules() = default;
+  // Splits a full path as a listed file is split.
+  virtual SplitPath Split(std::string_view fullPath) const = 0;
+  // The full path of a directory, name and extension.
+  virtual std::string Join(std::string_view path, std::string_view name,
+                           std::string_view ext) const = 0;
+  // Whether two names (or paths) name the same entry as far as text tells.
+  virtual bool SameName(std::string_view a, std::string_view b) const = 0;
+  // Whether names compare without regard to ASCII letter case.
+  virtual bool FoldsCase() const = 0;
+  // A stored directory as the user sees it.
+  virtual std::string DisplayDirectory(std::string_view path) const = 0;
+  // The directory part of a target directory as the options store it (with a
+  // trailing separator) turned into a stored directory.
+  virtual std::string StripTrailingSeparator(std::string_view dir) const = 0;
+  virtual char Separator() const = 0;
+};
+
+// c:\data\x.txt: directory lower-cased, "\" and ":" end it, the dot always written.
+class WindowsPathRules final : public PathRules {
+ public:
+  SplitPath Split(std::string_view fullPath) const override;
+  std::string Join(std::string_view path, std::string_view name,
+                   std::string_view ext) const override;
+  bool SameName(std::string_view a, std::string_view b) const override;
+  bool FoldsCase() const override { return true; }
+  std::string DisplayDirectory(std::string_view path) const override;
+  std::string StripTrailingSeparator(std::string_view dir) const override;
+  char Separator() const override { return '\\'; }
+};
+
+// /data/x.txt: the directory kept as found, the root as "", a trailing dot kept in
+// the name, the dot written only before a non-empty extension; exact comparison.
+class PosixPathRules final : public PathRules {
+ public:
+  SplitPath Split(std::string_view fullPath) const override;
+  std::string Join(std::string_view path, std::string_view name,
+                   std::string_view ext) const override;
+  bool SameName(std::string_view a, std::string_view b) const override { return a == b; }
+  bool FoldsCase() const override { return false; }
+  std::string DisplayDirectory(std::string_view path) const override;
+  std::string StripTrailingSeparator(std::string_view dir) const override;
+  char Separator() const override { return '/'; }
+};
+
+// ASCII-only case helpers: letters outside a-z and A-Z are never touched.
+char AsciiLower(char c);
+char AsciiUpper(char c);
+std::string AsciiLowerCopy(std::string_view s);
+std::string AsciiUpperCopy(std::string_view s);
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
+}  // namespace varnoke

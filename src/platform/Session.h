@@ -1,0 +1,30 @@
+#pragma once
+// How a long run of the engine talks to the user: pending events, progress, the busy
+// cursor and message boxes. The windows show it with Qt, the console with the
+// terminal, tests with a script of answers.
+#include <string_view>
+
+namespace varnoke {
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Information, Warning, Error, Question };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class Session {
+ public:
+  virtual ~Session() = default;
+  // Lets pending window events run.
+  virtual void pump() = 0;
+  // Progress: shown with a label and a maximum, advanced one step at a time.
+  virtual void start(std::string_view label, int max) = 0;
+  virtual void step() = 0;
+  virtual void hide() = 0;
+  virtual void show() = 0;
+  virtual void finish() = 0;
+  virtual void busyCursor(bool on) = 0;
+  // A message box; returns the button chosen.
+  virtual Answer ask(std::string_view text, std::string_view caption, Buttons buttons,
+                     Icon icon) = 0;
+};
+
+}  // namespace varnoke
