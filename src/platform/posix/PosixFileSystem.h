@@ -1,0 +1,33 @@
+#pragma once
+// The Linux file system behind the FileSystem interface: native paths, exclusive
+// opens by open() + flock(), times from statx(), attributes from the mode and the
+// user.DOSATTRIB extended attribute, moves that never replace a file, the desktop trash.
+#include "platform/FileSystem.h"
+
+namespace varnoke {
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  const PathRules& Rules() const override { return rules_; }
+
+  // Reading side (PosixFileSystem.cpp).
+  std::unique_ptr<OpenFile> OpenExclusive(std::string_view path, Access access) override;
+  std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
+  bool SetAttributes(std::string_view path, std::uint32_t attr) override;
+  bool Exists(std::string_view path) override;
+  bool SameFile(std::string_view a, std::string_view b) override;
+  bool Enumerate(std::string_view directory,
+                 const std::function<bool(const DirEntry&)>& visit) override;
+  std::vector<std::string> Volumes() override;
+
+  // Changing side (PosixFileMoves.cpp).
+  bool MoveNoReplace(std::string_view from, std::string_view to) override;
+  bool CopyNoReplace(std::string_view from, std::string_view to) override;
+  bool Delete(std::string_view path) override;
+  bool DeleteToTrash(std::string_view path) override;
+
+ private:
+  PosixPathRules rules_;
+};
+
+}  // namespace varnoke
