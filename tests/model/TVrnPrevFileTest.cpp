@@ -1,0 +1,199 @@
+#include "model/TVrnPrevFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace varnoke {
+namespace {
+
+TVrnPrevFile Entry(int index, std::string path, std::string name, std::string ext) {
+  TVrnPrevFile e;
+  e.FileIndex = index;
+  e.SetPath(path);
+  e.Name = std::move(name);
+  e.Ext = std::move(ext);
+  return e;
+}
+
+std::vector<int> Order(const TVrnPrevFiles& list) {
+  std::vector<int> out;
+  for (int i = 0; i < list.Count(); ++i) out.push_back(list.Items(i).FileIndex);
+  return out;
+}
+
+TEST(TVrnPrevFile, NewEntryIsAllZeroAndEmpty) {
+  const TVrnPrevFile e;
+  EXPECT_EQ(e.FileIndex, 0);
+  EXPECT_FALSE(e.Conflict);
+  EXPECT_FALSE(e.Busy);
+  EXPECT_EQ(e.Path(), "");
+  EXPECT_EQ(e.Name, "");
+  EXPECT_EQ(e.Ext, "");
+  EXPECT_EQ(e.Size, 0u);
+  EXPECT_EQ(e.Attr, 0u);
+  EXPECT_EQ(e.Created + e.Accessed + e.Written, 0u);
+}
+
+TEST(TVrnPrevFiles, AddCopyCopiesEveryFieldAndLeavesTheGivenEntryToTheCaller) {
+  TVrnPrevFiles list(true);
+  TVrnPrevFile w = Entry(7, "c:\\d", "n", "e");
+  w.Conflict = true;
+  w.Busy = true;
+  w.Size = 11;
+  w.Attr = 0x21;
+  w.Created = 1;
+  w.Accessed = 2;
+  w.Written = 3;
+  list.AddCopy(w);
+  w.Name = "changed";
+  w.SetPath("elsewhere");
+  ASSERT_EQ(list.Count(), 1);
+  const TVrnPrevFile& c = list.Items(0);
+  EXPECT_EQ(c.FileIndex, 7);
+  EXPECT_TRUE(c.Conflict);
+  EXPECT_TRUE(c.Busy);
+  EXPECT_EQ(c.Path(), "c:\\d");
+  EXPECT_EQ(c.Name, "n");
+  EXPECT_EQ(c.Ext, "e");
+  EXPECT_EQ(c.Size, 11u);
+  EXPECT_EQ(c.Attr, 0x21u);
+  EXPECT_EQ(c.Created, 1u);
+  EXPECT_EQ(c.Accessed, 2u);
+  EXPECT_EQ(c.Written, 3u);
+}
+
+TEST(TVrnPrevFiles, ContainsFoldsAsciiCaseOnlyWhereThePlatformDoes) {
+  TVrnPrevFiles windows(true), posix(false);
+  windows.AddCopy(Entry(0, "c:\\data", "Photo", "JPG"));
+  posix.AddCopy(Entry(0, "/data", "Photo", "JPG"));
+  EXPECT_TRUE(windows.Contains(Entry(9, "C:\\DATA", "photo", "jpg")));
+  EXPECT_FALSE(windows.Contains(Entry(9, "c:\\data", "Photo", "JPEG")));
+  EXPECT_FALSE(windows.Contains(Entry(9, "c:\\data\\x", "Photo", "JPG")));
+  // Letters outside ASCII are never folded.
+  windows.AddCopy(Entry(1, "c:", "\xC9t\xE9", ""));
+  EXPECT_FALSE(windows.Contains(Entry(9, "c:", "\xE9t\xE9", "")));
+  EXPECT_TRUE(posix.Contains(Entry(9, "/data", "Photo", "JPG")));
+  EXPECT_FALSE(posix.Contains(Entry(9, "/data", "photo", "jpg")));
+}
+
+TEST(TVrnPrevFiles, ContainsKeepsTheThreeFieldsApart) {
+  TVrnPrevFiles list(true);
+  list.AddCopy(Entry(0, "a", "bc", ""));
+  EXPECT_FALSE(list.Contains(Entry(0, "ab", "c", "")));
+  EXPECT_FALSE(list.Contains(Entry(0, "a", "b", "c")));
+  EXPECT_TRUE(list.Contains(Entry(0, "a", "bc", "")));
+}
+
+TEST(TVrnPrevFiles, ContainsFollowsDeleteAndDuplicates) {
+  TVrnPrevFiles list(true);
+  list.AddCopy(Entry(0, "d", "x", "txt"));
+  list.AddCopy(Entry(1, "d", "x", "txt"));
+  list.AddCopy(Entry(2, "d", "y", "txt"));
+  list.Delete(0);
+  EXPECT_TRUE(list.Contains(Entry(0, "d", "X", "TXT")));  // the second copy is still there
+  list.Delete(0);
+  EXPECT_FALSE(list.Contains(Entry(0, "d", "x", "txt")));
+  EXPECT_TRUE(list.Contains(Entry(0, "d", "y", "txt")));
+  EXPECT_EQ(Order(list), std::vector<int>({2}));
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(list.Contains(Entry(0, "d", "y", "txt")));
+}
+
+TEST(TVrnPrevFiles, ContainsSeesNamesWrittenIntoEntries) {
+  TVrnPrevFiles list(false);
+  list.AddCopy(Entry(0, "/d", "old", "txt"));
+  list.AddCopy(Entry(1, "/d", "other", "txt"));
+  list.Items(0).Name = "new";
+  list.Items(1).SetPath("/e");
+  EXPECT_FALSE(list.Contains(Entry(0, "/d", "old", "txt")));
+  EXPECT_TRUE(list.Contains(Entry(0, "/d", "new", "txt")));
+  EXPECT_TRUE(list.Contains(Entry(0, "/e", "other", "txt")));
+  // After the rebuild the index is kept up to date again by AddCopy and Delete.
+  list.AddCopy(Entry(2, "/d", "third", ""));
+  EXPECT_TRUE(list.Contains(Entry(0, "/d", "third", "")));
+  list.Delete(2);
+  EXPECT_FALSE(list.Contains(Entry(0, "/d", "third", "")));
+}
+
+TEST(TVrnPrevFiles, EntriesKeepTheirAddressAcrossSortAndDelete) {
+  TVrnPrevFiles list(true);
+  for (int i = 0; i < 50; ++i) list.AddCopy(Entry(49 - i, "d", std::to_string(i), ""));
+  const TVrnPrevFile* last = &list.Items(49);
+  ASSERT_EQ(last->FileIndex, 0);
+  list.Sort(0);
+  list.Delete(10);
+  EXPECT_EQ(&list.Items(0), last);
+}
+
+struct SortCase {
+  int key;
+  std::vector<int> expected;  // FileIndex order after the sort
+};
+
+class PrevSortKeys : public testing::TestWithParam<SortCase> {};
+
+// Five entries whose fields order differently per key; ties keep list order.
+TVrnPrevFiles SortFixture() {
+  TVrnPrevFiles list(true);
+  auto add = [&](int idx, const char* path, const char* name, const char* ext, std::uint32_t size,
+                 std::uint32_t attr, FileTime c, FileTime a, FileTime w) {
+    TVrnPrevFile e = Entry(idx, path, name, ext);
+    e.Size = size;
+    e.Attr = attr;
+    e.Created = c;
+    e.Accessed = a;
+    e.Written = w;
+    list.AddCopy(e);
+  };
+  add(3, "c:\\b", "alpha", "txt", 10, 0x20, 5, 0x8000000000000000ULL, 2);
+  add(1, "c:\\a", "Zeta", "TXT", 9, 0x80000000u, 5, 1, 2);
+  add(4, "c:\\B", "zeta", "doc", 0x80000000u, 0x01, 3, 2, 1);
+  add(0, "c:\\a", "\xE9t\xE9", "", 9, 0x20, 4, 3, 9);
+  add(2, "c:\\b", "alpha", "txt", 1, 0x02, 6, 0, 2);
+  return list;
+}
+
+TEST_P(PrevSortKeys, StableAscendingByOneKey) {
+  TVrnPrevFiles list = SortFixture();
+  EXPECT_TRUE(list.Sort(GetParam().key));
+  EXPECT_EQ(Order(list), GetParam().expected);
+  // Sorting again by the same key changes nothing.
+  list.Sort(GetParam().key);
+  EXPECT_EQ(Order(list), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllKeys, PrevSortKeys,
+    testing::Values(SortCase{0, {0, 1, 2, 3, 4}},
+                    // Capital B sorts before small a; equal paths keep their order.
+                    SortCase{1, {4, 1, 0, 3, 2}},
+                    // Z before a; bytes above 0x7F after every ASCII letter.
+                    SortCase{2, {1, 3, 2, 4, 0}}, SortCase{3, {0, 1, 4, 3, 2}},
+                    // 0x80000000 is the smallest signed 32-bit size; 9 before 10.
+                    SortCase{4, {4, 2, 1, 0, 3}}, SortCase{5, {1, 4, 2, 3, 0}},
+                    SortCase{6, {4, 0, 3, 1, 2}},
+                    // Times compare unsigned: the high bit makes the largest time.
+                    SortCase{7, {2, 1, 4, 0, 3}}, SortCase{8, {4, 3, 1, 2, 0}}));
+
+TEST(TVrnPrevFiles, KeyOutsideTheRangeLeavesTheListUnchanged) {
+  for (int key : {-1, 9, 255}) {
+    TVrnPrevFiles list = SortFixture();
+    EXPECT_FALSE(list.Sort(key));
+    EXPECT_EQ(Order(list), std::vector<int>({3, 1, 4, 0, 2}));
+  }
+}
+
+TEST(TVrnPrevFiles, OutOfRangeIndicesThrowInsteadOfCorruptingTheList) {
+  TVrnPrevFiles list(true);
+  list.AddCopy(Entry(0, "d", "x", ""));
+  EXPECT_THROW(list.Delete(1), std::out_of_range);
+  EXPECT_THROW(list.Delete(-1), std::out_of_range);
+  EXPECT_THROW(list.Items(1), std::out_of_range);
+  EXPECT_EQ(list.Count(), 1);
+}
+
+}  // namespace
+}  // namespace varnoke
