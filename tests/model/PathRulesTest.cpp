@@ -1,0 +1,95 @@
+#include "model/PathRules.h"
+
+#include <gtest/gtest.h>
+
+namespace varnoke {
+namespace {
+
+struct SplitCase {
+  const char* Full;
+  SplitPath Parts;
+  const char* Joined;  // the full path the entry is written as
+};
+
+TEST(WindowsPathRules, SplitsAsListedFilesAreSplit) {
+  const SplitCase cases[] = {
+      {R"(C:\Data\Report.Final.DOC)",
+       {R"(c:\data)", "Report.Final", "DOC"},
+       R"(c:\data\Report.Final.DOC)"},
+      {R"(C:\boot.ini)", {"c:", "boot", "ini"}, R"(c:\boot.ini)"},
+      {R"(C:\Data\Makefile)", {R"(c:\data)", "Makefile", ""}, R"(c:\data\Makefile.)"},
+      {R"(c:\data\Makefile.)", {R"(c:\data)", "Makefile", ""}, R"(c:\data\Makefile.)"},
+      {R"(C:\Home\.profile)", {R"(c:\home)", "", "profile"}, R"(c:\home\.profile)"},
+      {R"(C:\Dir.X\file)", {R"(c:\dir.x)", "file", ""}, R"(c:\dir.x\file.)"},
+      {R"(C:name.txt)", {"c:", "name", "txt"}, R"(c:\name.txt)"},
+      {R"(\\Server\Share\ÄBC.txt)",
+       {"\\\\server\\share", "ÄBC", "txt"},
+       R"(\\server\share\ÄBC.txt)"},
+  };
+  WindowsPathRules rules;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Full);
+    const SplitPath got = rules.Split(c.Full);
+    EXPECT_EQ(got, c.Parts);
+    const std::string joined = rules.Join(got.Path, got.Name, got.Ext);
+    EXPECT_EQ(joined, c.Joined);
+    EXPECT_EQ(rules.Split(joined), c.Parts);
+  }
+}
+
+TEST(WindowsPathRules, NamesCompareWithoutCaseAndDrivesShowWithBackslash) {
+  WindowsPathRules rules;
+  EXPECT_TRUE(rules.SameName(R"(c:\data\A.TXT)", R"(C:\Data\a.txt)"));
+  EXPECT_FALSE(rules.SameName("a.txt", "b.txt"));
+  EXPECT_FALSE(rules.SameName("\xC4.txt", "\xE4.txt"));  // only ASCII letters fold
+  EXPECT_EQ(rules.DisplayDirectory("c:"), "c:\\");
+  EXPECT_EQ(rules.DisplayDirectory(R"(c:\data)"), R"(c:\data)");
+  EXPECT_EQ(rules.StripTrailingSeparator(R"(d:\target\)"), R"(d:\target)");
+  EXPECT_EQ(rules.StripTrailingSeparator(R"(d:\target)"), R"(d:\target)");
+}
+
+TEST(PosixPathRules, EveryNameRoundTrips) {
+  const SplitCase cases[] = {
+      {"/home/Ann/Report.Final.DOC",
+       {"/home/Ann", "Report.Final", "DOC"},
+       "/home/Ann/Report.Final.DOC"},
+      {"/Data/Makefile", {"/Data", "Makefile", ""}, "/Data/Makefile"},
+      {"/data/notes.", {"/data", "notes.", ""}, "/data/notes."},
+      {"/data/a..", {"/data", "a..", ""}, "/data/a.."},
+      {"/home/.profile", {"/home", "", "profile"}, "/home/.profile"},
+      {"/home/.config.bak", {"/home", ".config", "bak"}, "/home/.config.bak"},
+      {"/etc.d/file", {"/etc.d", "file", ""}, "/etc.d/file"},
+      {"/vmlinuz", {"", "vmlinuz", ""}, "/vmlinuz"},
+      {"/c:\\x.txt", {"", "c:\\x", "txt"}, "/c:\\x.txt"},
+  };
+  PosixPathRules rules;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Full);
+    const SplitPath got = rules.Split(c.Full);
+    EXPECT_EQ(got, c.Parts);
+    const std::string joined = rules.Join(got.Path, got.Name, got.Ext);
+    EXPECT_EQ(joined, c.Joined);
+    EXPECT_EQ(rules.Split(joined), c.Parts);
+  }
+}
+
+TEST(PosixPathRules, NamesCompareExactlyAndTheRootShowsAsSlash) {
+  PosixPathRules rules;
+  EXPECT_TRUE(rules.SameName("/a/b.txt", "/a/b.txt"));
+  EXPECT_FALSE(rules.SameName("/a/b.txt", "/a/B.txt"));
+  EXPECT_FALSE(rules.FoldsCase());
+  EXPECT_EQ(rules.DisplayDirectory(""), "/");
+  EXPECT_EQ(rules.DisplayDirectory("/Photos"), "/Photos");
+  EXPECT_EQ(rules.StripTrailingSeparator("/target/"), "/target");
+  EXPECT_EQ(rules.StripTrailingSeparator("/"), "");
+}
+
+TEST(AsciiCase, TouchesOnlyAsciiLetters) {
+  EXPECT_EQ(AsciiLowerCopy("ABC xyz \xC4\xD6 09@[`{"), "abc xyz \xC4\xD6 09@[`{");
+  EXPECT_EQ(AsciiUpperCopy("abc XYZ \xE4\xF6 09@[`{"), "ABC XYZ \xE4\xF6 09@[`{");
+  EXPECT_TRUE(EqualsIgnoreAsciiCase("Hello", "hELLO"));
+  EXPECT_FALSE(EqualsIgnoreAsciiCase("Hello", "Hello!"));
+}
+
+}  // namespace
+}  // namespace varnoke
