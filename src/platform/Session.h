@@ -27,4 +27,8 @@ class Session {
                      Icon icon) = 0;
 };
 
+// The answer a session gives when nobody can be asked: never the one that goes ahead
+// (Ok for a plain note, otherwise Cancel or No).
+Answer SafeAnswer(Buttons buttons);
+
 }  // namespace varnoke

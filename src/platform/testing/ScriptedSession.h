@@ -44,7 +44,4 @@ class ScriptedSession final : public Session {
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
 };
 
-// The answer a session gives when nobody can be asked: never the one that goes ahead.
-Answer SafeAnswer(Buttons buttons);
-
 }  // namespace varnoke

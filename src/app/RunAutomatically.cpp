@@ -1,0 +1,24 @@
+#include "app/RunAutomatically.h"
+
+#include "app/CommandLine.h"
+#include "app/CommandLineMessages.h"
+
+namespace varnoke {
+
+bool RunAutomatically(std::span<const std::string> parameters, Session& session,
+                      const std::function<void()>& run) {
+  const RunMarks marks = CollectRunMarks(parameters);
+  if (!marks.R) return false;
+  if (!marks.O || !marks.L) {
+    session.ask(kRunSwitchIncompleteMessage, kCommandLineErrorCaption, Buttons::Ok, Icon::Warning);
+    return false;
+  }
+  if (session.ask(kAutoRunQuestion, kAutoRunCaption, Buttons::YesNo, Icon::Question) !=
+      Answer::Yes) {
+    return false;
+  }
+  run();
+  return true;
+}
+
+}  // namespace varnoke
