@@ -82,6 +82,13 @@ class FileSystem {
   // false when the directory cannot be read.
   virtual bool Enumerate(std::string_view directory,
                          const std::function<bool(const DirEntry&)>& visit) = 0;
+  // The same walk where only Name and IsDirectory are needed: a backend may leave
+  // Attr at 0 and skip the per-entry reads that attributes cost (GetAttributes
+  // answers for the few entries that need them).
+  virtual bool EnumerateNames(std::string_view directory,
+                              const std::function<bool(const DirEntry&)>& visit) {
+    return Enumerate(directory, visit);
+  }
 
   // The mounted file systems, the root first.
   virtual std::vector<std::string> Volumes() = 0;

@@ -18,6 +18,8 @@ class PosixFileSystem final : public FileSystem {
   bool SameFile(std::string_view a, std::string_view b) override;
   bool Enumerate(std::string_view directory,
                  const std::function<bool(const DirEntry&)>& visit) override;
+  bool EnumerateNames(std::string_view directory,
+                      const std::function<bool(const DirEntry&)>& visit) override;
   std::vector<std::string> Volumes() override;
 
   // Changing side (PosixFileMoves.cpp).

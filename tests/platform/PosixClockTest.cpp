@@ -1,0 +1,97 @@
+#include "platform/posix/PosixClock.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace varnoke {
+namespace {
+
+// Central European time with its summer rule, written out so no zone files are needed.
+class PosixClockTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const char* tz = std::getenv("TZ")) saved_ = tz;
+    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    ::tzset();
+  }
+  void TearDown() override {
+    if (saved_) {
+      ::setenv("TZ", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("TZ");
+    }
+    ::tzset();
+  }
+
+  static FileTime At(int year, int month, int day, int hour, int minute) {
+    SystemTime st;
+    st.Year = static_cast<std::uint16_t>(year);
+    st.Month = static_cast<std::uint16_t>(month);
+    st.Day = static_cast<std::uint16_t>(day);
+    st.Hour = static_cast<std::uint16_t>(hour);
+    st.Minute = static_cast<std::uint16_t>(minute);
+    return *SystemTimeToFileTime(st);
+  }
+
+  PosixClock clock_;
+  std::optional<std::string> saved_;
+};
+
+constexpr FileTime kHour = 3600 * kTicksPerSecond;
+
+TEST_F(PosixClockTest, LocalToUtcUsesTheOffsetOfThatDate) {
+  EXPECT_EQ(clock_.LocalToUtc(At(2024, 7, 1, 12, 0)), At(2024, 7, 1, 10, 0));    // summer: +2
+  EXPECT_EQ(clock_.LocalToUtc(At(2024, 1, 15, 12, 0)), At(2024, 1, 15, 11, 0));  // winter: +1
+}
+
+TEST_F(PosixClockTest, UtcToLocalUsesTheOffsetOfThatDate) {
+  EXPECT_EQ(clock_.UtcToLocal(At(2024, 7, 1, 10, 0)), At(2024, 7, 1, 12, 0));
+  EXPECT_EQ(clock_.UtcToLocal(At(2024, 1, 15, 11, 0)), At(2024, 1, 15, 12, 0));
+  // Before 1970 too.
+  EXPECT_EQ(clock_.UtcToLocal(At(1965, 1, 15, 11, 0)), At(1965, 1, 15, 11, 0) + kHour);
+}
+
+TEST_F(PosixClockTest, KeepsTheFractionOfASecond) {
+  const FileTime local = At(2024, 7, 1, 12, 0) + 1234567;
+  EXPECT_EQ(clock_.LocalToUtc(local), At(2024, 7, 1, 10, 0) + 1234567);
+  EXPECT_EQ(clock_.UtcToLocal(At(2024, 7, 1, 10, 0) + 1234567), local);
+}
+
+TEST_F(PosixClockTest, InvalidFileTimesFail) {
+  EXPECT_FALSE(clock_.LocalToUtc(0x8000000000000000ULL));
+  EXPECT_FALSE(clock_.UtcToLocal(0x8000000000000000ULL));
+}
+
+TEST_F(PosixClockTest, NowIsTheSystemTime) {
+  const auto before = std::chrono::system_clock::now();
+  const FileTime now = clock_.NowUtc();
+  const auto after = std::chrono::system_clock::now();
+  auto ticks = [](auto tp) {
+    return kUnixEpoch + static_cast<FileTime>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                                  tp.time_since_epoch())
+                                                  .count() *
+                                              10);
+  };
+  EXPECT_GE(now + 10, ticks(before));
+  EXPECT_LE(now, ticks(after) + 10);
+}
+
+TEST_F(PosixClockTest, LocalNowIsNowInLocalTime) {
+  const FileTime expected = *clock_.UtcToLocal(clock_.NowUtc());
+  const SystemTime st = clock_.LocalNow();
+  const FileTime got = *SystemTimeToFileTime(st);
+  // Both readings lie within a few seconds of each other.
+  EXPECT_LT(got > expected ? got - expected : expected - got, 5 * kTicksPerSecond);
+  const std::time_t t = static_cast<std::time_t>((got - kUnixEpoch) / kTicksPerSecond);
+  std::tm fields{};
+  ::gmtime_r(&t, &fields);
+  EXPECT_EQ(st.DayOfWeek, fields.tm_wday);
+}
+
+}  // namespace
+}  // namespace varnoke
