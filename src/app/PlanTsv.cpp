@@ -1,6 +1,7 @@
 #include "app/PlanTsv.h"
 
 #include <charconv>
+#include <ostream>
 
 namespace varnoke {
 
@@ -33,26 +34,41 @@ void AppendTsvField(std::string& out, std::string_view text) {
   }
 }
 
-void AppendPlanTsvLine(std::string& out, const PlanTsvLine& line) {
-  AppendNumber(out, line.Index);
-  out += line.Conflict ? "\t1\t" : "\t0\t";
-  out += line.Busy ? "1\t" : "0\t";
-  AppendTsvField(out, line.Path);
+void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry) {
+  AppendNumber(out, entry.FileIndex);
+  out += entry.Conflict ? "\t1\t" : "\t0\t";
+  out += entry.Busy ? "1\t" : "0\t";
+  AppendTsvField(out, entry.Path());
   out += '\t';
-  AppendTsvField(out, line.Name);
+  AppendTsvField(out, entry.Name);
   out += '\t';
-  AppendTsvField(out, line.Ext);
+  AppendTsvField(out, entry.Ext);
   out += '\t';
-  AppendNumber(out, line.Size);
+  AppendNumber(out, entry.Size);
   out += '\t';
-  AppendNumber(out, line.Attr);
+  AppendNumber(out, entry.Attr);
   out += '\t';
-  AppendNumber(out, line.Created);
+  AppendNumber(out, entry.Created);
   out += '\t';
-  AppendNumber(out, line.Accessed);
+  AppendNumber(out, entry.Accessed);
   out += '\t';
-  AppendNumber(out, line.Written);
+  AppendNumber(out, entry.Written);
   out += '\n';
+}
+
+void WritePlanTsv(std::ostream& out, const TVrnPrevFiles& preview) {
+  constexpr std::size_t kChunk = 1 << 16;  // written in pieces, not one line at a time
+  std::string buffer(kPlanTsvHeader);
+  buffer.reserve(kChunk + 1024);
+  for (int i = 0; i < preview.Count(); ++i) {
+    AppendPlanTsvLine(buffer, preview.Items(i));
+    if (buffer.size() >= kChunk) {
+      out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+      buffer.clear();
+    }
+  }
+  out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+  out.flush();
 }
 
 }  // namespace varnoke

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 namespace varnoke {
 namespace {
 
@@ -31,24 +34,58 @@ INSTANTIATE_TEST_SUITE_P(Texts, TsvEscapeTest,
                                            EscapeCase{"a\rb", "a\rb"},
                                            EscapeCase{"caf\xc3\xa9", "caf\xc3\xa9"}));
 
+TVrnPrevFile Entry(int index, std::string_view path, std::string name, std::string ext) {
+  TVrnPrevFile e;
+  e.FileIndex = index;
+  e.SetPath(path);
+  e.Name = std::move(name);
+  e.Ext = std::move(ext);
+  return e;
+}
+
 TEST(PlanTsvTest, LineHasNumbersFlagsAndEscapedTexts) {
-  PlanTsvLine line;
-  line.Index = 12;
-  line.Conflict = true;
-  line.Busy = false;
-  line.Path = "/tmp/my\tdir";
-  line.Name = "Pic\\0001";
-  line.Ext = "";
-  line.Size = 4294967295u;
-  line.Attr = 33;
-  line.Created = 18446744073709551615ull;
-  line.Accessed = 0;
-  line.Written = 133000000000000000ull;
+  TVrnPrevFile e = Entry(12, "/tmp/my\tdir", "Pic\\0001", "");
+  e.Conflict = true;
+  e.Size = 4294967295u;
+  e.Attr = 33;
+  e.Created = 18446744073709551615ull;
+  e.Written = 133000000000000000ull;
   std::string out;
-  AppendPlanTsvLine(out, line);
+  AppendPlanTsvLine(out, e);
   EXPECT_EQ(out,
             "12\t1\t0\t/tmp/my\\tdir\tPic\\\\0001\t\t4294967295\t33\t18446744073709551615\t0\t"
             "133000000000000000\n");
+}
+
+TEST(PlanTsvTest, WritesHeaderThenEntriesInPreviewOrder) {
+  TVrnPrevFiles preview(false);
+  TVrnPrevFile a = Entry(1, "/d", "b", "txt");
+  a.Busy = true;
+  preview.AddCopy(a);
+  preview.AddCopy(Entry(0, "", "a", "txt"));
+  std::ostringstream out;
+  WritePlanTsv(out, preview);
+  EXPECT_EQ(out.str(), std::string(kPlanTsvHeader) +
+                           "1\t0\t1\t/d\tb\ttxt\t0\t0\t0\t0\t0\n"
+                           "0\t0\t0\t\ta\ttxt\t0\t0\t0\t0\t0\n");
+}
+
+TEST(PlanTsvTest, EmptyPreviewIsHeaderOnly) {
+  TVrnPrevFiles preview(false);
+  std::ostringstream out;
+  WritePlanTsv(out, preview);
+  EXPECT_EQ(out.str(), kPlanTsvHeader);
+}
+
+TEST(PlanTsvTest, LongPlanIsWrittenWhole) {
+  TVrnPrevFiles preview(false);
+  for (int i = 0; i < 5000; ++i)
+    preview.AddCopy(Entry(i, "/some/dir", "Pic" + std::to_string(i), "jpg"));
+  std::ostringstream out;
+  WritePlanTsv(out, preview);
+  const std::string text = out.str();
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5001);
+  EXPECT_NE(text.find("\n4999\t0\t0\t/some/dir\tPic4999\tjpg\t"), std::string::npos);
 }
 
 }  // namespace
