@@ -1,0 +1,53 @@
+#include "files/FileListFile.h"
+
+#include "files/FileMessages.h"
+
+namespace varnoke {
+
+std::vector<std::string_view> SplitListLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,
+                                        int pumpInterval,
+                                        const std::function<void(std::string_view)>& add) {
+  const FileBytes read = files.ReadAll(path);
+  if (read.Error) return FormatText(kCannotOpenFile, path);
+  int index = 0;
+  for (std::string_view line : SplitListLines(read.Bytes)) {
+    add(line);
+    if (pumpInterval > 0 && index % pumpInterval == pumpInterval - 1) session.pump();
+    ++index;
+  }
+  return std::nullopt;
+}
+
+std::string FormatFileList(const TVrnFiles& list, const PathRules& rules, Session& session) {
+  std::string out;
+  int index = 0;
+  for (const TVrnFile& entry : list) {
+    out.append(rules.Join(entry.Path(), entry.Name(), entry.Ext())).append("\r\n");
+    if (index % kSavePumpInterval == kSavePumpInterval - 1) session.pump();
+    ++index;
+  }
+  return out;
+}
+
+std::optional<std::string> SaveFileList(FileStore& files, Session& session, const PathRules& rules,
+                                        const TVrnFiles& list, std::string_view path) {
+  if (files.Save(path, FormatFileList(list, rules, session)))
+    return FormatText(kCannotCreateFile, path);
+  return std::nullopt;
+}
+
+}  // namespace varnoke

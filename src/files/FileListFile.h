@@ -1,0 +1,40 @@
+#pragma once
+// File-list files (".vls"): plain text, one full path per listed file, every line
+// ended by CR LF; read back split at CR LF, a lone CR or a lone LF.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/PathRules.h"
+#include "model/TVrnFile.h"
+#include "platform/FileStore.h"
+#include "platform/Session.h"
+
+namespace varnoke {
+
+// Pending events are let run after every so many lines: adding to a window and
+// saving every 20, importing into a new window every 10.
+inline constexpr int kAddPumpInterval = 20;
+inline constexpr int kImportPumpInterval = 10;
+inline constexpr int kSavePumpInterval = 20;
+
+// The lines of a file's text as they stand (no trimming); a last line without a
+// break counts, a break at the very end adds no empty line.
+std::vector<std::string_view> SplitListLines(std::string_view text);
+
+// Reads a file-list file and hands every line, in file order, to `add` (the
+// window's AddFile), letting events run after every `pumpInterval`-th line. When
+// the file cannot be read nothing is added and "Cannot open file %s" comes back.
+std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,
+                                        int pumpInterval,
+                                        const std::function<void(std::string_view)>& add);
+
+// The text of a list: every entry's full path followed by CR LF.
+std::string FormatFileList(const TVrnFiles& list, const PathRules& rules, Session& session);
+// Saves a list; "Cannot create file %s" when that fails (the old file stays whole).
+std::optional<std::string> SaveFileList(FileStore& files, Session& session, const PathRules& rules,
+                                        const TVrnFiles& list, std::string_view path);
+
+}  // namespace varnoke
