@@ -1,0 +1,81 @@
+#include "engine/DateCode.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/Messages.h"
+#include "platform/testing/FixedClock.h"
+
+namespace varnoke {
+namespace {
+
+FileTime Utc(int y, int mo, int d, int h, int mi, int s) {
+  SystemTime t;
+  t.Year = static_cast<std::uint16_t>(y);
+  t.Month = static_cast<std::uint16_t>(mo);
+  t.Day = static_cast<std::uint16_t>(d);
+  t.Hour = static_cast<std::uint16_t>(h);
+  t.Minute = static_cast<std::uint16_t>(mi);
+  t.Second = static_cast<std::uint16_t>(s);
+  return *SystemTimeToFileTime(t);
+}
+
+class DateCodes : public testing::Test {
+ protected:
+  FormatSettings settings = EnglishFormatSettings();
+  // Local time is two hours ahead of UTC; the clock stands at 2020-06-07 08:09:10 UTC.
+  FixedClock clock{Utc(2020, 6, 7, 8, 9, 10), 7200};
+  DateCodeContext context{settings, clock};
+  TFiles options;
+  // The file was last written 2001-02-03 04:05:06.789 UTC.
+  FileTime written = Utc(2001, 2, 3, 4, 5, 6) + 7'890'000;
+
+  std::string Replace(const char* format, const char* text) {
+    options.DateString = format;
+    return ReplaceDateCodes(text, written, options, context).value();
+  }
+};
+
+TEST_F(DateCodes, FileTimeIsShownAsListedInUtc) {
+  EXPECT_EQ(Replace("yymmdd", "|_x"), "010203_x");
+  EXPECT_EQ(Replace("hh:nn", "|"), "04_05");
+  EXPECT_EQ(Replace("hh:mm", "|"), "04_05");
+  EXPECT_EQ(Replace("dd/mm/yyyy", "|"), "03_02_2001");
+  EXPECT_EQ(Replace("'Day' d", "|"), "Day 3");
+}
+
+TEST_F(DateCodes, EmptyFormatIsTheShortDateAndLongTimeMadeSafe) {
+  EXPECT_EQ(Replace("", "|"), "2_3_2001 4_05_06 AM");
+  written = Utc(2001, 2, 3, 0, 0, 0);
+  EXPECT_EQ(Replace("", "|"), "2_3_2001");
+}
+
+TEST_F(DateCodes, EveryCodeGetsItsOwnText) {
+  EXPECT_EQ(Replace("d", "a|b|c"), "a3b3c");
+  EXPECT_EQ(Replace("d", "no code"), "no code");
+}
+
+TEST_F(DateCodes, ForbiddenCharactersBecomeUnderscores) {
+  EXPECT_EQ(Replace("'a/b\\c:d*e?f<g>h|i'", "|"), "a_b_c_d_e_f_g_h_i");
+  EXPECT_EQ(Replace("\"'\"", "|"), "'");
+  EXPECT_EQ(FileNameSafe("x\"y"), "x_y");
+}
+
+TEST_F(DateCodes, ClockIsLocalTimeReadAnewForEveryCode) {
+  options.Set(DateFromClock, true);
+  clock.SetTick(kTicksPerSecond);
+  EXPECT_EQ(Replace("hh:nn:ss", "|+|"), "10_09_10+10_09_11");
+}
+
+TEST_F(DateCodes, TextPastTheLimitIsRefused) {
+  options.DateString = std::string(200, 'x');
+  EXPECT_FALSE(ReplaceDateCodes(std::string(21, '|'), written, options, context).has_value());
+  EXPECT_EQ(ReplaceDateCodes(std::string(20, '|'), written, options, context)->size(), 4000u);
+}
+
+TEST_F(DateCodes, TimeBeyondTheCalendarShowsTheZeroDate) {
+  written = 0x8000000000000000ULL;
+  EXPECT_EQ(Replace("yyyy-mm-dd", "|"), "1899-12-30");
+}
+
+}  // namespace
+}  // namespace varnoke

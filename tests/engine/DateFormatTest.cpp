@@ -1,0 +1,124 @@
+#include "engine/DateFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace varnoke {
+namespace {
+
+// Saturday, 2001-02-03.
+SystemTime At(int hour, int minute, int second) {
+  SystemTime t;
+  t.Year = 2001;
+  t.Month = 2;
+  t.Day = 3;
+  t.Hour = static_cast<std::uint16_t>(hour);
+  t.Minute = static_cast<std::uint16_t>(minute);
+  t.Second = static_cast<std::uint16_t>(second);
+  return t;
+}
+
+struct FormatCase {
+  const char* format;
+  int hour, minute, second;
+  const char* expected;
+};
+
+class DateFormatCodes : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(DateFormatCodes, English) {
+  const FormatCase& c = GetParam();
+  EXPECT_EQ(FormatDateTime(c.format, At(c.hour, c.minute, c.second), EnglishFormatSettings()),
+            c.expected)
+      << "format " << c.format;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DateFormatCodes,
+    testing::Values(
+        FormatCase{"yymmdd", 4, 5, 6, "010203"},
+        FormatCase{"y yy yyy yyyy", 4, 5, 6, "01 01 2001 2001"},
+        FormatCase{"d dd ddd dddd", 4, 5, 6, "3 03 Sat Saturday"},
+        FormatCase{"ddddd", 4, 5, 6, "2/3/2001"},
+        FormatCase{"dddddd", 4, 5, 6, "Saturday, February 3, 2001"},
+        FormatCase{"m mm mmm mmmm mmmmm", 4, 5, 6, "2 02 Feb February February"},
+        FormatCase{"h hh n nn s ss", 4, 5, 6, "4 04 5 05 6 06"},
+        // "m" right after an hour code is the minute, whatever stands between but letters.
+        FormatCase{"hh:mm", 4, 5, 6, "04:05"}, FormatCase{"hhmm", 4, 5, 6, "0405"},
+        FormatCase{"h x mm", 4, 5, 6, "4 x 02"}, FormatCase{"hh:nn", 4, 5, 6, "04:05"},
+        FormatCase{"dd/mm/yyyy", 4, 5, 6, "03/02/2001"}, FormatCase{"t", 16, 5, 6, "4:05 PM"},
+        FormatCase{"tt", 16, 5, 6, "4:05:06 PM"}, FormatCase{"", 4, 5, 6, "2/3/2001 4:05:06 AM"},
+        FormatCase{"c", 0, 0, 0, "2/3/2001"}, FormatCase{"C", 0, 0, 1, "2/3/2001 12:00:01 AM"},
+        // The 12-hour clock and the AM/PM codes as written.
+        FormatCase{"h:nn am/pm", 16, 5, 0, "4:05 pm"}, FormatCase{"h:nn Am/Pm", 9, 5, 0, "9:05 Am"},
+        FormatCase{"hh A/P", 16, 0, 0, "04 P"}, FormatCase{"hh a/p", 11, 0, 0, "11 a"},
+        FormatCase{"hh AMPM", 12, 0, 0, "12 PM"}, FormatCase{"h am/pm", 0, 30, 0, "12 am"},
+        FormatCase{"hh", 16, 0, 0, "16"}, FormatCase{"hh 'am/pm'", 16, 0, 0, "16 am/pm"},
+        // The look-ahead stops at the next hour code and at the first other "a".
+        FormatCase{"hh h a/p", 16, 0, 0, "16 4 p"}, FormatCase{"hh ax am/pm", 16, 0, 0, "16 ax pm"},
+        // Once an AM/PM code came, later hours are on the 12-hour clock too.
+        FormatCase{"am/pm hh", 16, 0, 0, "pm 04"}, FormatCase{"AAAA aaa", 4, 5, 6, "Saturday Sat"},
+        FormatCase{"a", 4, 5, 6, "a"}, FormatCase{"g e ee", 4, 5, 6, "A.D. 2001 2001"},
+        // Quotes copy their text; "z" is no code.
+        FormatCase{"'Day' d", 4, 5, 6, "Day 3"}, FormatCase{"\"dd\"dd", 4, 5, 6, "dd03"},
+        FormatCase{"'open", 4, 5, 6, "open"}, FormatCase{"zz.x", 4, 5, 6, "zz.x"},
+        FormatCase{"-_+ 1", 4, 5, 6, "-_+ 1"}));
+
+TEST(DateFormat, SeparatorsComeFromTheSettings) {
+  FormatSettings s = EnglishFormatSettings();
+  s.DateSeparator = ".";
+  s.TimeSeparator = "h";
+  EXPECT_EQ(FormatDateTime("dd/mm/yyyy hh:nn", At(4, 5, 6), s), "03.02.2001 04h05");
+  s.DateSeparator = "";
+  EXPECT_EQ(FormatDateTime("dd/mm", At(4, 5, 6), s), "0302");
+}
+
+TEST(DateFormat, NestedFormatsAreReadTwoLevelsDeepAtMost) {
+  FormatSettings s = EnglishFormatSettings();
+  s.ShortDateFormat = "[ddddd]";  // refers to itself
+  s.LongDateFormat = "<t>";
+  s.ShortTimeFormat = "hh";
+  EXPECT_EQ(FormatDateTime("ddddd", At(4, 5, 6), s), "[]");
+  EXPECT_EQ(FormatDateTime("dddddd", At(4, 5, 6), s), "<>");
+  EXPECT_EQ(FormatDateTime("t", At(4, 5, 6), s), "04");
+}
+
+TEST(DateFormat, ResultIsCutAt256Characters) {
+  EXPECT_EQ(FormatDateTime(std::string(300, 'x'), At(4, 5, 6), EnglishFormatSettings()),
+            std::string(256, 'x'));
+  std::string many;
+  for (int i = 0; i < 40; ++i) many += "dddd ";
+  const std::string out = FormatDateTime(many, At(4, 5, 6), EnglishFormatSettings());
+  EXPECT_EQ(out.size(), 256u);
+  EXPECT_EQ(out.substr(0, 18), "Saturday Saturday ");
+}
+
+TEST(DateFormat, WeekdaysFollowTheCalendar) {
+  const char* expected[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                            "Thursday", "Friday", "Saturday"};
+  SystemTime t = At(0, 0, 0);
+  for (int day = 4; day <= 10; ++day) {  // 2001-02-04 was a Sunday
+    t.Day = static_cast<std::uint16_t>(day);
+    EXPECT_EQ(FormatDateTime("dddd", t, EnglishFormatSettings()), expected[day - 4]);
+  }
+  SystemTime leap{2000, 2, 0, 29, 0, 0, 0, 0};
+  EXPECT_EQ(FormatDateTime("ddd", leap, EnglishFormatSettings()), "Tue");
+  SystemTime first{1601, 1, 0, 1, 0, 0, 0, 0};
+  EXPECT_EQ(FormatDateTime("ddd", first, EnglishFormatSettings()), "Mon");
+}
+
+TEST(DateFormat, EraOfTheDate) {
+  FormatSettings s = EnglishFormatSettings();
+  s.Eras = {CalendarEra{1989, 1, 8, 1, "Heisei"}, CalendarEra{2019, 5, 1, 1, "Reiwa"}};
+  SystemTime t{2019, 4, 0, 30, 0, 0, 0, 0};
+  EXPECT_EQ(FormatDateTime("gg e", t, s), "Heisei 31");
+  t.Month = 5;
+  t.Day = 1;
+  EXPECT_EQ(FormatDateTime("gg ee", t, s), "Reiwa 01");
+  t.Year = 1900;
+  EXPECT_EQ(FormatDateTime("g[e]", t, s), "[1900]");
+}
+
+}  // namespace
+}  // namespace varnoke

@@ -1,0 +1,107 @@
+#include "platform/posix/PosixLocale.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace varnoke {
+namespace {
+
+LocaleTexts UnitedStates() {
+  LocaleTexts t;
+  t.DateFormat = "%m/%d/%Y";
+  t.TimeFormat = "%r";
+  t.TimeFormatAmPm = "%I:%M:%S %p";
+  t.DateTimeFormat = "%a %d %b %Y %r %Z";
+  t.Am = "AM";
+  t.Pm = "PM";
+  t.Radix = ".";
+  return t;
+}
+
+LocaleTexts Germany() {
+  LocaleTexts t;
+  t.DateFormat = "%d.%m.%Y";
+  t.TimeFormat = "%T";
+  t.DateTimeFormat = "%a %d %b %Y %T %Z";
+  t.Radix = ",";
+  return t;
+}
+
+TEST(PosixLocale, UnitedStatesTranslatesToTheTwelveHourClock) {
+  const FormatSettings s = TranslateLocale(UnitedStates());
+  EXPECT_EQ(s.DateSeparator, "/");
+  EXPECT_EQ(s.TimeSeparator, ":");
+  EXPECT_EQ(s.ShortDateFormat, "mm/dd/yyyy");
+  EXPECT_EQ(s.LongDateFormat, "ddd dd mmm yyyy");
+  EXPECT_EQ(s.LongTimeFormat, "hh:nn:ss AMPM");
+  EXPECT_EQ(s.ShortTimeFormat, "hh:nn AMPM");
+  EXPECT_EQ(s.TimeAMString, "AM");
+}
+
+TEST(PosixLocale, SeparatorsOfTheLocaleBecomeThePlaceholders) {
+  const FormatSettings s = TranslateLocale(Germany());
+  EXPECT_EQ(s.DateSeparator, ".");
+  EXPECT_EQ(s.DecimalSeparator, ",");
+  EXPECT_EQ(s.ShortDateFormat, "dd/mm/yyyy");
+  EXPECT_EQ(s.LongDateFormat, "ddd dd mmm yyyy");
+  EXPECT_EQ(s.LongTimeFormat, "hh:nn:ss");
+  EXPECT_EQ(s.ShortTimeFormat, "hh:nn");
+}
+
+struct StrftimeCase {
+  const char* format;
+  const char* dateSep;
+  const char* timeSep;
+  const char* expected;
+};
+
+class Strftime : public testing::TestWithParam<StrftimeCase> {};
+
+TEST_P(Strftime, Translate) {
+  const StrftimeCase& c = GetParam();
+  EXPECT_EQ(TranslateStrftime(c.format, "%I:%M:%S %p", c.dateSep, c.timeSep), c.expected)
+      << c.format;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Strftime,
+    testing::Values(
+        StrftimeCase{"%Y-%m-%d", "-", "", "yyyy/mm/dd"}, StrftimeCase{"%F", "", "", "yyyy-mm-dd"},
+        StrftimeCase{"%D", "/", "", "mm/dd/yy"}, StrftimeCase{"%e %B %Y", "", "", "d mmmm yyyy"},
+        StrftimeCase{"%-d.%-m.%Y", ".", "", "d/m/yyyy"},
+        StrftimeCase{"%A, %d de %B", "", "", "dddd, dd \"d\"\"e\" mmmm"},
+        StrftimeCase{"%H h %M", "", "", "hh \"h\" nn"}, StrftimeCase{"%k:%M", "", ":", "h:nn"},
+        StrftimeCase{"%r", "", ":", "hh:nn:ss AMPM"},
+        StrftimeCase{"%Ey %Od %5Y %Z%%", "", "", "yy dd yyyy %"},
+        StrftimeCase{"a/b:c'd\"", "", "", "\"a\"\"/\"\"b\"\":\"\"c\"\"'\"\"d\"'\"'"}));
+
+TEST(PosixLocale, ErasComeInOrderOfTheirStart) {
+  LocaleTexts t = Germany();
+  t.Eras = "+:1:2019/05/01:+*:Reiwa:%EC%Ey;+:1:1989/01/08:2019/04/30:Heisei:%EC%Ey;bad";
+  const FormatSettings s = TranslateLocale(t);
+  ASSERT_EQ(s.Eras.size(), 2u);
+  EXPECT_EQ(s.Eras[0].Name, "Heisei");
+  EXPECT_EQ(s.Eras[0].StartYear, 1989);
+  EXPECT_EQ(s.Eras[1].Name, "Reiwa");
+  EXPECT_EQ(s.Eras[1].StartMonth, 5);
+}
+
+TEST(PosixLocale, TheCLocaleGivesEnglishNames) {
+  const char* saved = std::getenv("LC_ALL");
+  const std::string keep = saved ? saved : "";
+  setenv("LC_ALL", "C", 1);
+  const FormatSettings s = PosixLocaleFormatSettings();
+  if (saved)
+    setenv("LC_ALL", keep.c_str(), 1);
+  else
+    unsetenv("LC_ALL");
+  EXPECT_EQ(s.LongMonthNames[0], "January");
+  EXPECT_EQ(s.ShortDayNames[0], "Sun");
+  EXPECT_EQ(s.ShortDateFormat, "mm/dd/yy");
+  EXPECT_EQ(s.LongTimeFormat, "hh:nn:ss");
+  EXPECT_EQ(s.LongDateFormat, "ddd mmm d yyyy");
+}
+
+}  // namespace
+}  // namespace varnoke
