@@ -1,0 +1,313 @@
+#include "engine/RenameFiles.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/PendingSources.h"
+#include "engine/RenameMessages.h"
+
+namespace varnoke {
+
+bool MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view source,
+                    std::string_view target) {
+  return transport == kTransportCopy ? fs.CopyNoReplace(source, target)
+                                     : fs.MoveNoReplace(source, target);
+}
+
+namespace {
+
+// Tries for a free temporary or suffixed name before giving up on a directory.
+constexpr int kMaxNameTries = 10'000;
+
+// Where a file lies: directory (text shared between entries), name and extension.
+struct Place {
+  std::shared_ptr<const std::string> Path;
+  std::string Name;
+  std::string Ext;
+};
+
+Place PlaceOf(const TVrnFile& f) {
+  return {f.SharedPath(), std::string(f.Name()), std::string(f.Ext())};
+}
+Place PlaceOf(const TVrnPrevFile& p) {
+  return {p.SharedPath(), p.Name, p.Ext};
+}
+
+void Assign(TVrnFile& f, const Place& where) {
+  f.SetSharedPath(where.Path);
+  f.SetName(where.Name);
+  f.SetExt(where.Ext);
+}
+void Assign(TVrnPrevFile& p, const Place& where) {
+  p.SetSharedPath(where.Path);
+  p.Name = where.Name;
+  p.Ext = where.Ext;
+}
+
+class Run {
+ public:
+  Run(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options, FileSystem& fs,
+      Session& session)
+      : files_(files),
+        preview_(preview),
+        options_(options),
+        fs_(fs),
+        rules_(fs.Rules()),
+        session_(session),
+        pending_(fs) {}
+
+  RenameReport Execute();
+
+ private:
+  enum class Outcome { Done, Failed, SourceTrashed, Stop };
+
+  Outcome RenameOne(int i);
+  Outcome Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
+                   const std::string& target, const Place& old);
+  Outcome SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
+                           const std::string& target, const Place& old, bool plannedBusy);
+  bool Carry(bool plannedBusy, std::string_view source, std::string_view target);
+  bool MoveAside(int j);
+  Place SettleAside(int i, const Place& original, const Place& planned);
+  void SettleEveryAside();
+  void GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old);
+  void ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f, const std::string& target);
+  void Note(std::string_view text);
+
+  TVrnFile* FileOf(const TVrnPrevFile& p) {
+    if (p.FileIndex < 0 || p.FileIndex >= files_.Count()) return nullptr;
+    return &files_.Items(p.FileIndex);
+  }
+  std::string Join(const Place& w) const {
+    return rules_.Join(w.Path ? std::string_view(*w.Path) : std::string_view(), w.Name, w.Ext);
+  }
+  std::string SourceOf(int i, const TVrnFile& f) const {
+    auto it = aside_.find(i);
+    return it != aside_.end() ? it->second : rules_.Join(f.Path(), f.Name(), f.Ext());
+  }
+
+  TVrnFiles& files_;
+  TVrnPrevFiles& preview_;
+  const TFiles& options_;
+  FileSystem& fs_;
+  const PathRules& rules_;
+  Session& session_;
+  PendingSources pending_;
+  // Files of entries still to come that were moved out of an earlier entry's way:
+  // preview position -> temporary path.
+  std::unordered_map<int, std::string> aside_;
+  int tempCounter_ = 0;
+  RenameReport report_;
+};
+
+RenameReport Run::Execute() {
+  if (files_.Count() == 0) return report_;
+  session_.start(kRenamingLabel, preview_.Count());
+  session_.busyCursor(true);
+  preview_.Sort(0);
+
+  // Every file that is to move is a pending source until its own turn.
+  const TVrnPrevFiles& planned = preview_;
+  pending_.Reserve(static_cast<std::size_t>(planned.Count()));
+  for (int i = 0; i < planned.Count(); ++i) {
+    const TVrnPrevFile& p = planned.Items(i);
+    const TVrnFile* f = FileOf(p);
+    if (!f) continue;
+    std::string source = rules_.Join(f->Path(), f->Name(), f->Ext());
+    if (source != rules_.Join(p.Path(), p.Name, p.Ext)) pending_.Add(std::move(source), i);
+  }
+
+  for (int i = 0; i < preview_.Count(); ++i) {
+    if (i % 10 == 9) session_.pump();
+    const Outcome outcome = RenameOne(i);
+    if (outcome == Outcome::Stop) {
+      report_.Stopped = true;
+      SettleEveryAside();
+      break;
+    }
+    ++(outcome == Outcome::Done ? report_.Renamed : report_.Failed);
+    session_.step();
+  }
+  session_.busyCursor(false);
+  session_.finish();
+  return report_;
+}
+
+Run::Outcome Run::RenameOne(int i) {
+  TVrnPrevFile& p = preview_.Items(i);
+  TVrnFile* f = FileOf(p);
+  if (!f) return Outcome::Failed;  // the list changed since planning: nothing to go by
+  const std::string target = rules_.Join(p.Path(), p.Name, p.Ext);
+  const std::string source = SourceOf(i, *f);
+  if (source != target) {
+    pending_.Remove(source, i);
+    const Place old = PlaceOf(*f);
+    Assign(*f, PlaceOf(p));  // from here on the list shows the new name
+    const Outcome outcome = Transfer(i, p, *f, source, target, old);
+    if (outcome != Outcome::Done) return outcome;
+    // A copy leaves its source: a source that waited aside goes back or beside its old name.
+    if (aside_.count(i)) {
+      if (options_.Transport == kTransportCopy)
+        SettleAside(i, old, PlaceOf(p));
+      else
+        aside_.erase(i);
+    }
+  }
+  if (!p.Busy) ApplyTimesAndAttributes(p, *f, target);
+  return Outcome::Done;
+}
+
+Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
+                           const std::string& target, const Place& old) {
+  const bool plannedBusy = p.Busy;
+  // A later file of this run in the way steps aside instead of being deleted.
+  const int waiting = pending_.Find(target);
+  if (waiting >= 0 && !MoveAside(waiting) && fs_.Exists(target)) {
+    Note(kRenameBusyText);
+    GiveBack(i, p, f, old);
+    p.Busy = true;
+    return Outcome::Failed;
+  }
+  if (p.Conflict && options_.Has(DeleteOnConflict))
+    return SettleByDeleting(i, p, f, source, target, old, plannedBusy);
+  if (Carry(plannedBusy, source, target)) return Outcome::Done;
+  if (plannedBusy) {
+    Note(kRenameBusyText);
+    GiveBack(i, p, f, old);
+    return Outcome::Failed;
+  }
+  session_.hide();
+  session_.busyCursor(false);
+  if (session_.ask(kNameConflictText, kNameConflictCaption, Buttons::OkCancel, Icon::Warning) ==
+      Answer::Cancel) {
+    GiveBack(i, p, f, old);  // the file was not renamed: the list must not say so
+    return Outcome::Stop;
+  }
+  session_.show();
+  session_.busyCursor(true);
+  return SettleByDeleting(i, p, f, source, target, old, plannedBusy);
+}
+
+Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
+                                   const std::string& target, const Place& old, bool plannedBusy) {
+  p.Busy = false;
+  bool carried;
+  if (!fs_.Exists(target) || fs_.SameFile(source, target)) {
+    carried = Carry(plannedBusy, source, target);
+  } else if (fs_.DeleteToTrash(target)) {
+    carried = Carry(plannedBusy, source, target);
+  } else if (fs_.DeleteToTrash(source)) {
+    // The file being renamed is in the trash; the file in the way stays as it was.
+    aside_.erase(i);
+    return Outcome::SourceTrashed;
+  } else {
+    Note(kNeitherDeletedText);
+    GiveBack(i, p, f, old);
+    p.Busy = true;
+    return Outcome::Failed;
+  }
+  if (carried) return Outcome::Done;
+  // The retry after the deletion failed: the file is still where it was.
+  Note(kRenameBusyText);
+  GiveBack(i, p, f, old);
+  p.Busy = true;
+  return Outcome::Failed;
+}
+
+// A file planned busy is moved only once it can be opened exclusively: Linux would
+// rename a file that another program holds open.
+bool Run::Carry(bool plannedBusy, std::string_view source, std::string_view target) {
+  if (plannedBusy && !fs_.OpenExclusive(source, Access::Read)) return false;
+  return MoveOrCopyFile(fs_, options_.Transport, source, target);
+}
+
+bool Run::MoveAside(int j) {
+  const TVrnPrevFiles& planned = preview_;
+  const TVrnPrevFile& p = planned.Items(j);
+  const TVrnFile* f = FileOf(p);
+  if (!f) return false;
+  const std::string source = SourceOf(j, *f);
+  if (p.Busy && !fs_.OpenExclusive(source, Access::Read)) return false;
+  for (int tries = 0; tries < kMaxNameTries; ++tries) {
+    std::string temp = rules_.Join(f->Path(), ".varnoke-" + std::to_string(++tempCounter_), "tmp");
+    if (fs_.MoveNoReplace(source, temp)) {
+      pending_.Remove(source, j);
+      pending_.Add(temp, j);
+      aside_[j] = std::move(temp);
+      return true;
+    }
+    if (!fs_.Exists(temp)) return false;  // not a taken name: the move itself fails
+  }
+  return false;
+}
+
+// Takes the file of entry i from its temporary name: back to its old name, else on to
+// its planned one (not for a copy, whose source stays a source), else beside its old
+// name with a "#n" suffix. Returns where it is now.
+Place Run::SettleAside(int i, const Place& original, const Place& planned) {
+  auto it = aside_.find(i);
+  const std::string temp = std::move(it->second);
+  aside_.erase(it);
+  if (fs_.MoveNoReplace(temp, Join(original))) return original;
+  if (options_.Transport != kTransportCopy && fs_.MoveNoReplace(temp, Join(planned)))
+    return planned;
+  for (int n = 1; n <= kMaxNameTries; ++n) {
+    Place beside{original.Path, original.Name + "#" + std::to_string(n), original.Ext};
+    const std::string path = Join(beside);
+    if (fs_.MoveNoReplace(temp, path)) return beside;
+    if (!fs_.Exists(path)) break;
+  }
+  // Nowhere to go: the entry names the temporary file, so the list still finds it.
+  SplitPath left = rules_.Split(temp);
+  return {std::make_shared<const std::string>(std::move(left.Path)), std::move(left.Name),
+          std::move(left.Ext)};
+}
+
+// After a stop: every file still waiting aside goes back or on, and its entry says where.
+void Run::SettleEveryAside() {
+  std::vector<int> waiting;
+  for (const auto& [j, temp] : aside_) waiting.push_back(j);
+  std::sort(waiting.begin(), waiting.end());
+  for (int j : waiting) {
+    TVrnPrevFile& p = preview_.Items(j);
+    TVrnFile* f = FileOf(p);
+    if (!f) continue;
+    Assign(*f, SettleAside(j, PlaceOf(*f), PlaceOf(p)));
+  }
+}
+
+// The rename did not happen: the entry and its file entry name the file where it is.
+void Run::GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old) {
+  const Place where = aside_.count(i) ? SettleAside(i, old, PlaceOf(p)) : old;
+  Assign(f, where);
+  Assign(p, where);
+}
+
+void Run::ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f,
+                                  const std::string& target) {
+  if (p.Created != f.Created || p.Accessed != f.Accessed || p.Written != f.Written) {
+    if (auto held = fs_.OpenExclusive(target, Access::ReadWrite))
+      held->SetTimes(&p.Created, &p.Accessed, &p.Written);
+  }
+  if (p.Attr != f.Attr) fs_.SetAttributes(target, p.Attr);
+}
+
+void Run::Note(std::string_view text) {
+  session_.hide();
+  session_.busyCursor(false);
+  session_.ask(text, kRenameNoteCaption, Buttons::Ok, Icon::None);
+  session_.show();
+  session_.busyCursor(true);
+}
+
+}  // namespace
+
+RenameReport RenameFiles(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options,
+                         FileSystem& fs, Session& session) {
+  return Run(files, preview, options, fs, session).Execute();
+}
+
+}  // namespace varnoke

@@ -1,0 +1,33 @@
+#pragma once
+// Carrying out a planned preview: every remaining entry is moved, renamed in place or
+// copied, conflicts are settled as planned, the planned times and attributes are set,
+// and the file entries take their new directories and names.
+#include <cstdint>
+#include <string_view>
+
+#include "model/TFiles.h"
+#include "model/TVrnFile.h"
+#include "model/TVrnPrevFile.h"
+#include "platform/FileSystem.h"
+#include "platform/Session.h"
+
+namespace varnoke {
+
+// Copies when `transport` is kTransportCopy, else moves; never replaces a file.
+bool MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view source,
+                    std::string_view target);
+
+struct RenameReport {
+  int Renamed = 0;       // entries that reached their planned place (moved, copied or in place)
+  int Failed = 0;        // entries that did not; the list and the preview show where they are
+  bool Stopped = false;  // the user stopped the run at a name conflict
+};
+
+// Runs the preview `preview`, planned from `files` with `options`, in file-list order.
+// Files of this run that stand in each other's way (swaps, chains, cycles) wait under a
+// temporary name in their own directory and are never deleted; whatever happens, no
+// file is left under such a name.
+RenameReport RenameFiles(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options,
+                         FileSystem& fs, Session& session);
+
+}  // namespace varnoke

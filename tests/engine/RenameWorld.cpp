@@ -1,0 +1,60 @@
+#include "engine/RenameWorld.h"
+
+#include <algorithm>
+
+namespace varnoke::testing {
+
+std::vector<std::string> FakeWorld::Names(std::string_view rel) {
+  std::vector<std::string> out;
+  fs_.Enumerate(At(rel), [&](const DirEntry& e) {
+    if (!e.IsDirectory) out.push_back(e.Name);
+    return true;
+  });
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+int RenameSetup::List(std::string_view rel) {
+  FileSystem& fs = world.Fs();
+  const std::string full = world.At(rel);
+  const SplitPath parts = fs.Rules().Split(full);
+  if (auto open = fs.OpenExclusive(full, Access::Read)) {
+    const FileInfo info = open->Query().value();
+    return files.AddEntry(false, parts.Path, parts.Name, parts.Ext,
+                          static_cast<std::int32_t>(info.Size), info.Attr, info.Times.Created,
+                          info.Times.Accessed, info.Times.Written);
+  }
+  return files.AddEntry(true, parts.Path, parts.Name, parts.Ext, 0, 0, 0, 0, 0);
+}
+
+TVrnPrevFile& RenameSetup::Plan(std::string_view from, std::string_view to, bool conflict) {
+  const int index = List(from);
+  const TVrnFile& f = files.Items(index);
+  const SplitPath target = world.Fs().Rules().Split(world.At(to));
+  TVrnPrevFile p;
+  p.FileIndex = index;
+  p.Busy = f.Busy;
+  p.Conflict = conflict;
+  p.SetPath(target.Path);
+  p.Name = target.Name;
+  p.Ext = target.Ext;
+  p.Size = static_cast<std::uint32_t>(f.Size);
+  p.Attr = f.Attr;
+  p.Created = f.Created;
+  p.Accessed = f.Accessed;
+  p.Written = f.Written;
+  preview.AddCopy(p);
+  return preview.Items(preview.Count() - 1);
+}
+
+std::string RenameSetup::EntryPath(int fileIndex) const {
+  const TVrnFile& f = files.Items(fileIndex);
+  return world.Fs().Rules().Join(f.Path(), f.Name(), f.Ext());
+}
+
+std::string Numbered(int n) {
+  std::string digits = std::to_string(n);
+  return "f" + std::string(4 - std::min<std::size_t>(4, digits.size()), '0') + digits + ".txt";
+}
+
+}  // namespace varnoke::testing
