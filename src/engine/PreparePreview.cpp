@@ -1,0 +1,185 @@
+#include "engine/PreparePreview.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "engine/Conflicts.h"
+#include "engine/DateCode.h"
+#include "engine/LetterCase.h"
+#include "engine/Messages.h"
+#include "engine/Patterns.h"
+#include "model/Attributes.h"
+
+namespace varnoke {
+
+std::string NumberText(std::int64_t counter, int digits) {
+  std::string text = std::to_string(counter);
+  const int pad = digits - static_cast<int>(text.size());
+  // The zeros come from a literal of nine: more are never added.
+  if (pad > 0) text.insert(0, static_cast<std::size_t>(std::min(pad, 9)), '0');
+  return text;
+}
+
+std::uint32_t PlannedAttributes(std::uint32_t current, const TFiles& options) {
+  if (options.AttrMask == 0) return current;
+  std::uint32_t attr = current;
+  for (std::uint32_t bit : {kAttrReadOnly, kAttrArchive, kAttrSystem, kAttrHidden}) {
+    if (!(options.AttrMask & bit)) continue;
+    attr = (options.AttrValues & bit) ? (attr | bit) : (attr & ~bit);
+  }
+  return attr;
+}
+
+namespace {
+
+// Ends the progress and the busy cursor however planning ends.
+class ProgressGuard {
+ public:
+  ProgressGuard(Session& session, int max) : session_(session) {
+    session_.start(kPreparingPreviewLabel, max);
+    session_.busyCursor(true);
+  }
+  ~ProgressGuard() {
+    session_.busyCursor(false);
+    session_.finish();
+  }
+  ProgressGuard(const ProgressGuard&) = delete;
+  ProgressGuard& operator=(const ProgressGuard&) = delete;
+
+ private:
+  Session& session_;
+};
+
+// A note shown with the progress out of the way.
+void Tell(Session& session, const std::string& text) {
+  session.hide();
+  session.ask(text, kVarnokeCaption, Buttons::Ok, Icon::None);
+  session.show();
+}
+
+// One option date that may increase from file to file. The running value is kept
+// here, not in the options record.
+struct RunningDate {
+  std::uint8_t bit;
+  FileTime value;
+  FileTime increase;
+  FileTime TVrnPrevFile::*field;
+
+  void Apply(TVrnPrevFile& w, const TFiles& options, Clock& clock) {
+    if (!(options.DateFlags & bit)) return;
+    // The option dates are local wall-clock times; a date the time zone cannot
+    // convert leaves the file's own time.
+    if (const auto utc = clock.LocalToUtc(value)) w.*field = *utc;
+    if (options.IncreaseFlags & bit) {
+      // No carry: an invalid calendar result keeps the date where it is.
+      if (const auto next = AdvanceByIncrease(value, increase)) value = *next;
+    }
+  }
+};
+
+// Steps 3 to 8 of a file: base name, new name and extension by the method, date codes
+// and the empty-name guard. False when a result would pass the expansion limit.
+bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::string& number,
+              const DateCodeContext& dates) {
+  std::string base(f.Name());
+  if (o.Has(DisregardExt)) base.append(f.Ext());
+
+  std::optional<std::string> name = base;
+  if (o.Has(ChangeName)) {
+    if (o.Has(Advanced))
+      name = ApplyAdvancedPattern(base, o.Name, number);
+    else if (o.Has(UseWildcards))
+      name = ApplyWildcards(base, o.Name + number);
+    else
+      name = o.Name + number;
+  }
+  std::optional<std::string> ext;
+  if (o.Has(DisregardExt)) {
+    ext = std::string();
+  } else if (o.Has(ChangeExt)) {
+    if (o.Has(Advanced))
+      ext = ApplyAdvancedPattern(f.Ext(), o.Ext, number);
+    else if (o.Has(UseWildcards))
+      ext = ApplyWildcards(f.Ext(), o.Ext);
+    else
+      ext = o.Ext;
+  } else {
+    ext = std::string(f.Ext());
+  }
+  if (!name || !ext) return false;
+  name = ReplaceDateCodes(*name, f.Written, o, dates);
+  ext = ReplaceDateCodes(*ext, f.Written, o, dates);
+  if (!name || !ext || name->size() > kMaxExpandedLength || ext->size() > kMaxExpandedLength)
+    return false;
+  if (name->empty() || name->front() == '.') name->insert(0, 1, '_');
+  w.Name = std::move(*name);
+  w.Ext = std::move(*ext);
+  return true;
+}
+
+}  // namespace
+
+void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& preview,
+                    const PlanningContext& ctx) {
+  if (files.Count() == 0) return;
+  ProgressGuard progress(ctx.session, files.Count());
+  preview.Reserve(preview.Count() + files.Count());
+  const PathRules& rules = ctx.fs.Rules();
+  const DateCodeContext dates{ctx.settings, ctx.clock};
+  const auto targetDir = std::make_shared<const std::string>(rules.StripTrailingSeparator(o.Path));
+
+  RunningDate created{kDateCreated, o.CreatedDate, o.CreatedInc, &TVrnPrevFile::Created};
+  RunningDate modified{kDateModified, o.ModifiedDate, o.ModifiedInc, &TVrnPrevFile::Written};
+  RunningDate accessed{kDateAccessed, o.AccessedDate, o.AccessedInc, &TVrnPrevFile::Accessed};
+  std::int64_t counter = o.Start;
+  const bool numbered = o.Has(ChangeName) && o.Has(Enumerate);
+
+  TVrnPrevFile w;
+  for (int i = 0; i < files.Count(); ++i) {
+    if (i % 10 == 9) ctx.session.pump();
+    const TVrnFile& f = files.Items(i);
+
+    // A file busy when listed is tried again; one readable then is not.
+    w.Busy = false;
+    if (f.Busy) {
+      const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
+      if (!ctx.fs.OpenExclusive(path, Access::ReadWrite)) {
+        w.Busy = true;
+        Tell(ctx.session, StillBusyMessage(path));
+      }
+    }
+
+    const bool planned = PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates);
+    if (planned) {
+      if (o.Transport == kTransportLeave)
+        w.SetSharedPath(f.SharedPath());
+      else
+        w.SetSharedPath(targetDir);
+      ApplyCaseMode(o.CaseMode, w.Name, w.Ext);
+      TestConflict(w, f, preview, o, ctx.fs);
+    }
+
+    w.Created = f.Created;
+    w.Accessed = f.Accessed;
+    w.Written = f.Written;
+    // Every file moves the running dates on, also one that is left out.
+    created.Apply(w, o, ctx.clock);
+    modified.Apply(w, o, ctx.clock);
+    accessed.Apply(w, o, ctx.clock);
+
+    if (planned) {
+      w.Attr = PlannedAttributes(f.Attr, o);
+      w.Size = static_cast<std::uint32_t>(f.Size);
+      w.FileIndex = i;
+      preview.AddCopy(w);
+    } else {
+      Tell(ctx.session, NameTooLongMessage(rules.Join(f.Path(), f.Name(), f.Ext())));
+    }
+    counter += o.Step;
+    ctx.session.step();
+  }
+}
+
+}  // namespace varnoke

@@ -1,0 +1,45 @@
+#pragma once
+// Planning a renaming run: one preview entry per file of a file list, in file-list
+// order, with its new directory, name, extension, time stamps and attributes and its
+// conflict and busy marks. Nothing on disk changes.
+#include <cstdint>
+#include <string>
+
+#include "model/FormatSettings.h"
+#include "model/TFiles.h"
+#include "model/TVrnFile.h"
+#include "model/TVrnPrevFile.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Session.h"
+
+namespace varnoke {
+
+// The world planning works in: the file system (existence, busy re-test), the clock
+// and time zone (date codes, local option dates to UTC), the user (progress and
+// messages) and the regional settings of the date codes.
+struct PlanningContext {
+  FileSystem& fs;
+  Clock& clock;
+  Session& session;
+  const FormatSettings& settings;
+};
+
+// Appends the plan of every file of `files` to `preview` (a new, empty list that
+// compares names as ctx.fs does). The options are only read: the running dates of
+// increasing time stamps are kept apart, so the record is the same afterwards. An
+// empty file list plans nothing and shows no progress. A file whose new name or
+// extension would pass kMaxExpandedLength is reported and left out; it still counts
+// for the running number and the running dates.
+void PreparePreview(const TVrnFiles& files, const TFiles& options, TVrnPrevFiles& preview,
+                    const PlanningContext& ctx);
+
+// The running number as text: decimal, padded with at most nine leading zeros to
+// `digits` characters, never cut.
+std::string NumberText(std::int64_t counter, int digits);
+
+// The planned attributes: the four changeable bits set or cleared as the options say,
+// every other bit kept.
+std::uint32_t PlannedAttributes(std::uint32_t current, const TFiles& options);
+
+}  // namespace varnoke

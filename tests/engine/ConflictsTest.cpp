@@ -1,0 +1,233 @@
+#include "engine/Conflicts.h"
+
+#include <sys/stat.h>
+
+#include "PlanningFixture.h"
+#include "engine/Messages.h"
+#include "platform/LockHolder.h"
+#include "platform/TempDir.h"
+#include "platform/posix/PosixClock.h"
+#include "platform/posix/PosixFileSystem.h"
+
+namespace varnoke {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::vector<bool> Conflicts(const TVrnPrevFiles& preview) {
+  std::vector<bool> out;
+  for (int i = 0; i < preview.Count(); ++i) out.push_back(preview.Items(i).Conflict);
+  return out;
+}
+
+class WindowsConflicts : public Planning {
+ protected:
+  void AllTo(const char* name) {
+    options.Flags |= ChangeName;
+    options.Name = name;
+  }
+};
+
+TEST_F(WindowsConflicts, CaseOnlyChangeIsNoConflict) {
+  options.CaseMode = kCaseUpper;
+  List("a", "txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"A.TXT"}));
+  EXPECT_FALSE(preview.Items(0).Conflict);
+}
+
+TEST_F(WindowsConflicts, ThreeFilesToOneFreeName) {
+  AllTo("x");
+  for (const char* n : {"a", "b", "c"}) List(n, "txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x.txt", "x#1.txt", "x#2.txt"}));
+  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{false, true, true}));
+}
+
+TEST_F(WindowsConflicts, SuffixSkipsNamesTakenOnDisk) {
+  fs.AddFile("c:\\data\\X.TXT");
+  fs.AddFile("c:\\data\\x#1.txt");
+  AllTo("x");
+  List("a", "txt");
+  List("b", "txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x#2.txt", "x#3.txt"}));
+  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{true, true}));
+}
+
+TEST_F(WindowsConflicts, DeleteOnConflictKeepsTheNames) {
+  AllTo("x");
+  options.Set(DeleteOnConflict, true);
+  for (const char* n : {"a", "b", "c"}) List(n, "txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x.txt", "x.txt", "x.txt"}));
+  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{false, true, true}));
+}
+
+TEST_F(WindowsConflicts, DirectoryOfTheTargetNameIsNoConflict) {
+  fs.AddDirectory("c:\\data\\x.txt");
+  AllTo("x");
+  List("a", "txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x.txt"}));
+  EXPECT_FALSE(preview.Items(0).Conflict);
+}
+
+TEST_F(WindowsConflicts, EmptyExtensionTakesTheSuffixAtTheEnd) {
+  fs.AddFile("c:\\data\\x");
+  AllTo("x");
+  List("a", "");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x#1."}));
+  EXPECT_TRUE(preview.Items(0).Conflict);
+}
+
+TEST_F(WindowsConflicts, SwappedNamesBothConflict) {
+  options.Flags = ChangeName | Advanced;
+  options.Name = "<2><1>";
+  List("ab", "txt");
+  List("ba", "txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"ba#1.txt", "ab#1.txt"}));
+  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{true, true}));
+}
+
+TEST_F(WindowsConflicts, EarlierEntriesCountWithoutRegardToCase) {
+  options.Flags = ChangeName | Advanced;
+  options.Name = "<1>";  // first letter only: "Q" and "q" meet
+  List("Qa", "txt");
+  List("qb", "TXT");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"Q.txt", "q#1.TXT"}));
+}
+
+TEST(PosixConflicts, CaseInsensitiveMountSeesTheSameFile) {
+  FakeFileSystem fs(FakeFileSystem::Style::Posix, true);
+  FixedClock clock(0, 0);
+  ScriptedSession session;
+  const FormatSettings settings = EnglishFormatSettings();
+  fs.AddFile("/d/a.txt");
+  TVrnFiles files;
+  files.AddEntry(false, "/d", "a", "txt", 0, 0x20, 0, 0, 0);
+  TFiles options;
+  options.CaseMode = kCaseUpper;
+  TVrnPrevFiles preview(fs.Rules().FoldsCase());
+  PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
+  EXPECT_EQ(preview.Items(0).Name, "A");
+  EXPECT_FALSE(preview.Items(0).Conflict);
+}
+
+// The same rules on real files in a fresh directory.
+class RealConflicts : public ::testing::Test {
+ protected:
+  void List(const std::string& name) {
+    dir.Write(name);
+    const SplitPath p = fs.Rules().Split(dir / name);
+    files.AddEntry(false, p.Path, p.Name, p.Ext, 0, 0x20, 0, 0, 0);
+  }
+  void Plan() {
+    preview.Clear();
+    PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < preview.Count(); ++i)
+      out.push_back(fs.Rules().Join("", preview.Items(i).Name, preview.Items(i).Ext).substr(1));
+    return out;
+  }
+
+  testing::TempDir dir;
+  PosixFileSystem fs;
+  PosixClock clock;
+  ScriptedSession session;
+  FormatSettings settings = EnglishFormatSettings();
+  TVrnFiles files;
+  TFiles options;
+  TVrnPrevFiles preview{false};
+};
+
+TEST_F(RealConflicts, SuffixesAgainstDiskAndEarlierEntries) {
+  dir.Write("x.txt");
+  dir.Write("x#1.txt");
+  options.Flags = ChangeName;
+  options.Name = "x";
+  for (const char* n : {"a.txt", "b.txt", "c.txt"}) List(n);
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x#2.txt", "x#3.txt", "x#4.txt"}));
+  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{true, true, true}));
+  options.Set(DeleteOnConflict, true);
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x.txt", "x.txt", "x.txt"}));
+}
+
+TEST_F(RealConflicts, CaseOnlyRenameOnACaseSensitiveDisk) {
+  options.CaseMode = kCaseUpper;
+  List("a.txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"A.TXT"}));
+  EXPECT_FALSE(preview.Items(0).Conflict);  // no A.TXT on disk
+  dir.Write("A.TXT");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"A#1.TXT"}));
+  EXPECT_TRUE(preview.Items(0).Conflict);
+}
+
+TEST_F(RealConflicts, DirectoryOfTheTargetNameIsNoConflict) {
+  dir.MakeDir("x.txt");
+  options.Flags = ChangeName;
+  options.Name = "x";
+  List("a.txt");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x.txt"}));
+  EXPECT_FALSE(preview.Items(0).Conflict);
+}
+
+TEST_F(RealConflicts, NameWithoutExtensionGetsTheSuffixAtTheEnd) {
+  dir.Write("x");
+  options.Flags = ChangeName;
+  options.Name = "x";
+  List("a");
+  Plan();
+  EXPECT_EQ(Names(), (Strings{"x#1"}));
+}
+
+TEST_F(RealConflicts, FileHeldByAnotherProcessStaysBusy) {
+  const std::string held = dir.Write("held.txt");
+  const std::string other = dir.Write("other.txt");
+  files.AddEntry(true, dir.Path(), "held", "txt", 0, 0, 0, 0, 0);
+  files.AddEntry(false, dir.Path(), "other", "txt", 0, 0x20, 0, 0, 0);
+  {
+    testing::LockHolder lock(held);
+    Plan();
+  }
+  ASSERT_EQ(session.Questions.size(), 1u);
+  EXPECT_EQ(session.Questions[0].Text, StillBusyMessage(held));
+  EXPECT_TRUE(preview.Items(0).Busy);
+  EXPECT_FALSE(preview.Items(1).Busy);
+  // Freed, it is planned as a normal file without a message.
+  session.Questions.clear();
+  Plan();
+  EXPECT_TRUE(session.Questions.empty());
+  EXPECT_FALSE(preview.Items(0).Busy);
+}
+
+TEST_F(RealConflicts, PlanningChangesNothingOnDisk) {
+  options.Flags = ChangeName | Enumerate;
+  options.DateFlags = kDateModified;
+  options.ModifiedDate = Calendar(2000, 1, 1);
+  options.AttrMask = 0x01;
+  options.AttrValues = 0x01;
+  List("a.txt");
+  struct stat before {};
+  ASSERT_EQ(::stat((dir / "a.txt").c_str(), &before), 0);
+  Plan();
+  struct stat after {};
+  ASSERT_EQ(::stat((dir / "a.txt").c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+  EXPECT_FALSE(fs.Exists(dir / "1.txt"));
+  EXPECT_EQ(Names(), (Strings{"1.txt"}));
+}
+
+}  // namespace
+}  // namespace varnoke
