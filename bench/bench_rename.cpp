@@ -1,0 +1,151 @@
+// In-place rename of 100,000 files (f000001.txt to Pic000001.txt) in one directory:
+// a bare loop of renameat2 calls against RenameFiles on a planned preview of the same
+// files, in the same binary and run. Prints the ratio at the end (target: at most 1.25).
+//
+//   bench_rename [--files=N] [google-benchmark flags]   directory: $TMPDIR or /tmp
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "engine/AddFile.h"
+#include "engine/RenameFiles.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/testing/ScriptedSession.h"
+
+namespace {
+
+using namespace varnoke;
+
+int g_files = 100'000;
+
+std::string Numbered(std::string_view prefix, int n) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%06d", n);
+  return std::string(prefix) + digits;
+}
+
+// A fresh directory of g_files empty files f000001.txt ...; removed on destruction.
+class FileSet {
+ public:
+  FileSet() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/varnoke-bench-XXXXXX";
+    if (!::mkdtemp(pattern.data())) std::abort();
+    dir_ = pattern;
+    for (int n = 1; n <= g_files; ++n) {
+      const int fd = ::open(Path(Numbered("f", n)).c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
+      if (fd < 0) std::abort();
+      ::close(fd);
+    }
+  }
+  ~FileSet() { std::filesystem::remove_all(dir_); }
+  std::string Path(std::string_view name) const { return dir_ + "/" + std::string(name) + ".txt"; }
+  const std::string& Dir() const { return dir_; }
+
+ private:
+  std::string dir_;
+};
+
+void BM_RawRenameat2(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      FileSet set;
+      state.ResumeTiming();
+      int failed = 0;
+      for (int n = 1; n <= g_files; ++n) {
+        const std::string from = set.Path(Numbered("f", n)), to = set.Path(Numbered("Pic", n));
+        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0)
+          ++failed;
+      }
+      state.PauseTiming();
+      if (failed) state.SkipWithError("a rename failed");
+    }
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * g_files);
+}
+
+void BM_RenameFiles(benchmark::State& state) {
+  PosixFileSystem fs;
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      FileSet set;
+      TVrnFiles files;
+      files.Reserve(g_files);
+      for (int n = 1; n <= g_files; ++n) AddFile(fs, files, set.Path(Numbered("f", n)));
+      // The preview as planning makes it for the name "Pic" numbered with 6 digits.
+      TVrnPrevFiles preview(fs.Rules().FoldsCase());
+      preview.Reserve(g_files);
+      for (int i = 0; i < files.Count(); ++i) {
+        const TVrnFile& f = files.Items(i);
+        TVrnPrevFile p;
+        p.FileIndex = i;
+        p.SetSharedPath(f.SharedPath());
+        p.Name = Numbered("Pic", i + 1);
+        p.Ext = std::string(f.Ext());
+        p.Size = static_cast<std::uint32_t>(f.Size);
+        p.Attr = f.Attr;
+        p.Created = f.Created;
+        p.Accessed = f.Accessed;
+        p.Written = f.Written;
+        preview.AddCopy(p);
+      }
+      TFiles options;
+      ScriptedSession session;
+      state.ResumeTiming();
+      const RenameReport report = RenameFiles(files, preview, options, fs, session);
+      state.PauseTiming();
+      if (report.Renamed != g_files) state.SkipWithError("a rename failed");
+    }
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * g_files);
+}
+
+BENCHMARK(BM_RawRenameat2)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenameFiles)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Keeps the mean real time of every benchmark to print the ratio afterwards.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs)
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+        times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strncmp(argv[i], "--files=", 8) == 0) {
+      g_files = std::atoi(argv[i] + 8);
+      std::memmove(argv + i, argv + i + 1, sizeof(char*) * static_cast<std::size_t>(argc - i));
+      --argc;
+      --i;
+    }
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const auto raw = reporter.times.find("BM_RawRenameat2/iterations:3/real_time");
+  const auto ours = reporter.times.find("BM_RenameFiles/iterations:3/real_time");
+  if (raw != reporter.times.end() && ours != reporter.times.end())
+    std::printf("files: %d  RenameFiles / renameat2 loop: %.3f (target <= 1.25)\n", g_files,
+                ours->second / raw->second);
+  benchmark::Shutdown();
+  return 0;
+}
