@@ -6,13 +6,15 @@
 
 #include "model/Attributes.h"
 #include "platform/LockHolder.h"
-#include "platform/TempDir.h"
+#include "platform/PosixTestFiles.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace varnoke {
 namespace {
 
 using testing::LockHolder;
+using testing::MakeDir;
+using testing::MakeFile;
 using testing::TempDir;
 
 // The real file system, counting the calls AddFile makes (and able to fail Query).
@@ -96,7 +98,7 @@ TEST_P(AddFileNamesTest, SplitsTheNameAndJoinsBackToThePath) {
   PosixFileSystem fs;
   TVrnFiles files;
   const SplitCase& c = GetParam();
-  const std::string path = dir.Write(c.FileName, "abc");
+  const std::string path = MakeFile(dir, c.FileName, "abc");
   ASSERT_TRUE(AddFile(fs, files, path));
   ASSERT_EQ(files.Count(), 1);
   const TVrnFile& f = files.Items(0);
@@ -120,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Names, AddFileNamesTest,
                                            SplitCase{"Ünïcode.Tä", "Ünïcode", "Tä"}));
 
 TEST_F(AddFileTest, ListsSizeAttributesAndTimesWithOneOpenQueryAndClose) {
-  const std::string path = dir_.Write("a.txt", "hello");
+  const std::string path = MakeFile(dir_, "a.txt", "hello");
   timespec times[2] = {{1'000'000'000, 0}, {1'500'000'000, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
   ASSERT_TRUE(AddFile(fs_, files_, path));
@@ -138,18 +140,18 @@ TEST_F(AddFileTest, ListsSizeAttributesAndTimesWithOneOpenQueryAndClose) {
 }
 
 TEST_F(AddFileTest, KeepsTheDirectoryAsFound) {
-  const std::string sub = dir_.MakeDir("Photos");
-  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write("Photos/IMG.JPG")));
+  const std::string sub = MakeDir(dir_, "Photos");
+  ASSERT_TRUE(AddFile(fs_, files_, MakeFile(dir_, "Photos/IMG.JPG")));
   EXPECT_EQ(files_.Items(0).Path(), sub);
 }
 
 TEST_F(AddFileTest, HiddenDotFile) {
-  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write(".bashrc", "x")));
+  ASSERT_TRUE(AddFile(fs_, files_, MakeFile(dir_, ".bashrc", "x")));
   EXPECT_EQ(files_.Items(0).Attr, kAttrArchive | kAttrHidden);
 }
 
 TEST_F(AddFileTest, FileLockedByAnotherProcessIsBusyWithZeros) {
-  const std::string path = dir_.Write("busy.txt", "some data");
+  const std::string path = MakeFile(dir_, "busy.txt", "some data");
   LockHolder holder(path);
   ASSERT_TRUE(AddFile(fs_, files_, path));
   EXPECT_EQ(fs_.ExistsCalls, 1);
@@ -167,7 +169,7 @@ TEST_F(AddFileTest, FileLockedByAnotherProcessIsBusyWithZeros) {
 // The described existence test also wanted a write time from 1980 on; a busy file
 // from 1970 (reproducible builds) is listed all the same.
 TEST_F(AddFileTest, BusyFileWithAnOldStampIsStillListed) {
-  const std::string path = dir_.Write("old.txt", "x");
+  const std::string path = MakeFile(dir_, "old.txt", "x");
   timespec times[2] = {{0, 0}, {0, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
   LockHolder holder(path);
@@ -177,14 +179,14 @@ TEST_F(AddFileTest, BusyFileWithAnOldStampIsStillListed) {
 
 TEST_F(AddFileTest, FileThatOpensButCannotBeReadIsBusy) {
   fs_.FailQuery = true;
-  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write("a.txt", "x")));
+  ASSERT_TRUE(AddFile(fs_, files_, MakeFile(dir_, "a.txt", "x")));
   EXPECT_TRUE(files_.Items(0).Busy);
   EXPECT_EQ(files_.Items(0).Size, 0);
   EXPECT_EQ(fs_.Closes, 1);
 }
 
 TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
-  dir_.MakeDir("sub");
+  MakeDir(dir_, "sub");
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "sub"));
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "sub/"));
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "missing.txt"));
@@ -194,16 +196,16 @@ TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
 }
 
 TEST_F(AddFileTest, SamePathTwiceGivesTwoEntries) {
-  const std::string path = dir_.Write("a.txt", "x");
+  const std::string path = MakeFile(dir_, "a.txt", "x");
   ASSERT_TRUE(AddFile(fs_, files_, path));
   ASSERT_TRUE(AddFile(fs_, files_, path));
   EXPECT_EQ(files_.Count(), 2);
 }
 
 TEST_F(AddFileTest, SizeIsTheLowThirtyTwoBits) {
-  const std::string big = dir_.Write("big.bin");
+  const std::string big = MakeFile(dir_, "big.bin");
   ASSERT_EQ(::truncate(big.c_str(), (1LL << 32) + 5), 0);  // sparse
-  const std::string negative = dir_.Write("neg.bin");
+  const std::string negative = MakeFile(dir_, "neg.bin");
   ASSERT_EQ(::truncate(negative.c_str(), 0xC0000000LL), 0);
   ASSERT_TRUE(AddFile(fs_, files_, big));
   ASSERT_TRUE(AddFile(fs_, files_, negative));
@@ -212,7 +214,7 @@ TEST_F(AddFileTest, SizeIsTheLowThirtyTwoBits) {
 }
 
 TEST_F(AddFileTest, LinkIsListedUnderItsOwnNameWithTheTargetsData) {
-  const std::string target = dir_.Write("target.dat", "1234");
+  const std::string target = MakeFile(dir_, "target.dat", "1234");
   const std::string link = dir_ / "link.txt";
   ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
   ASSERT_TRUE(AddFile(fs_, files_, link));

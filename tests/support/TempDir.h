@@ -15,8 +15,9 @@ namespace varnoke::testing {
 
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = "/tmp/varnoke-test-XXXXXX";
+  // `base` is the directory to make it in (another file system such as /dev/shm).
+  explicit TempDir(const char* base = "/tmp") {
+    std::string pattern = std::string(base) + "/varnoke-test-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
   }

@@ -1,0 +1,42 @@
+#pragma once
+// Making entries in a test directory for the Linux file-system tests.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "support/TempDir.h"
+
+namespace varnoke::testing {
+
+// Writes a file with the given contents; returns its full path.
+inline std::string MakeFile(const TempDir& dir, std::string_view name,
+                            std::string_view contents = "") {
+  const std::string full = dir / name;
+  WriteFile(full, contents);
+  if (!FileExists(full)) throw std::runtime_error("cannot write " + full);
+  return full;
+}
+
+inline std::string MakeDir(const TempDir& dir, std::string_view name) {
+  const std::string full = dir / name;
+  if (::mkdir(full.c_str(), 0755) != 0) throw std::runtime_error("cannot mkdir " + full);
+  return full;
+}
+
+// Whether the directory's file system keeps user extended attributes.
+inline bool HasUserXattrs(const std::string& directory) {
+  const std::string probe = directory + "/.xattr-probe";
+  const int fd = ::open(probe.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  const bool ok = ::fsetxattr(fd, "user.varnoke-probe", "1", 1, 0) == 0;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return ok;
+}
+
+}  // namespace varnoke::testing
