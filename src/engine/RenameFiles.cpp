@@ -298,7 +298,7 @@ void Run::ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f,
 void Run::Note(std::string_view text) {
   session_.hide();
   session_.busyCursor(false);
-  session_.ask(text, kRenameNoteCaption, Buttons::Ok, Icon::None);
+  session_.ask(text, kVarnokeCaption, Buttons::Ok, Icon::None);
   session_.show();
   session_.busyCursor(true);
 }

@@ -3,15 +3,14 @@
 // sees them, so that tests compare against the same constants.
 #include <string_view>
 
+#include "engine/Messages.h"
+
 namespace varnoke {
 
 // The blinking label of the progress window during a run.
 inline constexpr std::string_view kRenamingLabel = "Varnoke is renaming files";
 
-// Caption of the plain message boxes (the program's title).
-inline constexpr std::string_view kRenameNoteCaption = "Varnoke";
-
-// A file could not be moved or copied (plain box, OK).
+// A file could not be moved or copied (plain box with kVarnokeCaption, OK).
 inline constexpr std::string_view kRenameBusyText =
     "Varnoke was not able to rename a file.\r\n"
     "The cause is probably that the file is busy.\r\n"

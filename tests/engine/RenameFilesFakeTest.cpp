@@ -105,7 +105,7 @@ TEST_F(RenameOnFake, BusyFileGivesOneMessageAndKeepsItsName) {
   EXPECT_EQ(setup.session.Questions[0].Kind, Buttons::Ok);
   EXPECT_EQ(setup.session.Events,
             (std::vector<std::string>{"start:" + std::string(kRenamingLabel) + ":2", "busy:1",
-                                      "hide", "busy:0", "ask:" + std::string(kRenameNoteCaption),
+                                      "hide", "busy:0", "ask:" + std::string(kVarnokeCaption),
                                       "show", "busy:1", "step", "step", "busy:0", "finish"}));
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/AddFile.h"
+#include "engine/PreparePreview.h"
+
 namespace varnoke::testing {
 
 std::vector<std::string> FakeWorld::Names(std::string_view rel) {
@@ -25,6 +28,12 @@ int RenameSetup::List(std::string_view rel) {
                           info.Times.Accessed, info.Times.Written);
   }
   return files.AddEntry(true, parts.Path, parts.Name, parts.Ext, 0, 0, 0, 0, 0);
+}
+
+void RenameSetup::ListAndPlan(const std::vector<std::string>& names) {
+  for (const std::string& name : names) AddFile(world.Fs(), files, world.At(name));
+  PreparePreview(files, options, preview, PlanningContext{world.Fs(), clock, session, settings});
+  session = ScriptedSession();  // the run's events alone
 }
 
 TVrnPrevFile& RenameSetup::Plan(std::string_view from, std::string_view to, bool conflict) {

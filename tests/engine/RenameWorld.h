@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "engine/RenameFiles.h"
+#include "model/FormatSettings.h"
 #include "model/TFiles.h"
 #include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
 #include "platform/FileSystem.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/testing/FixedClock.h"
 #include "platform/testing/ScriptedSession.h"
 
 namespace varnoke::testing {
@@ -75,9 +77,13 @@ struct RenameSetup {
   TVrnPrevFiles preview;
   TFiles options;  // files are left in their directory unless a case says otherwise
   ScriptedSession session;
+  FixedClock clock{kUnixEpoch + 1'600'000'000ULL * kTicksPerSecond, 0};
+  FormatSettings settings = EnglishFormatSettings();
 
   // Lists a file as AddFile would (busy when it cannot be opened exclusively).
   int List(std::string_view rel);
+  // Lists every name with AddFile and plans them all with PreparePreview.
+  void ListAndPlan(const std::vector<std::string>& names);
   // Lists `from` and plans it to `to` with its listed times and attributes.
   TVrnPrevFile& Plan(std::string_view from, std::string_view to, bool conflict = false);
   RenameReport Run() { return RenameFiles(files, preview, options, world.Fs(), session); }
