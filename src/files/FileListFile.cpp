@@ -18,17 +18,31 @@ std::vector<std::string_view> SplitListLines(std::string_view text) {
   return lines;
 }
 
+std::optional<std::string> LoadListLines(FileStore& files, std::string_view path,
+                                         std::vector<std::string>& lines) {
+  lines.clear();
+  const FileBytes read = files.ReadAll(path);
+  if (read.Error) return FormatText(kCannotOpenFile, path);
+  for (std::string_view line : SplitListLines(read.Bytes)) lines.emplace_back(line);
+  return std::nullopt;
+}
+
+void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
+                  const std::function<void(std::string_view)>& add) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    add(lines[i]);
+    if (pumpInterval > 0 &&
+        static_cast<int>(i % static_cast<std::size_t>(pumpInterval)) == pumpInterval - 1)
+      session.pump();
+  }
+}
+
 std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,
                                         int pumpInterval,
                                         const std::function<void(std::string_view)>& add) {
-  const FileBytes read = files.ReadAll(path);
-  if (read.Error) return FormatText(kCannotOpenFile, path);
-  int index = 0;
-  for (std::string_view line : SplitListLines(read.Bytes)) {
-    add(line);
-    if (pumpInterval > 0 && index % pumpInterval == pumpInterval - 1) session.pump();
-    ++index;
-  }
+  std::vector<std::string> lines;
+  if (auto error = LoadListLines(files, path, lines)) return error;
+  AddListLines(lines, session, pumpInterval, add);
   return std::nullopt;
 }
 

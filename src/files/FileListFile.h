@@ -24,9 +24,17 @@ inline constexpr int kSavePumpInterval = 20;
 // break counts, a break at the very end adds no empty line.
 std::vector<std::string_view> SplitListLines(std::string_view text);
 
-// Reads a file-list file and hands every line, in file order, to `add` (the
-// window's AddFile), letting events run after every `pumpInterval`-th line. When
-// the file cannot be read nothing is added and "Cannot open file %s" comes back.
+// Reads a file-list file into its lines. When it cannot be read, "Cannot open
+// file %s" comes back and `lines` stays empty. (The import reads the file before it
+// creates the window that the lines go to.)
+std::optional<std::string> LoadListLines(FileStore& files, std::string_view path,
+                                         std::vector<std::string>& lines);
+// Hands every line in order to `add` (the window's AddFile), letting events run
+// after every `pumpInterval`-th line.
+void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
+                  const std::function<void(std::string_view)>& add);
+// Both: reads a file-list file and adds its lines; nothing is added when the file
+// cannot be read.
 std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,
                                         int pumpInterval,
                                         const std::function<void(std::string_view)>& add);

@@ -128,6 +128,17 @@ TEST(FileListFile, SavingLetsEventsRunEveryTwentyEntries) {
   EXPECT_EQ(session.Pumps, 2);
 }
 
+TEST(FileListFile, LinesAreLoadedBeforeAnythingIsAdded) {
+  TempDir dir;
+  PosixFileStore files;
+  WriteFile(dir / "two.vls", "/a\r\n/b");
+  std::vector<std::string> lines{"stale"};
+  ASSERT_FALSE(LoadListLines(files, dir / "two.vls", lines));
+  EXPECT_EQ(lines, (std::vector<std::string>{"/a", "/b"}));
+  EXPECT_EQ(LoadListLines(files, dir / "none.vls", lines), "Cannot open file " + dir / "none.vls");
+  EXPECT_TRUE(lines.empty());
+}
+
 TEST(FileListFile, UnreadableFileAddsNothingAndSaysSo) {
   TempDir dir;
   PosixFileStore files;

@@ -7,6 +7,7 @@
 
 #include "files/FileMessages.h"
 #include "platform/posix/PosixFileStore.h"
+#include "support/SampleOptions.h"
 #include "support/TempDir.h"
 
 namespace varnoke {
@@ -33,29 +34,8 @@ std::string SetBytes(std::initializer_list<std::string_view> texts) {
   return out;
 }
 
-// A record that differs from the defaults everywhere, to see what a load changes.
 TFiles FullRecord() {
-  TFiles r;
-  r.Flags = SearchSubdirs | SearchUseHidden | Enumerate;
-  r.CaseMode = 3;
-  r.Digits = 5;
-  r.Step = 7;
-  r.Start = 10;
-  r.Transport = kTransportCopy;
-  r.DateFlags = kDateModified;
-  r.IncreaseFlags = kDateModified;
-  r.ModifiedDate = 0x0123456789abcdefULL;
-  r.AttrMask = 0x21;
-  r.AttrValues = 0x01;
-  r.EditParts = 2;
-  r.Columns = 9;
-  r.Name = "Pic";
-  r.Ext = "jpg";
-  r.Path = "/target/";
-  r.AddFiles = "/home/u/";
-  r.DateString = "yyyy";
-  r.Filters = {"*.txt", "a*"};
-  return r;
+  return testing::RecordWithEveryFieldSet();
 }
 
 TEST(OptionSetFile, EmptyRecordIsEightyEightBytesAndReadsBack) {

@@ -5,6 +5,7 @@
 #include "files/FileMessages.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixSettingsStore.h"
+#include "support/SampleOptions.h"
 #include "support/TempDir.h"
 
 namespace varnoke {
@@ -23,19 +24,9 @@ struct SettingsTest : ::testing::Test {
 };
 
 TFiles SomeDefaults() {
-  TFiles d;
-  d.Flags = Enumerate | SearchSubdirs;
-  d.Digits = 4;
-  d.Start = 100;
-  d.Step = 5;
-  d.Transport = kTransportMove;
+  TFiles d = testing::RecordWithEveryFieldSet();
   d.Columns = 0x42;
-  d.Name = "Pic";
-  d.Ext = "jpg";
-  d.Path = "/t/";
-  d.AddFiles = "/home/u/";
-  d.DateString = "yyyy-mm-dd";
-  d.Filters = {"*.txt", "a*", "*.jpg"};
+  d.Filters.push_back("*.jpg");
   return d;
 }
 
