@@ -1,0 +1,32 @@
+#include "app/CommandLineSearch.h"
+
+#include "app/SearchValue.h"
+#include "engine/AddFile.h"
+#include "model/Attributes.h"
+
+namespace varnoke {
+
+CommandLineSearch::CommandLineSearch(FileListOwner& list, std::string_view browseStart)
+    : list_(list), choices_(FormCreate(list.Options, browseStart)) {}
+
+bool CommandLineSearch::Run(std::string_view value, bool subdirectories, FileSystem& fs,
+                            Session& session) {
+  choices_.Subdirectories = subdirectories;
+  const std::optional<SearchValue> split = SplitSearchValue(value);
+  if (!split) return false;
+  const std::optional<std::uint32_t> attr = fs.GetAttributes(split->Directory);
+  if (!attr || (*attr & kAttrDirectory) == 0) return false;
+  choices_.Directory = split->Directory;
+  choices_.Filters = {split->Filter};
+  SearchCallbacks callbacks;
+  callbacks.AddFile = [&](std::string_view path) { AddFile(fs, list_.Files, path); };
+  callbacks.SetCaption = [](std::string_view) {};
+  SearchClick(choices_, list_.Options, fs, session, searchStopped_, callbacks);
+  return true;
+}
+
+void CommandLineSearch::Release() {
+  FormDestroy(choices_, list_.Options);
+}
+
+}  // namespace varnoke

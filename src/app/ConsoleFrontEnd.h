@@ -1,0 +1,41 @@
+#pragma once
+// varnoke-cli's whole run: the automatic run's decision, the settings read at the
+// start and written at the end, one list filled from the parameters, the plan, and
+// with /R (answered Yes) the renaming. Returns the exit status.
+#include <iosfwd>
+#include <string>
+
+#include "app/ConsoleArguments.h"
+#include "model/FormatSettings.h"
+#include "platform/Clock.h"
+#include "platform/FileStore.h"
+#include "platform/FileSystem.h"
+#include "platform/SettingsStore.h"
+
+namespace varnoke {
+
+struct ConsoleServices {
+  FileSystem& Fs;
+  FileStore& Store;
+  Clock& Time;
+  SettingsStore& Settings;
+  const FormatSettings& Regional;  // what the date codes write
+  std::string ProgramDirectory;    // the per-user directory that stands for the program's
+  std::string BrowseStart;         // where a search starts when nothing was chosen
+};
+
+struct ConsoleStreams {
+  std::istream& In;
+  std::ostream& Out;
+  std::ostream& Err;
+  bool InIsTerminal = false;   // answers can be typed
+  bool ErrIsTerminal = false;  // a progress bar can be drawn
+};
+
+// Runs the parameters of `arguments` (help, version and argument errors are the
+// caller's): 0 when every planned change was made or the plan was printed, 1 when a
+// file was left unrenamed or an asked-for run did not take place.
+int RunConsole(const ConsoleArguments& arguments, ConsoleServices& services,
+               ConsoleStreams& streams);
+
+}  // namespace varnoke

@@ -1,0 +1,49 @@
+#include "app/ConsoleMain.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/ConsoleArguments.h"
+#include "app/ConsoleFrontEnd.h"
+#include "platform/posix/PosixClock.h"
+#include "platform/posix/PosixFileStore.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixLocale.h"
+#include "platform/posix/PosixSettingsStore.h"
+#include "platform/posix/UserDirectories.h"
+
+namespace varnoke {
+
+int ConsoleMain(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const ConsoleArguments arguments =
+      ParseConsoleArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (!arguments.Error.empty()) {
+    std::cerr << "varnoke-cli: " << arguments.Error << "\nTry 'varnoke-cli --help'.\n";
+    return kExitBadArguments;
+  }
+  if (arguments.Help) {
+    std::cout << ConsoleUsage();
+    return kExitDone;
+  }
+  if (arguments.Version) {
+    std::cout << ConsoleVersion();
+    return kExitDone;
+  }
+
+  PosixFileSystem fs;
+  PosixFileStore store;
+  PosixClock clock;
+  PosixSettingsStore settings(SettingsDirectory());
+  const FormatSettings regional = PosixLocaleFormatSettings();
+  ConsoleServices services{
+      fs, store, clock, settings, regional, UserDataDirectory(), HomeDirectory()};
+  ConsoleStreams streams{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1,
+                         ::isatty(STDERR_FILENO) == 1};
+  return RunConsole(arguments, services, streams);
+}
+
+}  // namespace varnoke

@@ -1,0 +1,68 @@
+#include "app/ParseCommandLine.h"
+
+#include "app/CommandLine.h"
+#include "app/CommandLineMessages.h"
+#include "app/CommandLineSearch.h"
+#include "engine/AddFile.h"
+#include "files/FileListFile.h"
+#include "files/FileMessages.h"
+#include "files/OptionSetFile.h"
+
+namespace varnoke {
+
+namespace {
+
+void ReportError(Session& ui, std::string_view text, std::string_view caption) {
+  ui.ask(text, caption, Buttons::Ok, Icon::Warning);
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, const TFiles& defaults,
+                                   int& listCounter, StartupServices& services) {
+  ParsedCommandLine result;
+  if (parameters.empty()) return result;
+  FileListOwner& list = result.List.emplace(defaults, listCounter);
+  FileSystem& fs = services.Fs;
+  Session& ui = services.Ui;
+  // The search dialog, made at the first search parameter and kept for the others.
+  std::optional<CommandLineSearch> search;
+
+  for (const std::string& parameter : parameters) {
+    const Switch s = ClassifyParameter(parameter);
+    switch (s.Kind) {
+      case SwitchKind::OptionSet:
+        if (fs.Exists(s.Value)) {
+          if (const auto error = LoadOptionSet(services.Store, s.Value, list.Options)) {
+            ReportError(ui, *error, kApplicationTitle);
+            result.OptionSetFailed = true;
+          }
+        }
+        break;
+      case SwitchKind::FileList:
+        if (fs.Exists(s.Value)) {
+          const auto error =
+              ReadFileList(services.Store, ui, s.Value, kAddPumpInterval,
+                           [&](std::string_view line) { AddFile(fs, list.Files, line); });
+          if (error) ReportError(ui, *error, kCommandLineErrorCaption);
+        }
+        break;
+      case SwitchKind::Search:
+      case SwitchKind::SearchSubdirs:
+        if (!search) search.emplace(list, services.BrowseStart);
+        if (!search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui)) {
+          ReportError(ui, IllegalParameterMessage(parameter), kCommandLineErrorCaption);
+        }
+        break;
+      case SwitchKind::Run:
+      case SwitchKind::None:
+        break;
+    }
+  }
+  // Releasing the dialog stores its directory, subdirectory choice and filters in
+  // the list's options.
+  if (search) search->Release();
+  return result;
+}
+
+}  // namespace varnoke
