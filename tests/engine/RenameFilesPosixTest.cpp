@@ -1,42 +1,21 @@
 // Renaming on real files in a fresh temporary directory: the cases of every world, a
 // source held locked by another process, and a move to another file system.
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "engine/RenameMessages.h"
 #include "engine/RenameWorld.h"
+#include "platform/LockHolder.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
 
 namespace varnoke::testing {
 namespace {
 
 namespace fsys = std::filesystem;
-
-// A fresh directory made with mkdtemp below `parent`, removed with everything in it.
-class TempDir {
- public:
-  explicit TempDir(const std::string& parent = "/tmp") {
-    std::string pattern = parent + "/varnoke-rename-XXXXXX";
-    if (::mkdtemp(pattern.data())) path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    if (!path_.empty()) fsys::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 class PosixWorld final : public World {
  public:
@@ -47,13 +26,12 @@ class PosixWorld final : public World {
   }
   void Write(std::string_view rel, std::string_view content) override {
     fsys::create_directories(fsys::path(At(rel)).parent_path());
-    std::ofstream(At(rel), std::ios::binary) << content;
+    WriteFile(At(rel), content);
   }
   void MakeDirectory(std::string_view rel) override { fsys::create_directories(At(rel)); }
   std::optional<std::string> Read(std::string_view rel) override {
-    std::ifstream in(At(rel), std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    if (!FileExists(At(rel))) return std::nullopt;
+    return ReadFile(At(rel));
   }
   std::vector<std::string> Names(std::string_view rel = {}) override {
     std::vector<std::string> out;
@@ -73,50 +51,12 @@ INSTANTIATE_TEST_SUITE_P(RealFiles, RenameCases, ::testing::Values(WorldFactory(
                          })),
                          [](const auto&) { return std::string("Posix"); });
 
-// Another process that holds an exclusive flock on a file until it is released.
-class LockHolder {
- public:
-  explicit LockHolder(const std::string& path) {
-    int ready[2], release[2];
-    if (::pipe(ready) != 0 || ::pipe(release) != 0) return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::close(ready[0]);
-      ::close(release[1]);
-      const int fd = ::open(path.c_str(), O_RDONLY);
-      const char ok = (fd >= 0 && ::flock(fd, LOCK_EX) == 0) ? '1' : '0';
-      if (::write(ready[1], &ok, 1) != 1) ::_exit(1);
-      char byte;
-      while (::read(release[0], &byte, 1) > 0) {
-      }
-      ::_exit(0);
-    }
-    ::close(ready[1]);
-    ::close(release[0]);
-    release_ = release[1];
-    char ok = '0';
-    held_ = ::read(ready[0], &ok, 1) == 1 && ok == '1';
-    ::close(ready[0]);
-  }
-  ~LockHolder() {
-    if (release_ >= 0) ::close(release_);
-    if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
-  }
-  bool Held() const { return held_; }
-
- private:
-  pid_t pid_ = -1;
-  int release_ = -1;
-  bool held_ = false;
-};
-
 TEST(RenameOnRealFiles, SourceLockedByAnotherProcessKeepsItsNameWithOneMessage) {
   PosixWorld world;
   RenameSetup setup(world);
   world.Write("held.txt", "H");
   world.Write("free.txt", "F");
   LockHolder holder(world.At("held.txt"));
-  ASSERT_TRUE(holder.Held());
   TVrnPrevFile& held = setup.Plan("held.txt", "moved.txt");
   ASSERT_TRUE(held.Busy);  // listed busy: it cannot be opened exclusively
   setup.Plan("free.txt", "free2.txt");
