@@ -13,8 +13,6 @@ namespace varnoke {
 namespace {
 
 using testing::LockHolder;
-using testing::MakeDir;
-using testing::MakeFile;
 using testing::TempDir;
 
 // The real file system, counting the calls AddFile makes (and able to fail Query).
@@ -98,7 +96,7 @@ TEST_P(AddFileNamesTest, SplitsTheNameAndJoinsBackToThePath) {
   PosixFileSystem fs;
   TVrnFiles files;
   const SplitCase& c = GetParam();
-  const std::string path = MakeFile(dir, c.FileName, "abc");
+  const std::string path = dir.Write(c.FileName, "abc");
   ASSERT_TRUE(AddFile(fs, files, path));
   ASSERT_EQ(files.Count(), 1);
   const TVrnFile& f = files.Items(0);
@@ -122,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Names, AddFileNamesTest,
                                            SplitCase{"Ünïcode.Tä", "Ünïcode", "Tä"}));
 
 TEST_F(AddFileTest, ListsSizeAttributesAndTimesWithOneOpenQueryAndClose) {
-  const std::string path = MakeFile(dir_, "a.txt", "hello");
+  const std::string path = dir_.Write("a.txt", "hello");
   timespec times[2] = {{1'000'000'000, 0}, {1'500'000'000, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
   ASSERT_TRUE(AddFile(fs_, files_, path));
@@ -140,18 +138,18 @@ TEST_F(AddFileTest, ListsSizeAttributesAndTimesWithOneOpenQueryAndClose) {
 }
 
 TEST_F(AddFileTest, KeepsTheDirectoryAsFound) {
-  const std::string sub = MakeDir(dir_, "Photos");
-  ASSERT_TRUE(AddFile(fs_, files_, MakeFile(dir_, "Photos/IMG.JPG")));
+  const std::string sub = dir_.MakeDir("Photos");
+  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write("Photos/IMG.JPG")));
   EXPECT_EQ(files_.Items(0).Path(), sub);
 }
 
 TEST_F(AddFileTest, HiddenDotFile) {
-  ASSERT_TRUE(AddFile(fs_, files_, MakeFile(dir_, ".bashrc", "x")));
+  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write(".bashrc", "x")));
   EXPECT_EQ(files_.Items(0).Attr, kAttrArchive | kAttrHidden);
 }
 
 TEST_F(AddFileTest, FileLockedByAnotherProcessIsBusyWithZeros) {
-  const std::string path = MakeFile(dir_, "busy.txt", "some data");
+  const std::string path = dir_.Write("busy.txt", "some data");
   LockHolder holder(path);
   ASSERT_TRUE(AddFile(fs_, files_, path));
   EXPECT_EQ(fs_.ExistsCalls, 1);
@@ -169,7 +167,7 @@ TEST_F(AddFileTest, FileLockedByAnotherProcessIsBusyWithZeros) {
 // The described existence test also wanted a write time from 1980 on; a busy file
 // from 1970 (reproducible builds) is listed all the same.
 TEST_F(AddFileTest, BusyFileWithAnOldStampIsStillListed) {
-  const std::string path = MakeFile(dir_, "old.txt", "x");
+  const std::string path = dir_.Write("old.txt", "x");
   timespec times[2] = {{0, 0}, {0, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
   LockHolder holder(path);
@@ -179,14 +177,14 @@ TEST_F(AddFileTest, BusyFileWithAnOldStampIsStillListed) {
 
 TEST_F(AddFileTest, FileThatOpensButCannotBeReadIsBusy) {
   fs_.FailQuery = true;
-  ASSERT_TRUE(AddFile(fs_, files_, MakeFile(dir_, "a.txt", "x")));
+  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write("a.txt", "x")));
   EXPECT_TRUE(files_.Items(0).Busy);
   EXPECT_EQ(files_.Items(0).Size, 0);
   EXPECT_EQ(fs_.Closes, 1);
 }
 
 TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
-  MakeDir(dir_, "sub");
+  dir_.MakeDir("sub");
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "sub"));
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "sub/"));
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "missing.txt"));
@@ -196,16 +194,16 @@ TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
 }
 
 TEST_F(AddFileTest, SamePathTwiceGivesTwoEntries) {
-  const std::string path = MakeFile(dir_, "a.txt", "x");
+  const std::string path = dir_.Write("a.txt", "x");
   ASSERT_TRUE(AddFile(fs_, files_, path));
   ASSERT_TRUE(AddFile(fs_, files_, path));
   EXPECT_EQ(files_.Count(), 2);
 }
 
 TEST_F(AddFileTest, SizeIsTheLowThirtyTwoBits) {
-  const std::string big = MakeFile(dir_, "big.bin");
+  const std::string big = dir_.Write("big.bin");
   ASSERT_EQ(::truncate(big.c_str(), (1LL << 32) + 5), 0);  // sparse
-  const std::string negative = MakeFile(dir_, "neg.bin");
+  const std::string negative = dir_.Write("neg.bin");
   ASSERT_EQ(::truncate(negative.c_str(), 0xC0000000LL), 0);
   ASSERT_TRUE(AddFile(fs_, files_, big));
   ASSERT_TRUE(AddFile(fs_, files_, negative));
@@ -214,7 +212,7 @@ TEST_F(AddFileTest, SizeIsTheLowThirtyTwoBits) {
 }
 
 TEST_F(AddFileTest, LinkIsListedUnderItsOwnNameWithTheTargetsData) {
-  const std::string target = MakeFile(dir_, "target.dat", "1234");
+  const std::string target = dir_.Write("target.dat", "1234");
   const std::string link = dir_ / "link.txt";
   ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
   ASSERT_TRUE(AddFile(fs_, files_, link));

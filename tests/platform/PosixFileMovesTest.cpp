@@ -15,8 +15,6 @@ namespace varnoke {
 namespace {
 
 using testing::FileExists;
-using testing::MakeDir;
-using testing::MakeFile;
 using testing::ReadFile;
 using testing::TempDir;
 
@@ -38,7 +36,7 @@ class PosixFileMovesTest : public ::testing::Test {
 };
 
 TEST_F(PosixFileMovesTest, MoveRenamesAFile) {
-  const std::string from = MakeFile(dir_, "a.txt", "alpha");
+  const std::string from = dir_.Write("a.txt", "alpha");
   const std::string to = dir_ / "b.txt";
   ASSERT_TRUE(fs_.MoveNoReplace(from, to));
   EXPECT_FALSE(FileExists(from));
@@ -46,13 +44,13 @@ TEST_F(PosixFileMovesTest, MoveRenamesAFile) {
 }
 
 TEST_F(PosixFileMovesTest, MoveNeverReplacesAFile) {
-  const std::string from = MakeFile(dir_, "a.txt", "alpha");
-  const std::string to = MakeFile(dir_, "b.txt", "beta");
+  const std::string from = dir_.Write("a.txt", "alpha");
+  const std::string to = dir_.Write("b.txt", "beta");
   EXPECT_FALSE(fs_.MoveNoReplace(from, to));
   EXPECT_EQ(ReadFile(from), "alpha");
   EXPECT_EQ(ReadFile(to), "beta");
   // Not onto a directory, a link, or a hard link of the file itself either.
-  MakeDir(dir_, "sub");
+  dir_.MakeDir("sub");
   EXPECT_FALSE(fs_.MoveNoReplace(from, dir_ / "sub"));
   const std::string dangling = dir_ / "dangling";
   ASSERT_EQ(::symlink("/nonexistent", dangling.c_str()), 0);
@@ -70,14 +68,14 @@ TEST_F(PosixFileMovesTest, MoveNeverReplacesAFile) {
 
 TEST_F(PosixFileMovesTest, MoveOfAMissingFileOrIntoAMissingDirectoryFails) {
   EXPECT_FALSE(fs_.MoveNoReplace(dir_ / "missing", dir_ / "b"));
-  const std::string from = MakeFile(dir_, "a.txt", "alpha");
+  const std::string from = dir_.Write("a.txt", "alpha");
   EXPECT_FALSE(fs_.MoveNoReplace(from, dir_ / "no/such/dir.txt"));
   EXPECT_EQ(ReadFile(from), "alpha");
 }
 
 TEST_F(PosixFileMovesTest, MoveIntoAnotherDirectoryOnTheSameFileSystem) {
-  const std::string from = MakeFile(dir_, "a.txt", "alpha");
-  MakeDir(dir_, "sub");
+  const std::string from = dir_.Write("a.txt", "alpha");
+  dir_.MakeDir("sub");
   ASSERT_TRUE(fs_.MoveNoReplace(from, dir_ / "sub/a.txt"));
   EXPECT_EQ(ReadFile(dir_ / "sub/a.txt"), "alpha");
 }
@@ -96,7 +94,7 @@ TEST_F(PosixFileMovesTest, MoveAcrossFileSystemsCopiesThenRemoves) {
   const std::string base = OtherFileSystemBase(dir_.Path());
   if (base.empty()) GTEST_SKIP() << "no second writable file system next to " << dir_.Path();
   TempDir other(base.c_str());
-  const std::string from = MakeFile(dir_, "a.txt", std::string(200'000, 'q'));
+  const std::string from = dir_.Write("a.txt", std::string(200'000, 'q'));
   ASSERT_EQ(::chmod(from.c_str(), 0640), 0);
   SetTimes(from, 1'000'000'000, 1'200'000'000);
   const bool xattrs = testing::HasUserXattrs(dir_.Path()) && testing::HasUserXattrs(other.Path());
@@ -117,15 +115,15 @@ TEST_F(PosixFileMovesTest, MoveAcrossFileSystemsCopiesThenRemoves) {
   }
 
   // Never over a file there, and the source stays.
-  const std::string again = MakeFile(dir_, "b.txt", "beta");
-  const std::string taken = MakeFile(other, "b.txt", "there");
+  const std::string again = dir_.Write("b.txt", "beta");
+  const std::string taken = other.Write("b.txt", "there");
   EXPECT_FALSE(fs_.MoveNoReplace(again, taken));
   EXPECT_EQ(ReadFile(again), "beta");
   EXPECT_EQ(ReadFile(taken), "there");
 }
 
 TEST_F(PosixFileMovesTest, CopyCarriesDataModeAndWriteTime) {
-  const std::string from = MakeFile(dir_, "a.txt", std::string(100'000, 'z'));
+  const std::string from = dir_.Write("a.txt", std::string(100'000, 'z'));
   ASSERT_EQ(::chmod(from.c_str(), 0604), 0);
   SetTimes(from, 1'000'000'000, 1'100'000'000);
   const std::string to = dir_ / "copy.txt";
@@ -137,20 +135,20 @@ TEST_F(PosixFileMovesTest, CopyCarriesDataModeAndWriteTime) {
 }
 
 TEST_F(PosixFileMovesTest, CopyFailsIfTheTargetExists) {
-  const std::string from = MakeFile(dir_, "a.txt", "alpha");
-  const std::string to = MakeFile(dir_, "b.txt", "beta");
+  const std::string from = dir_.Write("a.txt", "alpha");
+  const std::string to = dir_.Write("b.txt", "beta");
   EXPECT_FALSE(fs_.CopyNoReplace(from, to));
   EXPECT_EQ(ReadFile(to), "beta");
   EXPECT_FALSE(fs_.CopyNoReplace(dir_ / "missing", dir_ / "c.txt"));
   EXPECT_FALSE(FileExists(dir_ / "c.txt"));
-  MakeDir(dir_, "sub");
+  dir_.MakeDir("sub");
   EXPECT_FALSE(fs_.CopyNoReplace(dir_ / "sub", dir_ / "d"));
   EXPECT_FALSE(FileExists(dir_ / "d"));
 }
 
 // A copy that runs out of room (here: a file-size limit) leaves no partial target.
 TEST_F(PosixFileMovesTest, FailedCopyLeavesNoPartialTarget) {
-  const std::string from = MakeFile(dir_, "big.bin", std::string(1 << 20, 'b'));
+  const std::string from = dir_.Write("big.bin", std::string(1 << 20, 'b'));
   const std::string to = dir_ / "partial.bin";
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
@@ -169,7 +167,7 @@ TEST_F(PosixFileMovesTest, FailedCopyLeavesNoPartialTarget) {
 }
 
 TEST_F(PosixFileMovesTest, DeleteRemovesForGood) {
-  const std::string path = MakeFile(dir_, "a.txt", "x");
+  const std::string path = dir_.Write("a.txt", "x");
   EXPECT_TRUE(fs_.Delete(path));
   EXPECT_FALSE(FileExists(path));
   EXPECT_FALSE(fs_.Delete(path));
@@ -185,7 +183,7 @@ const TempDir& TrashHome() {
 
 TEST_F(PosixFileMovesTest, DeleteToTrashMovesIntoTheDesktopTrash) {
   const TempDir& home = TrashHome();
-  const std::string path = MakeFile(dir_, "old-report.txt", "keep me");
+  const std::string path = dir_.Write("old-report.txt", "keep me");
   ASSERT_TRUE(fs_.DeleteToTrash(path));
   EXPECT_FALSE(FileExists(path));
   EXPECT_EQ(ReadFile(home / "Trash/files/old-report.txt"), "keep me");
@@ -199,7 +197,7 @@ TEST_F(PosixFileMovesTest, TrashRefusedWhereNoneCanBeDeletesNothing) {
   if (::stat("/dev/shm", &shm) != 0 || OtherFileSystemBase(dir_.Path()) != "/dev/shm")
     GTEST_SKIP() << "/dev/shm is no separate file system here";
   TempDir other("/dev/shm");
-  const std::string path = MakeFile(other, "a.txt", "x");
+  const std::string path = other.Write("a.txt", "x");
   if (fs_.DeleteToTrash(path)) {
     // Where GLib does find a trash there, the file must be in it, not gone.
     EXPECT_FALSE(FileExists(path));

@@ -19,8 +19,6 @@ namespace varnoke {
 namespace {
 
 using testing::LockHolder;
-using testing::MakeDir;
-using testing::MakeFile;
 using testing::TempDir;
 
 void SetTimes(const std::string& path, std::int64_t atime, std::int64_t mtime) {
@@ -35,7 +33,7 @@ class PosixFileSystemTest : public ::testing::Test {
 };
 
 TEST_F(PosixFileSystemTest, QueryGivesSizeAttributesAndTimes) {
-  const std::string path = MakeFile(dir_, "a.txt", "hello");
+  const std::string path = dir_.Write("a.txt", "hello");
   SetTimes(path, 1'000'000'000, 1'500'000'000);
   auto file = fs_.OpenExclusive(path, Access::Read);
   ASSERT_TRUE(file);
@@ -59,7 +57,7 @@ TEST_F(PosixFileSystemTest, QueryGivesSizeAttributesAndTimes) {
 }
 
 TEST_F(PosixFileSystemTest, ExclusiveOpenExcludesASecondOpen) {
-  const std::string path = MakeFile(dir_, "a.txt", "x");
+  const std::string path = dir_.Write("a.txt", "x");
   auto first = fs_.OpenExclusive(path, Access::Read);
   ASSERT_TRUE(first);
   EXPECT_FALSE(fs_.OpenExclusive(path, Access::Read));
@@ -68,7 +66,7 @@ TEST_F(PosixFileSystemTest, ExclusiveOpenExcludesASecondOpen) {
 }
 
 TEST_F(PosixFileSystemTest, FileLockedByAnotherProcessCannotBeOpened) {
-  const std::string path = MakeFile(dir_, "busy.txt", "x");
+  const std::string path = dir_.Write("busy.txt", "x");
   LockHolder holder(path);
   EXPECT_FALSE(fs_.OpenExclusive(path, Access::Read));
   EXPECT_FALSE(fs_.OpenExclusive(path, Access::ReadWrite));
@@ -78,7 +76,7 @@ TEST_F(PosixFileSystemTest, FileLockedByAnotherProcessCannotBeOpened) {
 }
 
 TEST_F(PosixFileSystemTest, DirectoriesMissingFilesAndFifosDoNotOpen) {
-  const std::string sub = MakeDir(dir_, "sub");
+  const std::string sub = dir_.MakeDir("sub");
   EXPECT_FALSE(fs_.OpenExclusive(sub, Access::Read));
   EXPECT_FALSE(fs_.OpenExclusive(sub, Access::ReadWrite));
   EXPECT_FALSE(fs_.OpenExclusive(dir_ / "missing", Access::Read));
@@ -89,7 +87,7 @@ TEST_F(PosixFileSystemTest, DirectoriesMissingFilesAndFifosDoNotOpen) {
 }
 
 TEST_F(PosixFileSystemTest, ReadOnlyFileRefusesWritingEvenToRoot) {
-  const std::string path = MakeFile(dir_, "ro.txt", "x");
+  const std::string path = dir_.Write("ro.txt", "x");
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   EXPECT_FALSE(fs_.OpenExclusive(path, Access::ReadWrite));
   EXPECT_TRUE(fs_.OpenExclusive(path, Access::Read));
@@ -124,7 +122,7 @@ TEST_F(PosixFileSystemTest, RunningProgramRefusesWriting) {
 }
 
 TEST_F(PosixFileSystemTest, LinkToAFileOpensTheFile) {
-  const std::string target = MakeFile(dir_, "target.txt", "12345678");
+  const std::string target = dir_.Write("target.txt", "12345678");
   const std::string link = dir_ / "link.txt";
   ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
   auto file = fs_.OpenExclusive(link, Access::Read);
@@ -133,7 +131,7 @@ TEST_F(PosixFileSystemTest, LinkToAFileOpensTheFile) {
 }
 
 TEST_F(PosixFileSystemTest, SetTimesChangesAccessAndWriteTimesOnly) {
-  const std::string path = MakeFile(dir_, "t.txt", "x");
+  const std::string path = dir_.Write("t.txt", "x");
   SetTimes(path, 1'000'000'000, 1'100'000'000);
   const FileTime accessed = FileTimeFromUnix(1'200'000'000, 123'456'700);
   const FileTime written = FileTimeFromUnix(1'300'000'000, 0);
@@ -169,7 +167,7 @@ TEST_P(DefaultAttributesTest, FollowWinesRules) {
   TempDir dir;
   PosixFileSystem fs;
   const AttrCase& c = GetParam();
-  const std::string path = c.Directory ? MakeDir(dir, c.Name) : MakeFile(dir, c.Name, "x");
+  const std::string path = c.Directory ? dir.MakeDir(c.Name) : dir.Write(c.Name, "x");
   ASSERT_EQ(::chmod(path.c_str(), c.Mode), 0);
   EXPECT_EQ(fs.GetAttributes(path), c.Expected);
   if (!c.Directory) {
@@ -208,7 +206,7 @@ class XattrTest : public PosixFileSystemTest {
 };
 
 TEST_F(XattrTest, HiddenSystemArchiveRoundTrip) {
-  const std::string path = MakeFile(dir_, "a.txt", "x");
+  const std::string path = dir_.Write("a.txt", "x");
   for (std::uint32_t attr : {kAttrHidden | kAttrSystem, kAttrArchive | kAttrHidden, 0u}) {
     ASSERT_TRUE(fs_.SetAttributes(path, attr));
     const std::uint32_t expected = attr == 0 ? kAttrNormal : attr;
@@ -219,14 +217,14 @@ TEST_F(XattrTest, HiddenSystemArchiveRoundTrip) {
 }
 
 TEST_F(XattrTest, StoredBitsOverrideTheDotRule) {
-  const std::string path = MakeFile(dir_, ".hidden-no-more", "x");
+  const std::string path = dir_.Write(".hidden-no-more", "x");
   ASSERT_TRUE(fs_.SetAttributes(path, kAttrArchive));
   EXPECT_EQ(fs_.GetAttributes(path), kAttrArchive);
   EXPECT_EQ(Stored(path), std::string("0x20\0", 5));
 }
 
 TEST_F(XattrTest, ReadOnlyClearsEveryWriteBitAndComesBackForTheOwner) {
-  const std::string path = MakeFile(dir_, "a.txt", "x");
+  const std::string path = dir_.Write("a.txt", "x");
   ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
   ASSERT_TRUE(fs_.SetAttributes(path, kAttrReadOnly | kAttrHidden));
   struct stat st;
@@ -240,17 +238,17 @@ TEST_F(XattrTest, ReadOnlyClearsEveryWriteBitAndComesBackForTheOwner) {
 }
 
 TEST_F(XattrTest, ReadsWineTextWithoutNulAndSambaRecords) {
-  const std::string wine = MakeFile(dir_, "wine.txt", "x");
+  const std::string wine = dir_.Write("wine.txt", "x");
   ASSERT_EQ(::setxattr(wine.c_str(), "user.DOSATTRIB", "0x6", 3, 0), 0);
   EXPECT_EQ(fs_.GetAttributes(wine), kAttrHidden | kAttrSystem);
-  const std::string samba = MakeFile(dir_, "samba.txt", "x");
+  const std::string samba = dir_.Write("samba.txt", "x");
   const char record[] = "\0\0\x04\0\x04\0\0\0\x11\0\0\0\x22\0\0\0\0\0\0\0\0\0\0\0";
   ASSERT_EQ(::setxattr(samba.c_str(), "user.DOSATTRIB", record, sizeof record - 1, 0), 0);
   EXPECT_EQ(fs_.GetAttributes(samba), kAttrArchive | kAttrHidden);
 }
 
 TEST_F(XattrTest, DirectoriesKeepTheirBitsToo) {
-  const std::string sub = MakeDir(dir_, "sub");
+  const std::string sub = dir_.MakeDir("sub");
   ASSERT_TRUE(fs_.SetAttributes(sub, kAttrHidden | kAttrSystem));
   EXPECT_EQ(fs_.GetAttributes(sub), kAttrDirectory | kAttrHidden | kAttrSystem);
 }
@@ -260,14 +258,14 @@ TEST_F(PosixFileSystemTest, SetAttributesOfMissingFileFails) {
 }
 
 TEST_F(PosixFileSystemTest, ExistsCountsEveryEntryButDirectories) {
-  EXPECT_TRUE(fs_.Exists(MakeFile(dir_, "a.txt")));
-  EXPECT_FALSE(fs_.Exists(MakeDir(dir_, "sub")));
+  EXPECT_TRUE(fs_.Exists(dir_.Write("a.txt")));
+  EXPECT_FALSE(fs_.Exists(dir_.MakeDir("sub")));
   EXPECT_FALSE(fs_.Exists(dir_ / "missing"));
   const std::string dangling = dir_ / "dangling";
   ASSERT_EQ(::symlink("/nonexistent/target", dangling.c_str()), 0);
   EXPECT_TRUE(fs_.Exists(dangling));
   // Whatever the time stamp: 1970 and even before.
-  const std::string old = MakeFile(dir_, "old.txt");
+  const std::string old = dir_.Write("old.txt");
   SetTimes(old, 0, 0);
   EXPECT_TRUE(fs_.Exists(old));
   SetTimes(old, -86400 * 365, -86400 * 365);
@@ -275,8 +273,8 @@ TEST_F(PosixFileSystemTest, ExistsCountsEveryEntryButDirectories) {
 }
 
 TEST_F(PosixFileSystemTest, SameFileByNameOrByInode) {
-  const std::string a = MakeFile(dir_, "a.txt", "x");
-  const std::string b = MakeFile(dir_, "b.txt", "x");
+  const std::string a = dir_.Write("a.txt", "x");
+  const std::string b = dir_.Write("b.txt", "x");
   const std::string hard = dir_ / "hard.txt";
   ASSERT_EQ(::link(a.c_str(), hard.c_str()), 0);
   EXPECT_TRUE(fs_.SameFile(a, a));
@@ -299,9 +297,9 @@ std::map<std::string, DirEntry> Collect(FileSystem& fs, const std::string& dir, 
 }
 
 TEST_F(PosixFileSystemTest, EnumerateGivesEveryEntryWithAttributes) {
-  MakeFile(dir_, "a.txt", "x");
-  MakeFile(dir_, ".b", "x");
-  MakeDir(dir_, "sub");
+  dir_.Write("a.txt", "x");
+  dir_.Write(".b", "x");
+  dir_.MakeDir("sub");
   const std::string link = dir_ / "dirlink";
   ASSERT_EQ(::symlink((dir_ / "sub").c_str(), link.c_str()), 0);
   const auto entries = Collect(fs_, dir_.Path(), false);
@@ -324,8 +322,8 @@ TEST_F(PosixFileSystemTest, EnumerateGivesEveryEntryWithAttributes) {
 }
 
 TEST_F(PosixFileSystemTest, EnumerateStopsWhenAskedAndFailsOnMissingDirectory) {
-  MakeFile(dir_, "a");
-  MakeFile(dir_, "b");
+  dir_.Write("a");
+  dir_.Write("b");
   int seen = 0;
   EXPECT_TRUE(fs_.Enumerate(dir_.Path(), [&](const DirEntry&) { return ++seen < 2; }));
   EXPECT_EQ(seen, 2);

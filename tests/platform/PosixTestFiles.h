@@ -1,5 +1,5 @@
 #pragma once
-// Making entries in a test directory for the Linux file-system tests.
+// Helpers for the Linux file-system tests.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -12,21 +12,6 @@
 #include "support/TempDir.h"
 
 namespace varnoke::testing {
-
-// Writes a file with the given contents; returns its full path.
-inline std::string MakeFile(const TempDir& dir, std::string_view name,
-                            std::string_view contents = "") {
-  const std::string full = dir / name;
-  WriteFile(full, contents);
-  if (!FileExists(full)) throw std::runtime_error("cannot write " + full);
-  return full;
-}
-
-inline std::string MakeDir(const TempDir& dir, std::string_view name) {
-  const std::string full = dir / name;
-  if (::mkdir(full.c_str(), 0755) != 0) throw std::runtime_error("cannot mkdir " + full);
-  return full;
-}
 
 // Whether the directory's file system keeps user extended attributes.
 inline bool HasUserXattrs(const std::string& directory) {

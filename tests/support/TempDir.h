@@ -36,6 +36,21 @@ class TempDir {
   const std::string& Path() const { return path_; }
   std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
 
+  // Writes a file with the given contents; returns its full path.
+  std::string Write(std::string_view name, std::string_view contents = "") const {
+    const std::string full = *this / name;
+    std::ofstream out(full, std::ios::binary | std::ios::trunc);
+    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    if (!out) throw std::runtime_error("cannot write " + full);
+    return full;
+  }
+
+  std::string MakeDir(std::string_view name) const {
+    const std::string full = *this / name;
+    if (::mkdir(full.c_str(), 0755) != 0) throw std::runtime_error("cannot mkdir " + full);
+    return full;
+  }
+
  private:
   std::string path_;
 };
