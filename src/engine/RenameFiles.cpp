@@ -109,16 +109,13 @@ RenameReport Run::Execute() {
   session_.busyCursor(true);
   preview_.Sort(0);
 
-  // Every file that is to move is a pending source until its own turn.
+  // Every file of the run is a pending source until its own turn, also one that keeps
+  // its name: an earlier file planned onto it moves it aside rather than trashing it.
   const TVrnPrevFiles& planned = preview_;
   pending_.Reserve(static_cast<std::size_t>(planned.Count()));
-  for (int i = 0; i < planned.Count(); ++i) {
-    const TVrnPrevFile& p = planned.Items(i);
-    const TVrnFile* f = FileOf(p);
-    if (!f) continue;
-    std::string source = rules_.Join(f->Path(), f->Name(), f->Ext());
-    if (source != rules_.Join(p.Path(), p.Name, p.Ext)) pending_.Add(std::move(source), i);
-  }
+  for (int i = 0; i < planned.Count(); ++i)
+    if (const TVrnFile* f = FileOf(planned.Items(i)))
+      pending_.Add(rules_.Join(f->Path(), f->Name(), f->Ext()), i);
 
   for (int i = 0; i < preview_.Count(); ++i) {
     if (i % 10 == 9) session_.pump();
@@ -142,8 +139,8 @@ Run::Outcome Run::RenameOne(int i) {
   if (!f) return Outcome::Failed;  // the list changed since planning: nothing to go by
   const std::string target = rules_.Join(p.Path(), p.Name, p.Ext);
   const std::string source = SourceOf(i, *f);
+  pending_.Remove(source, i);
   if (source != target) {
-    pending_.Remove(source, i);
     const Place old = PlaceOf(*f);
     Assign(*f, PlaceOf(p));  // from here on the list shows the new name
     const Outcome outcome = Transfer(i, p, *f, source, target, old);

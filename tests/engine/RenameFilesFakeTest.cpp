@@ -16,6 +16,25 @@ class RenameOnFake : public ::testing::Test {
   FakeWorld world;
   FakeFileSystem& fs = *world.Fake();
   RenameSetup setup{world};
+
+  // "a" planned onto "b", a file outside the run, the conflict to be settled by the trash.
+  TVrnPrevFile& PlanOntoOutsider() {
+    world.Write("a", "A");
+    world.Write("b", "outside");
+    setup.options.Set(DeleteOnConflict, true);
+    return setup.Plan("a", "b", true);
+  }
+  // "a" was not renamed: both files as they were, the entries name it where it is, it is
+  // marked busy (no times), and `message` was the one message.
+  void ExpectKeptAndBusy(std::string_view message) {
+    EXPECT_EQ(world.Read("a"), "A");
+    EXPECT_EQ(setup.EntryPath(0), "/w/a");  // the list does not claim the rename
+    EXPECT_EQ(setup.preview.Items(0).Name, "a");
+    EXPECT_TRUE(setup.preview.Items(0).Busy);
+    EXPECT_EQ(fs.Calls(FakeOp::SetTimes), 0);
+    ASSERT_EQ(setup.session.Questions.size(), 1u);
+    EXPECT_EQ(setup.session.Questions[0].Text, message);
+  }
 };
 
 TEST_F(RenameOnFake, UnchangedEntryMakesNoFileSystemCall) {
@@ -149,58 +168,63 @@ TEST_F(RenameOnFake, OkOnUnexpectedConflictTrashesTheFileInTheWay) {
 }
 
 TEST_F(RenameOnFake, PlannedConflictOutsideTheRunGoesToTheTrashWithoutAQuestion) {
-  world.Write("a", "A");
-  world.Write("b", "outside");
-  setup.options.Set(DeleteOnConflict, true);
-  setup.Plan("a", "b", true);
+  PlanOntoOutsider();
   setup.Run();
   EXPECT_EQ(world.Read("b"), "A");
   EXPECT_EQ(fs.Trash().size(), 1u);
   EXPECT_TRUE(setup.session.Questions.empty());
 }
 
-TEST_F(RenameOnFake, NeitherFileDeletableRestoresAndMarksBusy) {
+TEST_F(RenameOnFake, LaterFileThatKeepsItsNameWinsItAndGetsItsOwnTimes) {
   world.Write("a", "A");
-  world.Write("b", "outside");
+  world.Write("x", "X");
   setup.options.Set(DeleteOnConflict, true);
-  TVrnPrevFile& p = setup.Plan("a", "b", true);
-  p.Written = 5;
+  setup.Plan("a", "x", true);
+  setup.Plan("x", "x", true).Written = 42;  // planning marks the second file a conflict
+  setup.Run();
+  EXPECT_EQ(world.Names(), std::vector<std::string>{"x"});
+  EXPECT_EQ(world.Read("x"), "X");
+  EXPECT_EQ(fs.File("/w/x")->Times.Written, 42u);
+  ASSERT_EQ(fs.Trash().size(), 1u);  // the earlier file lost, as each later one wins
+  EXPECT_EQ(fs.Trash()[0].File.Content, "A");
+  EXPECT_TRUE(setup.session.Questions.empty());
+}
+
+TEST_F(RenameOnFake, CopyOntoALaterSourceKeepsThatSourceBesideItsName) {
+  world.Write("a", "A");
+  world.Write("b", "B");
+  setup.options.Transport = kTransportCopy;
+  setup.options.Set(DeleteOnConflict, true);
+  setup.Plan("a", "b", true);
+  setup.Plan("b", "c");
+  setup.Run();
+  // "b" was copied from where it waited; its own place now holds the copy of "a".
+  EXPECT_EQ(world.Names(), (std::vector<std::string>{"a", "b", "b#1", "c"}));
+  EXPECT_EQ(world.Read("b"), "A");
+  EXPECT_EQ(world.Read("c"), "B");
+  EXPECT_EQ(world.Read("b#1"), "B");
+  EXPECT_TRUE(fs.Trash().empty());
+  EXPECT_EQ(setup.EntryPath(1), "/w/c");
+}
+
+TEST_F(RenameOnFake, NeitherFileDeletableRestoresAndMarksBusy) {
+  PlanOntoOutsider().Written = 5;
   fs.TrashAvailable = false;
   setup.Run();
-  EXPECT_EQ(world.Read("a"), "A");
   EXPECT_EQ(world.Read("b"), "outside");
-  EXPECT_EQ(setup.EntryPath(0), "/w/a");
-  EXPECT_TRUE(setup.preview.Items(0).Busy);
-  EXPECT_EQ(setup.preview.Items(0).Name, "a");
-  EXPECT_EQ(fs.Calls(FakeOp::SetTimes), 0);
-  ASSERT_EQ(setup.session.Questions.size(), 1u);
-  EXPECT_EQ(setup.session.Questions[0].Text, kNeitherDeletedText);
+  ExpectKeptAndBusy(kNeitherDeletedText);
 }
 
 TEST_F(RenameOnFake, FailedMoveAfterTheDeletionIsDetected) {
-  world.Write("a", "A");
-  world.Write("b", "outside");
-  setup.options.Set(DeleteOnConflict, true);
-  TVrnPrevFile& p = setup.Plan("a", "b", true);
-  p.Written = 5;
+  PlanOntoOutsider().Written = 5;
   fs.Fail(FakeOp::MoveNoReplace, "/w/a");
-  const RenameReport report = setup.Run();
-  EXPECT_EQ(report.Failed, 1);
-  EXPECT_EQ(world.Read("a"), "A");
-  EXPECT_EQ(setup.EntryPath(0), "/w/a");  // the list does not claim the rename
-  EXPECT_EQ(setup.preview.Items(0).Name, "a");
-  EXPECT_TRUE(setup.preview.Items(0).Busy);
-  EXPECT_EQ(fs.Calls(FakeOp::SetTimes), 0);
-  ASSERT_EQ(setup.session.Questions.size(), 1u);
-  EXPECT_EQ(setup.session.Questions[0].Text, kRenameBusyText);
+  EXPECT_EQ(setup.Run().Failed, 1);
+  EXPECT_EQ(fs.Trash().size(), 1u);
+  ExpectKeptAndBusy(kRenameBusyText);
 }
 
 TEST_F(RenameOnFake, SourceTrashedWhenTheTargetCannotBe) {
-  world.Write("a", "A");
-  world.Write("b", "outside");
-  setup.options.Set(DeleteOnConflict, true);
-  TVrnPrevFile& p = setup.Plan("a", "b", true);
-  p.Attr = kAttrHidden;
+  PlanOntoOutsider().Attr = kAttrHidden;
   fs.Fail(FakeOp::DeleteToTrash, "/w/b");
   setup.Run();
   EXPECT_EQ(world.Names(), std::vector<std::string>{"b"});
