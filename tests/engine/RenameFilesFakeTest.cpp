@@ -11,6 +11,13 @@ INSTANTIATE_TEST_SUITE_P(InMemory, RenameCases, ::testing::Values(WorldFactory([
                          })),
                          [](const auto&) { return std::string("Fake"); });
 
+// The same cases under the Windows rules: names without case, the dot always written.
+INSTANTIATE_TEST_SUITE_P(InMemoryWindows, RenameCases, ::testing::Values(WorldFactory([] {
+                           return std::unique_ptr<World>(
+                               new FakeWorld(false, FakeFileSystem::Style::Windows));
+                         })),
+                         [](const auto&) { return std::string("FakeWindows"); });
+
 class RenameOnFake : public ::testing::Test {
  protected:
   FakeWorld world;

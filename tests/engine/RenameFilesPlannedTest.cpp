@@ -73,7 +73,7 @@ TEST_P(RenameCases, PlannedMoveIntoTheOptionsDirectory) {
   world->Write("a.txt", "A");
   world->MakeDirectory("dest");
   setup->options.Transport = kTransportMove;
-  setup->options.Path = world->At("dest") + "/";
+  setup->options.Path = world->At("dest") + world->Fs().Rules().Separator();
   setup->ListAndPlan({"a.txt"});
   setup->Run();
   EXPECT_EQ(world->Names("dest"), std::vector<std::string>{"a.txt"});

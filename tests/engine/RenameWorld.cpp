@@ -58,7 +58,10 @@ TVrnPrevFile& RenameSetup::Plan(std::string_view from, std::string_view to, bool
 
 std::string RenameSetup::EntryPath(int fileIndex) const {
   const TVrnFile& f = files.Items(fileIndex);
-  return world.Fs().Rules().Join(f.Path(), f.Name(), f.Ext());
+  std::string path = world.Fs().Rules().Join(f.Path(), f.Name(), f.Ext());
+  // The Windows rules write the dot of an empty extension; the file is named without it.
+  if (f.Ext().empty() && !path.empty() && path.back() == '.') path.pop_back();
+  return path;
 }
 
 std::string Numbered(int n) {

@@ -43,14 +43,21 @@ using WorldFactory = std::function<std::unique_ptr<World>()>;
 
 class FakeWorld final : public World {
  public:
-  explicit FakeWorld(bool caseInsensitive = false)
-      : fs_(FakeFileSystem::Style::Posix, caseInsensitive) {
-    fs_.AddDirectory("/w");
+  // The Windows style puts the world at c:\w and turns "/" in relative names into "\".
+  explicit FakeWorld(bool caseInsensitive = false,
+                     FakeFileSystem::Style style = FakeFileSystem::Style::Posix)
+      : fs_(style, caseInsensitive),
+        root_(style == FakeFileSystem::Style::Windows ? "c:\\w" : "/w") {
+    fs_.AddDirectory(root_);
   }
   FileSystem& Fs() override { return fs_; }
   std::string At(std::string_view rel) const override {
     if (!rel.empty() && rel[0] == '/') return std::string(rel);
-    return rel.empty() ? "/w" : "/w/" + std::string(rel);
+    if (rel.empty()) return root_;
+    std::string out = root_ + fs_.Rules().Separator() + std::string(rel);
+    for (char& c : out)
+      if (c == '/') c = fs_.Rules().Separator();
+    return out;
   }
   void Write(std::string_view rel, std::string_view content) override {
     fs_.AddFile(At(rel), content, {1000, 2000, 3000});
@@ -65,6 +72,7 @@ class FakeWorld final : public World {
 
  private:
   FakeFileSystem fs_;
+  std::string root_;
 };
 
 // A file list, a preview planned by hand, the options and a scripted session over one

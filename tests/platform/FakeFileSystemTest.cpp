@@ -71,6 +71,8 @@ TEST(FakeFileSystem, WindowsStyleFoldsCaseAndDropsTrailingDot) {
   FakeFileSystem fs(FakeFileSystem::Style::Windows);
   fs.AddFile("c:\\Data\\Makefile", "m");
   EXPECT_TRUE(fs.Exists("c:\\data\\makefile."));
+  EXPECT_TRUE(fs.MoveNoReplace("c:\\data\\makefile.", "c:\\data\\Readme."));
+  EXPECT_EQ(fs.FilePaths(), std::vector<std::string>{"c:\\data\\Readme"});
   EXPECT_TRUE(fs.Rules().FoldsCase());
   EXPECT_EQ(fs.Rules().Split("C:\\Data\\Report.Final.DOC"),
             (SplitPath{"c:\\data", "Report.Final", "DOC"}));

@@ -86,14 +86,19 @@ bool IsRootKey(const std::string& key, bool windows) {
 
 }  // namespace
 
+std::string FakeFileSystem::Spelled(std::string_view path) const {
+  if (style_ == Style::Windows)
+    while (path.size() > 1 && path.back() == '.' && path[path.size() - 2] != '\\')
+      path.remove_suffix(1);
+  return std::string(path);
+}
+
 std::string FakeFileSystem::Key(std::string_view path) const {
   const char sep = rules_->Separator();
   while (!path.empty() && path.back() == sep) path.remove_suffix(1);
-  // Windows drops trailing dots of a name: "c:\d\Makefile." is "c:\d\Makefile".
-  if (style_ == Style::Windows)
-    while (!path.empty() && path.back() == '.' && path.size() > 1 && path[path.size() - 2] != sep)
-      path.remove_suffix(1);
-  return foldCase_ ? AsciiLowerCopy(path) : std::string(path);
+  // "c:\d\Makefile." is "c:\d\Makefile" under the Windows rules.
+  std::string key = Spelled(path);
+  return foldCase_ ? AsciiLowerCopy(key) : key;
 }
 
 std::string FakeFileSystem::ParentKey(const std::string& key) const {
@@ -131,7 +136,7 @@ void FakeFileSystem::AddDirectory(std::string_view path) {
   AddDirectory(ParentSpelled(path, rules_->Separator()));
   auto node = std::make_shared<Node>();
   node->IsDirectory = true;
-  node->Data.Path = std::string(path);
+  node->Data.Path = Spelled(path);
   nodes_[Key(path)] = std::move(node);
 }
 
@@ -139,7 +144,7 @@ void FakeFileSystem::AddFile(std::string_view path, std::string_view content, Fi
                              std::uint32_t attr) {
   AddDirectory(ParentSpelled(path, rules_->Separator()));
   auto node = std::make_shared<Node>();
-  node->Data = FakeFile{std::string(path), std::string(content), content.size(), attr, times};
+  node->Data = FakeFile{Spelled(path), std::string(content), content.size(), attr, times};
   nodes_[Key(path)] = std::move(node);
 }
 
@@ -295,7 +300,7 @@ bool FakeFileSystem::MoveNoReplace(std::string_view from, std::string_view to) {
     nodes_[toKey] = node;
   }
   // Same key: a new spelling of the same entry (letter case on a store that ignores it).
-  node->Data.Path = std::string(to);
+  node->Data.Path = Spelled(to);
   return true;
 }
 
@@ -308,7 +313,7 @@ bool FakeFileSystem::CopyNoReplace(std::string_view from, std::string_view to) {
   if (!Reserve(node->Data.Size)) return false;
   auto copy = std::make_shared<Node>();
   copy->Data = node->Data;
-  copy->Data.Path = std::string(to);
+  copy->Data.Path = Spelled(to);
   copy->Data.Busy = false;
   copy->Data.Times.Created = copy->Data.Times.Accessed = Now;
   nodes_[toKey] = std::move(copy);

@@ -147,6 +147,8 @@ class FakeFileSystem final : public FileSystem {
   // is to fail.
   bool Enter(FakeOp op, std::string_view path, std::string_view second = {});
   std::string Key(std::string_view path) const;
+  // A path as the store keeps its name (Windows drops trailing dots).
+  std::string Spelled(std::string_view path) const;
   std::string ParentKey(const std::string& key) const;
   std::string VolumeOf(const std::string& key) const;
   NodePtr Find(std::string_view path) const;
