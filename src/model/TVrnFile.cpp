@@ -46,8 +46,7 @@ int TVrnFiles::AddEntry(bool busy, std::string_view path, std::string_view name,
   } else {
     shared = std::make_shared<const std::string>(path);
   }
-  entries_.emplace_back(busy, std::move(shared), name, ext, size, attr, created, accessed,
-                        written);
+  entries_.emplace_back(busy, std::move(shared), name, ext, size, attr, created, accessed, written);
   return Count() - 1;
 }
 
@@ -90,10 +89,30 @@ void TVrnFiles::Move(int from, int to) {
 
 namespace {
 
-template <typename Key>
-void StableSortBy(std::vector<TVrnFile>& entries, Key key) {
-  std::stable_sort(entries.begin(), entries.end(),
-                   [&](const TVrnFile& a, const TVrnFile& b) { return key(a) < key(b); });
+// The order of a stable sort, found by sorting small (key, position) records with
+// the position breaking ties, then moving every entry once into its place: entries
+// are large, and moving them at every merge step costs twice as much as the sort
+// of the names alone. The keys (views into the entries' own text for names) stay
+// valid because no entry moves until the order is known.
+template <typename KeyOf>
+void StableSortBy(std::vector<TVrnFile>& entries, KeyOf key) {
+  using KeyType = decltype(key(entries.front()));
+  struct Item {
+    KeyType Key;
+    std::uint32_t Position;
+  };
+  std::vector<Item> items;
+  items.reserve(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    items.push_back({key(entries[i]), static_cast<std::uint32_t>(i)});
+  std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+    if (const auto order = a.Key <=> b.Key; order != 0) return order < 0;
+    return a.Position < b.Position;
+  });
+  std::vector<TVrnFile> sorted;
+  sorted.reserve(entries.size());
+  for (const Item& item : items) sorted.push_back(std::move(entries[item.Position]));
+  entries = std::move(sorted);
 }
 
 }  // namespace
