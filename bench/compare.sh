@@ -23,10 +23,11 @@ build="$root/build-bench"
 if ! command -v rename >/dev/null 2>&1 || ! command -v mmv >/dev/null 2>&1; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get install -y --no-install-recommends rename mmv >/dev/null
+  $sudo apt-get install -y --no-install-recommends rename mmv >/dev/null 2>&1 ||
+    { $sudo apt-get update >/dev/null && $sudo apt-get install -y --no-install-recommends rename mmv >/dev/null; }
 fi
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)" --target varnoke-cli raw_rename >/dev/null
 cli="$build/src/app/varnoke-cli"
 raw="$build/bench/raw_rename"

@@ -1,5 +1,6 @@
 #include "app/CommandLineSearch.h"
 
+#include "app/ParallelListing.h"
 #include "app/SearchValue.h"
 #include "engine/AddFile.h"
 #include "model/Attributes.h"
@@ -10,7 +11,7 @@ CommandLineSearch::CommandLineSearch(FileListOwner& list, std::string_view brows
     : list_(list), choices_(FormCreate(list.Options, browseStart)) {}
 
 bool CommandLineSearch::Run(std::string_view value, bool subdirectories, FileSystem& fs,
-                            Session& session) {
+                            Session& session, bool inParallel) {
   choices_.Subdirectories = subdirectories;
   const std::optional<SearchValue> split = SplitSearchValue(value);
   if (!split) return false;
@@ -18,10 +19,18 @@ bool CommandLineSearch::Run(std::string_view value, bool subdirectories, FileSys
   if (!attr || (*attr & kAttrDirectory) == 0) return false;
   choices_.Directory = split->Directory;
   choices_.Filters = {split->Filter};
+  PendingPaths found;
   SearchCallbacks callbacks;
-  callbacks.AddFile = [&](std::string_view path) { AddFile(fs, list_.Files, path); };
+  callbacks.AddFile = [&](std::string_view path) {
+    if (inParallel) {
+      found.Add(path);
+    } else {
+      AddFile(fs, list_.Files, path);
+    }
+  };
   callbacks.SetCaption = [](std::string_view) {};
   SearchClick(choices_, list_.Options, fs, session, searchStopped_, callbacks);
+  found.ListInto(fs, list_.Files);
   return true;
 }
 

@@ -18,8 +18,11 @@ class CommandLineSearch {
 
   // One search switch's value ("/dir/filter"): the directory becomes the dialog's,
   // the filter its only one, and the search runs, adding to the list. False, with
-  // nothing searched, when the value is no full path or names no directory.
-  bool Run(std::string_view value, bool subdirectories, FileSystem& fs, Session& session);
+  // nothing searched, when the value is no full path or names no directory. With
+  // `inParallel` the files found are listed together on every core once the search
+  // is done (see AddFilesInParallel), else each as it is found.
+  bool Run(std::string_view value, bool subdirectories, FileSystem& fs, Session& session,
+           bool inParallel);
 
   // The dialog's release: its directory, subdirectory choice and filters go into
   // the list's options.

@@ -54,7 +54,8 @@ class ConsoleRun {
  private:
   int Fill(const TFiles& defaults, bool rename) {
     int listCounter = 0;
-    StartupServices startup{services_.Fs, services_.Store, session_, services_.BrowseStart};
+    StartupServices startup{services_.Fs, services_.Store, session_, services_.BrowseStart,
+                            services_.ListInParallel};
     ParsedCommandLine parsed =
         ParseCommandLine(arguments_.Parameters, defaults, listCounter, startup);
     if (!parsed.List) {

@@ -22,6 +22,7 @@ struct ConsoleServices {
   const FormatSettings& Regional;  // what the date codes write
   std::string ProgramDirectory;    // the per-user directory that stands for the program's
   std::string BrowseStart;         // where a search starts when nothing was chosen
+  bool ListInParallel = false;     // Fs allows calls from several threads
 };
 
 struct ConsoleStreams {

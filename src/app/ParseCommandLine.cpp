@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineMessages.h"
 #include "app/CommandLineSearch.h"
-#include "engine/AddFile.h"
+#include "app/ParallelListing.h"
 #include "files/FileListFile.h"
 #include "files/FileMessages.h"
 #include "files/OptionSetFile.h"
@@ -14,6 +14,14 @@ namespace {
 
 void ReportError(Session& ui, std::string_view text, std::string_view caption) {
   ui.ask(text, caption, Buttons::Ok, Icon::Warning);
+}
+
+void ListPaths(StartupServices& services, PendingPaths& paths, TVrnFiles& files) {
+  if (services.ListInParallel) {
+    paths.ListInto(services.Fs, files);
+  } else {
+    paths.ListOneByOne(services.Fs, files);
+  }
 }
 
 }  // namespace
@@ -41,16 +49,18 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
         break;
       case SwitchKind::FileList:
         if (fs.Exists(s.Value)) {
-          const auto error =
-              ReadFileList(services.Store, ui, s.Value, kAddPumpInterval,
-                           [&](std::string_view line) { AddFile(fs, list.Files, line); });
+          PendingPaths lines;
+          const auto error = ReadFileList(services.Store, ui, s.Value, kAddPumpInterval,
+                                          [&](std::string_view line) { lines.Add(line); });
+          ListPaths(services, lines, list.Files);
           if (error) ReportError(ui, *error, kCommandLineErrorCaption);
         }
         break;
       case SwitchKind::Search:
       case SwitchKind::SearchSubdirs:
         if (!search) search.emplace(list, services.BrowseStart);
-        if (!search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui)) {
+        if (!search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui,
+                         services.ListInParallel)) {
           ReportError(ui, IllegalParameterMessage(parameter), kCommandLineErrorCaption);
         }
         break;

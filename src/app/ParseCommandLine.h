@@ -19,6 +19,9 @@ struct StartupServices {
   // Where the search starts when the list's options name no directory (the home
   // directory, with its separator).
   std::string BrowseStart;
+  // List the files of one parameter on every core (the file system must allow calls
+  // from several threads, as the POSIX backend does); the list order is the same.
+  bool ListInParallel = false;
 };
 
 struct ParsedCommandLine {

@@ -1,0 +1,30 @@
+#pragma once
+// Listing many files at once on every core: the same AddFile per path, the entries
+// appended in the order of the paths, as if they had been listed one by one.
+#include <string>
+#include <vector>
+
+#include "model/TVrnFile.h"
+#include "platform/FileSystem.h"
+
+namespace varnoke {
+
+// Lists `paths` into `files` after its present entries; the file system must allow
+// calls from several threads (the POSIX backend keeps no state between calls).
+// Short lists are listed on the calling thread.
+void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std::string>& paths);
+
+// Collects the paths handed to it, to be listed together.
+class PendingPaths {
+ public:
+  void Add(std::string_view path) { paths_.emplace_back(path); }
+  // Lists the collected paths on every core and forgets them.
+  void ListInto(FileSystem& fs, TVrnFiles& files);
+  // The same on the calling thread only.
+  void ListOneByOne(FileSystem& fs, TVrnFiles& files);
+
+ private:
+  std::vector<std::string> paths_;
+};
+
+}  // namespace varnoke
