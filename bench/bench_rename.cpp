@@ -63,6 +63,7 @@ void BM_RawRenameat2(benchmark::State& state) {
     state.PauseTiming();
     {
       FileSet set;
+      ::sync();  // both loops start from a clean journal
       state.ResumeTiming();
       int failed = 0;
       for (int n = 1; n <= g_files; ++n) {
@@ -100,6 +101,7 @@ void BM_RenameFiles(benchmark::State& state) {
       ScriptedSession planning;
       PreparePreview(files, options, preview, PlanningContext{fs, clock, planning, settings});
       ScriptedSession session;
+      ::sync();  // listing and planning leave nothing to write back during the run
       state.ResumeTiming();
       const RenameReport report = RenameFiles(files, preview, options, fs, session);
       state.PauseTiming();
@@ -118,11 +120,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
         times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        cpu[run.benchmark_name()] = run.GetAdjustedCPUTime();
+      }
     ConsoleReporter::ReportRuns(runs);
   }
-  std::map<std::string, double> times;
+  std::map<std::string, double> times;  // real time
+  std::map<std::string, double> cpu;    // time of this process (the machine may be shared)
 };
 
 }  // namespace
@@ -138,11 +143,12 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto raw = reporter.times.find("BM_RawRenameat2/iterations:3/real_time");
-  const auto ours = reporter.times.find("BM_RenameFiles/iterations:3/real_time");
-  if (raw != reporter.times.end() && ours != reporter.times.end())
-    std::printf("files: %d  RenameFiles / renameat2 loop: %.3f (target <= 1.25)\n", g_files,
-                ours->second / raw->second);
+  const std::string raw = "BM_RawRenameat2/iterations:3/real_time";
+  const std::string ours = "BM_RenameFiles/iterations:3/real_time";
+  if (reporter.times.count(raw) && reporter.times.count(ours))
+    std::printf("files: %d  RenameFiles / renameat2 loop: %.3f real, %.3f cpu (target <= 1.25)\n",
+                g_files, reporter.times[ours] / reporter.times[raw],
+                reporter.cpu[ours] / reporter.cpu[raw]);
   benchmark::Shutdown();
   return 0;
 }

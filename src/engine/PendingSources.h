@@ -1,10 +1,12 @@
 #pragma once
-// Where the files of a run still to be renamed lie: a hash index from a source path
-// to the position of its preview entry, so that a file in the way can be recognised
-// as one that the same run will move on, in constant time.
+// Where the files of a run lie until their turn: the current source path of every
+// preview position, and a hash index over the pending ones, so that a file in the way
+// is recognised as one that the same run will move on in constant time.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -12,25 +14,27 @@ namespace varnoke {
 
 class PendingSources {
  public:
-  explicit PendingSources(FileSystem& fs);
+  PendingSources(FileSystem& fs, int entries);
 
-  void Add(std::string path, int entry);
-  void Remove(std::string_view path, int entry);
-  // The pending entry whose source is `path`, also when a mount that ignores case
+  // The file of `entry` lies at `path` and waits for its turn.
+  void Add(int entry, std::string path);
+  // Its turn has come: the file is no longer found in the way.
+  void Remove(int entry);
+  // The file of a pending entry now lies at `path`.
+  void MoveTo(int entry, std::string path);
+  // Where the file of `entry` lies (as last added or moved).
+  const std::string& Source(int entry) const { return sources_[static_cast<std::size_t>(entry)]; }
+  // The pending entry whose file lies at `path`, also when a mount that ignores case
   // reaches it under another spelling; -1 when there is none.
   int Find(std::string_view path);
-  void Reserve(std::size_t n) { index_.reserve(n); }
 
  private:
-  struct Source {
-    int Entry;
-    std::string Path;  // as spelled; the key is folded
-  };
-  std::string Key(std::string_view path) const;
-
   FileSystem& fs_;
   bool rulesFold_;
-  std::unordered_multimap<std::string, Source> index_;
+  std::vector<std::string> sources_;
+  // Hash of the case-folded path -> entry. Folded even where names compare exactly, so
+  // that a candidate under another spelling is found and the file system asked.
+  std::unordered_multimap<std::uint64_t, int> index_;
 };
 
 }  // namespace varnoke

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/PendingSources.h"
@@ -57,7 +57,7 @@ class Run {
         fs_(fs),
         rules_(fs.Rules()),
         session_(session),
-        pending_(fs) {}
+        pending_(fs, preview.Count()) {}
 
   RenameReport Execute();
 
@@ -84,10 +84,6 @@ class Run {
   std::string Join(const Place& w) const {
     return rules_.Join(w.Path ? std::string_view(*w.Path) : std::string_view(), w.Name, w.Ext);
   }
-  std::string SourceOf(int i, const TVrnFile& f) const {
-    auto it = aside_.find(i);
-    return it != aside_.end() ? it->second : rules_.Join(f.Path(), f.Name(), f.Ext());
-  }
 
   TVrnFiles& files_;
   TVrnPrevFiles& preview_;
@@ -96,9 +92,9 @@ class Run {
   const PathRules& rules_;
   Session& session_;
   PendingSources pending_;
-  // Files of entries still to come that were moved out of an earlier entry's way:
-  // preview position -> temporary path.
-  std::unordered_map<int, std::string> aside_;
+  // Preview positions whose file was moved out of an earlier entry's way and waits
+  // under a temporary name (its source in pending_).
+  std::unordered_set<int> aside_;
   int tempCounter_ = 0;
   RenameReport report_;
 };
@@ -112,10 +108,9 @@ RenameReport Run::Execute() {
   // Every file of the run is a pending source until its own turn, also one that keeps
   // its name: an earlier file planned onto it moves it aside rather than trashing it.
   const TVrnPrevFiles& planned = preview_;
-  pending_.Reserve(static_cast<std::size_t>(planned.Count()));
   for (int i = 0; i < planned.Count(); ++i)
     if (const TVrnFile* f = FileOf(planned.Items(i)))
-      pending_.Add(rules_.Join(f->Path(), f->Name(), f->Ext()), i);
+      pending_.Add(i, rules_.Join(f->Path(), f->Name(), f->Ext()));
 
   for (int i = 0; i < preview_.Count(); ++i) {
     if (i % 10 == 9) session_.pump();
@@ -138,8 +133,9 @@ Run::Outcome Run::RenameOne(int i) {
   TVrnFile* f = FileOf(p);
   if (!f) return Outcome::Failed;  // the list changed since planning: nothing to go by
   const std::string target = rules_.Join(p.Path(), p.Name, p.Ext);
-  const std::string source = SourceOf(i, *f);
-  pending_.Remove(source, i);
+  // Stays valid through this turn: only pending entries are ever moved aside.
+  const std::string& source = pending_.Source(i);
+  pending_.Remove(i);
   if (source != target) {
     const Place old = PlaceOf(*f);
     Assign(*f, PlaceOf(p));  // from here on the list shows the new name
@@ -226,14 +222,13 @@ bool Run::MoveAside(int j) {
   const TVrnPrevFile& p = planned.Items(j);
   const TVrnFile* f = FileOf(p);
   if (!f) return false;
-  const std::string source = SourceOf(j, *f);
+  const std::string source = pending_.Source(j);
   if (p.Busy && !fs_.OpenExclusive(source, Access::Read)) return false;
   for (int tries = 0; tries < kMaxNameTries; ++tries) {
     std::string temp = rules_.Join(f->Path(), ".varnoke-" + std::to_string(++tempCounter_), "tmp");
     if (fs_.MoveNoReplace(source, temp)) {
-      pending_.Remove(source, j);
-      pending_.Add(temp, j);
-      aside_[j] = std::move(temp);
+      pending_.MoveTo(j, std::move(temp));
+      aside_.insert(j);
       return true;
     }
     if (!fs_.Exists(temp)) return false;  // not a taken name: the move itself fails
@@ -245,9 +240,8 @@ bool Run::MoveAside(int j) {
 // its planned one (not for a copy, whose source stays a source), else beside its old
 // name with a "#n" suffix. Returns where it is now.
 Place Run::SettleAside(int i, const Place& original, const Place& planned) {
-  auto it = aside_.find(i);
-  const std::string temp = std::move(it->second);
-  aside_.erase(it);
+  const std::string temp = pending_.Source(i);
+  aside_.erase(i);
   if (fs_.MoveNoReplace(temp, Join(original))) return original;
   if (options_.Transport != kTransportCopy && fs_.MoveNoReplace(temp, Join(planned)))
     return planned;
@@ -265,8 +259,7 @@ Place Run::SettleAside(int i, const Place& original, const Place& planned) {
 
 // After a stop: every file still waiting aside goes back or on, and its entry says where.
 void Run::SettleEveryAside() {
-  std::vector<int> waiting;
-  for (const auto& [j, temp] : aside_) waiting.push_back(j);
+  std::vector<int> waiting(aside_.begin(), aside_.end());
   std::sort(waiting.begin(), waiting.end());
   for (int j : waiting) {
     TVrnPrevFile& p = preview_.Items(j);
