@@ -40,7 +40,7 @@ int ConsoleMain(int argc, char** argv) {
   PosixSettingsStore settings(SettingsDirectory());
   const FormatSettings regional = PosixLocaleFormatSettings();
   ConsoleServices services{
-      fs, store, clock, settings, regional, UserDataDirectory(), HomeDirectory()};
+      fs, store, clock, settings, regional, UserDataDirectory(), HomeDirectory(), true};
   ConsoleStreams streams{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1,
                          ::isatty(STDERR_FILENO) == 1};
   return RunConsole(arguments, services, streams);
