@@ -15,3 +15,16 @@ cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVARNOKE_SA
 cmake --build "$root/build-sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+# The parsers of outside input, fuzzed briefly with libFuzzer (clang) from the seeds.
+fuzzers=$(for f in "$root"/tests/fuzz/*.cpp; do basename "$f" .cpp; done)
+cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOKE_FUZZ=ON \
+  -DVARNOKE_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+for name in $fuzzers; do
+  cmake --build "$root/build-fuzz" -j "$jobs" --target "fuzz_$name"
+  corpus=$(mktemp -d)
+  cp -r "$root/tests/fuzz/seeds/$name/." "$corpus/" 2>/dev/null || true
+  "$root/build-fuzz/tests/fuzz/fuzz_$name" -max_total_time="${VARNOKE_FUZZ_SECONDS:-15}" \
+    -max_len=4096 "$corpus"
+  rm -rf "$corpus"
+done
