@@ -9,8 +9,6 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <time.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,18 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "ThreadTime.h"
 #include "engine/AddFile.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
 
-// CPU time of this thread, kernel time included: steadier than the wall clock on a
-// machine that other work keeps busy.
-double ThreadSeconds() {
-  timespec t{};
-  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
+using varnoke::bench::ThreadSeconds;
 
 constexpr int kFiles = 100'000;
 

@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <time.h>
 #include <algorithm>
 
 #include <chrono>
@@ -12,17 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "ThreadTime.h"
 #include "model/TVrnFile.h"
 
 namespace {
 
-// CPU time of this thread, kernel time included: steadier than the wall clock on a
-// machine that other work keeps busy.
-double ThreadSeconds() {
-  timespec t{};
-  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
+using varnoke::bench::ThreadSeconds;
 
 constexpr int kEntries = 1'000'000;
 
