@@ -2,12 +2,14 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/ConsoleArguments.h"
 #include "app/ConsoleFrontEnd.h"
+#include "app/ListFiles.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -35,6 +37,18 @@ int ConsoleMain(int argc, char** argv) {
   }
 
   PosixFileSystem fs;
+  if (arguments.List) {
+    // --list FILE...: the files as AddFile sees them, nothing planned or renamed.
+    if (arguments.Parameters.empty()) {
+      std::cerr << ConsoleUsage();
+      return kExitBadArguments;
+    }
+    PosixClock clock;
+    std::error_code noDirectory;
+    const std::string here = std::filesystem::current_path(noDirectory).string();
+    const int missed = ListFiles(std::cout, std::cerr, fs, clock, arguments.Parameters, here);
+    return missed == 0 ? kExitDone : kExitUnrenamed;
+  }
   PosixFileStore store;
   PosixClock clock;
   PosixSettingsStore settings(SettingsDirectory());
