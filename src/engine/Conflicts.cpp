@@ -8,14 +8,16 @@ void TestConflict(TVrnPrevFile& w, const TVrnFile& source, const TVrnPrevFiles& 
                   const TFiles& options, FileSystem& fs) {
   w.Conflict = false;
   const PathRules& rules = fs.Rules();
+  // The file keeps its place and name (or changes only letter case where the platform
+  // ignores case): nothing to test, and no system call.
+  if (rules.SameName(w.Name, source.Name()) && rules.SameName(w.Ext, source.Ext()) &&
+      rules.SameName(w.Path(), source.Path()))
+    return;
   const std::string target = rules.Join(w.Path(), w.Name, w.Ext);
-  const std::string from = rules.Join(source.Path(), source.Name(), source.Ext());
-  // The file keeps its place and name (a change of letter case alone, where the
-  // platform ignores case): nothing to test, and no system call.
-  if (rules.SameName(target, from)) return;
   if (fs.Exists(target)) {
-    // A case-insensitive mount under exact rules: the target may be the source itself.
-    if (fs.SameFile(from, target)) return;
+    // The target may be the source itself: a case-insensitive mount under exact rules,
+    // or the same name split another way.
+    if (fs.SameFile(rules.Join(source.Path(), source.Name(), source.Ext()), target)) return;
     w.Conflict = true;
   } else if (preview.Contains(w)) {
     w.Conflict = true;

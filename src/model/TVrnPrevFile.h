@@ -16,7 +16,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "model/FileTime.h"
@@ -87,23 +86,25 @@ class TVrnPrevFiles {
   void Reserve(int n);
 
  private:
-  struct KeyHash {
-    bool fold;
-    std::size_t operator()(const TVrnPrevFile* e) const;
+  // The name index: open addressing with linear probing over (hash, entry) slots, so a
+  // look-up that finds nothing touches one run of the table and no entry.
+  struct Slot {
+    std::uint64_t Hash = 0;
+    const TVrnPrevFile* Entry = nullptr;  // nullptr: the slot is free
   };
-  struct KeyEqual {
-    bool fold;
-    bool operator()(const TVrnPrevFile* a, const TVrnPrevFile* b) const;
-  };
-  using NameIndex = std::unordered_multiset<const TVrnPrevFile*, KeyHash, KeyEqual>;
 
   static std::size_t Checked(int i);
-  void RebuildIndex() const;
+  std::uint64_t HashOf(const TVrnPrevFile& e) const;
+  bool SameKey(const TVrnPrevFile& a, const TVrnPrevFile& b) const;
+  void Grow(std::size_t entries) const;
+  void Insert(const TVrnPrevFile* entry, std::uint64_t hash) const;
   void Unindex(const TVrnPrevFile* entry);
+  void RebuildIndex() const;
 
   bool foldsCase_;
   std::vector<std::unique_ptr<TVrnPrevFile>> entries_;
-  mutable NameIndex index_;
+  mutable std::vector<Slot> slots_;  // size 0 or a power of two
+  mutable std::size_t indexed_ = 0;
   mutable bool indexStale_ = false;
 };
 

@@ -2,32 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include "CalendarTime.h"
 #include "engine/Messages.h"
 #include "platform/testing/FixedClock.h"
 
 namespace varnoke {
 namespace {
 
-FileTime Utc(int y, int mo, int d, int h, int mi, int s) {
-  SystemTime t;
-  t.Year = static_cast<std::uint16_t>(y);
-  t.Month = static_cast<std::uint16_t>(mo);
-  t.Day = static_cast<std::uint16_t>(d);
-  t.Hour = static_cast<std::uint16_t>(h);
-  t.Minute = static_cast<std::uint16_t>(mi);
-  t.Second = static_cast<std::uint16_t>(s);
-  return *SystemTimeToFileTime(t);
-}
-
 class DateCodes : public testing::Test {
  protected:
   FormatSettings settings = EnglishFormatSettings();
   // Local time is two hours ahead of UTC; the clock stands at 2020-06-07 08:09:10 UTC.
-  FixedClock clock{Utc(2020, 6, 7, 8, 9, 10), 7200};
+  FixedClock clock{Calendar(2020, 6, 7, 8, 9, 10), 7200};
   DateCodeContext context{settings, clock};
   TFiles options;
   // The file was last written 2001-02-03 04:05:06.789 UTC.
-  FileTime written = Utc(2001, 2, 3, 4, 5, 6) + 7'890'000;
+  FileTime written = Calendar(2001, 2, 3, 4, 5, 6) + 7'890'000;
 
   std::string Replace(const char* format, const char* text) {
     options.DateString = format;
@@ -45,7 +35,7 @@ TEST_F(DateCodes, FileTimeIsShownAsListedInUtc) {
 
 TEST_F(DateCodes, EmptyFormatIsTheShortDateAndLongTimeMadeSafe) {
   EXPECT_EQ(Replace("", "|"), "2_3_2001 4_05_06 AM");
-  written = Utc(2001, 2, 3, 0, 0, 0);
+  written = Calendar(2001, 2, 3, 0, 0, 0);
   EXPECT_EQ(Replace("", "|"), "2_3_2001");
 }
 

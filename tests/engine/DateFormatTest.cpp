@@ -4,19 +4,14 @@
 
 #include <string>
 
+#include "CalendarTime.h"
+
 namespace varnoke {
 namespace {
 
 // Saturday, 2001-02-03.
 SystemTime At(int hour, int minute, int second) {
-  SystemTime t;
-  t.Year = 2001;
-  t.Month = 2;
-  t.Day = 3;
-  t.Hour = static_cast<std::uint16_t>(hour);
-  t.Minute = static_cast<std::uint16_t>(minute);
-  t.Second = static_cast<std::uint16_t>(second);
-  return t;
+  return Fields(2001, 2, 3, hour, minute, second);
 }
 
 struct FormatCase {
@@ -102,16 +97,16 @@ TEST(DateFormat, WeekdaysFollowTheCalendar) {
     t.Day = static_cast<std::uint16_t>(day);
     EXPECT_EQ(FormatDateTime("dddd", t, EnglishFormatSettings()), expected[day - 4]);
   }
-  SystemTime leap{2000, 2, 0, 29, 0, 0, 0, 0};
+  const SystemTime leap = Fields(2000, 2, 29);
   EXPECT_EQ(FormatDateTime("ddd", leap, EnglishFormatSettings()), "Tue");
-  SystemTime first{1601, 1, 0, 1, 0, 0, 0, 0};
+  const SystemTime first = Fields(1601, 1, 1);
   EXPECT_EQ(FormatDateTime("ddd", first, EnglishFormatSettings()), "Mon");
 }
 
 TEST(DateFormat, EraOfTheDate) {
   FormatSettings s = EnglishFormatSettings();
   s.Eras = {CalendarEra{1989, 1, 8, 1, "Heisei"}, CalendarEra{2019, 5, 1, 1, "Reiwa"}};
-  SystemTime t{2019, 4, 0, 30, 0, 0, 0, 0};
+  SystemTime t = Fields(2019, 4, 30);
   EXPECT_EQ(FormatDateTime("gg e", t, s), "Heisei 31");
   t.Month = 5;
   t.Day = 1;

@@ -6,23 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "CalendarTime.h"
 #include "engine/PreparePreview.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/ScriptedSession.h"
 
 namespace varnoke {
-
-inline FileTime Calendar(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-  SystemTime t;
-  t.Year = static_cast<std::uint16_t>(y);
-  t.Month = static_cast<std::uint16_t>(mo);
-  t.Day = static_cast<std::uint16_t>(d);
-  t.Hour = static_cast<std::uint16_t>(h);
-  t.Minute = static_cast<std::uint16_t>(mi);
-  t.Second = static_cast<std::uint16_t>(s);
-  return SystemTimeToFileTime(t).value();
-}
 
 class Planning : public ::testing::Test {
  protected:

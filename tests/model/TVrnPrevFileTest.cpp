@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/PathRules.h"
+
 #include <string>
 #include <vector>
 
@@ -193,6 +195,48 @@ TEST(TVrnPrevFiles, OutOfRangeIndicesThrowInsteadOfCorruptingTheList) {
   EXPECT_THROW(list.Delete(-1), std::out_of_range);
   EXPECT_THROW(list.Items(1), std::out_of_range);
   EXPECT_EQ(list.Count(), 1);
+}
+
+}  // namespace
+}  // namespace varnoke
+
+namespace varnoke {
+namespace {
+
+// The index against the scan it stands for, over many adds, deletes and rewrites.
+TEST(TVrnPrevFiles, ContainsAgreesWithAScanOfTheList) {
+  for (bool fold : {true, false}) {
+    TVrnPrevFiles list(fold);
+    std::uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 8) % 1000; };
+    const char* names[] = {"a", "A", "ab", "AB", "abcdefghijKLMNOP", "abcdefghijklmnop", ""};
+    auto random = [&] {
+      return Entry(0, next() % 2 ? "/d" : "/D", names[next() % 7], next() % 2 ? "txt" : "TXT");
+    };
+    const TVrnPrevFiles& view = list;  // reading must not mark the index stale
+    auto scan = [&](const TVrnPrevFile& e) {
+      for (int i = 0; i < view.Count(); ++i) {
+        const TVrnPrevFile& x = view.Items(i);
+        auto same = [&](std::string_view a, std::string_view b) {
+          return fold ? EqualsIgnoreAsciiCase(a, b) : a == b;
+        };
+        if (same(x.Path(), e.Path()) && same(x.Name, e.Name) && same(x.Ext, e.Ext)) return true;
+      }
+      return false;
+    };
+    for (int step = 0; step < 3000; ++step) {
+      const unsigned op = next() % 10;
+      if (op < 5) {
+        list.AddCopy(random());
+      } else if (op < 8 && list.Count() > 0) {
+        list.Delete(static_cast<int>(next() % static_cast<unsigned>(list.Count())));
+      } else if (op == 8 && list.Count() > 0) {
+        list.Items(static_cast<int>(next() % static_cast<unsigned>(list.Count()))).Name = "z";
+      }
+      const TVrnPrevFile probe = random();
+      ASSERT_EQ(list.Contains(probe), scan(probe)) << "step " << step;
+    }
+  }
 }
 
 }  // namespace
