@@ -1,7 +1,7 @@
 // Listing 100,000 real files with AddFile against a bare loop of the same system
 // calls (open, flock, statx, fgetxattr, close) over the same files, in one binary.
-// BM_AddFileOverRawLoop: "ratio" is AddFile's wall time over the loop's, "cpu_ratio" the
-// same in CPU time (user and kernel) of the thread.
+// BM_AddFileOverRawLoop: "ratio" is AddFile's wall time over the loop's, "cpu_ratio"
+// the same in the thread's CPU time.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,20 +9,17 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "ThreadTime.h"
+#include "PairTiming.h"
 #include "engine/AddFile.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
-
-using varnoke::bench::ThreadSeconds;
 
 constexpr int kFiles = 100'000;
 
@@ -111,27 +108,9 @@ void BM_AddFile(benchmark::State& state) {
 // Both loops in turn in every iteration, so that both see the same cache and load.
 void BM_AddFileOverRawLoop(benchmark::State& state) {
   const auto& paths = Tree().Paths();
-  double raw = 0, add = 0, rawCpu = 0, addCpu = 0;
-  using Clock = std::chrono::steady_clock;
-  for (auto _ : state) {
-    const auto t0 = Clock::now();
-    const double c0 = ThreadSeconds();
-    RawLoop(paths);
-    const auto t1 = Clock::now();
-    const double c1 = ThreadSeconds();
-    AddAll(paths);
-    const auto t2 = Clock::now();
-    const double c2 = ThreadSeconds();
-    raw += std::chrono::duration<double>(t1 - t0).count();
-    add += std::chrono::duration<double>(t2 - t1).count();
-    rawCpu += c1 - c0;
-    addCpu += c2 - c1;
-  }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["raw_s"] = raw / n;
-  state.counters["addfile_s"] = add / n;
-  state.counters["ratio"] = add / raw;
-  state.counters["cpu_ratio"] = addCpu / rawCpu;
+  varnoke::bench::PairTiming timing;
+  for (auto _ : state) timing.Run([&] { AddAll(paths); }, [&] { RawLoop(paths); });
+  timing.Report(state, "addfile", "raw");
 }
 
 BENCHMARK(BM_RawLoop)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -5,18 +5,15 @@
 
 #include <algorithm>
 
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "ThreadTime.h"
+#include "PairTiming.h"
 #include "model/TVrnFile.h"
 
 namespace {
-
-using varnoke::bench::ThreadSeconds;
 
 constexpr int kEntries = 1'000'000;
 
@@ -105,34 +102,18 @@ void BM_SortByNameOverStrings(benchmark::State& state) {
   std::vector<std::string> unsortedStrings;
   unsortedStrings.reserve(names.size());
   for (const NameParts& p : names) unsortedStrings.push_back(p.Name);
-  double listSeconds = 0, stringSeconds = 0, listCpu = 0, stringCpu = 0;
-  using Clock = std::chrono::steady_clock;
+  varnoke::bench::PairTiming timing;
   for (auto _ : state) {
     state.PauseTiming();
     varnoke::TVrnFiles list = unsortedList;
     std::vector<std::string> strings = unsortedStrings;
     state.ResumeTiming();
-    const auto t0 = Clock::now();
-    const double c0 = ThreadSeconds();
-    list.Sort(1);
-    const auto t1 = Clock::now();
-    const double c1 = ThreadSeconds();
-    std::stable_sort(strings.begin(), strings.end());
-    const auto t2 = Clock::now();
-    const double c2 = ThreadSeconds();
-    listSeconds += std::chrono::duration<double>(t1 - t0).count();
-    stringSeconds += std::chrono::duration<double>(t2 - t1).count();
-    listCpu += c1 - c0;
-    stringCpu += c2 - c1;
+    timing.Run([&] { list.Sort(1); }, [&] { std::stable_sort(strings.begin(), strings.end()); });
     if (list.Items(0).Name() != strings.front() ||
         list.Items(kEntries - 1).Name() != strings.back())
       state.SkipWithError("the two sorts disagree");
   }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["list_s"] = listSeconds / n;
-  state.counters["strings_s"] = stringSeconds / n;
-  state.counters["ratio"] = listSeconds / stringSeconds;
-  state.counters["cpu_ratio"] = listCpu / stringCpu;
+  timing.Report(state, "list", "strings");
 }
 
 BENCHMARK(BM_BytesPerEntry)->Unit(benchmark::kMillisecond)->Iterations(1);

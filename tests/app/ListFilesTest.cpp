@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/LockHolder.h"
+#include "platform/PosixTestFiles.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
 #include "support/TempDir.h"
@@ -18,11 +19,6 @@ using testing::TempDir;
 
 constexpr FileTime kTwoHours = 2 * 3600 * kTicksPerSecond;
 
-void SetTimes(const std::string& path, std::int64_t atime, std::int64_t mtime) {
-  timespec times[2] = {{atime, 0}, {mtime, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
 class ListFilesTest : public ::testing::Test {
  protected:
   TempDir dir_;
@@ -33,9 +29,10 @@ class ListFilesTest : public ::testing::Test {
 
 TEST_F(ListFilesTest, OneTabSeparatedLinePerFileUnderAHeader) {
   const std::string a = dir_.Write("Report.Final.DOC", "hello");
-  SetTimes(a, 1'000'000'000, 1'500'000'000);  // 2001-09-09 01:46:40 and 2017-07-14 02:40:00 UTC
+  ASSERT_TRUE(testing::SetUnixTimes(
+      a, 1'000'000'000, 1'500'000'000));  // 2001-09-09 01:46:40 and 2017-07-14 02:40:00 UTC
   const std::string ro = dir_.Write(".profile", "");
-  SetTimes(ro, 0, 0);
+  ASSERT_TRUE(testing::SetUnixTimes(ro, 0, 0));
   ASSERT_EQ(::chmod(ro.c_str(), 0444), 0);
   EXPECT_EQ(ListFiles(out_, err_, fs_, clock_, {a, ro}, "/"), 0);
   const std::string lines = out_.str();

@@ -121,8 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Names, AddFileNamesTest,
 
 TEST_F(AddFileTest, ListsSizeAttributesAndTimesWithOneOpenQueryAndClose) {
   const std::string path = dir_.Write("a.txt", "hello");
-  timespec times[2] = {{1'000'000'000, 0}, {1'500'000'000, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  ASSERT_TRUE(testing::SetUnixTimes(path, 1'000'000'000, 1'500'000'000));
   ASSERT_TRUE(AddFile(fs_, files_, path));
   EXPECT_EQ(fs_.Opens, 1);
   EXPECT_EQ(fs_.Queries, 1);
@@ -168,8 +167,7 @@ TEST_F(AddFileTest, FileLockedByAnotherProcessIsBusyWithZeros) {
 // from 1970 (reproducible builds) is listed all the same.
 TEST_F(AddFileTest, BusyFileWithAnOldStampIsStillListed) {
   const std::string path = dir_.Write("old.txt", "x");
-  timespec times[2] = {{0, 0}, {0, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  ASSERT_TRUE(testing::SetUnixTimes(path, 0, 0));
   LockHolder holder(path);
   ASSERT_TRUE(AddFile(fs_, files_, path));
   EXPECT_TRUE(files_.Items(0).Busy);

@@ -18,11 +18,6 @@ using testing::FileExists;
 using testing::ReadFile;
 using testing::TempDir;
 
-void SetTimes(const std::string& path, std::int64_t atime, std::int64_t mtime) {
-  timespec times[2] = {{atime, 0}, {mtime, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
 struct stat StatOf(const std::string& path) {
   struct stat st {};
   EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
@@ -96,7 +91,7 @@ TEST_F(PosixFileMovesTest, MoveAcrossFileSystemsCopiesThenRemoves) {
   TempDir other(base.c_str());
   const std::string from = dir_.Write("a.txt", std::string(200'000, 'q'));
   ASSERT_EQ(::chmod(from.c_str(), 0640), 0);
-  SetTimes(from, 1'000'000'000, 1'200'000'000);
+  ASSERT_TRUE(testing::SetUnixTimes(from, 1'000'000'000, 1'200'000'000));
   const bool xattrs = testing::HasUserXattrs(dir_.Path()) && testing::HasUserXattrs(other.Path());
   if (xattrs) {
     ASSERT_TRUE(fs_.SetAttributes(from, kAttrHidden | kAttrArchive));
@@ -125,7 +120,7 @@ TEST_F(PosixFileMovesTest, MoveAcrossFileSystemsCopiesThenRemoves) {
 TEST_F(PosixFileMovesTest, CopyCarriesDataModeAndWriteTime) {
   const std::string from = dir_.Write("a.txt", std::string(100'000, 'z'));
   ASSERT_EQ(::chmod(from.c_str(), 0604), 0);
-  SetTimes(from, 1'000'000'000, 1'100'000'000);
+  ASSERT_TRUE(testing::SetUnixTimes(from, 1'000'000'000, 1'100'000'000));
   const std::string to = dir_ / "copy.txt";
   ASSERT_TRUE(fs_.CopyNoReplace(from, to));
   EXPECT_EQ(ReadFile(to), std::string(100'000, 'z'));

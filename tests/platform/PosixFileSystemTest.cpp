@@ -21,11 +21,6 @@ namespace {
 using testing::LockHolder;
 using testing::TempDir;
 
-void SetTimes(const std::string& path, std::int64_t atime, std::int64_t mtime) {
-  timespec times[2] = {{atime, 0}, {mtime, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
 class PosixFileSystemTest : public ::testing::Test {
  protected:
   TempDir dir_;
@@ -34,7 +29,7 @@ class PosixFileSystemTest : public ::testing::Test {
 
 TEST_F(PosixFileSystemTest, QueryGivesSizeAttributesAndTimes) {
   const std::string path = dir_.Write("a.txt", "hello");
-  SetTimes(path, 1'000'000'000, 1'500'000'000);
+  ASSERT_TRUE(testing::SetUnixTimes(path, 1'000'000'000, 1'500'000'000));
   auto file = fs_.OpenExclusive(path, Access::Read);
   ASSERT_TRUE(file);
   const auto info = file->Query();
@@ -132,7 +127,7 @@ TEST_F(PosixFileSystemTest, LinkToAFileOpensTheFile) {
 
 TEST_F(PosixFileSystemTest, SetTimesChangesAccessAndWriteTimesOnly) {
   const std::string path = dir_.Write("t.txt", "x");
-  SetTimes(path, 1'000'000'000, 1'100'000'000);
+  ASSERT_TRUE(testing::SetUnixTimes(path, 1'000'000'000, 1'100'000'000));
   const FileTime accessed = FileTimeFromUnix(1'200'000'000, 123'456'700);
   const FileTime written = FileTimeFromUnix(1'300'000'000, 0);
   {
@@ -266,9 +261,9 @@ TEST_F(PosixFileSystemTest, ExistsCountsEveryEntryButDirectories) {
   EXPECT_TRUE(fs_.Exists(dangling));
   // Whatever the time stamp: 1970 and even before.
   const std::string old = dir_.Write("old.txt");
-  SetTimes(old, 0, 0);
+  ASSERT_TRUE(testing::SetUnixTimes(old, 0, 0));
   EXPECT_TRUE(fs_.Exists(old));
-  SetTimes(old, -86400 * 365, -86400 * 365);
+  ASSERT_TRUE(testing::SetUnixTimes(old, -86400 * 365, -86400 * 365));
   EXPECT_TRUE(fs_.Exists(old));
 }
 

@@ -5,6 +5,8 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cstdint>
+#include <ctime>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,6 +14,12 @@
 #include "support/TempDir.h"
 
 namespace varnoke::testing {
+
+// Sets a file's access and write times to whole seconds since 1970; true on success.
+inline bool SetUnixTimes(const std::string& path, std::int64_t atime, std::int64_t mtime) {
+  const timespec times[2] = {{static_cast<time_t>(atime), 0}, {static_cast<time_t>(mtime), 0}};
+  return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
 
 // Whether the directory's file system keeps user extended attributes.
 inline bool HasUserXattrs(const std::string& directory) {
