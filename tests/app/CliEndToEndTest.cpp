@@ -167,5 +167,11 @@ TEST_F(CliEndToEndTest, UnusableArgumentsHelpAndVersion) {
   EXPECT_EQ(CountOriginal(), 5);
 }
 
+TEST_F(CliEndToEndTest, ListOptionListsFilesAndRenamesNothing) {
+  const CliResult r = RunCli({"--list", dir / "in/f000003.txt", "/R", "--yes"}, "", Env());
+  EXPECT_NE(r.Out.find("f000003\ttxt\t9\t"), std::string::npos) << r.Out;
+  EXPECT_EQ(CountOriginal(), 5);
+}
+
 }  // namespace
 }  // namespace varnoke

@@ -18,6 +18,15 @@ void Decide(Outcome& o, std::vector<std::string> parameters) {
   o.Ran = RunAutomatically(parameters, o.Session, [&o] { o.Called = true; });
 }
 
+void ExpectOnlyQuestion(const Outcome& o, std::string_view text, std::string_view caption,
+                        Buttons buttons, Icon icon) {
+  ASSERT_EQ(o.Session.Questions.size(), 1u);
+  EXPECT_EQ(o.Session.Questions[0].Text, text);
+  EXPECT_EQ(o.Session.Questions[0].Caption, caption);
+  EXPECT_EQ(o.Session.Questions[0].Kind, buttons);
+  EXPECT_EQ(o.Session.Questions[0].Symbol, icon);
+}
+
 TEST(RunAutomaticallyTest, WithoutRunSwitchAsksNothing) {
   Outcome o;
   Decide(o, {"/O:/a.vns", "/L:/b.vls", "/root/x"});
@@ -33,11 +42,7 @@ TEST(RunAutomaticallyTest, RunAloneOrWithOptionsOnlyShowsMissingSwitches) {
     Decide(o, parameters);
     EXPECT_FALSE(o.Ran);
     EXPECT_FALSE(o.Called);
-    ASSERT_EQ(o.Session.Questions.size(), 1u);
-    EXPECT_EQ(o.Session.Questions[0].Text, kRunSwitchIncompleteMessage);
-    EXPECT_EQ(o.Session.Questions[0].Caption, "Varnoke error");
-    EXPECT_EQ(o.Session.Questions[0].Kind, Buttons::Ok);
-    EXPECT_EQ(o.Session.Questions[0].Symbol, Icon::Warning);
+    ExpectOnlyQuestion(o, kRunSwitchIncompleteMessage, "Varnoke error", Buttons::Ok, Icon::Warning);
   }
 }
 
@@ -47,11 +52,7 @@ TEST(RunAutomaticallyTest, NoStartsNormally) {
   Decide(o, {"/O:/a.vns", "/SR:/d/*.jpg", "/R"});
   EXPECT_FALSE(o.Ran);
   EXPECT_FALSE(o.Called);
-  ASSERT_EQ(o.Session.Questions.size(), 1u);
-  EXPECT_EQ(o.Session.Questions[0].Text, kAutoRunQuestion);
-  EXPECT_EQ(o.Session.Questions[0].Caption, "Varnoke");
-  EXPECT_EQ(o.Session.Questions[0].Kind, Buttons::YesNo);
-  EXPECT_EQ(o.Session.Questions[0].Symbol, Icon::Question);
+  ExpectOnlyQuestion(o, kAutoRunQuestion, "Varnoke", Buttons::YesNo, Icon::Question);
 }
 
 TEST(RunAutomaticallyTest, YesRuns) {
