@@ -12,8 +12,9 @@ namespace varnoke {
 
 namespace {
 
-void ReportError(Session& ui, std::string_view text, std::string_view caption) {
-  ui.ask(text, caption, Buttons::Ok, Icon::Warning);
+// The command line's own errors: "Varnoke error", exclamation icon, OK.
+void ReportError(Session& ui, std::string_view text) {
+  ui.ask(text, kCommandLineErrorCaption, Buttons::Ok, Icon::Warning);
 }
 
 void ListPaths(StartupServices& services, PendingPaths& paths, TVrnFiles& files) {
@@ -42,7 +43,9 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
       case SwitchKind::OptionSet:
         if (fs.Exists(s.Value)) {
           if (const auto error = LoadOptionSet(services.Store, s.Value, list.Options)) {
-            ReportError(ui, *error, kApplicationTitle);
+            // A set that cannot be read is the general error handler's: the failed
+            // operation's text under the application's title.
+            ui.ask(*error, kApplicationTitle, Buttons::Ok, Icon::Error);
             result.OptionSetFailed = true;
           }
         }
@@ -53,7 +56,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
           const auto error = ReadFileList(services.Store, ui, s.Value, kAddPumpInterval,
                                           [&](std::string_view line) { lines.Add(line); });
           ListPaths(services, lines, list.Files);
-          if (error) ReportError(ui, *error, kCommandLineErrorCaption);
+          if (error) ReportError(ui, *error);
         }
         break;
       case SwitchKind::Search:
@@ -61,7 +64,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
         if (!search) search.emplace(list, services.BrowseStart);
         if (!search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui,
                          services.ListInParallel)) {
-          ReportError(ui, IllegalParameterMessage(parameter), kCommandLineErrorCaption);
+          ReportError(ui, IllegalParameterMessage(parameter));
         }
         break;
       case SwitchKind::Run:

@@ -2,6 +2,7 @@
 #include "app/ParseCommandLine.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/CommandLineMessages.h"
 #include "files/OptionSetFile.h"
@@ -102,6 +103,8 @@ TEST_F(ParseCommandLineTest, DamagedOptionSetIsReportedAndLeavesOptions) {
   EXPECT_EQ(parsed.List->Options, defaults);
   ASSERT_EQ(session.Questions.size(), 1u);
   EXPECT_EQ(session.Questions[0].Text, "Read beyond end of file");
+  EXPECT_EQ(session.Questions[0].Caption, "Varnoke");
+  EXPECT_EQ(session.Questions[0].Symbol, Icon::Error);
 }
 
 TEST_F(ParseCommandLineTest, SearchWithoutFullPathGivesMessageAndAddsNothing) {
@@ -116,6 +119,37 @@ TEST_F(ParseCommandLineTest, SearchWithoutFullPathGivesMessageAndAddsNothing) {
   EXPECT_EQ(session.Questions[0].Kind, Buttons::Ok);
   EXPECT_EQ(session.Questions[0].Symbol, Icon::Warning);
   // The parameters after it are still processed.
+  EXPECT_EQ(Names(*parsed.List), (std::vector<std::string>{"a.txt"}));
+}
+
+// Reads real files, except one that cannot be read.
+class FailingStore final : public FileStore {
+ public:
+  FailingStore(FileStore& real, std::string failing) : real_(real), failing_(std::move(failing)) {}
+  FileBytes ReadAll(std::string_view path) override {
+    if (path == failing_) return {{}, IoError{IoErrorKind::AccessDenied, 13}};
+    return real_.ReadAll(path);
+  }
+  std::optional<IoError> Save(std::string_view path, std::string_view bytes) override {
+    return real_.Save(path, bytes);
+  }
+
+ private:
+  FileStore& real_;
+  std::string failing_;
+};
+
+TEST_F(ParseCommandLineTest, UnreadableListIsReportedAndTheRestProcessed) {
+  WriteFile(dir / "a.txt", "a");
+  WriteList(dir / "one.vls", {dir / "a.txt"});
+  WriteList(dir / "locked.vls", {dir / "a.txt"});
+  FailingStore failing(store, dir / "locked.vls");
+  StartupServices services{fs, failing, session, dir.Path() + "/home/"};
+  const std::vector<std::string> parameters = {"/L:" + dir / "locked.vls", "/L:" + dir / "one.vls"};
+  const ParsedCommandLine parsed = ParseCommandLine(parameters, defaults, counter, services);
+  ASSERT_EQ(session.Questions.size(), 1u);
+  EXPECT_EQ(session.Questions[0].Text, "Cannot open file " + dir / "locked.vls");
+  EXPECT_EQ(session.Questions[0].Caption, "Varnoke error");
   EXPECT_EQ(Names(*parsed.List), (std::vector<std::string>{"a.txt"}));
 }
 
