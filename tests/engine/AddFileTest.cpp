@@ -185,6 +185,9 @@ TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
   dir_.MakeDir("sub");
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "sub"));
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "sub/"));
+  const std::string dirLink = dir_ / "link-to-sub";
+  ASSERT_EQ(::symlink((dir_ / "sub").c_str(), dirLink.c_str()), 0);
+  EXPECT_FALSE(AddFile(fs_, files_, dirLink));
   EXPECT_FALSE(AddFile(fs_, files_, dir_ / "missing.txt"));
   EXPECT_FALSE(AddFile(fs_, files_, "a.txt"));
   EXPECT_FALSE(AddFile(fs_, files_, ""));

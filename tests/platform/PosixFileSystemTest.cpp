@@ -259,6 +259,12 @@ TEST_F(PosixFileSystemTest, ExistsCountsEveryEntryButDirectories) {
   const std::string dangling = dir_ / "dangling";
   ASSERT_EQ(::symlink("/nonexistent/target", dangling.c_str()), 0);
   EXPECT_TRUE(fs_.Exists(dangling));
+  const std::string dirLink = dir_ / "dirlink";
+  ASSERT_EQ(::symlink((dir_ / "sub").c_str(), dirLink.c_str()), 0);
+  EXPECT_FALSE(fs_.Exists(dirLink));  // counts as the directory it names
+  const std::string fileLink = dir_ / "filelink";
+  ASSERT_EQ(::symlink((dir_ / "a.txt").c_str(), fileLink.c_str()), 0);
+  EXPECT_TRUE(fs_.Exists(fileLink));
   // Whatever the time stamp: 1970 and even before.
   const std::string old = dir_.Write("old.txt");
   ASSERT_TRUE(testing::SetUnixTimes(old, 0, 0));
@@ -307,12 +313,13 @@ TEST_F(PosixFileSystemTest, EnumerateGivesEveryEntryWithAttributes) {
   EXPECT_EQ(entries.at(".b").Attr, kAttrArchive | kAttrHidden);
   EXPECT_TRUE(entries.at("sub").IsDirectory);
   EXPECT_EQ(entries.at("sub").Attr, kAttrDirectory);
-  EXPECT_TRUE(entries.at("dirlink").IsDirectory);
+  EXPECT_FALSE(entries.at("dirlink").IsDirectory);  // never walked into
+  EXPECT_EQ(entries.at("dirlink").Attr, kAttrDirectory);
 
   const auto names = Collect(fs_, dir_.Path(), true);
   ASSERT_EQ(names.size(), 6u);
   EXPECT_TRUE(names.at("sub").IsDirectory);
-  EXPECT_TRUE(names.at("dirlink").IsDirectory);
+  EXPECT_FALSE(names.at("dirlink").IsDirectory);
   EXPECT_FALSE(names.at("a.txt").IsDirectory);
 }
 

@@ -154,9 +154,13 @@ bool PosixFileSystem::SetAttributes(std::string_view path, std::uint32_t attr) {
 }
 
 bool PosixFileSystem::Exists(std::string_view path) {
-  // Any entry but a directory, whatever its time stamp (a link counts as itself).
+  // Any entry but a directory, whatever its time stamp. A link counts as itself (also
+  // a dangling one), except a link to a directory, which counts as that directory.
+  const std::string p = CPath(path);
   struct stat st;
-  return ::lstat(CPath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  if (::lstat(p.c_str(), &st) != 0) return false;
+  if (!S_ISLNK(st.st_mode)) return !S_ISDIR(st.st_mode);
+  return ::stat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
 }
 
 bool PosixFileSystem::SameFile(std::string_view a, std::string_view b) {
@@ -183,24 +187,26 @@ bool ReadDirectory(std::string_view directory, bool withAttributes,
   while (const dirent* d = ::readdir(dir)) {
     entry.Name = d->d_name;
     entry.Attr = 0;
-    struct stat st;
-    bool haveStatus = false;
-    bool follow = true;
-    const bool needStatus = withAttributes || d->d_type == DT_UNKNOWN || d->d_type == DT_LNK;
-    if (needStatus) {
-      haveStatus = ::fstatat(dirFd, d->d_name, &st, 0) == 0;
-      if (!haveStatus) {
-        follow = false;
-        haveStatus = ::fstatat(dirFd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0;
-      }
+    unsigned char type = d->d_type;
+    if (type == DT_UNKNOWN) {  // a file system that does not say: ask, without following
+      struct stat own;
+      if (::fstatat(dirFd, d->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0)
+        type = S_ISDIR(own.st_mode) ? DT_DIR : S_ISLNK(own.st_mode) ? DT_LNK : DT_REG;
     }
-    entry.IsDirectory = haveStatus ? S_ISDIR(st.st_mode) : d->d_type == DT_DIR;
-    if (withAttributes && haveStatus) {
-      entryPath.resize(prefix);
-      entryPath.append(d->d_name);
-      DosAttribBuffer buffer;
-      entry.Attr = ComputeAttributes(st.st_mode, entry.Name,
-                                     ReadDosAttrib(entryPath.c_str(), follow, buffer));
+    // A link is never a directory to walk into, wherever it points: a link to a
+    // parent would make a search of the subdirectories endless.
+    entry.IsDirectory = type == DT_DIR;
+    if (withAttributes) {
+      // Attributes of what a link names; a dangling link's of the link itself.
+      struct stat st;
+      const bool follow = ::fstatat(dirFd, d->d_name, &st, 0) == 0;
+      if (follow || ::fstatat(dirFd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        entryPath.resize(prefix);
+        entryPath.append(d->d_name);
+        DosAttribBuffer buffer;
+        entry.Attr = ComputeAttributes(st.st_mode, entry.Name,
+                                       ReadDosAttrib(entryPath.c_str(), follow, buffer));
+      }
     }
     if (!visit(entry)) break;
   }
