@@ -82,7 +82,7 @@ struct RunningDate {
 // Steps 3 to 8 of a file: base name, new name and extension by the method, date codes
 // and the empty-name guard. False when a result would pass the expansion limit.
 bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::string& number,
-              const DateCodeContext& dates) {
+              const DateCodeContext& dates, const PathRules& rules) {
   std::string base(f.Name());
   if (o.Has(DisregardExt)) base.append(f.Ext());
 
@@ -113,7 +113,7 @@ bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::st
   ext = ReplaceDateCodes(*ext, f.Written, o, dates);
   if (!name || !ext || name->size() > kMaxExpandedLength || ext->size() > kMaxExpandedLength)
     return false;
-  if (name->empty() || name->front() == '.') name->insert(0, 1, '_');
+  if (rules.NeedsNameGuard(*name, *ext, f.Name(), f.Ext())) name->insert(0, 1, '_');
   w.Name = std::move(*name);
   w.Ext = std::move(*ext);
   return true;
@@ -151,7 +151,8 @@ void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       }
     }
 
-    const bool planned = PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates);
+    const bool planned =
+        PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates, rules);
     if (planned) {
       if (o.Transport == kTransportLeave)
         w.SetSharedPath(f.SharedPath());

@@ -2,8 +2,12 @@
 
 namespace varnoke {
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+char AsciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 std::string AsciiLowerCopy(std::string_view s) {
   std::string out(s);
@@ -62,6 +66,11 @@ std::string WindowsPathRules::DisplayDirectory(std::string_view path) const {
   return out;
 }
 
+bool WindowsPathRules::NeedsNameGuard(std::string_view name, std::string_view, std::string_view,
+                                      std::string_view) const {
+  return name.empty() || name.front() == '.';
+}
+
 std::string WindowsPathRules::StripTrailingSeparator(std::string_view dir) const {
   if (!dir.empty() && dir.back() == '\\') dir.remove_suffix(1);
   return std::string(dir);
@@ -98,6 +107,14 @@ std::string PosixPathRules::Join(std::string_view path, std::string_view name,
 
 std::string PosixPathRules::DisplayDirectory(std::string_view path) const {
   return path.empty() ? std::string("/") : std::string(path);
+}
+
+bool PosixPathRules::NeedsNameGuard(std::string_view name, std::string_view ext,
+                                    std::string_view oldName, std::string_view oldExt) const {
+  const std::string file = Join("", name, ext).substr(1);
+  if (file.empty() || file == "." || file == "..") return true;
+  const std::string oldFile = Join("", oldName, oldExt).substr(1);
+  return file.front() == '.' && (oldFile.empty() || oldFile.front() != '.');
 }
 
 std::string PosixPathRules::StripTrailingSeparator(std::string_view dir) const {

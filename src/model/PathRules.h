@@ -32,6 +32,10 @@ class PathRules {
   // trailing separator) turned into a stored directory.
   virtual std::string StripTrailingSeparator(std::string_view dir) const = 0;
   virtual char Separator() const = 0;
+  // Whether a planned name and extension would make no usable file name, so that
+  // planning puts "_" before the name; the old name and extension are the file's own.
+  virtual bool NeedsNameGuard(std::string_view name, std::string_view ext, std::string_view oldName,
+                              std::string_view oldExt) const = 0;
 };
 
 // c:\data\x.txt: directory lower-cased, "\" and ":" end it, the dot always written.
@@ -45,6 +49,9 @@ class WindowsPathRules final : public PathRules {
   std::string DisplayDirectory(std::string_view path) const override;
   std::string StripTrailingSeparator(std::string_view dir) const override;
   char Separator() const override { return '\\'; }
+  // An empty name or one that begins with a dot.
+  bool NeedsNameGuard(std::string_view name, std::string_view ext, std::string_view oldName,
+                      std::string_view oldExt) const override;
 };
 
 // /data/x.txt: the directory kept as found, the root as "", a trailing dot kept in
@@ -59,6 +66,11 @@ class PosixPathRules final : public PathRules {
   std::string DisplayDirectory(std::string_view path) const override;
   std::string StripTrailingSeparator(std::string_view dir) const override;
   char Separator() const override { return '/'; }
+  // A file part that is empty, "." or "..", or one that begins with a dot while the
+  // file's own name did not: a dot file such as .profile keeps its name, and no
+  // other file becomes hidden by a rename.
+  bool NeedsNameGuard(std::string_view name, std::string_view ext, std::string_view oldName,
+                      std::string_view oldExt) const override;
 };
 
 // ASCII-only case helpers: letters outside a-z and A-Z are never touched.

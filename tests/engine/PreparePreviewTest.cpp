@@ -69,6 +69,49 @@ TEST_F(Planning, NameThatBeginsWithADotGetsAnUnderscore) {
   EXPECT_EQ(Names(), (Strings{"_.profile"}));
 }
 
+// With the Linux rules a dot file keeps its name; a file part that would be empty,
+// "." or "..", or an ordinary file that would become a dot file, gets the underscore.
+class PosixPlanning : public Planning {
+ protected:
+  PosixPlanning() : Planning(FakeFileSystem::Style::Posix) {}
+};
+
+TEST_F(PosixPlanning, DotFilesKeepTheirNamesOnlyUnusableNamesGetAnUnderscore) {
+  struct Case {
+    const char* OldName;
+    const char* OldExt;
+    std::uint32_t Flags;
+    const char* NewName;
+    const char* NewExt;
+    const char* Expected;  // Name + "." + Ext
+  };
+  const Case cases[] = {
+      {"", "profile", 0, "", "", ".profile"},
+      {"", "profile", ChangeName, "", "", ".profile"},
+      {"", "profile", ChangeName, ".hidden", "", ".hidden.profile"},
+      {"", "profile", ChangeName | ChangeExt, "", "", "_."},
+      {"", "profile", ChangeName | ChangeExt, ".", "", "_.."},
+      {"", "profile", ChangeName | ChangeExt, "..", "", "_..."},
+      {"", "profile", ChangeName | ChangeExt, "", ".", "_.."},
+      {"photo", "jpg", ChangeName, "", "", "_.jpg"},
+      {"photo", "jpg", ChangeName, ".x", "", "_.x.jpg"},
+      {".config", "bak", ChangeName, ".old", "", ".old.bak"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Expected);
+    files.Clear();
+    preview.Clear();
+    options.Flags = c.Flags;
+    options.Name = c.NewName;
+    options.Ext = c.NewExt;
+    List(c.OldName, c.OldExt);
+    Plan();
+    ASSERT_EQ(preview.Count(), 1);
+    const auto& w = preview.Items(0);
+    EXPECT_EQ(w.Name + "." + w.Ext, c.Expected);
+  }
+}
+
 TEST_F(Planning, DisregardExtensionJoinsNameAndExtension) {
   options.Set(DisregardExt, true);
   List("photo", "jpg");

@@ -84,6 +84,31 @@ TEST(PosixPathRules, NamesCompareExactlyAndTheRootShowsAsSlash) {
   EXPECT_EQ(rules.StripTrailingSeparator("/"), "");
 }
 
+TEST(PathRules, NameGuardKeepsDotFilesOnlyUnderPosixRules) {
+  struct Case {
+    const char *Name, *Ext, *OldName, *OldExt;
+    bool Windows, Posix;
+  };
+  const Case cases[] = {
+      {"", "profile", "", "profile", true, false},
+      {".cfg", "", ".cfg", "", true, false},
+      {"", "txt", "a", "txt", true, true},
+      {"", "", "a", "txt", true, true},
+      {".", "", "", "x", true, true},
+      {"..", "", "", "x", true, true},
+      {"", ".", "", "x", true, true},
+      {"a", "", "", "x", false, false},
+      {"a.", "", "a", "txt", false, false},
+  };
+  WindowsPathRules windows;
+  PosixPathRules posix;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Name << "|" << c.Ext);
+    EXPECT_EQ(windows.NeedsNameGuard(c.Name, c.Ext, c.OldName, c.OldExt), c.Windows);
+    EXPECT_EQ(posix.NeedsNameGuard(c.Name, c.Ext, c.OldName, c.OldExt), c.Posix);
+  }
+}
+
 TEST(AsciiCase, TouchesOnlyAsciiLetters) {
   EXPECT_EQ(AsciiLowerCopy("ABC xyz \xC4\xD6 09@[`{"), "abc xyz \xC4\xD6 09@[`{");
   EXPECT_EQ(AsciiUpperCopy("abc XYZ \xE4\xF6 09@[`{"), "ABC XYZ \xE4\xF6 09@[`{");
