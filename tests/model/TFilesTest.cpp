@@ -163,9 +163,6 @@ TEST(TFiles, FlagHelpers) {
   o.Set(DeleteOnConflict, false);
   EXPECT_FALSE(o.Has(DeleteOnConflict));
   EXPECT_TRUE(o.Has(DateFromClock));
-  EXPECT_EQ(kSearchFlagsMask, SearchSubdirs | SearchUseReadOnly | SearchUseArchive |
-                                  SearchUseSystem | SearchUseHidden | SearchReadOnly |
-                                  SearchArchive | SearchSystem | SearchHidden);
 }
 
 }  // namespace
