@@ -46,7 +46,9 @@ class ConsoleRun {
     // The main window is never shown here: the placement it was given stays.
     const WindowPlacement placement =
         ReadPlacement(services_.Settings, kMainWinPos).value_or(WindowPlacement{});
-    WriteSettings(services_.Settings, settings, placement);
+    if (!WriteSettings(services_.Settings, settings, placement)) {
+      streams_.Err << "The settings could not be saved.\n";
+    }
     ShowSettingsProblems(services_.Settings, session_);
     return status;
   }

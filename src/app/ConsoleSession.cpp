@@ -173,8 +173,9 @@ Answer ConsoleSession::ask(std::string_view text, std::string_view caption, Butt
       break;
     case AnswerMode::Safe:
       answer = SafeAnswer(buttons);
-      prompts_ << ButtonsPrompt(buttons) << " " << AnswerWord(answer)
-               << " (no terminal to ask; --yes answers Yes)\n";
+      prompts_ << ButtonsPrompt(buttons) << " " << AnswerWord(answer);
+      if (buttons != Buttons::Ok) prompts_ << " (no terminal to ask; --yes answers Yes)";
+      prompts_ << '\n';
       break;
   }
   prompts_ << std::flush;

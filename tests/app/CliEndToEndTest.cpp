@@ -137,7 +137,7 @@ TEST_F(CliEndToEndTest, SearchWithoutFullPathIsReported) {
   EXPECT_EQ(r.Status, 0);
   EXPECT_EQ(r.Out, kPlanTsvHeader);
   EXPECT_NE(r.Err.find("== Varnoke error (!) ==\nThe command line parameter /S:*.txt was "
-                       "illegally formated\nFull path must be included!\n[O]K OK"),
+                       "illegally formated\nFull path must be included!\n[O]K OK\n"),
             std::string::npos)
       << r.Err;
 }
