@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "support/PrevEntry.h"
+
 namespace varnoke {
 namespace {
 
@@ -13,25 +15,13 @@ TEST(PlanTextTest, OneLinePerPlannedFileWithMarks) {
   files.AddEntry(true, "/photos", "notes", "", 1, 32, 0, 0, 0);
   files.AddEntry(false, "", "top", "txt", 1, 32, 0, 0, 0);
   TVrnPrevFiles preview(false);
-  TVrnPrevFile e;
-  e.FileIndex = 0;
-  e.SetPath("/photos");
-  e.Name = "Pic000001";
-  e.Ext = "jpg";
-  e.Conflict = true;
-  preview.AddCopy(e);
-  e.FileIndex = 2;
-  e.SetPath("");
-  e.Name = "top";
-  e.Ext = "txt";
-  e.Conflict = false;
-  preview.AddCopy(e);
-  e.FileIndex = 1;
-  e.SetPath("/photos");
-  e.Name = "Pic000002";
-  e.Ext = "";
-  e.Busy = true;
-  preview.AddCopy(e);
+  TVrnPrevFile conflict = testing::PrevEntry(0, "/photos", "Pic000001", "jpg");
+  conflict.Conflict = true;
+  preview.AddCopy(conflict);
+  preview.AddCopy(testing::PrevEntry(2, "", "top", "txt"));
+  TVrnPrevFile busy = testing::PrevEntry(1, "/photos", "Pic000002", "");
+  busy.Busy = true;
+  preview.AddCopy(busy);
   std::ostringstream out;
   WritePlanText(out, files, preview, PosixPathRules());
   EXPECT_EQ(out.str(),

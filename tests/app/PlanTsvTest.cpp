@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "support/PrevEntry.h"
+
 namespace varnoke {
 namespace {
 
@@ -34,17 +36,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, TsvEscapeTest,
                                            EscapeCase{"a\rb", "a\rb"},
                                            EscapeCase{"caf\xc3\xa9", "caf\xc3\xa9"}));
 
-TVrnPrevFile Entry(int index, std::string_view path, std::string name, std::string ext) {
-  TVrnPrevFile e;
-  e.FileIndex = index;
-  e.SetPath(path);
-  e.Name = std::move(name);
-  e.Ext = std::move(ext);
-  return e;
-}
+using testing::PrevEntry;
 
 TEST(PlanTsvTest, LineHasNumbersFlagsAndEscapedTexts) {
-  TVrnPrevFile e = Entry(12, "/tmp/my\tdir", "Pic\\0001", "");
+  TVrnPrevFile e = PrevEntry(12, "/tmp/my\tdir", "Pic\\0001", "");
   e.Conflict = true;
   e.Size = 4294967295u;
   e.Attr = 33;
@@ -59,10 +54,10 @@ TEST(PlanTsvTest, LineHasNumbersFlagsAndEscapedTexts) {
 
 TEST(PlanTsvTest, WritesHeaderThenEntriesInPreviewOrder) {
   TVrnPrevFiles preview(false);
-  TVrnPrevFile a = Entry(1, "/d", "b", "txt");
+  TVrnPrevFile a = PrevEntry(1, "/d", "b", "txt");
   a.Busy = true;
   preview.AddCopy(a);
-  preview.AddCopy(Entry(0, "", "a", "txt"));
+  preview.AddCopy(PrevEntry(0, "", "a", "txt"));
   std::ostringstream out;
   WritePlanTsv(out, preview);
   EXPECT_EQ(out.str(), std::string(kPlanTsvHeader) +
@@ -80,7 +75,7 @@ TEST(PlanTsvTest, EmptyPreviewIsHeaderOnly) {
 TEST(PlanTsvTest, LongPlanIsWrittenWhole) {
   TVrnPrevFiles preview(false);
   for (int i = 0; i < 5000; ++i)
-    preview.AddCopy(Entry(i, "/some/dir", "Pic" + std::to_string(i), "jpg"));
+    preview.AddCopy(PrevEntry(i, "/some/dir", "Pic" + std::to_string(i), "jpg"));
   std::ostringstream out;
   WritePlanTsv(out, preview);
   const std::string text = out.str();
