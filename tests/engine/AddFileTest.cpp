@@ -136,12 +136,6 @@ TEST_F(AddFileTest, ListsSizeAttributesAndTimesWithOneOpenQueryAndClose) {
   EXPECT_NE(f.Created, 0u);
 }
 
-TEST_F(AddFileTest, KeepsTheDirectoryAsFound) {
-  const std::string sub = dir_.MakeDir("Photos");
-  ASSERT_TRUE(AddFile(fs_, files_, dir_.Write("Photos/IMG.JPG")));
-  EXPECT_EQ(files_.Items(0).Path(), sub);
-}
-
 TEST_F(AddFileTest, HiddenDotFile) {
   ASSERT_TRUE(AddFile(fs_, files_, dir_.Write(".bashrc", "x")));
   EXPECT_EQ(files_.Items(0).Attr, kAttrArchive | kAttrHidden);
@@ -194,13 +188,6 @@ TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
   EXPECT_EQ(files_.Count(), 0);
 }
 
-TEST_F(AddFileTest, SamePathTwiceGivesTwoEntries) {
-  const std::string path = dir_.Write("a.txt", "x");
-  ASSERT_TRUE(AddFile(fs_, files_, path));
-  ASSERT_TRUE(AddFile(fs_, files_, path));
-  EXPECT_EQ(files_.Count(), 2);
-}
-
 TEST_F(AddFileTest, SizeIsTheLowThirtyTwoBits) {
   const std::string big = dir_.Write("big.bin");
   ASSERT_EQ(::truncate(big.c_str(), (1LL << 32) + 5), 0);  // sparse
@@ -219,18 +206,6 @@ TEST_F(AddFileTest, LinkIsListedUnderItsOwnNameWithTheTargetsData) {
   ASSERT_TRUE(AddFile(fs_, files_, link));
   EXPECT_EQ(files_.Items(0).Name(), "link");
   EXPECT_EQ(files_.Items(0).Size, 4);
-}
-
-// A file directly under "/" cannot be made in a test; the rules' root handling is
-// what AddFile relies on for it.
-TEST(AddFileRootTest, RootDirectoryIsTheEmptyPathShownAsSlash) {
-  PosixFileSystem fs;
-  const SplitPath parts = fs.Rules().Split("/vmlinuz.old");
-  EXPECT_EQ(parts.Path, "");
-  EXPECT_EQ(parts.Name, "vmlinuz");
-  EXPECT_EQ(parts.Ext, "old");
-  EXPECT_EQ(fs.Rules().Join(parts.Path, parts.Name, parts.Ext), "/vmlinuz.old");
-  EXPECT_EQ(fs.Rules().DisplayDirectory(parts.Path), "/");
 }
 
 }  // namespace

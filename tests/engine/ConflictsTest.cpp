@@ -20,85 +20,32 @@ std::vector<bool> Conflicts(const TVrnPrevFiles& preview) {
   return out;
 }
 
-class WindowsConflicts : public Planning {
- protected:
-  void AllTo(const char* name) {
-    options.Flags |= ChangeName;
-    options.Name = name;
-  }
-};
-
-TEST_F(WindowsConflicts, CaseOnlyChangeIsNoConflict) {
-  options.CaseMode = kCaseUpper;
-  List("a", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"A.TXT"}));
-  EXPECT_FALSE(preview.Items(0).Conflict);
-}
-
-TEST_F(WindowsConflicts, ThreeFilesToOneFreeName) {
-  AllTo("x");
-  for (const char* n : {"a", "b", "c"}) List(n, "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x.txt", "x#1.txt", "x#2.txt"}));
-  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{false, true, true}));
-}
-
-TEST_F(WindowsConflicts, SuffixSkipsNamesTakenOnDisk) {
-  fs.AddFile("c:\\data\\X.TXT");
-  fs.AddFile("c:\\data\\x#1.txt");
-  AllTo("x");
-  List("a", "txt");
-  List("b", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x#2.txt", "x#3.txt"}));
-  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{true, true}));
-}
-
-TEST_F(WindowsConflicts, DeleteOnConflictKeepsTheNames) {
-  AllTo("x");
-  options.Set(DeleteOnConflict, true);
-  for (const char* n : {"a", "b", "c"}) List(n, "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x.txt", "x.txt", "x.txt"}));
-  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{false, true, true}));
-}
-
-TEST_F(WindowsConflicts, DirectoryOfTheTargetNameIsNoConflict) {
-  fs.AddDirectory("c:\\data\\x.txt");
-  AllTo("x");
-  List("a", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x.txt"}));
-  EXPECT_FALSE(preview.Items(0).Conflict);
-}
-
-TEST_F(WindowsConflicts, EmptyExtensionTakesTheSuffixAtTheEnd) {
-  fs.AddFile("c:\\data\\x");
-  AllTo("x");
-  List("a", "");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x#1."}));
-  EXPECT_TRUE(preview.Items(0).Conflict);
-}
-
-TEST_F(WindowsConflicts, SwappedNamesBothConflict) {
-  options.Flags = ChangeName | Advanced;
-  options.Name = "<2><1>";
-  List("ab", "txt");
-  List("ba", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"ba#1.txt", "ab#1.txt"}));
-  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{true, true}));
-}
-
-TEST_F(WindowsConflicts, EarlierEntriesCountWithoutRegardToCase) {
-  options.Flags = ChangeName | Advanced;
-  options.Name = "<1>";  // first letter only: "Q" and "q" meet
-  List("Qa", "txt");
-  List("qb", "TXT");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"Q.txt", "q#1.TXT"}));
+// The Windows rules on the fake disk: names meet without regard to case.
+TEST(WindowsConflicts, SuffixesAndMarks) {
+  // clang-format off
+  const PlanCase cases[] = {
+      // What, on disk, flags, name, ext, start, step, digits, case, date string,
+      // listed, expected names, conflict marks.
+      {"a case-only change is no conflict", {}, 0, "", "", 1, 1, 1, kCaseUpper, "",
+       {{"a", "txt"}}, {"A.TXT"}, {false}},
+      {"three files to one free name", {}, ChangeName, "x", "", 1, 1, 1, 0, "",
+       {{"a", "txt"}, {"b", "txt"}, {"c", "txt"}}, {"x.txt", "x#1.txt", "x#2.txt"},
+       {false, true, true}},
+      {"the suffix skips names taken on disk", {"c:\\data\\X.TXT", "c:\\data\\x#1.txt"},
+       ChangeName, "x", "", 1, 1, 1, 0, "", {{"a", "txt"}, {"b", "txt"}},
+       {"x#2.txt", "x#3.txt"}, {true, true}},
+      {"delete on conflict keeps the names", {}, ChangeName | DeleteOnConflict, "x", "", 1, 1, 1,
+       0, "", {{"a", "txt"}, {"b", "txt"}, {"c", "txt"}}, {"x.txt", "x.txt", "x.txt"},
+       {false, true, true}},
+      {"an empty extension takes the suffix at the end", {"c:\\data\\x"}, ChangeName, "x", "",
+       1, 1, 1, 0, "", {{"a", ""}}, {"x#1."}, {true}},
+      {"swapped names both conflict", {}, ChangeName | Advanced, "<2><1>", "", 1, 1, 1, 0, "",
+       {{"ab", "txt"}, {"ba", "txt"}}, {"ba#1.txt", "ab#1.txt"}, {true, true}},
+      {"earlier entries count without regard to case", {}, ChangeName | Advanced, "<1>", "", 1,
+       1, 1, 0, "", {{"Qa", "txt"}, {"qb", "TXT"}}, {"Q.txt", "q#1.TXT"}},
+  };
+  // clang-format on
+  for (const auto& c : cases) ExpectPlanned(c);
 }
 
 TEST(PosixConflicts, CaseInsensitiveMountSeesTheSameFile) {

@@ -49,4 +49,55 @@ class Planning : public ::testing::Test {
   TVrnPrevFiles preview;
 };
 
+// One planning run given as data: files already on disk, the options that differ from
+// the defaults, the listed files (all written 2001-02-03 04:05:06 UTC) and the names
+// (and, where given, the conflict marks) planning must give them.
+struct PlanCase {
+  const char* What;
+  std::vector<std::string> OnDisk = {};
+  std::uint32_t Flags = 0;
+  const char* Name = "";
+  const char* Ext = "";
+  std::int32_t Start = 1;
+  std::uint16_t Step = 1;
+  std::uint8_t Digits = 1;
+  std::uint8_t CaseMode = 0;
+  const char* DateString = "";
+  std::vector<std::pair<std::string, std::string>> Listed = {};
+  std::vector<std::string> Expected = {};
+  std::vector<bool> Conflicts = {};
+};
+
+class PlanCaseRun : public Planning {
+ public:
+  void TestBody() override {}
+  void Check(const PlanCase& c) {
+    SCOPED_TRACE(c.What);
+    for (const auto& path : c.OnDisk) fs.AddFile(path);
+    options.Flags = c.Flags;
+    options.Name = c.Name;
+    options.Ext = c.Ext;
+    options.Start = c.Start;
+    options.Step = c.Step;
+    options.Digits = c.Digits;
+    options.CaseMode = c.CaseMode;
+    options.DateString = c.DateString;
+    for (const auto& [name, ext] : c.Listed)
+      List(name, ext, FileTimes{0, 0, Calendar(2001, 2, 3, 4, 5, 6)});
+    Plan();
+    EXPECT_EQ(Names(), c.Expected);
+    for (int i = 0; i < preview.Count(); ++i) EXPECT_EQ(preview.Items(i).FileIndex, i);
+    if (c.Conflicts.empty()) return;
+    std::vector<bool> marks;
+    for (int i = 0; i < preview.Count(); ++i) marks.push_back(preview.Items(i).Conflict);
+    EXPECT_EQ(marks, c.Conflicts);
+  }
+};
+
+// Each case on a fresh fake disk.
+inline void ExpectPlanned(const PlanCase& c) {
+  PlanCaseRun run;
+  run.Check(c);
+}
+
 }  // namespace varnoke

@@ -30,43 +30,39 @@ TEST(PlannedAttributes, OnlyTheMaskedBitsChange) {
   EXPECT_EQ(PlannedAttributes(0x80, o), 0xA7u);
 }
 
-TEST_F(Planning, StandardMethodNumbersInFileListOrder) {
-  options.Set(ChangeName, true);
-  options.Set(Enumerate, true);
-  options.Name = "Pic";
-  options.Start = 10;
-  options.Step = 5;
-  options.Digits = 5;
-  List("b", "jpg");
-  List("a", "JPG");
-  List("c", "");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"Pic00010.jpg", "Pic00015.JPG", "Pic00020."}));
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(preview.Items(i).FileIndex, i);
-}
-
-TEST_F(Planning, StartZeroStepFive) {
-  options.Flags = ChangeName | Enumerate;
-  options.Start = 0;
-  options.Step = 5;
-  for (const char* n : {"x", "y", "z"}) List(n, "t");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"0.t", "5.t", "10.t"}));
-}
-
-TEST_F(Planning, EmptyNameBecomesUnderscoreThenSuffixes) {
-  options.Set(ChangeName, true);
-  for (const char* n : {"x", "y", "z"}) List(n, "t");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"_.t", "_#1.t", "_#2.t"}));
-  EXPECT_FALSE(preview.Items(0).Conflict);
-  EXPECT_TRUE(preview.Items(1).Conflict);
-}
-
-TEST_F(Planning, NameThatBeginsWithADotGetsAnUnderscore) {
-  List("", "profile");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"_.profile"}));
+TEST(PlannedNames, FollowTheOptions) {
+  // clang-format off
+  const PlanCase cases[] = {
+      // What, on disk, flags, name, ext, start, step, digits, case, date string,
+      // listed, expected names, conflict marks.
+      {"numbers in file list order", {}, ChangeName | Enumerate, "Pic", "", 10, 5, 5, 0, "",
+       {{"b", "jpg"}, {"a", "JPG"}, {"c", ""}}, {"Pic00010.jpg", "Pic00015.JPG", "Pic00020."}},
+      {"start 0 step 5", {}, ChangeName | Enumerate, "", "", 0, 5, 1, 0, "",
+       {{"x", "t"}, {"y", "t"}, {"z", "t"}}, {"0.t", "5.t", "10.t"}},
+      {"empty name becomes an underscore, then suffixes", {}, ChangeName, "", "", 1, 1, 1, 0, "",
+       {{"x", "t"}, {"y", "t"}, {"z", "t"}}, {"_.t", "_#1.t", "_#2.t"}, {false, true, true}},
+      {"a name that begins with a dot gets an underscore", {}, 0, "", "", 1, 1, 1, 0, "",
+       {{"", "profile"}}, {"_.profile"}},
+      {"disregarding the extension joins name and extension", {}, DisregardExt, "", "", 1, 1, 1, 0,
+       "", {{"photo", "jpg"}}, {"photojpg."}},
+      {"wildcards take the number at the end", {}, ChangeName | Enumerate | UseWildcards, "*_", "",
+       1, 1, 2, 0, "", {{"a", "txt"}}, {"a_01.txt"}},
+      {"extension patterns get no number with wildcards", {},
+       ChangeName | ChangeExt | Enumerate | UseWildcards, "n", "?x*", 1, 1, 1, 0, "",
+       {{"a", "txt"}}, {"n1.txtxt"}},
+      {"the number code works in the extension", {}, ChangeExt | Advanced | Enumerate | ChangeName,
+       "*", "<#>*", 1, 1, 1, 0, "", {{"a", "txt"}}, {"a.1txt"}},
+      {"a plain new extension", {}, ChangeExt, "", "doc", 1, 1, 1, 0, "", {{"a", "txt"}},
+       {"a.doc"}},
+      {"date codes come before the case conversion", {}, ChangeName | Advanced, "*-|", "", 1, 1, 1,
+       kCaseUpper, "mmm", {{"feb", "txt"}}, {"FEB-FEB.TXT"}},
+      {"date code in the extension too", {}, ChangeName | ChangeExt, "|_x", "|", 1, 1, 1, 0,
+       "yymmdd", {{"a", "txt"}}, {"010203_x.010203"}},
+      {"the conflict test sees the converted name", {}, ChangeName, "X", "", 1, 1, 1, kCaseLower,
+       "", {{"a", "TXT"}, {"b", "txt"}}, {"x.txt", "x#1.txt"}},
+  };
+  // clang-format on
+  for (const auto& c : cases) ExpectPlanned(c);
 }
 
 // With the Linux rules a dot file keeps its name; a file part that would be empty,
@@ -110,80 +106,6 @@ TEST_F(PosixPlanning, DotFilesKeepTheirNamesOnlyUnusableNamesGetAnUnderscore) {
     const auto& w = preview.Items(0);
     EXPECT_EQ(w.Name + "." + w.Ext, c.Expected);
   }
-}
-
-TEST_F(Planning, DisregardExtensionJoinsNameAndExtension) {
-  options.Set(DisregardExt, true);
-  List("photo", "jpg");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"photojpg."}));
-}
-
-TEST_F(Planning, WildcardsTakeTheNumberAtTheEnd) {
-  options.Flags = ChangeName | Enumerate | UseWildcards;
-  options.Name = "*_";
-  options.Digits = 2;
-  List("a", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"a_01.txt"}));
-}
-
-TEST_F(Planning, ExtensionPatternsGetNoNumberWithWildcards) {
-  options.Flags = ChangeName | ChangeExt | Enumerate | UseWildcards;
-  options.Name = "n";
-  options.Ext = "?x*";
-  List("a", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"n1.txtxt"}));
-  options.Flags = ChangeExt | Advanced | Enumerate | ChangeName;
-  options.Name = "*";
-  options.Ext = "<#>*";
-  preview.Clear();
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"a.1txt"}));
-  options.Flags = ChangeExt;
-  options.Ext = "doc";
-  preview.Clear();
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"a.doc"}));
-}
-
-TEST_F(Planning, DateCodesComeBeforeTheCaseConversion) {
-  options.Flags = ChangeName | Advanced;
-  options.Name = "*-|";
-  options.DateString = "mmm";
-  options.CaseMode = kCaseUpper;
-  List("feb", "txt", FileTimes{0, 0, Calendar(2001, 2, 3, 4, 5, 6)});
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"FEB-FEB.TXT"}));
-}
-
-TEST_F(Planning, DateCodeInTheExtensionToo) {
-  options.Flags = ChangeName | ChangeExt;
-  options.Name = "|_x";
-  options.Ext = "|";
-  options.DateString = "yymmdd";
-  List("a", "txt", FileTimes{0, 0, Calendar(2001, 2, 3, 4, 5, 6)});
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"010203_x.010203"}));
-}
-
-TEST_F(Planning, TitleCaseInEveryWord) {
-  options.CaseMode = kCaseTitleEveryWord;
-  List("the end of a", "TXT");
-  List("mary-ann o'neil_x", "");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"The End Of a.txt", "Mary-Ann O'Neil_x."}));
-}
-
-TEST_F(Planning, ConflictTestSeesTheConvertedName) {
-  options.Flags = ChangeName;
-  options.Name = "X";
-  options.CaseMode = kCaseLower;
-  List("a", "TXT");
-  List("b", "txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x.txt", "x#1.txt"}));
 }
 
 TEST_F(Planning, TransportDecidesTheDirectory) {

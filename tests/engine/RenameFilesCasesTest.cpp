@@ -54,40 +54,27 @@ TEST_P(RenameCases, SimpleRenameUpdatesTheFileEntry) {
                                       "step", "busy:0", "finish"}));
 }
 
-TEST_P(RenameCases, SwapSwapsInBothConflictModes) {
-  for (bool del : {false, true}) {
-    auto w = GetParam()();
-    ExpectRotation(*w, del, {{"a.txt", "A"}, {"b.txt", "B"}},
-                   {{"a.txt", "b.txt"}, {"b.txt", "a.txt"}});
+// A swap swaps, a chain shifts, a cycle rotates, a long shift arrives whole, in both
+// conflict modes.
+TEST_P(RenameCases, RotationsArriveWholeInBothConflictModes) {
+  using Contents = std::map<std::string, std::string>;
+  using Moves = std::vector<std::pair<std::string, std::string>>;
+  Contents thousand;
+  Moves shift;
+  for (int n = 1; n <= 1000; ++n) {
+    thousand[Numbered(n)] = "content " + std::to_string(n);
+    shift.emplace_back(Numbered(n), Numbered(n + 1));
   }
-}
-
-TEST_P(RenameCases, ChainShiftsInBothConflictModes) {
-  for (bool del : {false, true}) {
-    auto w = GetParam()();
-    ExpectRotation(*w, del, {{"a", "A"}, {"b", "B"}, {"c", "C"}},
-                   {{"a", "b"}, {"b", "c"}, {"c", "d"}});
-  }
-}
-
-TEST_P(RenameCases, ThreeFileCycleRotatesInBothConflictModes) {
-  for (bool del : {false, true}) {
-    auto w = GetParam()();
-    ExpectRotation(*w, del, {{"a.txt", "A"}, {"b.txt", "B"}, {"c.txt", "C"}},
-                   {{"a.txt", "b.txt"}, {"b.txt", "c.txt"}, {"c.txt", "a.txt"}});
-  }
-}
-
-TEST_P(RenameCases, ThousandFilesShiftByOneInBothConflictModes) {
-  for (bool del : {false, true}) {
-    auto w = GetParam()();
-    std::map<std::string, std::string> contents;
-    std::vector<std::pair<std::string, std::string>> moves;
-    for (int n = 1; n <= 1000; ++n) {
-      contents[Numbered(n)] = "content " + std::to_string(n);
-      moves.emplace_back(Numbered(n), Numbered(n + 1));
-    }
-    ExpectRotation(*w, del, contents, moves);
+  const std::pair<Contents, Moves> cases[] = {
+      {{{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", "b.txt"}, {"b.txt", "a.txt"}}},
+      {{{"a", "A"}, {"b", "B"}, {"c", "C"}}, {{"a", "b"}, {"b", "c"}, {"c", "d"}}},
+      {{{"a.txt", "A"}, {"b.txt", "B"}, {"c.txt", "C"}},
+       {{"a.txt", "b.txt"}, {"b.txt", "c.txt"}, {"c.txt", "a.txt"}}},
+      {thousand, shift},
+  };
+  for (const auto& [contents, moves] : cases) {
+    SCOPED_TRACE(moves.size());
+    for (bool del : {false, true}) ExpectRotation(*GetParam()(), del, contents, moves);
   }
 }
 

@@ -6,12 +6,8 @@
 
 namespace varnoke::testing {
 
-INSTANTIATE_TEST_SUITE_P(InMemory, RenameCases, ::testing::Values(WorldFactory([] {
-                           return std::unique_ptr<World>(new FakeWorld());
-                         })),
-                         [](const auto&) { return std::string("Fake"); });
-
-// The same cases under the Windows rules: names without case, the dot always written.
+// The cases of every world under the Windows rules (names without case, the dot always
+// written); RenameFilesPosixTest.cpp runs them under the Linux rules on real files.
 INSTANTIATE_TEST_SUITE_P(InMemoryWindows, RenameCases, ::testing::Values(WorldFactory([] {
                            return std::unique_ptr<World>(
                                new FakeWorld(false, FakeFileSystem::Style::Windows));
