@@ -73,9 +73,6 @@ TEST(FakeFileSystem, WindowsStyleFoldsCaseAndDropsTrailingDot) {
   EXPECT_TRUE(fs.Exists("c:\\data\\makefile."));
   EXPECT_TRUE(fs.MoveNoReplace("c:\\data\\makefile.", "c:\\data\\Readme."));
   EXPECT_EQ(fs.FilePaths(), std::vector<std::string>{"c:\\data\\Readme"});
-  EXPECT_TRUE(fs.Rules().FoldsCase());
-  EXPECT_EQ(fs.Rules().Split("C:\\Data\\Report.Final.DOC"),
-            (SplitPath{"c:\\data", "Report.Final", "DOC"}));
   EXPECT_EQ(fs.Volumes(), std::vector<std::string>{"c:\\"});
 }
 
@@ -209,30 +206,6 @@ TEST(FakeFileSystem, TrashKeepsWhatWasDeleted) {
   EXPECT_TRUE(fs.Delete("/b"));
   EXPECT_FALSE(fs.Delete("/b"));
   EXPECT_TRUE(fs.FilePaths().empty());
-}
-
-TEST(FakeFileSystem, CountsEveryCallByOperation) {
-  FakeFileSystem fs;
-  fs.AddFile("/a", "x");
-  fs.KeepLog = true;
-  EXPECT_EQ(fs.TotalCalls(), 0);  // setting up is no call
-  fs.Exists("/a");
-  fs.Exists("/b");
-  auto open = fs.OpenExclusive("/a", Access::ReadWrite);
-  open->Query();
-  const FileTime t = 1;
-  open->SetTimes(&t, &t, &t);
-  fs.MoveNoReplace("/a", "/b");
-  EXPECT_EQ(fs.Calls(FakeOp::Exists), 2);
-  EXPECT_EQ(fs.Calls(FakeOp::OpenExclusive), 1);
-  EXPECT_EQ(fs.Calls(FakeOp::Query), 1);
-  EXPECT_EQ(fs.Calls(FakeOp::SetTimes), 1);
-  EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
-  EXPECT_EQ(fs.TotalCalls(), 6);
-  EXPECT_EQ(fs.ChangingCalls(), 2);
-  EXPECT_EQ(fs.Log.back(), "move /a /b");
-  fs.ResetCalls();
-  EXPECT_EQ(fs.TotalCalls(), 0);
 }
 
 TEST(FakeFileSystem, EnumerateListsDirectChildrenInOrder) {

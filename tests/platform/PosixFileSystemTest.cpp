@@ -116,15 +116,6 @@ TEST_F(PosixFileSystemTest, RunningProgramRefusesWriting) {
   ::waitpid(child, nullptr, 0);
 }
 
-TEST_F(PosixFileSystemTest, LinkToAFileOpensTheFile) {
-  const std::string target = dir_.Write("target.txt", "12345678");
-  const std::string link = dir_ / "link.txt";
-  ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
-  auto file = fs_.OpenExclusive(link, Access::Read);
-  ASSERT_TRUE(file);
-  EXPECT_EQ(file->Query()->Size, 8u);
-}
-
 TEST_F(PosixFileSystemTest, SetTimesChangesAccessAndWriteTimesOnly) {
   const std::string path = dir_.Write("t.txt", "x");
   ASSERT_TRUE(testing::SetUnixTimes(path, 1'000'000'000, 1'100'000'000));
@@ -183,8 +174,9 @@ INSTANTIATE_TEST_SUITE_P(
                       AttrCase{".git", true, 0755, kAttrDirectory | kAttrHidden},
                       AttrCase{"locked-dir", true, 0555, kAttrDirectory | kAttrReadOnly}));
 
-TEST_F(PosixFileSystemTest, GetAttributesOfMissingEntryIsNothing) {
+TEST_F(PosixFileSystemTest, AttributesOfAMissingEntryAreNothingAndCannotBeSet) {
   EXPECT_FALSE(fs_.GetAttributes(dir_ / "missing"));
+  EXPECT_FALSE(fs_.SetAttributes(dir_ / "missing", kAttrArchive));
 }
 
 class XattrTest : public PosixFileSystemTest {
@@ -246,10 +238,6 @@ TEST_F(XattrTest, DirectoriesKeepTheirBitsToo) {
   const std::string sub = dir_.MakeDir("sub");
   ASSERT_TRUE(fs_.SetAttributes(sub, kAttrHidden | kAttrSystem));
   EXPECT_EQ(fs_.GetAttributes(sub), kAttrDirectory | kAttrHidden | kAttrSystem);
-}
-
-TEST_F(PosixFileSystemTest, SetAttributesOfMissingFileFails) {
-  EXPECT_FALSE(fs_.SetAttributes(dir_ / "missing", kAttrArchive));
 }
 
 TEST_F(PosixFileSystemTest, ExistsCountsEveryEntryButDirectories) {
