@@ -5,9 +5,9 @@
 #include "PlanningFixture.h"
 #include "engine/Messages.h"
 #include "platform/LockHolder.h"
-#include "platform/TempDir.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/TempDir.h"
 
 namespace varnoke {
 namespace {

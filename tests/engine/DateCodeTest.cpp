@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CalendarTime.h"
+#include "support/CalendarTime.h"
 #include "engine/Messages.h"
 #include "platform/testing/FixedClock.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "CalendarTime.h"
+#include "support/CalendarTime.h"
 
 namespace varnoke {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "CalendarTime.h"
+#include "support/CalendarTime.h"
 #include "engine/PreparePreview.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/testing/FixedClock.h"

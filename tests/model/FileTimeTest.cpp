@@ -2,20 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CalendarTime.h"
+
 namespace varnoke {
 namespace {
-
-SystemTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
-  SystemTime st;
-  st.Year = static_cast<std::uint16_t>(y);
-  st.Month = static_cast<std::uint16_t>(mo);
-  st.Day = static_cast<std::uint16_t>(d);
-  st.Hour = static_cast<std::uint16_t>(h);
-  st.Minute = static_cast<std::uint16_t>(mi);
-  st.Second = static_cast<std::uint16_t>(s);
-  st.Milliseconds = static_cast<std::uint16_t>(ms);
-  return st;
-}
 
 struct KnownTime {
   SystemTime Calendar;
@@ -25,14 +15,14 @@ struct KnownTime {
 
 TEST(FileTime, KnownInstantsConvertBothWays) {
   const KnownTime cases[] = {
-      {At(1601, 1, 1), 0, 1},
-      {At(1970, 1, 1), kUnixEpoch, 4},
-      {At(1980, 1, 1), IncreaseBase, 2},
-      {At(1979, 12, 31, 23, 58, 6, 471), 0x01A8E79F9E2A7FFFULL - 9871, 1},
-      {At(2000, 2, 29, 12, 0, 0), 125962992000000000ULL, 2},
-      {At(2024, 12, 31, 23, 59, 59, 999), 133801631999990000ULL, 2},
-      {At(1700, 3, 1), 31292352000000000ULL, 1},
-      {At(30827, 12, 31, 23, 59, 59, 999), 0x7FFF35F4F06C58F0ULL, 5},
+      {Fields(1601, 1, 1), 0, 1},
+      {Fields(1970, 1, 1), kUnixEpoch, 4},
+      {Fields(1980, 1, 1), IncreaseBase, 2},
+      {Fields(1979, 12, 31, 23, 58, 6, 471), 0x01A8E79F9E2A7FFFULL - 9871, 1},
+      {Fields(2000, 2, 29, 12, 0, 0), 125962992000000000ULL, 2},
+      {Fields(2024, 12, 31, 23, 59, 59, 999), 133801631999990000ULL, 2},
+      {Fields(1700, 3, 1), 31292352000000000ULL, 1},
+      {Fields(30827, 12, 31, 23, 59, 59, 999), 0x7FFF35F4F06C58F0ULL, 5},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Ticks);
@@ -50,33 +40,33 @@ TEST(FileTime, KnownInstantsConvertBothWays) {
 
 TEST(FileTime, InvalidCalendarFieldsFailWithoutCarry) {
   const SystemTime invalid[] = {
-      At(1600, 12, 31),
-      At(30828, 1, 1),
-      At(2001, 2, 29),
-      At(2000, 2, 30),
-      At(1900, 2, 29),
-      At(2000, 13, 1),
-      At(2000, 0, 1),
-      At(2000, 1, 0),
-      At(2000, 4, 31),
-      At(2000, 1, 1, 24),
-      At(2000, 1, 1, 0, 60),
-      At(2000, 1, 1, 0, 0, 60),
-      At(2000, 1, 1, 0, 0, 0, 1000),
+      Fields(1600, 12, 31),
+      Fields(30828, 1, 1),
+      Fields(2001, 2, 29),
+      Fields(2000, 2, 30),
+      Fields(1900, 2, 29),
+      Fields(2000, 13, 1),
+      Fields(2000, 0, 1),
+      Fields(2000, 1, 0),
+      Fields(2000, 4, 31),
+      Fields(2000, 1, 1, 24),
+      Fields(2000, 1, 1, 0, 60),
+      Fields(2000, 1, 1, 0, 0, 60),
+      Fields(2000, 1, 1, 0, 0, 0, 1000),
   };
   for (const auto& st : invalid) {
     SCOPED_TRACE(testing::Message() << st.Year << "-" << st.Month << "-" << st.Day << " " << st.Hour
                                     << ":" << st.Minute << ":" << st.Second);
     EXPECT_FALSE(SystemTimeToFileTime(st));
   }
-  EXPECT_TRUE(SystemTimeToFileTime(At(2000, 2, 29)));
-  EXPECT_TRUE(SystemTimeToFileTime(At(1600 + 1, 1, 1)));
+  EXPECT_TRUE(SystemTimeToFileTime(Fields(2000, 2, 29)));
+  EXPECT_TRUE(SystemTimeToFileTime(Fields(1600 + 1, 1, 1)));
 }
 
 TEST(FileTime, DayOfWeekIsIgnoredWhenJoining) {
-  SystemTime st = At(2000, 1, 1);
+  SystemTime st = Fields(2000, 1, 1);
   st.DayOfWeek = 9;
-  EXPECT_EQ(SystemTimeToFileTime(st), SystemTimeToFileTime(At(2000, 1, 1)));
+  EXPECT_EQ(SystemTimeToFileTime(st), SystemTimeToFileTime(Fields(2000, 1, 1)));
 }
 
 TEST(FileTime, TimesAboveTheSignedRangeFail) {
@@ -123,15 +113,15 @@ TEST(Increase, AdvancesFieldsWithoutCarry) {
     std::optional<SystemTime> To;
   };
   const Case cases[] = {
-      {At(2000, 1, 1, 10, 0, 30), {0, 0, 0, 0, 0, 20}, At(2000, 1, 1, 10, 0, 50)},
+      {Fields(2000, 1, 1, 10, 0, 30), {0, 0, 0, 0, 0, 20}, Fields(2000, 1, 1, 10, 0, 50)},
       // 10:00:50 + 10 s would be 10:00:60: no carry, so the date cannot advance.
-      {At(2000, 1, 1, 10, 0, 50), {0, 0, 0, 0, 0, 10}, std::nullopt},
-      {At(2000, 1, 29), {0, 1, 0, 0, 0, 0}, At(2000, 2, 29)},
+      {Fields(2000, 1, 1, 10, 0, 50), {0, 0, 0, 0, 0, 10}, std::nullopt},
+      {Fields(2000, 1, 29), {0, 1, 0, 0, 0, 0}, Fields(2000, 2, 29)},
       // 2000-01-31 + 1 month is 2000-02-31: no such day.
-      {At(2000, 1, 31), {0, 1, 0, 0, 0, 0}, std::nullopt},
-      {At(2000, 2, 28), {0, 0, 3, 0, 0, 0}, std::nullopt},
-      {At(1999, 12, 1), {1, 0, 0, 23, 59, 59}, At(2000, 12, 1, 23, 59, 59)},
-      {At(2000, 12, 1), {0, 1, 0, 0, 0, 0}, std::nullopt},
+      {Fields(2000, 1, 31), {0, 1, 0, 0, 0, 0}, std::nullopt},
+      {Fields(2000, 2, 28), {0, 0, 3, 0, 0, 0}, std::nullopt},
+      {Fields(1999, 12, 1), {1, 0, 0, 23, 59, 59}, Fields(2000, 12, 1, 23, 59, 59)},
+      {Fields(2000, 12, 1), {0, 1, 0, 0, 0, 0}, std::nullopt},
   };
   for (const auto& c : cases) {
     auto from = SystemTimeToFileTime(c.From);
@@ -147,9 +137,9 @@ TEST(Increase, AdvancesFieldsWithoutCarry) {
 }
 
 TEST(Increase, KeepsMillisecondsOfTheDate) {
-  auto from = SystemTimeToFileTime(At(2000, 1, 1, 0, 0, 0, 250));
+  auto from = SystemTimeToFileTime(Fields(2000, 1, 1, 0, 0, 0, 250));
   auto got = AdvanceByIncrease(*from, *EncodeIncrease({0, 0, 0, 0, 1, 0}));
-  EXPECT_EQ(got, SystemTimeToFileTime(At(2000, 1, 1, 0, 1, 0, 250)));
+  EXPECT_EQ(got, SystemTimeToFileTime(Fields(2000, 1, 1, 0, 1, 0, 250)));
 }
 
 }  // namespace

@@ -11,6 +11,19 @@ struct SplitCase {
   const char* Joined;  // the full path the entry is written as
 };
 
+// Each path splits into its parts, and the parts join to a path that splits the same.
+template <std::size_t N>
+void ExpectSplits(const PathRules& rules, const SplitCase (&cases)[N]) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Full);
+    const SplitPath got = rules.Split(c.Full);
+    EXPECT_EQ(got, c.Parts);
+    const std::string joined = rules.Join(got.Path, got.Name, got.Ext);
+    EXPECT_EQ(joined, c.Joined);
+    EXPECT_EQ(rules.Split(joined), c.Parts);
+  }
+}
+
 TEST(WindowsPathRules, SplitsAsListedFilesAreSplit) {
   const SplitCase cases[] = {
       {R"(C:\Data\Report.Final.DOC)",
@@ -26,15 +39,7 @@ TEST(WindowsPathRules, SplitsAsListedFilesAreSplit) {
        {"\\\\server\\share", "ÄBC", "txt"},
        R"(\\server\share\ÄBC.txt)"},
   };
-  WindowsPathRules rules;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Full);
-    const SplitPath got = rules.Split(c.Full);
-    EXPECT_EQ(got, c.Parts);
-    const std::string joined = rules.Join(got.Path, got.Name, got.Ext);
-    EXPECT_EQ(joined, c.Joined);
-    EXPECT_EQ(rules.Split(joined), c.Parts);
-  }
+  ExpectSplits(WindowsPathRules(), cases);
 }
 
 TEST(WindowsPathRules, NamesCompareWithoutCaseAndDrivesShowWithBackslash) {
@@ -62,15 +67,7 @@ TEST(PosixPathRules, EveryNameRoundTrips) {
       {"/vmlinuz", {"", "vmlinuz", ""}, "/vmlinuz"},
       {"/c:\\x.txt", {"", "c:\\x", "txt"}, "/c:\\x.txt"},
   };
-  PosixPathRules rules;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Full);
-    const SplitPath got = rules.Split(c.Full);
-    EXPECT_EQ(got, c.Parts);
-    const std::string joined = rules.Join(got.Path, got.Name, got.Ext);
-    EXPECT_EQ(joined, c.Joined);
-    EXPECT_EQ(rules.Split(joined), c.Parts);
-  }
+  ExpectSplits(PosixPathRules(), cases);
 }
 
 TEST(PosixPathRules, NamesCompareExactlyAndTheRootShowsAsSlash) {

@@ -2,37 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/SampleOptions.h"
+
 namespace varnoke {
 namespace {
 
 TFiles EverythingSet() {
-  TFiles o;
-  o.Flags = 0x0001FFFF;
-  o.CaseMode = 4;
-  o.Digits = 9;
-  o.Step = 1000;
-  o.Start = 9999999;
-  o.Transport = 2;
-  o.DateFlags = 7;
-  o.IncreaseFlags = 5;
-  o.Unused15 = 0xAB;
-  o.CreatedDate = 11;
-  o.AccessedDate = 12;
-  o.ModifiedDate = 13;
-  o.CreatedInc = 14;
-  o.AccessedInc = 15;
-  o.ModifiedInc = 16;
-  o.AttrMask = 0x27;
-  o.AttrValues = 0x21;
-  o.EditParts = 3;
-  o.Columns = 0x5A;
-  o.Name = "Pic";
-  o.Ext = "jpg";
-  o.Path = "/target/";
-  o.AddFiles = "/home/ann";
-  o.DateString = "yyyy-mm-dd";
-  o.Filters = {"*.jpg", "*.png"};
-  return o;
+  return testing::RecordWithEveryFieldSet();
 }
 
 TEST(TFiles, StartUpDefaults) {
@@ -151,8 +127,8 @@ TEST(TFiles, ResetAllIsTheThreeGroupsInOrder) {
   EXPECT_EQ(o.AttrMask, 0);
   EXPECT_EQ(o.AttrValues, 0);
   EXPECT_EQ(o.Unused15, 0xAB);
-  EXPECT_EQ(o.AddFiles, "/home/ann");
-  EXPECT_EQ(o.Columns, 0x5A);
+  EXPECT_EQ(o.AddFiles, "/home/u/");
+  EXPECT_EQ(o.Columns, 9);
 }
 
 TEST(TFiles, FlagHelpers) {

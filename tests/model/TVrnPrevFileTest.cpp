@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/PathRules.h"
+#include "support/PrevEntry.h"
 
 #include <string>
 #include <vector>
@@ -10,14 +11,7 @@
 namespace varnoke {
 namespace {
 
-TVrnPrevFile Entry(int index, std::string path, std::string name, std::string ext) {
-  TVrnPrevFile e;
-  e.FileIndex = index;
-  e.SetPath(path);
-  e.Name = std::move(name);
-  e.Ext = std::move(ext);
-  return e;
-}
+using testing::PrevEntry;
 
 std::vector<int> Order(const TVrnPrevFiles& list) {
   std::vector<int> out;
@@ -28,7 +22,7 @@ std::vector<int> Order(const TVrnPrevFiles& list) {
 // The sort and lookup tests below see every other field copied.
 TEST(TVrnPrevFiles, AddCopyKeepsTheFlagsAndLeavesTheGivenEntryToTheCaller) {
   TVrnPrevFiles list(true);
-  TVrnPrevFile w = Entry(7, "c:\\d", "n", "e");
+  TVrnPrevFile w = PrevEntry(7, "c:\\d", "n", "e");
   w.Conflict = true;
   w.Busy = true;
   list.AddCopy(w);
@@ -48,12 +42,14 @@ TEST(TVrnPrevFiles, ContainsComparesEachFieldAsThePlatformDoes) {
     bool Found;
   };
   const Case cases[] = {
-      {true, Entry(0, "c:\\data", "Photo", "JPG"), Entry(9, "C:\\DATA", "photo", "jpg"), true},
-      {true, Entry(0, "c:\\data", "Photo", "JPG"), Entry(9, "c:\\data", "Photo", "JPEG"), false},
-      {true, Entry(0, "c:", "\xC9t\xE9", ""), Entry(9, "c:", "\xE9t\xE9", ""), false},
-      {false, Entry(0, "/data", "Photo", "JPG"), Entry(9, "/data", "photo", "jpg"), false},
-      {true, Entry(0, "a", "bc", ""), Entry(0, "ab", "c", ""), false},
-      {true, Entry(0, "a", "bc", ""), Entry(0, "a", "b", "c"), false},
+      {true, PrevEntry(0, "c:\\data", "Photo", "JPG"), PrevEntry(9, "C:\\DATA", "photo", "jpg"),
+       true},
+      {true, PrevEntry(0, "c:\\data", "Photo", "JPG"), PrevEntry(9, "c:\\data", "Photo", "JPEG"),
+       false},
+      {true, PrevEntry(0, "c:", "\xC9t\xE9", ""), PrevEntry(9, "c:", "\xE9t\xE9", ""), false},
+      {false, PrevEntry(0, "/data", "Photo", "JPG"), PrevEntry(9, "/data", "photo", "jpg"), false},
+      {true, PrevEntry(0, "a", "bc", ""), PrevEntry(0, "ab", "c", ""), false},
+      {true, PrevEntry(0, "a", "bc", ""), PrevEntry(0, "a", "b", "c"), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.Probe.Path()) + "|" + c.Probe.Name + "|" + c.Probe.Ext);
@@ -68,7 +64,7 @@ TEST(TVrnPrevFiles, ContainsComparesEachFieldAsThePlatformDoes) {
 
 TEST(TVrnPrevFiles, EntriesKeepTheirAddressAcrossSortAndDelete) {
   TVrnPrevFiles list(true);
-  for (int i = 0; i < 50; ++i) list.AddCopy(Entry(49 - i, "d", std::to_string(i), ""));
+  for (int i = 0; i < 50; ++i) list.AddCopy(PrevEntry(49 - i, "d", std::to_string(i), ""));
   const TVrnPrevFile* last = &list.Items(49);
   ASSERT_EQ(last->FileIndex, 0);
   list.Sort(0);
@@ -81,14 +77,14 @@ struct SortCase {
   std::vector<int> expected;  // FileIndex order after the sort
 };
 
-class PrevSortKeys : public testing::TestWithParam<SortCase> {};
+class PrevSortKeys : public ::testing::TestWithParam<SortCase> {};
 
 // Five entries whose fields order differently per key; ties keep list order.
 TVrnPrevFiles SortFixture() {
   TVrnPrevFiles list(true);
   auto add = [&](int idx, const char* path, const char* name, const char* ext, std::uint32_t size,
                  std::uint32_t attr, FileTime c, FileTime a, FileTime w) {
-    TVrnPrevFile e = Entry(idx, path, name, ext);
+    TVrnPrevFile e = PrevEntry(idx, path, name, ext);
     e.Size = size;
     e.Attr = attr;
     e.Created = c;
@@ -115,16 +111,16 @@ TEST_P(PrevSortKeys, StableAscendingByOneKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllKeys, PrevSortKeys,
-    testing::Values(SortCase{0, {0, 1, 2, 3, 4}},
-                    // Capital B sorts before small a; equal paths keep their order.
-                    SortCase{1, {4, 1, 0, 3, 2}},
-                    // Z before a; bytes above 0x7F after every ASCII letter.
-                    SortCase{2, {1, 3, 2, 4, 0}}, SortCase{3, {0, 1, 4, 3, 2}},
-                    // 0x80000000 is the smallest signed 32-bit size; 9 before 10.
-                    SortCase{4, {4, 2, 1, 0, 3}}, SortCase{5, {1, 4, 2, 3, 0}},
-                    SortCase{6, {4, 0, 3, 1, 2}},
-                    // Times compare unsigned: the high bit makes the largest time.
-                    SortCase{7, {2, 1, 4, 0, 3}}, SortCase{8, {4, 3, 1, 2, 0}}));
+    ::testing::Values(SortCase{0, {0, 1, 2, 3, 4}},
+                      // Capital B sorts before small a; equal paths keep their order.
+                      SortCase{1, {4, 1, 0, 3, 2}},
+                      // Z before a; bytes above 0x7F after every ASCII letter.
+                      SortCase{2, {1, 3, 2, 4, 0}}, SortCase{3, {0, 1, 4, 3, 2}},
+                      // 0x80000000 is the smallest signed 32-bit size; 9 before 10.
+                      SortCase{4, {4, 2, 1, 0, 3}}, SortCase{5, {1, 4, 2, 3, 0}},
+                      SortCase{6, {4, 0, 3, 1, 2}},
+                      // Times compare unsigned: the high bit makes the largest time.
+                      SortCase{7, {2, 1, 4, 0, 3}}, SortCase{8, {4, 3, 1, 2, 0}}));
 
 TEST(TVrnPrevFiles, KeyOutsideTheRangeLeavesTheListUnchanged) {
   for (int key : {-1, 9, 255}) {
@@ -136,7 +132,7 @@ TEST(TVrnPrevFiles, KeyOutsideTheRangeLeavesTheListUnchanged) {
 
 TEST(TVrnPrevFiles, OutOfRangeIndicesThrowInsteadOfCorruptingTheList) {
   TVrnPrevFiles list(true);
-  list.AddCopy(Entry(0, "d", "x", ""));
+  list.AddCopy(PrevEntry(0, "d", "x", ""));
   EXPECT_THROW(list.Delete(1), std::out_of_range);
   EXPECT_THROW(list.Delete(-1), std::out_of_range);
   EXPECT_THROW(list.Items(1), std::out_of_range);
@@ -158,7 +154,7 @@ TEST(TVrnPrevFiles, ContainsAgreesWithAScanOfTheList) {
     const char* names[] = {"a", "A", "ab", "AB", "abcdefghijKLMNOP", "abcdefghijklmnop", ""};
     auto random = [&] {
       const char* paths[] = {"/d", "/D", "/e"};
-      return Entry(0, paths[next() % 3], names[next() % 7], next() % 2 ? "txt" : "TXT");
+      return PrevEntry(0, paths[next() % 3], names[next() % 7], next() % 2 ? "txt" : "TXT");
     };
     const TVrnPrevFiles& view = list;  // reading must not mark the index stale
     auto scan = [&](const TVrnPrevFile& e) {

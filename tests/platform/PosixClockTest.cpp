@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "support/CalendarTime.h"
+
 namespace varnoke {
 namespace {
 
@@ -28,16 +30,6 @@ class PosixClockTest : public ::testing::Test {
     ::tzset();
   }
 
-  static FileTime At(int year, int month, int day, int hour, int minute) {
-    SystemTime st;
-    st.Year = static_cast<std::uint16_t>(year);
-    st.Month = static_cast<std::uint16_t>(month);
-    st.Day = static_cast<std::uint16_t>(day);
-    st.Hour = static_cast<std::uint16_t>(hour);
-    st.Minute = static_cast<std::uint16_t>(minute);
-    return *SystemTimeToFileTime(st);
-  }
-
   PosixClock clock_;
   std::optional<std::string> saved_;
 };
@@ -47,10 +39,10 @@ TEST_F(PosixClockTest, ConvertsWithTheOffsetOfThatDate) {
   const struct {
     FileTime Local, Utc;
   } cases[] = {
-      {At(2024, 7, 1, 12, 0), At(2024, 7, 1, 10, 0)},    // summer: +2
-      {At(2024, 1, 15, 12, 0), At(2024, 1, 15, 11, 0)},  // winter: +1
-      {At(1965, 1, 15, 12, 0), At(1965, 1, 15, 11, 0)},
-      {At(2024, 7, 1, 12, 0) + 1234567, At(2024, 7, 1, 10, 0) + 1234567},
+      {Calendar(2024, 7, 1, 12, 0), Calendar(2024, 7, 1, 10, 0)},    // summer: +2
+      {Calendar(2024, 1, 15, 12, 0), Calendar(2024, 1, 15, 11, 0)},  // winter: +1
+      {Calendar(1965, 1, 15, 12, 0), Calendar(1965, 1, 15, 11, 0)},
+      {Calendar(2024, 7, 1, 12, 0) + 1234567, Calendar(2024, 7, 1, 10, 0) + 1234567},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Utc);

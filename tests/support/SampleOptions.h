@@ -15,7 +15,13 @@ inline TFiles RecordWithEveryFieldSet() {
   r.Transport = kTransportCopy;
   r.DateFlags = kDateModified;
   r.IncreaseFlags = kDateModified;
+  r.Unused15 = 0xAB;
+  r.CreatedDate = 11;
+  r.AccessedDate = 12;
   r.ModifiedDate = 0x0123456789abcdefULL;
+  r.CreatedInc = 14;
+  r.AccessedInc = 15;
+  r.ModifiedInc = 16;
   r.AttrMask = 0x21;
   r.AttrValues = 0x01;
   r.EditParts = 2;

@@ -1,12 +1,12 @@
 #pragma once
-// Calendar times for the engine's tests.
+// Calendar fields and the FILETIME they make, for tests.
 #include <cstdint>
 
 #include "model/FileTime.h"
 
 namespace varnoke {
 
-inline SystemTime Fields(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+inline SystemTime Fields(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
   SystemTime t;
   t.Year = static_cast<std::uint16_t>(y);
   t.Month = static_cast<std::uint16_t>(mo);
@@ -14,6 +14,7 @@ inline SystemTime Fields(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
   t.Hour = static_cast<std::uint16_t>(h);
   t.Minute = static_cast<std::uint16_t>(mi);
   t.Second = static_cast<std::uint16_t>(s);
+  t.Milliseconds = static_cast<std::uint16_t>(ms);
   return t;
 }
 
