@@ -34,9 +34,6 @@ TEST_F(SettingsTest, FirstStartGivesTheDefaultsAndExitWritesEveryValue) {
   PosixSettingsStore store(config.Path());
   const StoredSettings read = ReadSettings(store, fs, ProgramDir());
   EXPECT_EQ(read.Defaults, TFiles());
-  EXPECT_EQ(read.Defaults.Start, 1);
-  EXPECT_EQ(read.Defaults.Transport, kTransportLeave);
-  EXPECT_TRUE(read.Defaults.Filters.empty());
   EXPECT_EQ(read.Preferences, 0);
   EXPECT_TRUE(store.KeyExists(kFiltersKey));
 
