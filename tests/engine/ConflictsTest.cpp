@@ -66,7 +66,7 @@ TEST(PosixConflicts, CaseInsensitiveMountSeesTheSameFile) {
 
 // The same rules on real files in a fresh directory.
 class RealConflicts : public ::testing::Test {
- protected:
+ public:
   void List(const std::string& name) {
     dir.Write(name);
     const SplitPath p = fs.Rules().Split(dir / name);
@@ -119,23 +119,25 @@ TEST_F(RealConflicts, CaseOnlyRenameOnACaseSensitiveDisk) {
   EXPECT_TRUE(preview.Items(0).Conflict);
 }
 
-TEST_F(RealConflicts, DirectoryOfTheTargetNameIsNoConflict) {
-  dir.MakeDir("x.txt");
-  options.Flags = ChangeName;
-  options.Name = "x";
-  List("a.txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x.txt"}));
-  EXPECT_FALSE(preview.Items(0).Conflict);
-}
-
-TEST_F(RealConflicts, NameWithoutExtensionGetsTheSuffixAtTheEnd) {
-  dir.Write("x");
-  options.Flags = ChangeName;
-  options.Name = "x";
-  List("a");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x#1"}));
+TEST(RealConflictsTable, DirectoryIsNoConflictAndANameWithoutExtensionTakesTheSuffix) {
+  const struct {
+    bool Directory;
+    const char *OnDisk, *Listed, *Expected;
+    bool Conflict;
+  } cases[] = {{true, "x.txt", "a.txt", "x.txt", false}, {false, "x", "a", "x#1", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Expected);
+    struct Run : RealConflicts {
+      void TestBody() override {}
+    } run;
+    c.Directory ? run.dir.MakeDir(c.OnDisk) : run.dir.Write(c.OnDisk);
+    run.options.Flags = ChangeName;
+    run.options.Name = "x";
+    run.List(c.Listed);
+    run.Plan();
+    EXPECT_EQ(run.Names(), (Strings{c.Expected}));
+    EXPECT_EQ(run.preview.Items(0).Conflict, c.Conflict);
+  }
 }
 
 TEST_F(RealConflicts, FileHeldByAnotherProcessStaysBusy) {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/CalendarTime.h"
 #include "engine/Messages.h"
 #include "platform/testing/FixedClock.h"
+#include "support/CalendarTime.h"
 
 namespace varnoke {
 namespace {

@@ -40,21 +40,16 @@ class RenameOnFake : public ::testing::Test {
   }
 };
 
-TEST_F(RenameOnFake, UnchangedEntryMakesNoFileSystemCall) {
+// An unchanged entry makes no call at all; a rename alone is one move.
+TEST_F(RenameOnFake, EachEntryMakesOnlyTheCallsItNeeds) {
   for (int n = 1; n <= 3; ++n) {
     world.Write(Numbered(n), "x");
     setup.Plan(Numbered(n), Numbered(n));
   }
-  fs.ResetCalls();
-  EXPECT_EQ(setup.Run().Renamed, 3);
-  EXPECT_EQ(fs.TotalCalls(), 0);
-}
-
-TEST_F(RenameOnFake, RenameAloneIsOneCall) {
   world.Write("a", "A");
   setup.Plan("a", "b");
   fs.ResetCalls();
-  setup.Run();
+  EXPECT_EQ(setup.Run().Renamed, 4);
   EXPECT_EQ(fs.TotalCalls(), 1);
   EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
 }
@@ -109,7 +104,7 @@ TEST_F(RenameOnFake, ProgressPumpsEveryTenEntriesAndCountsEach) {
   EXPECT_EQ(setup.session.Events.front(), "start:" + std::string(kRenamingLabel) + ":25");
 }
 
-TEST_F(RenameOnFake, BusyFileGivesOneMessageAndKeepsItsName) {
+TEST_F(RenameOnFake, BusyFileIsNotTriedAndTheProgressHidesForItsMessage) {
   world.Write("busy.txt", "B");
   world.Write("free.txt", "F");
   fs.SetBusy("/w/busy.txt", true);
@@ -118,12 +113,11 @@ TEST_F(RenameOnFake, BusyFileGivesOneMessageAndKeepsItsName) {
   ASSERT_TRUE(setup.preview.Items(0).Busy);
   setup.Run();
   // Linux would rename a held file; a file planned busy is tried only once it can be opened.
+  // Names and the message as on real files (RenameFilesPosixTest.cpp); here the calls
+  // and the progress hidden while asking.
   EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
   EXPECT_EQ(world.Names(), (std::vector<std::string>{"busy.txt", "free2.txt"}));
-  EXPECT_EQ(setup.EntryPath(0), "/w/busy.txt");
-  EXPECT_EQ(setup.preview.Items(0).Name, "busy");
   ASSERT_EQ(setup.session.Questions.size(), 1u);
-  EXPECT_EQ(setup.session.Questions[0].Text, kRenameBusyText);
   EXPECT_EQ(setup.session.Questions[0].Kind, Buttons::Ok);
   EXPECT_EQ(setup.session.Events,
             (std::vector<std::string>{"start:" + std::string(kRenamingLabel) + ":2", "busy:1",

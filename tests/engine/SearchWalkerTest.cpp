@@ -68,30 +68,51 @@ struct SearchWalkerTest : ::testing::Test {
   }
 };
 
-TEST_F(SearchWalkerTest, WithoutSubdirectoriesOnlyTheStartDirectoryIsSearched) {
-  EXPECT_EQ(Search(Choices({"*.txt"})), SearchOutcome::Completed);
-  EXPECT_EQ(Sorted(), Paths({".dot.txt", "a.txt", "b.TXT", "ro.txt"}));
-  EXPECT_EQ(captions, (std::vector<std::string>{std::string(kSearchingForFiles),
-                                                std::string(kSearchCaption)}));
-  EXPECT_FALSE(stopped);
+TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
+  const struct {
+    std::vector<std::string> Filters;
+    bool Subdirs;
+    std::uint32_t AttrBits;
+    std::vector<std::string> Found;
+  } cases[] = {
+      // Without subdirectories only the start directory is searched.
+      {{"*.txt"}, false, 0, {".dot.txt", "a.txt", "b.TXT", "ro.txt"}},
+      // The subtree without hidden, system and dotted directories.
+      {{"*.txt"},
+       true,
+       0,
+       {".dot.txt", "a.txt", "b.TXT", "ro.txt", "sub1/x.txt", "sub1/deeper/y.txt", "sub2/z.txt"}},
+      {{"*."}, false, 0, {"noext"}},
+      {{"*.txt"}, false, SearchUseReadOnly, {".dot.txt", "a.txt", "b.TXT"}},
+      {{"*.txt"}, false, SearchUseReadOnly | SearchReadOnly, {"ro.txt"}},
+      // An include box without its use box filters nothing.
+      {{"*.txt"}, false, SearchReadOnly, {".dot.txt", "a.txt", "b.TXT", "ro.txt"}},
+      // Hidden files in searched directories are found.
+      {{"*.*"}, false, SearchUseHidden | SearchHidden, {".dot.txt"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Filters[0] + (c.Subdirs ? " in the subtree" : "") + " " +
+                 std::to_string(c.AttrBits));
+    added.clear();
+    captions.clear();
+    EXPECT_EQ(Search(Choices(c.Filters, c.Subdirs, c.AttrBits)), SearchOutcome::Completed);
+    EXPECT_EQ(Sorted(), Paths(c.Found));
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(captions.front(), c.Subdirs ? kBuildingDirectoryTree : kSearchingForFiles);
+    EXPECT_EQ(captions.back(), kSearchCaption);
+  }
 }
 
-TEST_F(SearchWalkerTest, SubtreeSkipsHiddenSystemAndDottedDirectoriesBreadthFirst) {
-  EXPECT_EQ(Search(Choices({"*.txt"}, true)), SearchOutcome::Completed);
-  EXPECT_EQ(Sorted(), Paths({".dot.txt", "a.txt", "b.TXT", "ro.txt", "sub1/x.txt",
-                             "sub1/deeper/y.txt", "sub2/z.txt"}));
+TEST_F(SearchWalkerTest, SubtreeIsSearchedBreadthFirst) {
+  Search(Choices({"*.txt"}, true));
   // The start directory first, then its subdirectories, then theirs.
   EXPECT_LT(IndexOf("ro.txt"), IndexOf("sub1/x.txt"));
   EXPECT_LT(IndexOf("ro.txt"), IndexOf("sub2/z.txt"));
   EXPECT_GT(IndexOf("sub1/deeper/y.txt"), IndexOf("sub1/x.txt"));
   EXPECT_GT(IndexOf("sub1/deeper/y.txt"), IndexOf("sub2/z.txt"));
-  EXPECT_EQ(captions.front(), kBuildingDirectoryTree);
-  EXPECT_EQ(captions[1], kSearchingForFiles);
-}
-
-TEST_F(SearchWalkerTest, StarDotFindsNamesWithoutExtension) {
-  Search(Choices({"*."}));
-  EXPECT_EQ(Sorted(), Paths({"noext"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{std::string(kBuildingDirectoryTree),
+                                                std::string(kSearchingForFiles),
+                                                std::string(kSearchCaption)}));
 }
 
 TEST_F(SearchWalkerTest, FileMatchingTwoFiltersIsAddedTwice) {
@@ -102,23 +123,6 @@ TEST_F(SearchWalkerTest, FileMatchingTwoFiltersIsAddedTwice) {
   for (const TVrnFile& e : list) count += e.Name() == "a" && e.Ext() == "txt";
   EXPECT_EQ(count, 2);
   EXPECT_EQ(list.Count(), 5);
-}
-
-TEST_F(SearchWalkerTest, ReadOnlyFilterKeepsOnlyTheFilesAsked) {
-  Search(Choices({"*.txt"}, false, SearchUseReadOnly));
-  EXPECT_EQ(Sorted(), Paths({".dot.txt", "a.txt", "b.TXT"}));
-  added.clear();
-  Search(Choices({"*.txt"}, false, SearchUseReadOnly | SearchReadOnly));
-  EXPECT_EQ(Sorted(), Paths({"ro.txt"}));
-  // An include box without its use box filters nothing.
-  added.clear();
-  Search(Choices({"*.txt"}, false, SearchReadOnly));
-  EXPECT_EQ(added.size(), 4u);
-}
-
-TEST_F(SearchWalkerTest, HiddenFilesInSearchedDirectoriesAreFound) {
-  Search(Choices({"*.*"}, false, SearchUseHidden | SearchHidden));
-  EXPECT_EQ(Sorted(), Paths({".dot.txt"}));
 }
 
 TEST_F(SearchWalkerTest, CompletionWritesTheAttributeBitsOnly) {

@@ -28,25 +28,28 @@ LocaleTexts Germany() {
   return t;
 }
 
-TEST(PosixLocale, UnitedStatesTranslatesToTheTwelveHourClock) {
-  const FormatSettings s = TranslateLocale(UnitedStates());
-  EXPECT_EQ(s.DateSeparator, "/");
-  EXPECT_EQ(s.TimeSeparator, ":");
-  EXPECT_EQ(s.ShortDateFormat, "mm/dd/yyyy");
-  EXPECT_EQ(s.LongDateFormat, "ddd dd mmm yyyy");
-  EXPECT_EQ(s.LongTimeFormat, "hh:nn:ss AMPM");
-  EXPECT_EQ(s.ShortTimeFormat, "hh:nn AMPM");
-  EXPECT_EQ(s.TimeAMString, "AM");
-}
-
-TEST(PosixLocale, SeparatorsOfTheLocaleBecomeThePlaceholders) {
-  const FormatSettings s = TranslateLocale(Germany());
-  EXPECT_EQ(s.DateSeparator, ".");
-  EXPECT_EQ(s.DecimalSeparator, ",");
-  EXPECT_EQ(s.ShortDateFormat, "dd/mm/yyyy");
-  EXPECT_EQ(s.LongDateFormat, "ddd dd mmm yyyy");
-  EXPECT_EQ(s.LongTimeFormat, "hh:nn:ss");
-  EXPECT_EQ(s.ShortTimeFormat, "hh:nn");
+// The twelve-hour clock of the United States; the separators of the locale (German
+// dots) become the placeholders.
+TEST(PosixLocale, TranslatesTheLocalesFormats) {
+  const struct {
+    LocaleTexts Texts;
+    const char *DateSep, *ShortDate, *LongTime, *ShortTime;
+  } cases[] = {
+      {UnitedStates(), "/", "mm/dd/yyyy", "hh:nn:ss AMPM", "hh:nn AMPM"},
+      {Germany(), ".", "dd/mm/yyyy", "hh:nn:ss", "hh:nn"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ShortDate);
+    const FormatSettings s = TranslateLocale(c.Texts);
+    EXPECT_EQ(s.DateSeparator, c.DateSep);
+    EXPECT_EQ(s.TimeSeparator, ":");
+    EXPECT_EQ(s.ShortDateFormat, c.ShortDate);
+    EXPECT_EQ(s.LongDateFormat, "ddd dd mmm yyyy");
+    EXPECT_EQ(s.LongTimeFormat, c.LongTime);
+    EXPECT_EQ(s.ShortTimeFormat, c.ShortTime);
+    EXPECT_EQ(s.DecimalSeparator, c.Texts.Radix);
+    EXPECT_EQ(s.TimeAMString, c.Texts.Am);
+  }
 }
 
 struct StrftimeCase {
