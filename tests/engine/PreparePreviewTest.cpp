@@ -264,15 +264,6 @@ TEST_F(Planning, BusyFileIsReportedOnceWithTheProgressHidden) {
   EXPECT_FALSE(preview.Items(1).Busy);
 }
 
-TEST_F(Planning, FileBusyWhenListedButFreeNowIsPlannedNormally) {
-  fs.AddFile("c:\\data\\was.txt");
-  files.AddEntry(true, "c:\\data", "was", "txt", 0, 0, 0, 0, 0);
-  Plan();
-  EXPECT_TRUE(session.Questions.empty());
-  EXPECT_FALSE(preview.Items(0).Busy);
-  EXPECT_EQ(preview.Items(0).Size, 0u);
-}
-
 TEST_F(Planning, NameThatWouldGrowPastTheLimitIsLeftOutAndPlanningGoesOn) {
   options.Flags = ChangeName | Advanced | Enumerate;
   options.Name = "\"a:**\"*<#>";
