@@ -47,7 +47,7 @@ class SettingsLock {
 std::string MoveAside(const std::string& file) {
   for (int n = 1; n < 1000; ++n) {
     std::string target = file + ".bad";
-    if (n > 1) target += "." + std::to_string(n);
+    if (n > 1) target.append(1, '.').append(std::to_string(n));
     if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
       return target;
     if (errno == EEXIST) continue;
