@@ -27,35 +27,29 @@ TEST_P(RenameCases, PlannedNumberingRenamesEveryFile) {
   EXPECT_EQ(setup->EntryPath(1), world->At("Pic002.txt"));
 }
 
-TEST_P(RenameCases, PlannedShiftWithSuffixesOverwritesNothing) {
-  for (int n = 1; n <= 3; ++n)
-    world->Write("Pic00" + std::to_string(n) + ".txt", "#" + std::to_string(n));
-  NumberAsPic(setup->options, 2);
-  setup->ListAndPlan({"Pic001.txt", "Pic002.txt", "Pic003.txt"});
-  ASSERT_TRUE(setup->preview.Items(0).Conflict);  // Pic002.txt is still there on disk
-  setup->Run();
-  EXPECT_EQ(world->Names(),
-            (std::vector<std::string>{"Pic002#1.txt", "Pic003#1.txt", "Pic004.txt"}));
-  EXPECT_EQ(world->Read("Pic002#1.txt"), "#1");
-  EXPECT_EQ(world->Read("Pic003#1.txt"), "#2");
-  EXPECT_EQ(world->Read("Pic004.txt"), "#3");
-  EXPECT_TRUE(setup->session.Questions.empty());
-}
-
-TEST_P(RenameCases, PlannedShiftWithDeletionShiftsAndTrashesNothing) {
-  for (int n = 1; n <= 3; ++n)
-    world->Write("Pic00" + std::to_string(n) + ".txt", "#" + std::to_string(n));
-  NumberAsPic(setup->options, 2);
-  setup->options.Set(DeleteOnConflict, true);
-  setup->ListAndPlan({"Pic001.txt", "Pic002.txt", "Pic003.txt"});
-  ASSERT_TRUE(setup->preview.Items(0).Conflict);
-  setup->Run();
-  EXPECT_EQ(world->Names(), (std::vector<std::string>{"Pic002.txt", "Pic003.txt", "Pic004.txt"}));
-  EXPECT_EQ(world->Read("Pic002.txt"), "#1");
-  EXPECT_EQ(world->Read("Pic003.txt"), "#2");
-  EXPECT_EQ(world->Read("Pic004.txt"), "#3");
-  if (FakeFileSystem* fake = world->Fake()) {
-    EXPECT_TRUE(fake->Trash().empty());
+// Pic001..003 numbered from 2: Pic002.txt is still there on disk when planned. With
+// suffixes nothing is overwritten; with deletion the files shift and nothing is trashed.
+TEST_P(RenameCases, PlannedShiftOverwritesAndTrashesNothing) {
+  for (bool del : {false, true}) {
+    SCOPED_TRACE(del ? "delete on conflict" : "add suffix");
+    auto w = GetParam()();
+    RenameSetup s(*w);
+    for (int n = 1; n <= 3; ++n)
+      w->Write("Pic00" + std::to_string(n) + ".txt", "#" + std::to_string(n));
+    NumberAsPic(s.options, 2);
+    s.options.Set(DeleteOnConflict, del);
+    s.ListAndPlan({"Pic001.txt", "Pic002.txt", "Pic003.txt"});
+    ASSERT_TRUE(s.preview.Items(0).Conflict);
+    s.Run();
+    const std::vector<std::string> names =
+        del ? std::vector<std::string>{"Pic002.txt", "Pic003.txt", "Pic004.txt"}
+            : std::vector<std::string>{"Pic002#1.txt", "Pic003#1.txt", "Pic004.txt"};
+    EXPECT_EQ(w->Names(), names);
+    for (int n = 0; n < 3; ++n) EXPECT_EQ(w->Read(names[n]), "#" + std::to_string(n + 1));
+    EXPECT_TRUE(s.session.Questions.empty());
+    if (FakeFileSystem* fake = w->Fake()) {
+      EXPECT_TRUE(fake->Trash().empty());
+    }
   }
 }
 
