@@ -3,48 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-
 #include "engine/RenameMessages.h"
 #include "engine/RenameWorld.h"
 #include "platform/LockHolder.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
 
 namespace varnoke::testing {
 namespace {
-
-namespace fsys = std::filesystem;
-
-class PosixWorld final : public World {
- public:
-  FileSystem& Fs() override { return fs_; }
-  std::string At(std::string_view rel) const override {
-    if (!rel.empty() && rel[0] == '/') return std::string(rel);
-    return rel.empty() ? dir_.Path() : dir_.Path() + "/" + std::string(rel);
-  }
-  void Write(std::string_view rel, std::string_view content) override {
-    fsys::create_directories(fsys::path(At(rel)).parent_path());
-    WriteFile(At(rel), content);
-  }
-  void MakeDirectory(std::string_view rel) override { fsys::create_directories(At(rel)); }
-  std::optional<std::string> Read(std::string_view rel) override {
-    if (!FileExists(At(rel))) return std::nullopt;
-    return ReadFile(At(rel));
-  }
-  std::vector<std::string> Names(std::string_view rel = {}) override {
-    std::vector<std::string> out;
-    for (const auto& e : fsys::directory_iterator(At(rel)))
-      if (!e.is_directory()) out.push_back(e.path().filename().string());
-    std::sort(out.begin(), out.end());
-    return out;
-  }
-
- private:
-  TempDir dir_;
-  PosixFileSystem fs_;
-};
 
 INSTANTIATE_TEST_SUITE_P(RealFiles, RenameCases, ::testing::Values(WorldFactory([] {
                            return std::unique_ptr<World>(new PosixWorld());

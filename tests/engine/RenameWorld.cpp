@@ -1,6 +1,7 @@
 #include "engine/RenameWorld.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "engine/AddFile.h"
 #include "engine/PreparePreview.h"
@@ -13,6 +14,28 @@ std::vector<std::string> FakeWorld::Names(std::string_view rel) {
     if (!e.IsDirectory) out.push_back(e.Name);
     return true;
   });
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+void PosixWorld::Write(std::string_view rel, std::string_view content) {
+  std::filesystem::create_directories(std::filesystem::path(At(rel)).parent_path());
+  WriteFile(At(rel), content);
+}
+
+void PosixWorld::MakeDirectory(std::string_view rel) {
+  std::filesystem::create_directories(At(rel));
+}
+
+std::optional<std::string> PosixWorld::Read(std::string_view rel) {
+  if (!FileExists(At(rel))) return std::nullopt;
+  return ReadFile(At(rel));
+}
+
+std::vector<std::string> PosixWorld::Names(std::string_view rel) {
+  std::vector<std::string> out;
+  for (const auto& e : std::filesystem::directory_iterator(At(rel)))
+    if (!e.is_directory()) out.push_back(e.path().filename().string());
   std::sort(out.begin(), out.end());
   return out;
 }

@@ -18,8 +18,10 @@
 #include "model/TVrnPrevFile.h"
 #include "platform/FileSystem.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/ScriptedSession.h"
+#include "support/TempDir.h"
 
 namespace varnoke::testing {
 
@@ -73,6 +75,24 @@ class FakeWorld final : public World {
  private:
   FakeFileSystem fs_;
   std::string root_;
+};
+
+// A fresh temporary directory on the real file system, under the Linux rules.
+class PosixWorld final : public World {
+ public:
+  FileSystem& Fs() override { return fs_; }
+  std::string At(std::string_view rel) const override {
+    if (!rel.empty() && rel[0] == '/') return std::string(rel);
+    return rel.empty() ? dir_.Path() : dir_.Path() + "/" + std::string(rel);
+  }
+  void Write(std::string_view rel, std::string_view content) override;
+  void MakeDirectory(std::string_view rel) override;
+  std::optional<std::string> Read(std::string_view rel) override;
+  std::vector<std::string> Names(std::string_view rel = {}) override;
+
+ private:
+  TempDir dir_;
+  PosixFileSystem fs_;
 };
 
 // A file list, a preview planned by hand, the options and a scripted session over one
