@@ -147,8 +147,7 @@ void CheckCase(const Case& c, World& world,
   setup.ListAndPlan(listed);
   setup.session.Answers = c.answers;
   setup.Run();
-  // The last holder first: each later child also holds the release pipes of the earlier ones.
-  while (!holders.empty()) holders.pop_back();
+  holders.clear();
 
   Found found;
   for (int d = 0; d < c.dirs; ++d)

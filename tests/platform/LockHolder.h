@@ -19,8 +19,10 @@ class LockHolder {
     pid_ = ::fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
-      ::close(ready[0]);
-      ::close(release[1]);
+      // Only its own two pipe ends stay open: an inherited release end of another
+      // holder would keep that holder's child alive after it was released.
+      for (int fd = 3; fd < 1024; ++fd)
+        if (fd != ready[1] && fd != release[0]) ::close(fd);
       const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
       char ok = (fd >= 0 && ::flock(fd, LOCK_EX) == 0) ? 1 : 0;
       if (::write(ready[1], &ok, 1) != 1) ::_exit(2);

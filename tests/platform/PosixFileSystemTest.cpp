@@ -70,6 +70,17 @@ TEST_F(PosixFileSystemTest, FileLockedByAnotherProcessCannotBeOpened) {
   EXPECT_TRUE(fs_.OpenExclusive(path, Access::Read));
 }
 
+TEST_F(PosixFileSystemTest, LocksOfSeveralProcessesEndInAnyOrder) {
+  const std::string first = dir_.Write("first.txt", "1");
+  const std::string second = dir_.Write("second.txt", "2");
+  LockHolder a(first), b(second);
+  a.Release();  // the older holder first: its child must not be kept alive by the newer one
+  EXPECT_TRUE(fs_.OpenExclusive(first, Access::Read));
+  EXPECT_FALSE(fs_.OpenExclusive(second, Access::Read));
+  b.Release();
+  EXPECT_TRUE(fs_.OpenExclusive(second, Access::Read));
+}
+
 TEST_F(PosixFileSystemTest, DirectoriesMissingFilesAndFifosDoNotOpen) {
   const std::string sub = dir_.MakeDir("sub");
   EXPECT_FALSE(fs_.OpenExclusive(sub, Access::Read));
