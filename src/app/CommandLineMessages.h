@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileMessages.h"
+
 namespace varnoke {
 
 inline constexpr std::string_view kCommandLineErrorCaption = "Varnoke error";
@@ -22,7 +24,7 @@ inline constexpr std::string_view kRunSwitchIncompleteMessage =
     "\r\n"
     "Varnoke will be started with the specified options.";
 
-inline constexpr std::string_view kAutoRunCaption = "Varnoke";
+inline constexpr std::string_view kAutoRunCaption = kApplicationTitle;
 inline constexpr std::string_view kAutoRunQuestion =
     "Varnoke is about to run an automatic renaming process.\r\n"
     "Is it OK to rename the specified files?";

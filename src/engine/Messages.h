@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileMessages.h"
+
 namespace varnoke {
 
 // Caption of the plain message boxes (the program's title).
-inline constexpr std::string_view kVarnokeCaption = "Varnoke";
+inline constexpr std::string_view kVarnokeCaption = kApplicationTitle;
 
 // Label of the progress window while the preview is planned.
 inline constexpr std::string_view kPreparingPreviewLabel = "Varnoke is preparing name preview";
