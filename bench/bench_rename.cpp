@@ -105,7 +105,7 @@ void BM_RenameFiles(benchmark::State& state) {
       state.ResumeTiming();
       const RenameReport report = RenameFiles(files, preview, options, fs, session);
       state.PauseTiming();
-      if (report.Renamed != g_files) state.SkipWithError("a rename failed");
+      if (report.Done() != g_files) state.SkipWithError("a rename failed");
     }
     state.ResumeTiming();
   }

@@ -84,10 +84,10 @@ class ConsoleRun {
     const int planned = preview.Count();
     const RenameReport report =
         RenameFiles(list.Files, preview, list.Options, services_.Fs, session_);
-    streams_.Err << "Renamed " << report.Renamed << " of " << planned << " file(s)";
+    streams_.Err << "Renamed " << report.Done() << " of " << planned << " file(s)";
     if (report.Stopped) streams_.Err << "; stopped at a name conflict";
     streams_.Err << ".\n";
-    return report.Renamed == planned ? kExitDone : kExitUnrenamed;
+    return report.Done() == planned ? kExitDone : kExitUnrenamed;
   }
 
   const ConsoleArguments& arguments_;

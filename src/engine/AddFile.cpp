@@ -2,15 +2,6 @@
 
 namespace varnoke {
 
-namespace {
-
-// The low 32 bits of the size, read as a signed count as the file list keeps it.
-std::int32_t LowSize(std::uint64_t size) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(size & 0xFFFFFFFFu));
-}
-
-}  // namespace
-
 bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath) {
   const PathRules& rules = fs.Rules();
   const SplitPath parts = rules.Split(fullPath);
@@ -21,7 +12,7 @@ bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath) {
 
   if (std::unique_ptr<OpenFile> file = fs.OpenExclusive(fullPath, Access::Read)) {
     if (const std::optional<FileInfo> info = file->Query()) {
-      files.AddEntry(false, parts.Path, parts.Name, parts.Ext, LowSize(info->Size), info->Attr,
+      files.AddEntry(false, parts.Path, parts.Name, parts.Ext, info->Size, info->Attr,
                      info->Times.Created, info->Times.Accessed, info->Times.Written);
       return true;
     }

@@ -172,7 +172,7 @@ void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
 
     if (planned) {
       w.Attr = PlannedAttributes(f.Attr, o);
-      w.Size = static_cast<std::uint32_t>(f.Size);
+      w.Size = f.Size;
       w.FileIndex = i;
       preview.AddCopy(w);
     } else {

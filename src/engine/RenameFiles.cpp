@@ -62,7 +62,7 @@ class Run {
   RenameReport Execute();
 
  private:
-  enum class Outcome { Done, Failed, SourceTrashed, Stop };
+  enum class Outcome { Done, Unchanged, Failed, SourceTrashed, Stop };
 
   Outcome RenameOne(int i);
   Outcome Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
@@ -74,7 +74,8 @@ class Run {
   Place SettleAside(int i, const Place& original, const Place& planned);
   void SettleEveryAside();
   void GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old);
-  void ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f, const std::string& target);
+  // Whether there was anything to apply.
+  bool ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f, const std::string& target);
   void Note(std::string_view text);
 
   TVrnFile* FileOf(const TVrnPrevFile& p) {
@@ -120,7 +121,9 @@ RenameReport Run::Execute() {
       SettleEveryAside();
       break;
     }
-    ++(outcome == Outcome::Done ? report_.Renamed : report_.Failed);
+    ++(outcome == Outcome::Done        ? report_.Changed
+       : outcome == Outcome::Unchanged ? report_.Unchanged
+                                       : report_.Failed);
     session_.step();
   }
   session_.busyCursor(false);
@@ -149,8 +152,8 @@ Run::Outcome Run::RenameOne(int i) {
         aside_.erase(i);
     }
   }
-  if (!p.Busy) ApplyTimesAndAttributes(p, *f, target);
-  return Outcome::Done;
+  const bool applied = !p.Busy && ApplyTimesAndAttributes(p, *f, target);
+  return source != target || applied ? Outcome::Done : Outcome::Unchanged;
 }
 
 Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
@@ -276,13 +279,16 @@ void Run::GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old) {
   Assign(p, where);
 }
 
-void Run::ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f,
+bool Run::ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f,
                                   const std::string& target) {
-  if (p.Created != f.Created || p.Accessed != f.Accessed || p.Written != f.Written) {
+  const bool times = p.Created != f.Created || p.Accessed != f.Accessed || p.Written != f.Written;
+  if (times) {
     if (auto held = fs_.OpenExclusive(target, Access::ReadWrite))
       held->SetTimes(&p.Created, &p.Accessed, &p.Written);
   }
-  if (p.Attr != f.Attr) fs_.SetAttributes(target, p.Attr);
+  const bool attributes = p.Attr != f.Attr;
+  if (attributes) fs_.SetAttributes(target, p.Attr);
+  return times || attributes;
 }
 
 void Run::Note(std::string_view text) {

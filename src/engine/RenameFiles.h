@@ -18,9 +18,12 @@ bool MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view sou
                     std::string_view target);
 
 struct RenameReport {
-  int Renamed = 0;       // entries that reached their planned place (moved, copied or in place)
+  int Changed = 0;       // entries that reached their plan with a change on disk
+  int Unchanged = 0;     // entries whose plan changed nothing: no call was made for them
   int Failed = 0;        // entries that did not; the list and the preview show where they are
   bool Stopped = false;  // the user stopped the run at a name conflict
+  // Entries that reached their planned place, changed or not.
+  int Done() const { return Changed + Unchanged; }
 };
 
 // Runs the preview `preview`, planned from `files` with `options`, in file-list order.

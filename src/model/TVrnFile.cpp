@@ -6,7 +6,7 @@
 namespace varnoke {
 
 TVrnFile::TVrnFile(bool busy, std::shared_ptr<const std::string> path, std::string_view name,
-                   std::string_view ext, std::int32_t size, std::uint32_t attr, FileTime created,
+                   std::string_view ext, std::uint64_t size, std::uint32_t attr, FileTime created,
                    FileTime accessed, FileTime written)
     : Busy(busy),
       Size(size),
@@ -38,7 +38,7 @@ void TVrnFile::SetExt(std::string_view ext) {
 }
 
 int TVrnFiles::AddEntry(bool busy, std::string_view path, std::string_view name,
-                        std::string_view ext, std::int32_t size, std::uint32_t attr,
+                        std::string_view ext, std::uint64_t size, std::uint32_t attr,
                         FileTime created, FileTime accessed, FileTime written) {
   std::shared_ptr<const std::string> shared;
   if (!entries_.empty() && entries_.back().SharedPath() && entries_.back().Path() == path) {

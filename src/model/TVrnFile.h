@@ -15,7 +15,7 @@ class TVrnFile {
  public:
   TVrnFile() = default;
   TVrnFile(bool busy, std::shared_ptr<const std::string> path, std::string_view name,
-           std::string_view ext, std::int32_t size, std::uint32_t attr, FileTime created,
+           std::string_view ext, std::uint64_t size, std::uint32_t attr, FileTime created,
            FileTime accessed, FileTime written);
 
   std::string_view Path() const { return path_ ? std::string_view(*path_) : std::string_view(); }
@@ -30,7 +30,7 @@ class TVrnFile {
   void SetExt(std::string_view ext);
 
   bool Busy = false;
-  std::int32_t Size = 0;
+  std::uint64_t Size = 0;  // the whole size: a 5 GiB video is 5 GiB
   std::uint32_t Attr = 0;
   FileTime Created = 0;
   FileTime Accessed = 0;
@@ -55,7 +55,7 @@ class TVrnFiles {
   // Appends an entry with exactly these values and returns its index. Entries of the
   // same directory added one after another share one copy of the directory text.
   int AddEntry(bool busy, std::string_view path, std::string_view name, std::string_view ext,
-               std::int32_t size, std::uint32_t attr, FileTime created, FileTime accessed,
+               std::uint64_t size, std::uint32_t attr, FileTime created, FileTime accessed,
                FileTime written);
   void Delete(int i);
   // Removes the given positions, highest first, so the others do not shift.
@@ -78,6 +78,8 @@ class TVrnFiles {
 };
 
 // Byte-wise, unsigned comparison of two texts: the shorter is smaller on a common prefix.
-inline bool ByteLess(std::string_view a, std::string_view b) { return a < b; }
+inline bool ByteLess(std::string_view a, std::string_view b) {
+  return a < b;
+}
 
 }  // namespace varnoke

@@ -193,8 +193,7 @@ bool TVrnPrevFiles::Sort(int key) {
       StableSortBy(entries_, [](const TVrnPrevFile& e) { return std::string_view(e.Ext); });
       return true;
     case 4:
-      StableSortBy(entries_,
-                   [](const TVrnPrevFile& e) { return static_cast<std::int32_t>(e.Size); });
+      StableSortBy(entries_, [](const TVrnPrevFile& e) { return e.Size; });
       return true;
     case 5:
       StableSortBy(entries_,

@@ -40,7 +40,7 @@ class TVrnPrevFile {
   bool Busy = false;           // the source was busy when listed and still is
   std::string Name;            // planned name without the dot and the extension
   std::string Ext;             // planned extension without the dot; may be empty
-  std::uint32_t Size = 0;
+  std::uint64_t Size = 0;
   std::uint32_t Attr = 0;  // planned attribute bits
   FileTime Created = 0;    // planned times, UTC
   FileTime Accessed = 0;
@@ -50,8 +50,8 @@ class TVrnPrevFile {
   std::shared_ptr<const std::string> path_;
 };
 
-// Sort keys: 0 FileIndex, 1 Path, 2 Name, 3 Ext, 4 Size, 5 Attr (both compared as signed
-// 32-bit), 6 Created, 7 Accessed, 8 Written.
+// Sort keys: 0 FileIndex, 1 Path, 2 Name, 3 Ext, 4 Size (the whole size), 5 Attr (compared
+// as signed 32-bit), 6 Created, 7 Accessed, 8 Written.
 inline constexpr int kPrevSortKeyCount = 9;
 
 class TVrnPrevFiles {

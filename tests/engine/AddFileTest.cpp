@@ -150,15 +150,15 @@ TEST_F(AddFileTest, DirectoriesMissingPathsAndBareNamesAddNothing) {
   EXPECT_EQ(files_.Count(), 0);
 }
 
-TEST_F(AddFileTest, SizeIsTheLowThirtyTwoBits) {
+TEST_F(AddFileTest, SizeIsKeptWholePastFourGibibytes) {
   const std::string big = dir_.Write("big.bin");
-  ASSERT_EQ(::truncate(big.c_str(), (1LL << 32) + 5), 0);  // sparse
-  const std::string negative = dir_.Write("neg.bin");
-  ASSERT_EQ(::truncate(negative.c_str(), 0xC0000000LL), 0);
+  ASSERT_EQ(::truncate(big.c_str(), 5LL << 30), 0);  // sparse
+  const std::string four = dir_.Write("four.bin");
+  ASSERT_EQ(::truncate(four.c_str(), 4LL << 30), 0);
   ASSERT_TRUE(AddFile(fs_, files_, big));
-  ASSERT_TRUE(AddFile(fs_, files_, negative));
-  EXPECT_EQ(files_.Items(0).Size, 5);
-  EXPECT_EQ(files_.Items(1).Size, -1073741824);
+  ASSERT_TRUE(AddFile(fs_, files_, four));
+  EXPECT_EQ(files_.Items(0).Size, 5ULL << 30);
+  EXPECT_EQ(files_.Items(1).Size, 4ULL << 30);
 }
 
 TEST_F(AddFileTest, LinkIsListedUnderItsOwnNameWithTheTargetsData) {

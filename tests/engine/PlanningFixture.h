@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "support/CalendarTime.h"
 #include "engine/PreparePreview.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/ScriptedSession.h"
+#include "support/CalendarTime.h"
 
 namespace varnoke {
 
@@ -21,7 +21,7 @@ class Planning : public ::testing::Test {
 
   // Lists a file (and creates it on the fake disk) in c:\data.
   void List(const std::string& name, const std::string& ext, FileTimes times = {},
-            std::uint32_t attr = 0x20, std::int32_t size = 0) {
+            std::uint32_t attr = 0x20, std::uint64_t size = 0) {
     fs.AddFile(fs.Rules().Join("c:\\data", name, ext), "", times, attr);
     files.AddEntry(false, "c:\\data", name, ext, size, attr, times.Created, times.Accessed,
                    times.Written);

@@ -238,12 +238,12 @@ TEST_F(Planning, EachDateFlagChangesItsOwnTime) {
 }
 
 TEST_F(Planning, SizeAndAttributesComeFromTheEntry) {
-  List("a", "t", {}, kAttrReadOnly | kAttrSystem | kAttrArchive, -1);
+  List("a", "t", {}, kAttrReadOnly | kAttrSystem | kAttrArchive, 5ULL << 30);
   options.AttrMask = 0x03;
   options.AttrValues = 0x02;
   Plan();
   EXPECT_EQ(preview.Items(0).Attr, kAttrHidden | kAttrSystem | kAttrArchive);
-  EXPECT_EQ(preview.Items(0).Size, 0xFFFFFFFFu);
+  EXPECT_EQ(preview.Items(0).Size, 5ULL << 30);
 }
 
 TEST_F(Planning, BusyFileIsReportedOnceWithTheProgressHidden) {

@@ -24,7 +24,7 @@ void ExpectRotation(World& world, bool deleteOnConflict,
     expected[to] = contents.at(from);
   }
   const RenameReport report = setup.Run();
-  EXPECT_EQ(report.Renamed, static_cast<int>(moves.size()));
+  EXPECT_EQ(report.Done(), static_cast<int>(moves.size()));
   EXPECT_FALSE(report.Stopped);
   EXPECT_TRUE(setup.session.Questions.empty());
   std::vector<std::string> names;
@@ -44,7 +44,7 @@ TEST_P(RenameCases, SimpleRenameUpdatesTheFileEntry) {
   world->Write("a.txt", "A");
   setup->Plan("a.txt", "b.txt");
   const RenameReport report = setup->Run();
-  EXPECT_EQ(report.Renamed, 1);
+  EXPECT_EQ(report.Done(), 1);
   EXPECT_EQ(world->Read("b.txt"), "A");
   EXPECT_EQ(world->Names(), std::vector<std::string>{"b.txt"});
   EXPECT_EQ(setup->files.Items(0).Name(), "b");
@@ -89,7 +89,7 @@ TEST_P(RenameCases, CancelStopsWithEarlierFilesRenamedAndLaterUntouched) {
   setup->session.Answers = {Answer::Cancel};
   const RenameReport report = setup->Run();
   EXPECT_TRUE(report.Stopped);
-  EXPECT_EQ(report.Renamed, 1);
+  EXPECT_EQ(report.Done(), 1);
   EXPECT_EQ(world->Names(), (std::vector<std::string>{"b.txt", "c.txt", "d.txt", "x.txt"}));
   EXPECT_EQ(world->Read("c.txt"), "in the way");
   EXPECT_EQ(world->Read("b.txt"), "B");
@@ -147,7 +147,7 @@ TEST_P(RenameCases, CancelSendsAWaitingLaterFileOnToItsPlannedName) {
 TEST_P(RenameCases, CaseOnlyRenameIsCarriedOut) {
   world->Write("report.TXT", "R");
   setup->Plan("report.TXT", "report.txt");
-  EXPECT_EQ(setup->Run().Renamed, 1);
+  EXPECT_EQ(setup->Run().Done(), 1);
   EXPECT_EQ(world->Names(), std::vector<std::string>{"report.txt"});
   EXPECT_EQ(world->Read("report.txt"), "R");
   EXPECT_EQ(setup->files.Items(0).Ext(), "txt");
@@ -160,7 +160,7 @@ TEST_P(RenameCases, CopyLeavesTheSourceAndTheEntryNamesTheCopy) {
   TVrnPrevFile& p = setup->Plan("a.txt", "out/a2.txt");
   p.Written = setup->files.Items(0).Written + 10'000'000 * 3600ULL;
   const FileTime planned = p.Written;
-  EXPECT_EQ(setup->Run().Renamed, 1);
+  EXPECT_EQ(setup->Run().Done(), 1);
   EXPECT_EQ(world->Read("a.txt"), "A");
   EXPECT_EQ(world->Read("out/a2.txt"), "A");
   EXPECT_EQ(setup->EntryPath(0), world->At("out/a2.txt"));
@@ -176,7 +176,7 @@ TEST_P(RenameCases, MoveIntoATargetDirectory) {
   world->MakeDirectory("target");
   setup->options.Transport = kTransportMove;
   setup->Plan("a.txt", "target/a.txt");
-  EXPECT_EQ(setup->Run().Renamed, 1);
+  EXPECT_EQ(setup->Run().Done(), 1);
   EXPECT_EQ(world->Names("target"), std::vector<std::string>{"a.txt"});
   EXPECT_TRUE(world->Names().empty());
   EXPECT_EQ(setup->files.Items(0).Path(), world->At("target"));

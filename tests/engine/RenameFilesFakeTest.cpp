@@ -49,7 +49,7 @@ TEST_F(RenameOnFake, EachEntryMakesOnlyTheCallsItNeeds) {
   world.Write("a", "A");
   setup.Plan("a", "b");
   fs.ResetCalls();
-  EXPECT_EQ(setup.Run().Renamed, 4);
+  EXPECT_EQ(setup.Run().Done(), 4);
   EXPECT_EQ(fs.TotalCalls(), 1);
   EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
 }
@@ -156,7 +156,7 @@ TEST_F(RenameOnFake, OkOnUnexpectedConflictTrashesTheFileInTheWay) {
   world.Write("b", "outside");
   setup.Plan("a", "b");
   setup.session.Answers = {Answer::Ok};
-  EXPECT_EQ(setup.Run().Renamed, 1);
+  EXPECT_EQ(setup.Run().Done(), 1);
   EXPECT_EQ(world.Read("b"), "A");
   ASSERT_EQ(fs.Trash().size(), 1u);
   EXPECT_EQ(fs.Trash()[0].File.Content, "outside");

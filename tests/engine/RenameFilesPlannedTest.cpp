@@ -20,7 +20,7 @@ TEST_P(RenameCases, PlannedNumberingRenamesEveryFile) {
   NumberAsPic(setup->options, 1);
   setup->ListAndPlan({"b.txt", "a.txt", "c.jpg"});
   const RenameReport report = setup->Run();
-  EXPECT_EQ(report.Renamed, 3);
+  EXPECT_EQ(report.Done(), 3);
   EXPECT_EQ(world->Names(), (std::vector<std::string>{"Pic001.txt", "Pic002.txt", "Pic003.jpg"}));
   EXPECT_EQ(world->Read("Pic001.txt"), "b.txt");
   EXPECT_EQ(world->Read("Pic003.jpg"), "c.jpg");

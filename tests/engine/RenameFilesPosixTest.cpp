@@ -60,7 +60,7 @@ TEST(RenameOnRealFiles, MoveToAnotherFileSystem) {
   world.Write("a.txt", "across");
   setup.options.Transport = kTransportMove;
   setup.Plan("a.txt", other.Path() + "/b.txt");
-  EXPECT_EQ(setup.Run().Renamed, 1);
+  EXPECT_EQ(setup.Run().Done(), 1);
   EXPECT_TRUE(world.Names().empty());
   EXPECT_EQ(world.Read(other.Path() + "/b.txt"), "across");
   EXPECT_EQ(setup.EntryPath(0), other.Path() + "/b.txt");

@@ -12,7 +12,7 @@ namespace varnoke {
 namespace {
 
 // Every field of an entry, to compare whole lists.
-using Fields = std::tuple<std::string, std::string, std::string, std::int32_t, std::uint32_t,
+using Fields = std::tuple<std::string, std::string, std::string, std::uint64_t, std::uint32_t,
                           FileTime, FileTime, FileTime>;
 
 Fields FieldsOf(const TVrnFile& f) {
@@ -49,7 +49,7 @@ TEST(TVrnFilesSort, GivesTheOrderOfAStableSortForEveryKey) {
     const Fields f{pick(texts),
                    pick(texts),
                    pick(texts),
-                   static_cast<std::int32_t>(random() % 5) - 2,
+                   static_cast<std::uint64_t>(random() % 5) << 31,
                    static_cast<std::uint32_t>(random() % 4) * 0x20,
                    static_cast<FileTime>(random() % 3) << 62,
                    static_cast<FileTime>(random() % 4),

@@ -82,7 +82,7 @@ class PrevSortKeys : public ::testing::TestWithParam<SortCase> {};
 // Five entries whose fields order differently per key; ties keep list order.
 TVrnPrevFiles SortFixture() {
   TVrnPrevFiles list(true);
-  auto add = [&](int idx, const char* path, const char* name, const char* ext, std::uint32_t size,
+  auto add = [&](int idx, const char* path, const char* name, const char* ext, std::uint64_t size,
                  std::uint32_t attr, FileTime c, FileTime a, FileTime w) {
     TVrnPrevFile e = PrevEntry(idx, path, name, ext);
     e.Size = size;
@@ -94,7 +94,7 @@ TVrnPrevFiles SortFixture() {
   };
   add(3, "c:\\b", "alpha", "txt", 10, 0x20, 5, 0x8000000000000000ULL, 2);
   add(1, "c:\\a", "Zeta", "TXT", 9, 0x80000000u, 5, 1, 2);
-  add(4, "c:\\B", "zeta", "doc", 0x80000000u, 0x01, 3, 2, 1);
+  add(4, "c:\\B", "zeta", "doc", 0x140000000u, 0x01, 3, 2, 1);
   add(0, "c:\\a", "\xE9t\xE9", "", 9, 0x20, 4, 3, 9);
   add(2, "c:\\b", "alpha", "txt", 1, 0x02, 6, 0, 2);
   return list;
@@ -116,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SortCase{1, {4, 1, 0, 3, 2}},
                       // Z before a; bytes above 0x7F after every ASCII letter.
                       SortCase{2, {1, 3, 2, 4, 0}}, SortCase{3, {0, 1, 4, 3, 2}},
-                      // 0x80000000 is the smallest signed 32-bit size; 9 before 10.
-                      SortCase{4, {4, 2, 1, 0, 3}}, SortCase{5, {1, 4, 2, 3, 0}},
+                      // Sizes compare whole: 5 GiB after 10 bytes; 9 before 10.
+                      SortCase{4, {2, 1, 0, 3, 4}}, SortCase{5, {1, 4, 2, 3, 0}},
                       SortCase{6, {4, 0, 3, 1, 2}},
                       // Times compare unsigned: the high bit makes the largest time.
                       SortCase{7, {2, 1, 4, 0, 3}}, SortCase{8, {4, 3, 1, 2, 0}}));
