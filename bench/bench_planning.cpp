@@ -110,16 +110,18 @@ class EmptyDisk final : public FileSystem {
   bool SetAttributes(std::string_view, std::uint32_t) override { return false; }
   bool Exists(std::string_view) override { return false; }
   bool SameFile(std::string_view a, std::string_view b) override { return a == b; }
-  bool MoveNoReplace(std::string_view, std::string_view) override { return false; }
-  bool CopyNoReplace(std::string_view, std::string_view) override { return false; }
-  bool Delete(std::string_view) override { return false; }
-  bool DeleteToTrash(std::string_view) override { return false; }
+  FsStatus MoveNoReplace(std::string_view, std::string_view) override { return Refused(); }
+  FsStatus CopyNoReplace(std::string_view, std::string_view) override { return Refused(); }
+  FsStatus Delete(std::string_view) override { return Refused(); }
+  FsStatus DeleteToTrash(std::string_view) override { return Refused(); }
+  std::optional<std::size_t> MaxNameLength(std::string_view) override { return 255; }
   bool Enumerate(std::string_view, const std::function<bool(const DirEntry&)>&) override {
     return false;
   }
   std::vector<std::string> Volumes() override { return {"/"}; }
 
  private:
+  static FsStatus Refused() { return FsStatus::Failure(std::errc::operation_not_permitted); }
   PosixPathRules rules_;
 };
 

@@ -2,8 +2,12 @@
 
 namespace varnoke {
 
-bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath) {
+bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view given) {
   const PathRules& rules = fs.Rules();
+  // "/data/./a.txt" and "/data//a.txt" are listed as "/data/a.txt".
+  std::string plain;
+  std::string_view fullPath = given;
+  if (!rules.IsPlain(given)) fullPath = plain = rules.Plain(given);
   const SplitPath parts = rules.Split(fullPath);
   // A bare name has no directory to list it under; it is not guessed.
   if (parts.Path.empty() && fullPath.find(rules.Separator()) == std::string_view::npos)

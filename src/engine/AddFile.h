@@ -8,8 +8,8 @@
 
 namespace varnoke {
 
-// Splits the path by the file system's rules, opens the file for exclusive reading
-// and appends an entry with its size (low 32 bits), attributes and times. A file
+// Spells the path plainly, splits it by the file system's rules, opens the file for
+// exclusive reading and appends an entry with its size, attributes and times. A file
 // that exists but cannot be opened so is appended as busy, with all of those 0. A
 // directory, a missing file, or a bare name without a directory part adds nothing.
 // Returns whether an entry was appended.

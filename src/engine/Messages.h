@@ -42,4 +42,40 @@ inline std::string NameTooLongMessage(std::string_view fullPath) {
   return text;
 }
 
+// A planned name or extension that would be a path or be cut short: the file is left
+// out of the preview.
+inline std::string ForbiddenCharacterMessage(std::string_view fullPath) {
+  std::string text = "The new name of the file:\r\n";
+  text.append(fullPath).append(
+      "\r\nwould contain a \"/\" or a NUL character, which no file name may hold.\r\n"
+      "The file is left out of the preview.");
+  return text;
+}
+
+// A planned file name longer than the file system of its target directory takes.
+inline std::string NameTooLongForTargetMessage(std::string_view fullPath, std::size_t length,
+                                               std::size_t maximum) {
+  std::string text = "The new name of the file:\r\n";
+  text.append(fullPath)
+      .append("\r\nwould be ")
+      .append(std::to_string(length))
+      .append(" bytes long; the file system of its target directory takes at most ")
+      .append(std::to_string(maximum))
+      .append(".\r\nThe file is left out of the preview.");
+  return text;
+}
+
+// Moving or copying needs a target directory; planning aims nowhere else (such as the
+// root directory or the working directory) instead.
+inline constexpr std::string_view kNoTargetDirectoryText =
+    "The files are to be moved or copied, but no target directory is set.\r\n"
+    "Nothing is planned: choose a target directory in the options first.";
+inline std::string TargetNotFullPathMessage(std::string_view directory) {
+  std::string text = "The target directory\r\n";
+  text.append(directory).append(
+      "\r\nis not a full path.\r\n"
+      "Nothing is planned: choose a target directory in the options first.");
+  return text;
+}
+
 }  // namespace varnoke

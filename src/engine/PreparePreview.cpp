@@ -119,11 +119,49 @@ bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::st
   return true;
 }
 
+// A move or copy needs a target directory the user chose: an empty one (an options
+// set or the settings can hold one) would send every file to the root directory, a
+// relative one to wherever the program was started.
+bool TargetDirectoryUsable(const TFiles& o, const PlanningContext& ctx) {
+  if (o.Transport == kTransportLeave) return true;
+  if (o.Path.empty()) {
+    ctx.session.ask(kNoTargetDirectoryText, kVarnokeCaption, Buttons::Ok, Icon::Warning);
+    return false;
+  }
+  if (!ctx.fs.Rules().IsFullPath(o.Path)) {
+    ctx.session.ask(TargetNotFullPathMessage(o.Path), kVarnokeCaption, Buttons::Ok, Icon::Warning);
+    return false;
+  }
+  return true;
+}
+
+// The longest file name each target directory takes, asked once per directory.
+class NameLimits {
+ public:
+  explicit NameLimits(FileSystem& fs) : fs_(fs) {}
+  std::optional<std::size_t> For(const std::shared_ptr<const std::string>& directory) {
+    if (known_.size() > 0 && directory.get() == last_) return lastLimit_;  // most share one
+    const std::string key = directory ? *directory : std::string();
+    auto found = known_.find(key);
+    if (found == known_.end()) found = known_.emplace(key, fs_.MaxNameLength(key)).first;
+    last_ = directory.get();
+    lastLimit_ = found->second;
+    return lastLimit_;
+  }
+
+ private:
+  FileSystem& fs_;
+  std::unordered_map<std::string, std::optional<std::size_t>> known_;
+  const std::string* last_ = nullptr;
+  std::optional<std::size_t> lastLimit_;
+};
+
 }  // namespace
 
-void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& preview,
+bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& preview,
                     const PlanningContext& ctx) {
-  if (files.Count() == 0) return;
+  if (files.Count() == 0) return true;
+  if (!TargetDirectoryUsable(o, ctx)) return false;
   ProgressGuard progress(ctx.session, files.Count());
   preview.Reserve(preview.Count() + files.Count());
   const PathRules& rules = ctx.fs.Rules();
@@ -136,6 +174,7 @@ void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
   std::int64_t counter = o.Start;
   const bool numbered = o.Has(ChangeName) && o.Has(Enumerate);
 
+  NameLimits limits(ctx.fs);
   TVrnPrevFile w;
   for (int i = 0; i < files.Count(); ++i) {
     if (i % 10 == 9) ctx.session.pump();
@@ -151,15 +190,23 @@ void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       }
     }
 
-    const bool planned =
-        PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates, rules);
-    if (planned) {
+    std::optional<std::string> leftOut;  // why the file is left out of the preview
+    if (!PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates, rules)) {
+      leftOut = NameTooLongMessage(rules.Join(f.Path(), f.Name(), f.Ext()));
+    } else if (rules.HoldsForbiddenCharacter(w.Name) || rules.HoldsForbiddenCharacter(w.Ext)) {
+      leftOut = ForbiddenCharacterMessage(rules.Join(f.Path(), f.Name(), f.Ext()));
+    } else {
       if (o.Transport == kTransportLeave)
         w.SetSharedPath(f.SharedPath());
       else
         w.SetSharedPath(targetDir);
       ApplyCaseMode(o.CaseMode, w.Name, w.Ext);
       TestConflict(w, f, preview, o, ctx.fs);
+      const std::size_t length = w.Name.size() + (w.Ext.empty() ? 0 : w.Ext.size() + 1);
+      const std::optional<std::size_t> maximum = limits.For(w.SharedPath());
+      if (maximum && length > *maximum)
+        leftOut =
+            NameTooLongForTargetMessage(rules.Join(f.Path(), f.Name(), f.Ext()), length, *maximum);
     }
 
     w.Created = f.Created;
@@ -170,17 +217,18 @@ void PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
     modified.Apply(w, o, ctx.clock);
     accessed.Apply(w, o, ctx.clock);
 
-    if (planned) {
+    if (!leftOut) {
       w.Attr = PlannedAttributes(f.Attr, o);
       w.Size = f.Size;
       w.FileIndex = i;
       preview.AddCopy(w);
     } else {
-      Tell(ctx.session, NameTooLongMessage(rules.Join(f.Path(), f.Name(), f.Ext())));
+      Tell(ctx.session, *leftOut);
     }
     counter += o.Step;
     ctx.session.step();
   }
+  return true;
 }
 
 }  // namespace varnoke

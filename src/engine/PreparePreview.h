@@ -29,9 +29,12 @@ struct PlanningContext {
 // compares names as ctx.fs does). The options are only read: the running dates of
 // increasing time stamps are kept apart, so the record is the same afterwards. An
 // empty file list plans nothing and shows no progress. A file whose new name or
-// extension would pass kMaxExpandedLength is reported and left out; it still counts
-// for the running number and the running dates.
-void PreparePreview(const TVrnFiles& files, const TFiles& options, TVrnPrevFiles& preview,
+// extension would pass kMaxExpandedLength, would hold a separator or NUL, or would be
+// longer than the target's file system takes is reported and left out; it still
+// counts for the running number and the running dates. A move or copy without a
+// usable target directory (none set, or not a full path) plans nothing: the user is
+// told, and the result is false.
+bool PreparePreview(const TVrnFiles& files, const TFiles& options, TVrnPrevFiles& preview,
                     const PlanningContext& ctx);
 
 // The running number as text: decimal, padded with at most nine leading zeros to

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "engine/PendingSources.h"
@@ -11,8 +13,8 @@
 
 namespace varnoke {
 
-bool MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view source,
-                    std::string_view target) {
+FsStatus MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view source,
+                        std::string_view target) {
   return transport == kTransportCopy ? fs.CopyNoReplace(source, target)
                                      : fs.MoveNoReplace(source, target);
 }
@@ -69,7 +71,10 @@ class Run {
                    const std::string& target, const Place& old);
   Outcome SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
                            const std::string& target, const Place& old, bool plannedBusy);
-  bool Carry(bool plannedBusy, std::string_view source, std::string_view target);
+  Outcome Vanished(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old);
+  Outcome Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& target, const Place& old,
+                  const FsStatus& status);
+  FsStatus Carry(bool plannedBusy, std::string_view source, std::string_view target);
   bool MoveAside(int j);
   Place SettleAside(int i, const Place& original, const Place& planned);
   void SettleEveryAside();
@@ -97,6 +102,8 @@ class Run {
   // under a temporary name (its source in pending_).
   std::unordered_set<int> aside_;
   int tempCounter_ = 0;
+  // Failures the user chose to go on after: target directory and reason.
+  std::set<std::pair<std::string, int>> acceptedFailures_;
   RenameReport report_;
 };
 
@@ -169,12 +176,17 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
   }
   if (p.Conflict && options_.Has(DeleteOnConflict))
     return SettleByDeleting(i, p, f, source, target, old, plannedBusy);
-  if (Carry(plannedBusy, source, target)) return Outcome::Done;
+  const FsStatus carried = Carry(plannedBusy, source, target);
+  if (carried) return Outcome::Done;
+  // Why the move failed decides what the user is asked, if anything.
+  if (!fs_.Exists(source)) return Vanished(i, p, f, old);
   if (plannedBusy) {
     Note(kRenameBusyText);
     GiveBack(i, p, f, old);
     return Outcome::Failed;
   }
+  if (!fs_.Exists(target)) return Unmoved(i, p, f, target, old, carried);
+  // A file really stands in the way: the user decides whether it goes to the trash.
   session_.hide();
   session_.busyCursor(false);
   if (session_.ask(kNameConflictText, kNameConflictCaption, Buttons::OkCancel, Icon::Warning) ==
@@ -190,7 +202,9 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
 Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
                                    const std::string& target, const Place& old, bool plannedBusy) {
   p.Busy = false;
-  bool carried;
+  // Nothing goes to the trash for a file that is no longer there to take its place.
+  if (!fs_.Exists(source)) return Vanished(i, p, f, old);
+  FsStatus carried;
   if (!fs_.Exists(target) || fs_.SameFile(source, target)) {
     carried = Carry(plannedBusy, source, target);
   } else if (fs_.DeleteToTrash(target)) {
@@ -207,16 +221,41 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
   }
   if (carried) return Outcome::Done;
   // The retry after the deletion failed: the file is still where it was.
-  Note(kRenameBusyText);
+  if (!fs_.Exists(source)) return Vanished(i, p, f, old);
+  return Unmoved(i, p, f, target, old, carried);
+}
+
+Run::Outcome Run::Vanished(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old) {
+  Note(VanishedMessage(Join(old)));
   GiveBack(i, p, f, old);
-  p.Busy = true;
+  return Outcome::Failed;
+}
+
+// A move or copy that failed with no file in the way: the user learns the reason once
+// per reason and target directory, so a run bound for a missing directory costs one
+// answer, not one per file.
+Run::Outcome Run::Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& target,
+                          const Place& old, const FsStatus& status) {
+  std::pair<std::string, int> cause{std::string(p.Path()), status.Error()};
+  GiveBack(i, p, f, old);
+  if (acceptedFailures_.count(cause)) return Outcome::Failed;
+  session_.hide();
+  session_.busyCursor(false);
+  const std::string text =
+      RenameFailedMessage(options_.Transport == kTransportCopy, Join(old), target, status.Reason());
+  if (session_.ask(text, kRenameFailedCaption, Buttons::OkCancel, Icon::Warning) == Answer::Cancel)
+    return Outcome::Stop;
+  session_.show();
+  session_.busyCursor(true);
+  acceptedFailures_.insert(std::move(cause));
   return Outcome::Failed;
 }
 
 // A file planned busy is moved only once it can be opened exclusively: Linux would
 // rename a file that another program holds open.
-bool Run::Carry(bool plannedBusy, std::string_view source, std::string_view target) {
-  if (plannedBusy && !fs_.OpenExclusive(source, Access::Read)) return false;
+FsStatus Run::Carry(bool plannedBusy, std::string_view source, std::string_view target) {
+  if (plannedBusy && !fs_.OpenExclusive(source, Access::Read))
+    return FsStatus::Failure(std::errc::device_or_resource_busy);
   return MoveOrCopyFile(fs_, options_.Transport, source, target);
 }
 

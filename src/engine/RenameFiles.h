@@ -14,8 +14,8 @@
 namespace varnoke {
 
 // Copies when `transport` is kTransportCopy, else moves; never replaces a file.
-bool MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view source,
-                    std::string_view target);
+FsStatus MoveOrCopyFile(FileSystem& fs, std::uint8_t transport, std::string_view source,
+                        std::string_view target);
 
 struct RenameReport {
   int Changed = 0;       // entries that reached their plan with a change on disk
@@ -29,7 +29,11 @@ struct RenameReport {
 // Runs the preview `preview`, planned from `files` with `options`, in file-list order.
 // Files of this run that stand in each other's way (swaps, chains, cycles) wait under a
 // temporary name in their own directory and are never deleted; whatever happens, no
-// file is left under such a name.
+// file is left under such a name. Only a file that really stands at a target while the
+// file to take its place is still there may go to the trash: a file that vanished
+// since it was listed is reported and costs no other file, and a failure that is no
+// name conflict (a missing directory, a full disk, no permission) is reported with its
+// reason, once per reason and directory.
 RenameReport RenameFiles(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options,
                          FileSystem& fs, Session& session);
 

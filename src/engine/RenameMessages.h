@@ -1,6 +1,7 @@
 #pragma once
 // The texts and captions of every message a renaming run shows, exactly as the user
 // sees them, so that tests compare against the same constants.
+#include <string>
 #include <string_view>
 
 #include "engine/Messages.h"
@@ -34,5 +35,33 @@ inline constexpr std::string_view kNeitherDeletedText =
     "nor the target file... that is bad news.\r\n"
     "This might interfere with the following operations,\r\n"
     "But Varnoke will still continue renaming.";
+
+// The file of an entry is gone from where it was listed (another program, or another
+// run over the same list, moved or deleted it): nothing is asked and nothing deleted
+// for it (plain box, OK).
+inline std::string VanishedMessage(std::string_view fullPath) {
+  std::string text = "The file:\r\n";
+  text.append(fullPath).append(
+      "\r\nis no longer there: it was moved, renamed or deleted since it was listed.\r\n"
+      "Varnoke leaves it out and will still continue renaming.");
+  return text;
+}
+
+// A move or copy failed for another reason than a file in the way (OK / Cancel,
+// exclamation icon). After OK, later files that fail for the same reason in the same
+// directory are not asked about again.
+inline constexpr std::string_view kRenameFailedCaption = "Varnoke error";
+inline std::string RenameFailedMessage(bool copy, std::string_view source, std::string_view target,
+                                       std::string_view reason) {
+  std::string text =
+      copy ? "Varnoke could not copy the file\r\n" : "Varnoke could not rename the file\r\n";
+  text.append(source).append("\r\nto\r\n").append(target).append("\r\nThe reason: ");
+  text.append(reason).append(
+      ".\r\n\r\nThe file keeps its name. Press OK to go on with the other files (files that "
+      "fail\r\n"
+      "for the same reason in the same folder are not asked about again),\r\n"
+      "or Cancel to stop renaming.");
+  return text;
+}
 
 }  // namespace varnoke

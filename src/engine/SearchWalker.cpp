@@ -1,9 +1,11 @@
 #include "engine/SearchWalker.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "engine/SearchMessages.h"
 #include "model/Attributes.h"
+#include "model/PathRules.h"
 #include "model/WindowsWildcard.h"
 
 namespace varnoke {
@@ -31,11 +33,18 @@ std::string WithSeparator(std::string dir, char separator) {
   return dir;
 }
 
+// The entries of a directory in name order, letter case aside (ties in byte order):
+// a Linux directory lists in the order of its hash table, and the running numbers
+// of the files found must follow their names, not the disk.
 std::vector<DirEntry> ReadEntries(FileSystem& fs, const std::string& dir) {
   std::vector<DirEntry> entries;
   fs.EnumerateNames(dir, [&](const DirEntry& e) {
     entries.push_back(e);
     return true;
+  });
+  std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
+    const int folded = CompareIgnoringAsciiCase(a.Name, b.Name);
+    return folded != 0 ? folded < 0 : a.Name < b.Name;
   });
   return entries;
 }

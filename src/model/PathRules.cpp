@@ -1,5 +1,7 @@
 #include "model/PathRules.h"
 
+#include <algorithm>
+
 namespace varnoke {
 
 char AsciiLower(char c) {
@@ -19,6 +21,16 @@ std::string AsciiUpperCopy(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = AsciiUpper(c);
   return out;
+}
+
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
+    const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
@@ -76,6 +88,54 @@ std::string WindowsPathRules::StripTrailingSeparator(std::string_view dir) const
   return std::string(dir);
 }
 
+bool WindowsPathRules::HoldsForbiddenCharacter(std::string_view part) const {
+  return part.find_first_of(std::string_view("\\/\0", 3)) != std::string_view::npos;
+}
+
+bool WindowsPathRules::IsFullPath(std::string_view directory) const {
+  const bool drive = directory.size() >= 2 && directory[1] == ':' &&
+                     AsciiLower(directory[0]) >= 'a' && AsciiLower(directory[0]) <= 'z';
+  return drive || directory.substr(0, 2) == "\\\\";
+}
+
+// --- Both ----------------------------------------------------------------------
+
+bool PathRules::IsPlain(std::string_view full) const {
+  const char sep = Separator();
+  const char doubled[] = {sep, sep}, dotted[] = {sep, '.', sep};
+  // A network path keeps its two leading separators.
+  const std::size_t from =
+      (sep == '\\' && full.substr(0, 2) == std::string_view(doubled, 2)) ? 2 : 0;
+  return !IsFullPath(full) ||
+         (full.find(std::string_view(doubled, 2), from) == std::string_view::npos &&
+          full.find(std::string_view(dotted, 3)) == std::string_view::npos);
+}
+
+std::string PathRules::Plain(std::string_view full) const {
+  if (IsPlain(full)) return std::string(full);
+  const char sep = Separator();
+  const bool network = sep == '\\' && full.substr(0, 2) == std::string_view("\\\\", 2);
+  const std::size_t from = network ? 2 : 0;
+  std::string out(full.substr(0, from));
+  std::size_t i = from;
+  if (!network && !full.empty() && full.front() == sep) {
+    out.push_back(sep);
+    i = 1;
+  }
+  while (i < full.size()) {
+    std::size_t end = full.find(sep, i);
+    if (end == std::string_view::npos) end = full.size();
+    const std::string_view part = full.substr(i, end - i);
+    if (end == full.size()) {
+      out.append(part);  // the file part stays as it is
+    } else if (!part.empty() && part != ".") {
+      out.append(part).push_back(sep);
+    }
+    i = end + 1;
+  }
+  return out;
+}
+
 // --- POSIX rules -------------------------------------------------------------
 
 SplitPath PosixPathRules::Split(std::string_view full) const {
@@ -115,6 +175,14 @@ bool PosixPathRules::NeedsNameGuard(std::string_view name, std::string_view ext,
   if (file.empty() || file == "." || file == "..") return true;
   const std::string oldFile = Join("", oldName, oldExt).substr(1);
   return file.front() == '.' && (oldFile.empty() || oldFile.front() != '.');
+}
+
+bool PosixPathRules::HoldsForbiddenCharacter(std::string_view part) const {
+  return part.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos;
+}
+
+bool PosixPathRules::IsFullPath(std::string_view directory) const {
+  return directory.empty() || directory.front() == '/';
 }
 
 std::string PosixPathRules::StripTrailingSeparator(std::string_view dir) const {

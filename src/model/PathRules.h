@@ -36,6 +36,17 @@ class PathRules {
   // planning puts "_" before the name; the old name and extension are the file's own.
   virtual bool NeedsNameGuard(std::string_view name, std::string_view ext, std::string_view oldName,
                               std::string_view oldExt) const = 0;
+  // Whether a planned name or extension holds a character that would make it a path
+  // (a separator) or cut it short (NUL), so that it is no file name at all.
+  virtual bool HoldsForbiddenCharacter(std::string_view part) const = 0;
+  // Whether a directory is a full path, not one relative to the working directory.
+  virtual bool IsFullPath(std::string_view directory) const = 0;
+  // A full path spelled plainly: repeated separators and "." components dropped, so
+  // that "/data/./a.txt" and "/data//a.txt" list as "/data/a.txt". ".." is kept: a
+  // link on the way could make dropping it name another directory.
+  std::string Plain(std::string_view fullPath) const;
+  // Whether Plain would leave the path as it is (no copy needed).
+  bool IsPlain(std::string_view fullPath) const;
 };
 
 // c:\data\x.txt: directory lower-cased, "\" and ":" end it, the dot always written.
@@ -52,6 +63,9 @@ class WindowsPathRules final : public PathRules {
   // An empty name or one that begins with a dot.
   bool NeedsNameGuard(std::string_view name, std::string_view ext, std::string_view oldName,
                       std::string_view oldExt) const override;
+  bool HoldsForbiddenCharacter(std::string_view part) const override;
+  // c:\... or a network path \\server\...
+  bool IsFullPath(std::string_view directory) const override;
 };
 
 // /data/x.txt: the directory kept as found, the root as "", a trailing dot kept in
@@ -71,6 +85,9 @@ class PosixPathRules final : public PathRules {
   // other file becomes hidden by a rename.
   bool NeedsNameGuard(std::string_view name, std::string_view ext, std::string_view oldName,
                       std::string_view oldExt) const override;
+  bool HoldsForbiddenCharacter(std::string_view part) const override;
+  // The root is stored as the empty string; every other full path begins with "/".
+  bool IsFullPath(std::string_view directory) const override;
 };
 
 // ASCII-only case helpers: letters outside a-z and A-Z are never touched.
@@ -79,5 +96,8 @@ char AsciiUpper(char c);
 std::string AsciiLowerCopy(std::string_view s);
 std::string AsciiUpperCopy(std::string_view s);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+// <0, 0 or >0 as `a` sorts before, with or after `b` when ASCII case is ignored
+// (bytes compared unsigned).
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace varnoke

@@ -2,12 +2,15 @@
 // Every file operation the program needs, behind one interface: the POSIX backend
 // implements it on the real file system, the fake one in memory for staged faults.
 // Paths are full paths in the form of Rules(); times are UTC FILETIMEs.
+#include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "model/FileTime.h"
@@ -37,9 +40,28 @@ class OpenFile {
   // Size, attributes and times of the open file; nullopt when they cannot be read.
   virtual std::optional<FileInfo> Query() = 0;
   // Sets the times given (a null pointer leaves that time); false on failure.
-  // Needs an open for ReadWrite.
+  // Needs an open for ReadWrite. On a link, the link's own times change, never its
+  // target's.
   virtual bool SetTimes(const FileTime* created, const FileTime* accessed,
                         const FileTime* written) = 0;
+};
+
+// The outcome of a change on disk: success, or the system's reason for the failure as
+// an errno value (a Windows backend maps its codes onto the same set).
+class FsStatus {
+ public:
+  FsStatus() = default;  // success
+  static FsStatus Failure(int error) { return FsStatus(error == 0 ? EIO : error); }
+  static FsStatus Failure(std::errc error) { return Failure(static_cast<int>(error)); }
+  explicit operator bool() const { return error_ == 0; }
+  int Error() const { return error_; }
+  bool Is(std::errc error) const { return error_ == static_cast<int>(error); }
+  // The system's text for the reason, e.g. "No space left on device".
+  std::string Reason() const { return std::generic_category().message(error_); }
+
+ private:
+  explicit FsStatus(int error) : error_(error) {}
+  int error_ = 0;
 };
 
 struct DirEntry {
@@ -55,12 +77,14 @@ class FileSystem {
   virtual const PathRules& Rules() const = 0;
 
   // Opens a file for exclusive use; nullptr when it cannot be opened so (held by
-  // another process, no permission, a directory, missing...).
+  // another process, no permission, a directory, missing...). A link to a file opens
+  // as the link: its target's data is read, and nothing set on it reaches the target.
   virtual std::unique_ptr<OpenFile> OpenExclusive(std::string_view path, Access access) = 0;
 
   // Attribute bits of a file or directory; nullopt when there is no such entry.
   virtual std::optional<std::uint32_t> GetAttributes(std::string_view path) = 0;
-  // Sets the read-only, hidden, system and archive bits; false on failure.
+  // Sets the read-only, hidden, system and archive bits; false on failure. Never
+  // reaches through a link: a link's target keeps its permissions and attributes.
   virtual bool SetAttributes(std::string_view path, std::uint32_t attr) = 0;
 
   // Whether an entry of that name exists that is not a directory.
@@ -69,14 +93,20 @@ class FileSystem {
   // under another spelling on a mount that ignores case).
   virtual bool SameFile(std::string_view a, std::string_view b) = 0;
 
-  // Moves or renames a file; never replaces an existing target.
-  virtual bool MoveNoReplace(std::string_view from, std::string_view to) = 0;
-  // Copies a file to a new name; fails when the target exists.
-  virtual bool CopyNoReplace(std::string_view from, std::string_view to) = 0;
+  // Moves or renames a file; never replaces an existing target (EEXIST). A link is
+  // moved as itself. Data carried to another file system appears under the target
+  // name only once it is whole.
+  virtual FsStatus MoveNoReplace(std::string_view from, std::string_view to) = 0;
+  // Copies a file to a new name; fails when the target exists. A copy appears under
+  // the target name only once it is whole.
+  virtual FsStatus CopyNoReplace(std::string_view from, std::string_view to) = 0;
   // Deletes a file for good.
-  virtual bool Delete(std::string_view path) = 0;
-  // Moves a file to the trash (recycle bin); false when that cannot be done.
-  virtual bool DeleteToTrash(std::string_view path) = 0;
+  virtual FsStatus Delete(std::string_view path) = 0;
+  // Moves a file to the trash (recycle bin); fails when that cannot be done.
+  virtual FsStatus DeleteToTrash(std::string_view path) = 0;
+  // The longest file name (in bytes) that the file system holding `directory` takes;
+  // nullopt when it cannot be told (no such directory, no limit).
+  virtual std::optional<std::size_t> MaxNameLength(std::string_view directory) = 0;
 
   // Calls `visit` for every entry of a directory until it returns false. Returns
   // false when the directory cannot be read.

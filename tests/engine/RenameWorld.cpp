@@ -46,9 +46,8 @@ int RenameSetup::List(std::string_view rel) {
   const SplitPath parts = fs.Rules().Split(full);
   if (auto open = fs.OpenExclusive(full, Access::Read)) {
     const FileInfo info = open->Query().value();
-    return files.AddEntry(false, parts.Path, parts.Name, parts.Ext,
-                          static_cast<std::int32_t>(info.Size), info.Attr, info.Times.Created,
-                          info.Times.Accessed, info.Times.Written);
+    return files.AddEntry(false, parts.Path, parts.Name, parts.Ext, info.Size, info.Attr,
+                          info.Times.Created, info.Times.Accessed, info.Times.Written);
   }
   return files.AddEntry(true, parts.Path, parts.Name, parts.Ext, 0, 0, 0, 0, 0);
 }
@@ -70,7 +69,7 @@ TVrnPrevFile& RenameSetup::Plan(std::string_view from, std::string_view to, bool
   p.SetPath(target.Path);
   p.Name = target.Name;
   p.Ext = target.Ext;
-  p.Size = static_cast<std::uint32_t>(f.Size);
+  p.Size = f.Size;
   p.Attr = f.Attr;
   p.Created = f.Created;
   p.Accessed = f.Accessed;

@@ -26,13 +26,13 @@ class FakeFileSystem::FakeOpenFile final : public OpenFile {
   ~FakeOpenFile() override { --node_->Holds; }
 
   std::optional<FileInfo> Query() override {
-    if (!fs_.Enter(FakeOp::Query, node_->Data.Path)) return std::nullopt;
+    if (fs_.Enter(FakeOp::Query, node_->Data.Path) != 0) return std::nullopt;
     return FileInfo{node_->Data.Size, fs_.ReportedAttr(*node_), node_->Data.Times};
   }
 
   bool SetTimes(const FileTime* created, const FileTime* accessed,
                 const FileTime* written) override {
-    if (!fs_.Enter(FakeOp::SetTimes, node_->Data.Path)) return false;
+    if (fs_.Enter(FakeOp::SetTimes, node_->Data.Path) != 0) return false;
     if (access_ != Access::ReadWrite) return false;
     FileTimes& t = node_->Data.Times;
     if (created) t.Created = *created;
@@ -191,12 +191,12 @@ int FakeFileSystem::ChangingCalls() const {
 
 // --- Faults ----------------------------------------------------------------------
 
-void FakeFileSystem::Fail(FakeOp op, std::string_view path) {
-  pathFaults_.emplace_back(op, Key(path));
+void FakeFileSystem::Fail(FakeOp op, std::string_view path, int error) {
+  pathFaults_.push_back({op, Key(path), error});
 }
 
-void FakeFileSystem::FailNth(FakeOp op, int n) {
-  nthFaults_.push_back({op, n, {}});
+void FakeFileSystem::FailNth(FakeOp op, int n, int error) {
+  nthFaults_.push_back({op, n, {}, error});
 }
 
 void FakeFileSystem::VanishBefore(FakeOp op, std::string_view path, int n) {
@@ -210,7 +210,7 @@ void FakeFileSystem::ClearFaults() {
   TrashAvailable = true;
 }
 
-bool FakeFileSystem::Enter(FakeOp op, std::string_view path, std::string_view second) {
+int FakeFileSystem::Enter(FakeOp op, std::string_view path, std::string_view second) {
   ++calls_[static_cast<std::size_t>(op)];
   if (KeepLog) {
     std::string line = kOpNames[static_cast<std::size_t>(op)];
@@ -219,11 +219,11 @@ bool FakeFileSystem::Enter(FakeOp op, std::string_view path, std::string_view se
     Log.push_back(std::move(line));
   }
   if (BeforeCall) BeforeCall(op, path);
-  bool ok = true;
+  int error = 0;
   for (auto it = nthFaults_.begin(); it != nthFaults_.end();) {
     if (it->Op == op && --it->Remaining == 0) {
       if (it->VanishKey.empty())
-        ok = false;
+        error = it->Error;
       else
         nodes_.erase(it->VanishKey);
       it = nthFaults_.erase(it);
@@ -233,10 +233,10 @@ bool FakeFileSystem::Enter(FakeOp op, std::string_view path, std::string_view se
   }
   if (!pathFaults_.empty()) {
     const std::string key = Key(path);
-    for (const auto& [faultOp, faultKey] : pathFaults_)
-      if (faultOp == op && faultKey == key) ok = false;
+    for (const PathFault& fault : pathFaults_)
+      if (fault.Op == op && fault.Key == key) error = fault.Error;
   }
-  return ok;
+  return error;
 }
 
 bool FakeFileSystem::Reserve(std::uint64_t bytes) {
@@ -255,7 +255,7 @@ std::uint32_t FakeFileSystem::ReportedAttr(const Node& node) const {
 // --- FileSystem ---------------------------------------------------------------------
 
 std::unique_ptr<OpenFile> FakeFileSystem::OpenExclusive(std::string_view path, Access access) {
-  if (!Enter(FakeOp::OpenExclusive, path)) return nullptr;
+  if (Enter(FakeOp::OpenExclusive, path) != 0) return nullptr;
   NodePtr node = FindFile(path);
   if (!node || node->Data.Busy || node->Holds > 0) return nullptr;
   if (access == Access::ReadWrite && (node->Data.Attr & kAttrReadOnly)) return nullptr;
@@ -263,14 +263,14 @@ std::unique_ptr<OpenFile> FakeFileSystem::OpenExclusive(std::string_view path, A
 }
 
 std::optional<std::uint32_t> FakeFileSystem::GetAttributes(std::string_view path) {
-  if (!Enter(FakeOp::GetAttributes, path)) return std::nullopt;
+  if (Enter(FakeOp::GetAttributes, path) != 0) return std::nullopt;
   NodePtr node = Find(path);
   if (!node) return std::nullopt;
   return ReportedAttr(*node);
 }
 
 bool FakeFileSystem::SetAttributes(std::string_view path, std::uint32_t attr) {
-  if (!Enter(FakeOp::SetAttributes, path)) return false;
+  if (Enter(FakeOp::SetAttributes, path) != 0) return false;
   NodePtr node = Find(path);
   if (!node) return false;
   node->Data.Attr = attr & kAttrChangeable;
@@ -278,68 +278,81 @@ bool FakeFileSystem::SetAttributes(std::string_view path, std::uint32_t attr) {
 }
 
 bool FakeFileSystem::Exists(std::string_view path) {
-  if (!Enter(FakeOp::Exists, path)) return false;
+  if (Enter(FakeOp::Exists, path) != 0) return false;
   return FindFile(path) != nullptr;
 }
 
 bool FakeFileSystem::SameFile(std::string_view a, std::string_view b) {
-  if (!Enter(FakeOp::SameFile, a, b)) return false;
+  if (Enter(FakeOp::SameFile, a, b) != 0) return false;
   return Key(a) == Key(b);
 }
 
-bool FakeFileSystem::MoveNoReplace(std::string_view from, std::string_view to) {
-  if (!Enter(FakeOp::MoveNoReplace, from, to)) return false;
+FsStatus FakeFileSystem::MoveNoReplace(std::string_view from, std::string_view to) {
+  if (const int error = Enter(FakeOp::MoveNoReplace, from, to)) return FsStatus::Failure(error);
   NodePtr node = FindFile(from);
-  if (!node || Blocked(*node) || from == to) return false;
+  if (!node) return FsStatus::Failure(ENOENT);
+  if (Blocked(*node)) return FsStatus::Failure(EBUSY);
+  if (from == to) return FsStatus::Failure(EEXIST);
   const std::string fromKey = Key(from), toKey = Key(to);
-  if (!HasDirectory(ParentSpelled(to, rules_->Separator()))) return false;
+  if (!HasDirectory(ParentSpelled(to, rules_->Separator()))) return FsStatus::Failure(ENOENT);
   if (fromKey != toKey) {
-    if (nodes_.count(toKey)) return false;
-    if (VolumeOf(fromKey) != VolumeOf(toKey) && !Reserve(node->Data.Size)) return false;
+    if (nodes_.count(toKey)) return FsStatus::Failure(EEXIST);
+    if (VolumeOf(fromKey) != VolumeOf(toKey) && !Reserve(node->Data.Size))
+      return FsStatus::Failure(ENOSPC);
     nodes_.erase(fromKey);
     nodes_[toKey] = node;
   }
   // Same key: a new spelling of the same entry (letter case on a store that ignores it).
   node->Data.Path = Spelled(to);
-  return true;
+  return {};
 }
 
-bool FakeFileSystem::CopyNoReplace(std::string_view from, std::string_view to) {
-  if (!Enter(FakeOp::CopyNoReplace, from, to)) return false;
+FsStatus FakeFileSystem::CopyNoReplace(std::string_view from, std::string_view to) {
+  if (const int error = Enter(FakeOp::CopyNoReplace, from, to)) return FsStatus::Failure(error);
   NodePtr node = FindFile(from);
-  if (!node || Blocked(*node)) return false;
+  if (!node) return FsStatus::Failure(ENOENT);
+  if (Blocked(*node)) return FsStatus::Failure(EBUSY);
   const std::string toKey = Key(to);
-  if (nodes_.count(toKey) || !HasDirectory(ParentSpelled(to, rules_->Separator()))) return false;
-  if (!Reserve(node->Data.Size)) return false;
+  if (nodes_.count(toKey)) return FsStatus::Failure(EEXIST);
+  if (!HasDirectory(ParentSpelled(to, rules_->Separator()))) return FsStatus::Failure(ENOENT);
+  if (!Reserve(node->Data.Size)) return FsStatus::Failure(ENOSPC);
   auto copy = std::make_shared<Node>();
   copy->Data = node->Data;
   copy->Data.Path = Spelled(to);
   copy->Data.Busy = false;
   copy->Data.Times.Created = copy->Data.Times.Accessed = Now;
   nodes_[toKey] = std::move(copy);
-  return true;
+  return {};
 }
 
-bool FakeFileSystem::Delete(std::string_view path) {
-  if (!Enter(FakeOp::Delete, path)) return false;
+FsStatus FakeFileSystem::Delete(std::string_view path) {
+  if (const int error = Enter(FakeOp::Delete, path)) return FsStatus::Failure(error);
   NodePtr node = FindFile(path);
-  if (!node || Blocked(*node)) return false;
+  if (!node) return FsStatus::Failure(ENOENT);
+  if (Blocked(*node)) return FsStatus::Failure(EBUSY);
   nodes_.erase(Key(path));
-  return true;
+  return {};
 }
 
-bool FakeFileSystem::DeleteToTrash(std::string_view path) {
-  if (!Enter(FakeOp::DeleteToTrash, path)) return false;
+FsStatus FakeFileSystem::DeleteToTrash(std::string_view path) {
+  if (const int error = Enter(FakeOp::DeleteToTrash, path)) return FsStatus::Failure(error);
   NodePtr node = FindFile(path);
-  if (!node || Blocked(*node) || !TrashAvailable) return false;
+  if (!node) return FsStatus::Failure(ENOENT);
+  if (Blocked(*node)) return FsStatus::Failure(EBUSY);
+  if (!TrashAvailable) return FsStatus::Failure(ENOTSUP);
   trash_.push_back({node->Data.Path, node->Data});
   nodes_.erase(Key(path));
-  return true;
+  return {};
+}
+
+std::optional<std::size_t> FakeFileSystem::MaxNameLength(std::string_view directory) {
+  if (!HasDirectory(directory)) return std::nullopt;
+  return NameMax;
 }
 
 bool FakeFileSystem::Enumerate(std::string_view directory,
                                const std::function<bool(const DirEntry&)>& visit) {
-  if (!Enter(FakeOp::Enumerate, directory)) return false;
+  if (Enter(FakeOp::Enumerate, directory) != 0) return false;
   if (!HasDirectory(directory)) return false;
   const char sep = rules_->Separator();
   if (!visit({".", true, kAttrDirectory}) || !visit({"..", true, kAttrDirectory})) return true;
@@ -356,7 +369,7 @@ bool FakeFileSystem::Enumerate(std::string_view directory,
 }
 
 std::vector<std::string> FakeFileSystem::Volumes() {
-  Enter(FakeOp::Volumes, {});
+  (void)Enter(FakeOp::Volumes, {});
   std::vector<std::string> out{style_ == Style::Windows ? "c:\\" : "/"};
   for (const std::string& v : volumes_) out.push_back(rules_->DisplayDirectory(v));
   return out;

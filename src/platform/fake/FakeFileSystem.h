@@ -8,6 +8,7 @@
 // Windows ("c:\d\x.txt", names compare without case, a trailing dot dropped). The
 // POSIX rules can sit on a store that ignores case, as a vfat mount does.
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -101,10 +102,12 @@ class FakeFileSystem final : public FileSystem {
   std::function<void(FakeOp, std::string_view)> BeforeCall;
 
   // --- Staged faults ------------------------------------------------------------
-  // Every call of `op` whose (first) path names `path` fails.
-  void Fail(FakeOp op, std::string_view path);
-  // The n-th call of `op` from now on (1 = the next one) fails.
-  void FailNth(FakeOp op, int n);
+  // Every call of `op` whose (first) path names `path` fails with `error`.
+  void Fail(FakeOp op, std::string_view path, int error = EIO);
+  // The n-th call of `op` from now on (1 = the next one) fails with `error`.
+  void FailNth(FakeOp op, int n, int error = EIO);
+  // The longest name the store takes; nullopt: no limit that can be told.
+  std::optional<std::size_t> NameMax;
   // Just before the n-th call of `op` from now on, the file at `path` disappears.
   void VanishBefore(FakeOp op, std::string_view path, int n = 1);
   // Bytes a copy may still write; nullopt = unlimited. A copy that does not fit
@@ -121,10 +124,11 @@ class FakeFileSystem final : public FileSystem {
   bool SetAttributes(std::string_view path, std::uint32_t attr) override;
   bool Exists(std::string_view path) override;
   bool SameFile(std::string_view a, std::string_view b) override;
-  bool MoveNoReplace(std::string_view from, std::string_view to) override;
-  bool CopyNoReplace(std::string_view from, std::string_view to) override;
-  bool Delete(std::string_view path) override;
-  bool DeleteToTrash(std::string_view path) override;
+  FsStatus MoveNoReplace(std::string_view from, std::string_view to) override;
+  FsStatus CopyNoReplace(std::string_view from, std::string_view to) override;
+  FsStatus Delete(std::string_view path) override;
+  FsStatus DeleteToTrash(std::string_view path) override;
+  std::optional<std::size_t> MaxNameLength(std::string_view directory) override;
   bool Enumerate(std::string_view directory,
                  const std::function<bool(const DirEntry&)>& visit) override;
   std::vector<std::string> Volumes() override;
@@ -141,11 +145,17 @@ class FakeFileSystem final : public FileSystem {
     FakeOp Op;
     int Remaining;          // calls of Op still to come before it strikes
     std::string VanishKey;  // empty: the call fails; else this file disappears
+    int Error = EIO;
+  };
+  struct PathFault {
+    FakeOp Op;
+    std::string Key;
+    int Error;
   };
 
-  // Counts the call, runs the hook and the staged vanishings; false when the call
-  // is to fail.
-  bool Enter(FakeOp op, std::string_view path, std::string_view second = {});
+  // Counts the call, runs the hook and the staged vanishings; the error the call is
+  // to fail with, or 0.
+  int Enter(FakeOp op, std::string_view path, std::string_view second = {});
   std::string Key(std::string_view path) const;
   // A path as the store keeps its name (Windows drops trailing dots).
   std::string Spelled(std::string_view path) const;
@@ -164,7 +174,7 @@ class FakeFileSystem final : public FileSystem {
   std::vector<std::string> volumes_;      // keys of added volume roots
   std::vector<TrashedFile> trash_;
   std::array<int, kFakeOpCount> calls_{};
-  std::vector<std::pair<FakeOp, std::string>> pathFaults_;
+  std::vector<PathFault> pathFaults_;
   std::vector<NthFault> nthFaults_;
 };
 

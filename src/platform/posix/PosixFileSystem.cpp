@@ -84,6 +84,62 @@ class PosixOpenFile final : public OpenFile {
   bool statusFresh_ = true;
 };
 
+// A symbolic link to a file, held as itself: it cannot be opened or locked, its
+// target's data is what the list shows, and its times are set on the link alone, so
+// nothing done to the entry reaches the file it points to.
+class PosixLinkFile final : public OpenFile {
+ public:
+  PosixLinkFile(std::string path, const struct statx& status)
+      : path_(std::move(path)), status_(status) {}
+
+  std::optional<FileInfo> Query() override {
+    if (!statusFresh_ && !StatusOf(path_.c_str(), status_)) return std::nullopt;
+    statusFresh_ = false;
+    DosAttribBuffer buffer;
+    const bool dangling = S_ISLNK(status_.stx_mode);
+    FileInfo info;
+    info.Size = status_.stx_size;
+    info.Attr = ComputeAttributes(status_.stx_mode, BaseName(path_),
+                                  ReadDosAttrib(path_.c_str(), !dangling, buffer));
+    info.Times.Written = FromStatx(status_.stx_mtime);
+    info.Times.Accessed = FromStatx(status_.stx_atime);
+    info.Times.Created =
+        (status_.stx_mask & STATX_BTIME) ? FromStatx(status_.stx_btime) : info.Times.Written;
+    return info;
+  }
+
+  bool SetTimes(const FileTime*, const FileTime* accessed, const FileTime* written) override {
+    if (!accessed && !written) return true;
+    std::array<timespec, 2> times{};
+    times[0].tv_nsec = UTIME_OMIT;
+    times[1].tv_nsec = UTIME_OMIT;
+    if (accessed) times[0] = TimespecFromFileTime(*accessed);
+    if (written) times[1] = TimespecFromFileTime(*written);
+    statusFresh_ = false;
+    return ::utimensat(AT_FDCWD, path_.c_str(), times.data(), AT_SYMLINK_NOFOLLOW) == 0;
+  }
+
+  // The status of what the link names; of the link itself when it dangles.
+  static bool StatusOf(const char* path, struct statx& status) {
+    return ::statx(AT_FDCWD, path, 0, kStatxMask, &status) == 0 ||
+           ::statx(AT_FDCWD, path, AT_SYMLINK_NOFOLLOW, kStatxMask, &status) == 0;
+  }
+
+ private:
+  std::string path_;
+  struct statx status_;
+  bool statusFresh_ = true;
+};
+
+// A link opened for exclusive use: refused when it names a directory or anything else
+// that is not a file, as the file itself would be.
+std::unique_ptr<OpenFile> OpenLink(std::string path) {
+  struct statx status;
+  if (!PosixLinkFile::StatusOf(path.c_str(), status)) return nullptr;
+  if (!S_ISREG(status.stx_mode) && !S_ISLNK(status.stx_mode)) return nullptr;
+  return std::make_unique<PosixLinkFile>(std::move(path), status);
+}
+
 // mode and the attributes of an entry reached by `path` (links followed; a dangling
 // link is taken as itself).
 std::optional<std::uint32_t> AttributesOf(const char* path, std::string_view baseName) {
@@ -111,10 +167,12 @@ bool IsPseudoFileSystem(std::string_view type) {
 std::unique_ptr<OpenFile> PosixFileSystem::OpenExclusive(std::string_view path, Access access) {
   // O_NONBLOCK: a FIFO must not hang the open (it is refused below, as is any entry
   // that is not a regular file).
+  // O_NOFOLLOW: a link is an entry of its own, never a way to lock or change its target.
   const int flags =
-      (access == Access::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-  const int fd = ::open(CPath(path).c_str(), flags);
-  if (fd < 0) return nullptr;
+      (access == Access::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW;
+  std::string p = CPath(path);
+  const int fd = ::open(p.c_str(), flags);
+  if (fd < 0) return errno == ELOOP ? OpenLink(std::move(p)) : nullptr;
   struct statx status;
   bool ok = ::statx(fd, "", AT_EMPTY_PATH, kStatxMask, &status) == 0 && S_ISREG(status.stx_mode);
   // Windows refuses to open a read-only file for writing even to an administrator;
@@ -135,16 +193,22 @@ std::optional<std::uint32_t> PosixFileSystem::GetAttributes(std::string_view pat
 bool PosixFileSystem::SetAttributes(std::string_view path, std::uint32_t attr) {
   const std::string p = CPath(path);
   struct stat st;
-  if (::stat(p.c_str(), &st) != 0) return false;
+  // Never through a link: its target is not an entry of the list.
+  if (::lstat(p.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
   const bool readOnly = (attr & kAttrReadOnly) != 0;
   const mode_t oldMode = st.st_mode & 07777;
   // Read-only takes every write permission away; clearing it gives the owner's back.
   const mode_t newMode = readOnly ? (oldMode & ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH))
                                   : (oldMode | S_IWUSR);
-  auto setMode = [&] { return newMode == oldMode || ::chmod(p.c_str(), newMode) == 0; };
+  auto setMode = [&] {
+    if (newMode == oldMode) return true;
+    // No-follow calls, so a link put in the file's place meanwhile is not followed.
+    if (::fchmodat(AT_FDCWD, p.c_str(), newMode, AT_SYMLINK_NOFOLLOW) == 0) return true;
+    return errno == ENOTSUP && ::chmod(p.c_str(), newMode) == 0;
+  };
   auto setStored = [&] {
     const std::string value = FormatDosAttrib(attr & (kAttrHidden | kAttrSystem | kAttrArchive));
-    if (::setxattr(p.c_str(), kDosAttribName, value.data(), value.size(), 0) == 0) return true;
+    if (::lsetxattr(p.c_str(), kDosAttribName, value.data(), value.size(), 0) == 0) return true;
     // A file system without extended attributes cannot keep these bits; that is allowed.
     return errno == ENOTSUP || errno == EOPNOTSUPP;
   };
@@ -224,6 +288,13 @@ bool PosixFileSystem::Enumerate(std::string_view directory,
 bool PosixFileSystem::EnumerateNames(std::string_view directory,
                                      const std::function<bool(const DirEntry&)>& visit) {
   return ReadDirectory(directory, false, visit);
+}
+
+std::optional<std::size_t> PosixFileSystem::MaxNameLength(std::string_view directory) {
+  errno = 0;
+  const long max = ::pathconf(DirectoryPath(directory).c_str(), _PC_NAME_MAX);
+  if (max <= 0) return std::nullopt;
+  return static_cast<std::size_t>(max);
 }
 
 std::vector<std::string> PosixFileSystem::Volumes() {

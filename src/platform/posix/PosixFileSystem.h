@@ -21,12 +21,13 @@ class PosixFileSystem final : public FileSystem {
   bool EnumerateNames(std::string_view directory,
                       const std::function<bool(const DirEntry&)>& visit) override;
   std::vector<std::string> Volumes() override;
+  std::optional<std::size_t> MaxNameLength(std::string_view directory) override;
 
   // Changing side (PosixFileMoves.cpp).
-  bool MoveNoReplace(std::string_view from, std::string_view to) override;
-  bool CopyNoReplace(std::string_view from, std::string_view to) override;
-  bool Delete(std::string_view path) override;
-  bool DeleteToTrash(std::string_view path) override;
+  FsStatus MoveNoReplace(std::string_view from, std::string_view to) override;
+  FsStatus CopyNoReplace(std::string_view from, std::string_view to) override;
+  FsStatus Delete(std::string_view path) override;
+  FsStatus DeleteToTrash(std::string_view path) override;
 
  private:
   PosixPathRules rules_;
