@@ -161,6 +161,18 @@ TEST_F(AddFileTest, SizeIsKeptWholePastFourGibibytes) {
   EXPECT_EQ(files_.Items(1).Size, 4ULL << 30);
 }
 
+TEST_F(AddFileTest, PathsAreSpelledPlainly) {
+  dir_.MakeDir("d");
+  dir_.Write("d/a.txt", "1");
+  for (const std::string& given :
+       {dir_ / "d/./a.txt", dir_ / "d//a.txt", dir_.Path() + "//d/a.txt"})
+    ASSERT_TRUE(AddFile(fs_, files_, given)) << given;
+  for (const TVrnFile& f : files_) {
+    EXPECT_EQ(f.Path(), dir_ / "d");
+    EXPECT_EQ(f.Name(), "a");
+  }
+}
+
 TEST_F(AddFileTest, LinkIsListedUnderItsOwnNameWithTheTargetsData) {
   const std::string target = dir_.Write("target.dat", "1234");
   const std::string link = dir_ / "link.txt";

@@ -103,13 +103,18 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
   }
 }
 
-TEST_F(SearchWalkerTest, SubtreeIsSearchedBreadthFirst) {
+// The start directory first, then its subdirectories, then theirs; in each directory
+// the files in name order, letter case aside, whatever order the disk keeps them in.
+TEST_F(SearchWalkerTest, SubtreeIsSearchedBreadthFirstInNameOrder) {
+  for (const char* f : {"r6.txt", "r5.txt", "R4.txt", "r10.txt", "sub2/A.txt", "sub2/a.txt"})
+    WriteFile(dir / f, "data");
   Search(Choices({"*.txt"}, true));
-  // The start directory first, then its subdirectories, then theirs.
-  EXPECT_LT(IndexOf("ro.txt"), IndexOf("sub1/x.txt"));
-  EXPECT_LT(IndexOf("ro.txt"), IndexOf("sub2/z.txt"));
-  EXPECT_GT(IndexOf("sub1/deeper/y.txt"), IndexOf("sub1/x.txt"));
-  EXPECT_GT(IndexOf("sub1/deeper/y.txt"), IndexOf("sub2/z.txt"));
+  std::vector<std::string> expected{".dot.txt",         "a.txt",      "b.TXT",      "r10.txt",
+                                    "R4.txt",           "r5.txt",     "r6.txt",     "ro.txt",
+                                    "sub1/x.txt",       "sub2/A.txt", "sub2/a.txt", "sub2/z.txt",
+                                    "sub1/deeper/y.txt"};
+  for (std::string& name : expected) name = dir / name;
+  EXPECT_EQ(added, expected);
   EXPECT_EQ(captions, (std::vector<std::string>{std::string(kBuildingDirectoryTree),
                                                 std::string(kSearchingForFiles),
                                                 std::string(kSearchCaption)}));
