@@ -69,12 +69,15 @@ TEST_F(SettingsTest, WrittenSettingsReadBackAndFiltersAreRenumbered) {
             (std::vector<std::string>{"*.png"}));
 }
 
+// Every "*.vns" file of the program's directory goes, whatever the case of its name; other
+// files and directories stay.
 TEST_F(SettingsTest, VersionNewResetsEverythingAndDeletesTheOptionSets) {
-  WriteFile(program / "mine.vns", "x");
-  WriteFile(program / "UPPER.VNS", "x");
-  WriteFile(program / ".hidden.vns", "x");
-  WriteFile(program / "list.vls", "x");
-  WriteFile(program / "mine.vnsx", "x");
+  const std::pair<const char*, bool> kept[] = {{"mine.vns", false},
+                                               {"UPPER.VNS", false},
+                                               {".hidden.vns", false},
+                                               {"list.vls", true},
+                                               {"mine.vnsx", true}};
+  for (const auto& [name, stays] : kept) WriteFile(program / name, "x");
   std::filesystem::create_directory(program / "folder.vns");
   {
     PosixSettingsStore store(config.Path());
@@ -87,11 +90,7 @@ TEST_F(SettingsTest, VersionNewResetsEverythingAndDeletesTheOptionSets) {
   const StoredSettings read = ReadSettings(store, fs, ProgramDir());
   EXPECT_EQ(read.Defaults, TFiles());
   EXPECT_EQ(read.Preferences, 0);
-  EXPECT_FALSE(FileExists(program / "mine.vns"));
-  EXPECT_FALSE(FileExists(program / "UPPER.VNS"));
-  EXPECT_FALSE(FileExists(program / ".hidden.vns"));
-  EXPECT_TRUE(FileExists(program / "list.vls"));
-  EXPECT_TRUE(FileExists(program / "mine.vnsx"));
+  for (const auto& [name, stays] : kept) EXPECT_EQ(FileExists(program / name), stays) << name;
   EXPECT_TRUE(FileExists(program / "folder.vns"));
   EXPECT_EQ(store.ValueNames(kSettingsKey), (std::vector<std::string>{"AppPath", "Version"}));
   EXPECT_TRUE(store.ValueNames(kFiltersKey).empty());
@@ -103,22 +102,18 @@ TEST_F(SettingsTest, VersionNewResetsEverythingAndDeletesTheOptionSets) {
   EXPECT_FALSE(next.Read(kSettingsKey, "Options"));
 }
 
-class SettingsNoReset : public SettingsTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(SettingsNoReset, OnlyTheExactWordNewResets) {
+TEST_F(SettingsTest, OnlyTheExactWordNewResets) {
   WriteFile(program / "mine.vns", "x");
-  {
+  for (const char* version : {"7.0", "new", "NEW", "New "}) {
     PosixSettingsStore store(config.Path());
     ASSERT_TRUE(WriteSettings(store, {SomeDefaults(), 0}, WindowPlacement{}));
-    store.Write(kSettingsKey, "Version", RegValue::String(GetParam()));
+    store.Write(kSettingsKey, "Version", RegValue::String(version));
     ASSERT_TRUE(store.Flush());
+    PosixSettingsStore again(config.Path());
+    EXPECT_EQ(ReadSettings(again, fs, ProgramDir()).Defaults, SomeDefaults()) << version;
+    EXPECT_TRUE(FileExists(program / "mine.vns"));
   }
-  PosixSettingsStore store(config.Path());
-  EXPECT_EQ(ReadSettings(store, fs, ProgramDir()).Defaults, SomeDefaults());
-  EXPECT_TRUE(FileExists(program / "mine.vns"));
 }
-
-INSTANTIATE_TEST_SUITE_P(Versions, SettingsNoReset, ::testing::Values("7.0", "new", "NEW", "New "));
 
 TEST_F(SettingsTest, ColumnsOverridesTheOptionsByteAndDefaultsToZero) {
   PosixSettingsStore store(config.Path());
@@ -134,31 +129,28 @@ TEST_F(SettingsTest, ColumnsOverridesTheOptionsByteAndDefaultsToZero) {
   EXPECT_EQ(ReadSettings(store, fs, ProgramDir()).Defaults.Columns, 0);
 }
 
-struct WrongValue {
-  const char* Name;
-  RegValue Value;
-};
-
-class SettingsWrongValue : public SettingsTest, public ::testing::WithParamInterface<WrongValue> {};
-
-TEST_P(SettingsWrongValue, CountsAsMissing) {
-  PosixSettingsStore store(config.Path());
-  store.Write(kSettingsKey, GetParam().Name, GetParam().Value);
-  const StoredSettings read = ReadSettings(store, fs, ProgramDir());
-  EXPECT_EQ(read.Defaults, TFiles());
-  EXPECT_EQ(read.Preferences, 0);
+// Stored values of another type or size than the program writes count as missing.
+TEST_F(SettingsTest, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
+  const struct {
+    const char* Name;
+    RegValue Value;
+  } cases[] = {{"Options", RegValue::Binary(std::vector<std::uint8_t>(67, 0xff))},
+               {"Options", RegValue::Binary(std::vector<std::uint8_t>(69, 0xff))},
+               {"Options", RegValue::String(std::string(68, 'x'))},
+               {"Preferences", RegValue::Binary(std::vector<std::uint8_t>{1, 2})},
+               {"Preferences", RegValue::Dword(7)},
+               {"Columns", RegValue::String("12")},
+               {"Columns", RegValue::Binary(std::vector<std::uint8_t>{5})},
+               {"Name", RegValue::Dword(1)}};
+  for (const auto& c : cases) {
+    TempDir fresh;
+    PosixSettingsStore store(fresh.Path());
+    store.Write(kSettingsKey, c.Name, c.Value);
+    const StoredSettings read = ReadSettings(store, fs, ProgramDir());
+    EXPECT_EQ(read.Defaults, TFiles()) << c.Name;
+    EXPECT_EQ(read.Preferences, 0);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, SettingsWrongValue,
-    ::testing::Values(WrongValue{"Options", RegValue::Binary(std::vector<std::uint8_t>(67, 0xff))},
-                      WrongValue{"Options", RegValue::Binary(std::vector<std::uint8_t>(69, 0xff))},
-                      WrongValue{"Options", RegValue::String(std::string(68, 'x'))},
-                      WrongValue{"Preferences", RegValue::Binary(std::vector<std::uint8_t>{1, 2})},
-                      WrongValue{"Preferences", RegValue::Dword(7)},
-                      WrongValue{"Columns", RegValue::String("12")},
-                      WrongValue{"Columns", RegValue::Binary(std::vector<std::uint8_t>{5})},
-                      WrongValue{"Name", RegValue::Dword(1)}));
 
 TEST_F(SettingsTest, FiltersComeInStoredOrderWhateverTheirNames) {
   PosixSettingsStore store(config.Path());
