@@ -97,6 +97,7 @@ class RealConflicts : public ::testing::Test {
 // Suffixes skip names taken on disk and by earlier entries; a case-only change conflicts only
 // with a file of that spelling; a directory of the name is no conflict.
 TEST(RealConflictsTable, SuffixesAgainstDiskAndEarlierEntries) {
+  // clang-format off
   const struct {
     Strings Files, Dirs;
     std::uint32_t Flags;
@@ -104,25 +105,15 @@ TEST(RealConflictsTable, SuffixesAgainstDiskAndEarlierEntries) {
     Strings Listed, Expected;
     std::vector<bool> Conflicts;
   } cases[] = {
-      {{"x.txt", "x#1.txt"},
-       {},
-       ChangeName,
-       0,
-       {"a.txt", "b.txt", "c.txt"},
-       {"x#2.txt", "x#3.txt", "x#4.txt"},
-       {true, true, true}},
-      {{"x.txt", "x#1.txt"},
-       {},
-       ChangeName | DeleteOnConflict,
-       0,
-       {"a.txt", "b.txt", "c.txt"},
-       {"x.txt", "x.txt", "x.txt"},
-       {true, true, true}},
+      {{"x.txt", "x#1.txt"}, {}, ChangeName, 0, {"a.txt", "b.txt", "c.txt"},
+       {"x#2.txt", "x#3.txt", "x#4.txt"}, {true, true, true}},
+      {{"x.txt", "x#1.txt"}, {}, ChangeName | DeleteOnConflict, 0, {"a.txt", "b.txt", "c.txt"},
+       {"x.txt", "x.txt", "x.txt"}, {true, true, true}},
       {{}, {}, 0, kCaseUpper, {"a.txt"}, {"A.TXT"}, {false}},
       {{"A.TXT"}, {}, 0, kCaseUpper, {"a.txt"}, {"A#1.TXT"}, {true}},
       {{}, {"x.txt"}, ChangeName, 0, {"a.txt"}, {"x.txt"}, {false}},
-      {{"x"}, {}, ChangeName, 0, {"a"}, {"x#1"}, {true}},
-  };
+      {{"x"}, {}, ChangeName, 0, {"a"}, {"x#1"}, {true}}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Expected[0]);
     RealConflicts run;

@@ -11,7 +11,8 @@ using testing::RecordWithEveryFieldSet;
 
 TEST(TFiles, BlockLayoutIsByteExactLittleEndianAndDecodingTakesOnlyTheFixedPart) {
   TFiles o;
-  o.Flags = 0x00010023;
+  o.Flags = Enumerate | DeleteOnConflict | ChangeName | Advanced | DateFromClock;
+  o.Set(ChangeName, false);
   o.CaseMode = 3;
   o.Digits = 4;
   o.Step = 0x0102;
@@ -78,23 +79,14 @@ TEST(TFiles, ResetsChangeTheirGroupOnly) {
     c.Reset(o);
     EXPECT_EQ(o, c.Expected);
   }
-}
-
-TEST(TFiles, StartUpDefaultsAndFlagBits) {
-  TFiles o;
-  EXPECT_EQ(o.Flags, 0u);
-  EXPECT_EQ(o.Digits, 1);
-  EXPECT_EQ(o.Step, 1);
-  EXPECT_EQ(o.Start, 1);
-  EXPECT_EQ(o.Transport, kTransportLeave);
-  EXPECT_EQ(o.CreatedDate, 0u);
-  EXPECT_EQ(o.ModifiedInc, 0u);
-  o.Set(DeleteOnConflict, true);
-  o.Set(DateFromClock, true);
-  EXPECT_EQ(o.Flags, 0x00010002u);
-  o.Set(DeleteOnConflict, false);
-  EXPECT_FALSE(o.Has(DeleteOnConflict));
-  EXPECT_TRUE(o.Has(DateFromClock));
+  // The start-up defaults are the reset values, but for dates of zero.
+  TFiles fresh;
+  Resetall1Click(fresh);
+  TFiles expected;
+  expected.CreatedDate = expected.AccessedDate = expected.ModifiedDate = date.CreatedDate;
+  expected.CreatedInc = expected.AccessedInc = expected.ModifiedInc = date.CreatedDate;
+  EXPECT_EQ(fresh, expected);
+  EXPECT_EQ(TFiles().CreatedDate, 0u);
 }
 
 }  // namespace

@@ -22,33 +22,31 @@ std::vector<int> Order(const TVrnPrevFiles& list) {
 // Lookups the scan oracle below cannot reach: letters beyond ASCII, field boundaries, Clear;
 // the list holds a copy of every field, flags too, and the caller keeps the given entry.
 TEST(TVrnPrevFiles, ContainsComparesEachFieldAsThePlatformDoes) {
+  // clang-format off
   const struct {
     bool Fold;
-    TVrnPrevFile Listed, Probe;
+    const char *Path, *Name, *Ext, *ProbePath, *ProbeName, *ProbeExt;
     bool Found;
-  } cases[] = {
-      {true, PrevEntry(0, "c:\\data", "Photo", "JPG"), PrevEntry(9, "C:\\DATA", "photo", "jpg"),
-       true},
-      {true, PrevEntry(0, "c:\\data", "Photo", "JPG"), PrevEntry(9, "c:\\data", "Photo", "JPEG"),
-       false},
-      {true, PrevEntry(0, "c:", "\xC9t\xE9", ""), PrevEntry(9, "c:", "\xE9t\xE9", ""), false},
-      {false, PrevEntry(0, "/data", "Photo", "JPG"), PrevEntry(9, "/data", "photo", "jpg"), false},
-      {true, PrevEntry(0, "a", "bc", ""), PrevEntry(0, "ab", "c", ""), false},
-      {true, PrevEntry(0, "a", "bc", ""), PrevEntry(0, "a", "b", "c"), false},
-  };
+  } cases[] = {{true, "c:\\data", "Photo", "JPG", "C:\\DATA", "photo", "jpg", true},
+               {true, "c:\\data", "Photo", "JPG", "c:\\data", "Photo", "JPEG", false},
+               {true, "c:", "\xC9t\xE9", "", "c:", "\xE9t\xE9", "", false},
+               {false, "/data", "Photo", "JPG", "/data", "photo", "jpg", false},
+               {true, "a", "bc", "", "ab", "c", "", false},
+               {true, "a", "bc", "", "a", "b", "c", false}};
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.Probe.Path()) + "|" + c.Probe.Name + "|" + c.Probe.Ext);
+    SCOPED_TRACE(std::string(c.ProbePath) + "|" + c.ProbeName + "|" + c.ProbeExt);
     TVrnPrevFiles list(c.Fold);
-    TVrnPrevFile given = c.Listed;
+    TVrnPrevFile given = PrevEntry(0, c.Path, c.Name, c.Ext);
     given.Conflict = given.Busy = true;
     list.AddCopy(given);
     given.Name = "changed";
     given.SetPath("elsewhere");
-    EXPECT_EQ(list.Contains(c.Probe), c.Found);
-    EXPECT_TRUE(list.Contains(c.Listed));
+    EXPECT_EQ(list.Contains(PrevEntry(9, c.ProbePath, c.ProbeName, c.ProbeExt)), c.Found);
+    EXPECT_TRUE(list.Contains(PrevEntry(0, c.Path, c.Name, c.Ext)));
     EXPECT_TRUE(list.Items(0).Conflict && list.Items(0).Busy);
     list.Clear();
-    EXPECT_FALSE(list.Contains(c.Listed));
+    EXPECT_FALSE(list.Contains(PrevEntry(0, c.Path, c.Name, c.Ext)));
   }
 }
 

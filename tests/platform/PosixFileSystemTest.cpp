@@ -88,6 +88,7 @@ TEST_F(PosixFileSystemTest, ExclusiveOpenIsRefusedWhileAnyoneHoldsTheFile) {
   for (const std::string& path : {dir_ / "sub", dir_ / "missing", fifo})
     EXPECT_FALSE(fs_.OpenExclusive(path, Access::Read)) << path;
   EXPECT_TRUE(fs_.OpenExclusive(ro, Access::Read));
+  EXPECT_TRUE(fs_.Exists(fifo));
 }
 
 TEST_F(PosixFileSystemTest, RunningProgramRefusesWriting) {
