@@ -174,23 +174,17 @@ TEST(DosAttrib, ReadsEveryStoredFormAndWritesHexTextWithNul) {
   EXPECT_EQ(FormatDosAttrib(0xDEADBEEF), "0xdeadbeef\0"s);
 }
 
-class XattrTest : public PosixFileSystemTest {
- protected:
-  void SetUp() override {
-    if (!testing::HasUserXattrs(dir_.Path()))
-      GTEST_SKIP() << "the file system of " << dir_.Path() << " keeps no user extended attributes";
-  }
-  std::string Stored(const std::string& path) {
-    char value[64];
-    const ssize_t n = ::getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value);
-    return n < 0 ? std::string("<none>") : std::string(value, static_cast<std::size_t>(n));
-  }
-};
-
 // The bits round-trip through user.DOSATTRIB, each value replacing the one before, for
 // directories too; stored bits override the dot rule. Read-only clears every write bit and
 // clearing it gives the owner's back. Wine's text without NUL reads too.
-TEST_F(XattrTest, BitsRoundTripThroughTheExtendedAttribute) {
+TEST_F(PosixFileSystemTest, AttributeBitsRoundTripThroughTheExtendedAttribute) {
+  if (!testing::HasUserXattrs(dir_.Path()))
+    GTEST_SKIP() << "the file system of " << dir_.Path() << " keeps no user extended attributes";
+  auto stored = [](const std::string& path) {
+    char value[64];
+    const ssize_t n = ::getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value);
+    return std::string(value, n < 0 ? 0 : static_cast<std::size_t>(n));
+  };
   const struct {
     const char* Name;
     bool Directory;
@@ -217,7 +211,7 @@ TEST_F(XattrTest, BitsRoundTripThroughTheExtendedAttribute) {
     if (!c.Directory) {
       EXPECT_EQ(fs_.OpenExclusive(path, Access::Read)->Query()->Attr, c.Got);
     }
-    EXPECT_EQ(Stored(path), c.Stored);
+    EXPECT_EQ(stored(path), c.Stored);
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, c.Mode);
