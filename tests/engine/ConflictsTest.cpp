@@ -67,6 +67,7 @@ TEST(PosixConflicts, CaseInsensitiveMountSeesTheSameFile) {
 // The same rules on real files in a fresh directory.
 class RealConflicts : public ::testing::Test {
  public:
+  void TestBody() override {}
   void List(const std::string& name) {
     dir.Write(name);
     const SplitPath p = fs.Rules().Split(dir / name);
@@ -93,50 +94,38 @@ class RealConflicts : public ::testing::Test {
   TVrnPrevFiles preview{false};
 };
 
-TEST_F(RealConflicts, SuffixesAgainstDiskAndEarlierEntries) {
-  dir.Write("x.txt");
-  dir.Write("x#1.txt");
-  options.Flags = ChangeName;
-  options.Name = "x";
-  for (const char* n : {"a.txt", "b.txt", "c.txt"}) List(n);
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x#2.txt", "x#3.txt", "x#4.txt"}));
-  EXPECT_EQ(Conflicts(preview), (std::vector<bool>{true, true, true}));
-  options.Set(DeleteOnConflict, true);
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"x.txt", "x.txt", "x.txt"}));
-}
-
-TEST_F(RealConflicts, CaseOnlyRenameOnACaseSensitiveDisk) {
-  options.CaseMode = kCaseUpper;
-  List("a.txt");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"A.TXT"}));
-  EXPECT_FALSE(preview.Items(0).Conflict);  // no A.TXT on disk
-  dir.Write("A.TXT");
-  Plan();
-  EXPECT_EQ(Names(), (Strings{"A#1.TXT"}));
-  EXPECT_TRUE(preview.Items(0).Conflict);
-}
-
-TEST(RealConflictsTable, DirectoryIsNoConflictAndANameWithoutExtensionTakesTheSuffix) {
+// Suffixes skip names taken on disk and by earlier entries; a case-only change conflicts only
+// with a file of that spelling; a directory of the name is no conflict.
+TEST(RealConflictsTable, SuffixesAgainstDiskAndEarlierEntries) {
+  // clang-format off
   const struct {
-    bool Directory;
-    const char *OnDisk, *Listed, *Expected;
-    bool Conflict;
-  } cases[] = {{true, "x.txt", "a.txt", "x.txt", false}, {false, "x", "a", "x#1", true}};
+    Strings Files, Dirs;
+    std::uint32_t Flags;
+    std::uint8_t CaseMode;
+    Strings Listed, Expected;
+    std::vector<bool> Conflicts;
+  } cases[] = {
+      {{"x.txt", "x#1.txt"}, {}, ChangeName, 0, {"a.txt", "b.txt", "c.txt"},
+       {"x#2.txt", "x#3.txt", "x#4.txt"}, {true, true, true}},
+      {{"x.txt", "x#1.txt"}, {}, ChangeName | DeleteOnConflict, 0, {"a.txt", "b.txt", "c.txt"},
+       {"x.txt", "x.txt", "x.txt"}, {true, true, true}},
+      {{}, {}, 0, kCaseUpper, {"a.txt"}, {"A.TXT"}, {false}},
+      {{"A.TXT"}, {}, 0, kCaseUpper, {"a.txt"}, {"A#1.TXT"}, {true}},
+      {{}, {"x.txt"}, ChangeName, 0, {"a.txt"}, {"x.txt"}, {false}},
+      {{"x"}, {}, ChangeName, 0, {"a"}, {"x#1"}, {true}}};
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Expected);
-    struct Run : RealConflicts {
-      void TestBody() override {}
-    } run;
-    c.Directory ? run.dir.MakeDir(c.OnDisk) : run.dir.Write(c.OnDisk);
-    run.options.Flags = ChangeName;
+    SCOPED_TRACE(c.Expected[0]);
+    RealConflicts run;
+    for (const auto& f : c.Files) run.dir.Write(f);
+    for (const auto& d : c.Dirs) run.dir.MakeDir(d);
+    run.options.Flags = c.Flags;
     run.options.Name = "x";
-    run.List(c.Listed);
+    run.options.CaseMode = c.CaseMode;
+    for (const auto& n : c.Listed) run.List(n);
     run.Plan();
-    EXPECT_EQ(run.Names(), (Strings{c.Expected}));
-    EXPECT_EQ(run.preview.Items(0).Conflict, c.Conflict);
+    EXPECT_EQ(run.Names(), c.Expected);
+    EXPECT_EQ(Conflicts(run.preview), c.Conflicts);
   }
 }
 

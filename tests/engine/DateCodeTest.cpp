@@ -25,29 +25,29 @@ class DateCodes : public testing::Test {
   }
 };
 
-TEST_F(DateCodes, FileTimeIsShownAsListedInUtc) {
-  EXPECT_EQ(Replace("yymmdd", "|_x"), "010203_x");
-  EXPECT_EQ(Replace("hh:nn", "|"), "04_05");
-  EXPECT_EQ(Replace("hh:mm", "|"), "04_05");
-  EXPECT_EQ(Replace("dd/mm/yyyy", "|"), "03_02_2001");
-  EXPECT_EQ(Replace("'Day' d", "|"), "Day 3");
-}
-
-TEST_F(DateCodes, EmptyFormatIsTheShortDateAndLongTimeMadeSafe) {
-  EXPECT_EQ(Replace("", "|"), "2_3_2001 4_05_06 AM");
+// The file's time as listed (UTC), each code its own text; the empty format is the short date
+// and the long time; characters a name cannot hold become underscores.
+TEST_F(DateCodes, FileTimeReplacesEveryCodeMadeSafe) {
+  const struct {
+    const char *Format, *Text, *Expected;
+  } cases[] = {
+      {"yymmdd", "|_x", "010203_x"},
+      {"hh:nn", "|", "04_05"},
+      {"hh:mm", "|", "04_05"},
+      {"dd/mm/yyyy", "|", "03_02_2001"},
+      {"'Day' d", "|", "Day 3"},
+      {"", "|", "2_3_2001 4_05_06 AM"},
+      {"d", "a|b|c", "a3b3c"},
+      {"d", "no code", "no code"},
+      {"'a/b\\c:d*e?f<g>h|i'", "|", "a_b_c_d_e_f_g_h_i"},
+      {"\"'\"", "|", "'"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Replace(c.Format, c.Text), c.Expected) << c.Format;
+  EXPECT_EQ(FileNameSafe("x\"y"), "x_y");
   written = Calendar(2001, 2, 3, 0, 0, 0);
   EXPECT_EQ(Replace("", "|"), "2_3_2001");
-}
-
-TEST_F(DateCodes, EveryCodeGetsItsOwnText) {
-  EXPECT_EQ(Replace("d", "a|b|c"), "a3b3c");
-  EXPECT_EQ(Replace("d", "no code"), "no code");
-}
-
-TEST_F(DateCodes, ForbiddenCharactersBecomeUnderscores) {
-  EXPECT_EQ(Replace("'a/b\\c:d*e?f<g>h|i'", "|"), "a_b_c_d_e_f_g_h_i");
-  EXPECT_EQ(Replace("\"'\"", "|"), "'");
-  EXPECT_EQ(FileNameSafe("x\"y"), "x_y");
+  written = 0x8000000000000000ULL;  // beyond the calendar: the zero date
+  EXPECT_EQ(Replace("yyyy-mm-dd", "|"), "1899-12-30");
 }
 
 TEST_F(DateCodes, ClockIsLocalTimeReadAnewForEveryCode) {
@@ -60,11 +60,6 @@ TEST_F(DateCodes, TextPastTheLimitIsRefused) {
   options.DateString = std::string(200, 'x');
   EXPECT_FALSE(ReplaceDateCodes(std::string(21, '|'), written, options, context).has_value());
   EXPECT_EQ(ReplaceDateCodes(std::string(20, '|'), written, options, context)->size(), 4000u);
-}
-
-TEST_F(DateCodes, TimeBeyondTheCalendarShowsTheZeroDate) {
-  written = 0x8000000000000000ULL;
-  EXPECT_EQ(Replace("yyyy-mm-dd", "|"), "1899-12-30");
 }
 
 }  // namespace

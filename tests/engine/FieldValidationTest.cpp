@@ -7,55 +7,44 @@
 namespace varnoke {
 namespace {
 
-struct FieldCase {
-  const char* text;
-  bool standard;           // valid with the standard method, without wildcards
-  bool standardWildcards;  // valid with the standard method and "Use wildcards"
-  bool advanced;           // valid with the advanced method
-};
-
-class PatternFields : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(PatternFields, Validate) {
-  const FieldCase& c = GetParam();
-  EXPECT_EQ(IsValidPatternField(c.text, false, false), c.standard) << c.text;
-  EXPECT_EQ(IsValidPatternField(c.text, false, true), c.standardWildcards) << c.text;
-  EXPECT_EQ(IsValidPatternField(c.text, true, false), c.advanced) << c.text;
-  // "Use wildcards" means nothing to the advanced method.
-  EXPECT_EQ(IsValidPatternField(c.text, true, true), c.advanced) << c.text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, PatternFields,
-    testing::Values(
-        FieldCase{"", true, true, true}, FieldCase{"Photo", true, true, true},
-        FieldCase{"Photo*", false, true, true}, FieldCase{"a?b", false, true, true},
-        FieldCase{"<1:3>", false, false, true}, FieldCase{"<#>", false, false, true},
-        FieldCase{"\"a?:b*\"", false, false, true},
-        // An unclosed range passes; a "<" that ends the text does not.
-        FieldCase{"<1:3", false, false, true}, FieldCase{"abc<", false, false, false},
-        FieldCase{"<", false, false, false}, FieldCase{"a<>b", false, false, false},
-        // After "#" only ">" may follow.
-        FieldCase{"file#1", false, false, false}, FieldCase{"file#", true, true, true},
-        FieldCase{"#>x", false, false, true}, FieldCase{"<#1>", false, false, false},
-        // An open quote passes once a colon followed it.
-        FieldCase{"\"abc", false, false, false}, FieldCase{"\"a:b", false, false, true},
-        FieldCase{"\"a:b:c\"", false, false, false}, FieldCase{"\"a\"\"b:c\"", false, false, true},
-        // The nine forbidden sequences.
-        FieldCase{"a::b", false, false, false}, FieldCase{"x/y", false, false, false},
-        FieldCase{"x\\y", false, false, false}, FieldCase{"<:1>", false, false, false},
-        FieldCase{"<1:>", false, false, false}, FieldCase{"<1>>", false, false, false},
-        FieldCase{"<<1>", false, false, false}, FieldCase{"\"\":x", false, false, false},
-        // A colon outside quotes and brackets, and brackets in the wrong places.
-        FieldCase{"a:b", false, false, false}, FieldCase{"a>b", false, false, false},
-        FieldCase{"<a>", false, false, false}, FieldCase{"<1\"2>", false, false, false},
-        FieldCase{"<1<2>", false, false, false}, FieldCase{"\"a<b:c\"", false, false, false},
-        // Wildcards and the date code are other characters.
-        FieldCase{"<*>", false, false, true}, FieldCase{"|_x", true, true, true},
-        FieldCase{"name 1", true, true, true}));
-
-TEST(DateFormatCheck, EveryFormatTextPasses) {
-  FixedClock clock(0x01C0000000000000ULL, 0);
+// Valid with the standard method, with it and "Use wildcards", and with the advanced method
+// (for which "Use wildcards" means nothing).
+TEST(FieldValidation, PatternFieldsAsEachMethodReadsThem) {
+  // clang-format off
+  const struct {
+    const char* Text;
+    bool Standard, StandardWildcards, Advanced;
+  } cases[] = {
+      {"", true, true, true}, {"Photo", true, true, true}, {"Photo*", false, true, true},
+      {"a?b", false, true, true}, {"<1:3>", false, false, true}, {"<#>", false, false, true},
+      {"\"a?:b*\"", false, false, true},
+      // An unclosed range passes; a "<" that ends the text does not.
+      {"<1:3", false, false, true}, {"abc<", false, false, false}, {"<", false, false, false},
+      {"a<>b", false, false, false},
+      // After "#" only ">" may follow.
+      {"file#1", false, false, false}, {"file#", true, true, true}, {"#>x", false, false, true},
+      {"<#1>", false, false, false},
+      // An open quote passes once a colon followed it.
+      {"\"abc", false, false, false}, {"\"a:b", false, false, true},
+      {"\"a:b:c\"", false, false, false}, {"\"a\"\"b:c\"", false, false, true},
+      // The nine forbidden sequences.
+      {"a::b", false, false, false}, {"x/y", false, false, false}, {"x\\y", false, false, false},
+      {"<:1>", false, false, false}, {"<1:>", false, false, false}, {"<1>>", false, false, false},
+      {"<<1>", false, false, false}, {"\"\":x", false, false, false},
+      // A colon outside quotes and brackets, and brackets in the wrong places.
+      {"a:b", false, false, false}, {"a>b", false, false, false}, {"<a>", false, false, false},
+      {"<1\"2>", false, false, false}, {"<1<2>", false, false, false},
+      {"\"a<b:c\"", false, false, false},
+      // Wildcards and the date code are other characters.
+      {"<*>", false, false, true}, {"|_x", true, true, true}, {"name 1", true, true, true}};
+  // clang-format on
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsValidPatternField(c.Text, false, false), c.Standard) << c.Text;
+    EXPECT_EQ(IsValidPatternField(c.Text, false, true), c.StandardWildcards) << c.Text;
+    EXPECT_EQ(IsValidPatternField(c.Text, true, false), c.Advanced) << c.Text;
+    EXPECT_EQ(IsValidPatternField(c.Text, true, true), c.Advanced) << c.Text;
+  }
+  FixedClock clock(0x01C0000000000000ULL, 0);  // every date format text passes
   for (const char* f : {"", "yymmdd", "'unterminated", "\"", "hh:nn am/pm", "ddddddddd"})
     EXPECT_TRUE(IsValidDateFormat(f, EnglishFormatSettings(), clock)) << f;
 }

@@ -38,112 +38,83 @@ TFiles FullRecord() {
   return testing::RecordWithEveryFieldSet();
 }
 
-TEST(OptionSetFile, EmptyRecordIsEightyEightBytesAndReadsBack) {
-  TempDir dir;
-  PosixFileStore files;
-  TFiles empty;
-  empty.Filters.clear();
-  ASSERT_FALSE(SaveOptionSet(files, dir / "empty.vns", empty));
-  const std::string bytes = ReadFile(dir / "empty.vns");
-  EXPECT_EQ(bytes.size(), 88u);
-  TFiles loaded = FullRecord();
-  ASSERT_FALSE(LoadOptionSet(files, dir / "empty.vns", loaded));
-  EXPECT_EQ(loaded, empty);
-  EXPECT_TRUE(loaded.Filters.empty());
-}
-
-TEST(OptionSetFile, FullRecordRoundTripsWithFiltersInOrder) {
+// The block, five texts, then the filters to the end of the file: 88 bytes when all are
+// empty. Loading takes the whole record.
+TEST(OptionSetFile, RecordsRoundTripWithFiltersInOrder) {
   TempDir dir;
   PosixFileStore files;
   const TFiles record = FullRecord();
   ASSERT_FALSE(SaveOptionSet(files, dir / "full.vns", record));
+  const OptionsBlock block = record.EncodeBlock();
+  EXPECT_EQ(ReadFile(dir / "full.vns"), std::string(block.begin(), block.end()) + Text("Pic") +
+                                            Text("jpg") + Text("/target/") + Text("/home/u/") +
+                                            Text("yyyy") + Text("*.txt") + Text("a*"));
   TFiles loaded;
   ASSERT_FALSE(LoadOptionSet(files, dir / "full.vns", loaded));
   EXPECT_EQ(loaded, record);
-  // The layout: block, five texts, then the filters.
-  const std::string bytes = ReadFile(dir / "full.vns");
-  const OptionsBlock block = record.EncodeBlock();
-  EXPECT_EQ(bytes.substr(0, 68), std::string(block.begin(), block.end()));
-  EXPECT_EQ(bytes.substr(68), Text("Pic") + Text("jpg") + Text("/target/") + Text("/home/u/") +
-                                  Text("yyyy") + Text("*.txt") + Text("a*"));
+  ASSERT_FALSE(SaveOptionSet(files, dir / "full.vns", TFiles()));  // over a writable set
+  EXPECT_EQ(ReadFile(dir / "full.vns").size(), 88u);
+  ASSERT_FALSE(LoadOptionSet(files, dir / "full.vns", loaded));
+  EXPECT_EQ(loaded, TFiles());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                          std::filesystem::directory_iterator()),
+            1);  // no temporary file left behind
 }
 
-TEST(OptionSetFile, FileEndingAfterDateStringEmptiesTheFilters) {
+// A file ending after the date string has no filters; a text ends at its first zero byte;
+// the block is taken as it is, without range checks.
+TEST(OptionSetFile, ShortAndZeroEndedTextsAreTakenAsTheyAre) {
   auto record = ParseOptionSet(SetBytes({"n", "e", "p", "a", "d"}));
   ASSERT_TRUE(record);
-  EXPECT_EQ(record->Name, "n");
   EXPECT_EQ(record->DateString, "d");
   EXPECT_TRUE(record->Filters.empty());
-  // A zero block is taken as it is, without range checks.
   EXPECT_EQ(record->Digits, 0);
-  EXPECT_EQ(record->Transport, 0);
-}
-
-TEST(OptionSetFile, TextEndsAtItsFirstZeroByte) {
-  auto record = ParseOptionSet(
+  record = ParseOptionSet(
       SetBytes({std::string_view("ab\0c", 4), "", "", "", "", std::string_view("*.\0x", 4)}));
   ASSERT_TRUE(record);
   EXPECT_EQ(record->Name, "ab");
   EXPECT_EQ(record->Filters, (std::vector<std::string>{"*."}));
 }
 
-struct Malformed {
-  const char* What;
-  std::string Bytes;
-};
-
-class OptionSetMalformed : public ::testing::TestWithParam<Malformed> {};
-
-TEST_P(OptionSetMalformed, ReportsReadBeyondEndAndChangesNothing) {
+// Bytes that end early or hold a length beyond what is left change nothing.
+TEST(OptionSetFile, DamagedSetIsReadBeyondEndAndChangesNothing) {
+  const std::string block(68, '\0');
+  const std::string damaged[] = {"",
+                                 std::string(67, '\x7f'),
+                                 block,
+                                 block + std::string(3, '\0'),
+                                 block + Length(5) + "abc",
+                                 block + Length(-1) + "abcd",
+                                 block + Length(0x7fffffff) + "abc",
+                                 SetBytes({"", "", "", ""}) + Length(2) + "x",
+                                 SetBytes({"a", "b", "c", "d"}),
+                                 SetBytes({"", "", "", "", "", "*.*"}) + "\x01",
+                                 SetBytes({"", "", "", "", ""}) + Length(INT32_MIN) + "xxxx"};
   TempDir dir;
-  WriteFile(dir / "bad.vns", GetParam().Bytes);
   PosixFileStore files;
-  TFiles record = FullRecord();
-  EXPECT_EQ(LoadOptionSet(files, dir / "bad.vns", record), std::string(kReadBeyondEndOfFile));
-  EXPECT_EQ(record, FullRecord());
+  for (const std::string& bytes : damaged) {
+    WriteFile(dir / "bad.vns", bytes);
+    TFiles record = FullRecord();
+    EXPECT_EQ(LoadOptionSet(files, dir / "bad.vns", record), std::string(kReadBeyondEndOfFile))
+        << ::testing::PrintToString(bytes);
+    EXPECT_EQ(record, FullRecord());
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, OptionSetMalformed,
-    ::testing::Values(
-        Malformed{"empty", ""}, Malformed{"shorter_than_the_block", std::string(67, '\x7f')},
-        Malformed{"no_texts", std::string(68, '\0')},
-        Malformed{"cut_inside_a_length", std::string(68, '\0') + std::string(3, '\0')},
-        Malformed{"cut_inside_a_text", std::string(68, '\0') + Length(5) + "abc"},
-        Malformed{"negative_length", std::string(68, '\0') + Length(-1) + "abcd"},
-        Malformed{"huge_length", std::string(68, '\0') + Length(0x7fffffff) + "abc"},
-        Malformed{"length_one_past_the_end", SetBytes({"", "", "", ""}) + Length(2) + "x"},
-        Malformed{"four_texts_only", SetBytes({"a", "b", "c", "d"})},
-        Malformed{"stray_bytes_after_the_filters", SetBytes({"", "", "", "", "", "*.*"}) + "\x01"},
-        Malformed{"negative_filter_length",
-                  SetBytes({"", "", "", "", ""}) + Length(INT32_MIN) + "xxxx"}),
-    [](const auto& info) { return std::string(info.param.What); });
-
-TEST(OptionSetFile, LoadFailuresGiveTheGeneralHandlersText) {
+// Failures give the general handler's text; a failed load keeps the record, a failed save
+// the old file.
+TEST(OptionSetFile, FailuresGiveTheGeneralHandlersTextAndChangeNothing) {
   TempDir dir;
   PosixFileStore files;
   TFiles record = FullRecord();
   EXPECT_EQ(LoadOptionSet(files, dir / "missing.vns", record), std::string(kFileNotFound));
   EXPECT_EQ(LoadOptionSet(files, dir.Path(), record), std::string(kFileAccessDenied));
   EXPECT_EQ(record, FullRecord());
-}
-
-TEST(OptionSetFile, FailedSaveLeavesTheOldFileWhole) {
-  TempDir dir;
-  PosixFileStore files;
   WriteFile(dir / "kept.vns", "old content");
   ASSERT_EQ(::chmod((dir / "kept.vns").c_str(), 0444), 0);
-  EXPECT_EQ(SaveOptionSet(files, dir / "kept.vns", FullRecord()), std::string(kFileAccessDenied));
+  EXPECT_EQ(SaveOptionSet(files, dir / "kept.vns", record), std::string(kFileAccessDenied));
   EXPECT_EQ(ReadFile(dir / "kept.vns"), "old content");
-  EXPECT_EQ(SaveOptionSet(files, dir / "no/such/dir.vns", FullRecord()),
-            std::string(kFileNotFound));
-  // Saving over a writable set replaces it and leaves no temporary file behind.
-  WriteFile(dir / "over.vns", "old");
-  ASSERT_FALSE(SaveOptionSet(files, dir / "over.vns", TFiles()));
-  EXPECT_EQ(ReadFile(dir / "over.vns").size(), 88u);
-  int entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
-  EXPECT_EQ(entries, 2);
+  EXPECT_EQ(SaveOptionSet(files, dir / "no/such/dir.vns", record), std::string(kFileNotFound));
 }
 
 // A store that fails every save with one error, for the messages of other failures.
@@ -165,26 +136,30 @@ TEST(OptionSetFile, OtherFailuresNameTheirKindOrNumber) {
   TFiles record = FullRecord();
   EXPECT_EQ(LoadOptionSet(other, "/x.vns", record), "I/O error 5");
   EXPECT_EQ(record, FullRecord());
-}
-
-TEST(OptionSetFile, ExtensionIsAppendedOnlyToANameWithout) {
-  PosixPathRules posix;
-  WindowsPathRules windows;
-  EXPECT_EQ(WithOptionSetExtension("/home/u/sets/mine", posix), "/home/u/sets/mine.vns");
-  EXPECT_EQ(WithOptionSetExtension("/home/u/sets/mine.txt", posix), "/home/u/sets/mine.txt");
-  EXPECT_EQ(WithOptionSetExtension("/home/u/old.sets/mine", posix), "/home/u/old.sets/mine.vns");
-  EXPECT_EQ(WithOptionSetExtension("/home/u/mine.", posix), "/home/u/mine.");
-  EXPECT_EQ(WithOptionSetExtension("c:\\a.b\\mine", windows), "c:\\a.b\\mine.vns");
-  EXPECT_EQ(WithOptionSetExtension("c:mine", windows), "c:mine.vns");
-  EXPECT_EQ(WithOptionSetExtension("c:\\mine.VNS", windows), "c:\\mine.VNS");
-}
-
-TEST(OptionSetFile, ErrnoValuesMapToTheMessagesKinds) {
   EXPECT_EQ(IoErrorFromErrno(ENOENT).Kind, IoErrorKind::NotFound);
   EXPECT_EQ(IoErrorFromErrno(EACCES).Kind, IoErrorKind::AccessDenied);
   EXPECT_EQ(IoErrorFromErrno(EROFS).Kind, IoErrorKind::AccessDenied);
   EXPECT_EQ(IoErrorFromErrno(ENOSPC).Kind, IoErrorKind::DiskFull);
   EXPECT_EQ(IoErrorFromErrno(EIO), (IoError{IoErrorKind::Other, EIO}));
+}
+
+TEST(OptionSetFile, ExtensionIsAppendedOnlyToANameWithout) {
+  const struct {
+    bool Windows;
+    const char *Chosen, *Saved;
+  } cases[] = {{false, "/home/u/sets/mine", "/home/u/sets/mine.vns"},
+               {false, "/home/u/sets/mine.txt", "/home/u/sets/mine.txt"},
+               {false, "/home/u/old.sets/mine", "/home/u/old.sets/mine.vns"},
+               {false, "/home/u/mine.", "/home/u/mine."},
+               {true, "c:\\a.b\\mine", "c:\\a.b\\mine.vns"},
+               {true, "c:mine", "c:mine.vns"},
+               {true, "c:\\mine.VNS", "c:\\mine.VNS"}};
+  const WindowsPathRules windows;
+  const PosixPathRules posix;
+  for (const auto& c : cases) {
+    const PathRules& rules = c.Windows ? static_cast<const PathRules&>(windows) : posix;
+    EXPECT_EQ(WithOptionSetExtension(c.Chosen, rules), c.Saved);
+  }
 }
 
 }  // namespace

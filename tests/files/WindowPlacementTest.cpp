@@ -10,32 +10,19 @@
 namespace varnoke {
 namespace {
 
-std::uint32_t Field(const std::array<std::uint8_t, kPlacementSize>& bytes, std::size_t offset) {
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
-
+// Eleven little-endian fields; the length is always written and read as 44, and a record of
+// any other size is refused.
 TEST(WindowPlacement, FieldsLieAtTheirOffsets) {
   const WindowPlacement p{0, 2, kShowMaximized, -1, -2, 3, 4, 10, 20, 810, 620};
-  const auto bytes = EncodePlacement(p);
-  EXPECT_EQ(Field(bytes, 0), 44u);  // the length is always written as 44
-  EXPECT_EQ(Field(bytes, 4), 2u);
-  EXPECT_EQ(Field(bytes, 8), kShowMaximized);
-  EXPECT_EQ(Field(bytes, 12), 0xffffffffu);
-  EXPECT_EQ(Field(bytes, 16), 0xfffffffeu);
-  EXPECT_EQ(Field(bytes, 28), 10u);
-  EXPECT_EQ(Field(bytes, 40), 620u);
-  auto back = DecodePlacement(bytes);
-  ASSERT_TRUE(back);
-  WindowPlacement expected = p;
-  expected.Length = 44;
-  EXPECT_EQ(*back, expected);
-}
-
-TEST(WindowPlacement, LengthIsForcedAndOtherSizesAreIgnored) {
-  auto bytes = EncodePlacement(WindowPlacement{});
+  auto bytes = EncodePlacement(p);
+  const std::uint8_t expected[kPlacementSize] = {
+      44, 0, 0, 0, 2, 0, 0,  0, 3, 0, 0,  0, 0xff, 0xff, 0xff, 0xff, 0xfe, 0xff, 0xff, 0xff, 3, 0,
+      0,  0, 4, 0, 0, 0, 10, 0, 0, 0, 20, 0, 0,    0,    0x2a, 3,    0,    0,    0x6c, 2,    0, 0};
+  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected));
   bytes[0] = 7;
-  EXPECT_EQ(DecodePlacement(bytes)->Length, 44u);
+  WindowPlacement back = p;
+  back.Length = 44;
+  EXPECT_EQ(DecodePlacement(bytes), back);
   EXPECT_FALSE(DecodePlacement(std::span(bytes).first(43)));
   std::vector<std::uint8_t> longer(bytes.begin(), bytes.end());
   longer.push_back(0);
@@ -54,11 +41,7 @@ TEST(WindowPlacement, DialogPlacementsAreStoredAtOnce) {
   EXPECT_FALSE(ReadPlacement(other, kEditWinPos));
 }
 
-TEST(ColLayoutValue, DefaultShowsEveryColumnInIdOrder) {
-  const ColLayoutWords words = DefaultColLayout();
-  for (std::uint32_t i = 0; i < kColumnCount; ++i) EXPECT_EQ(words[i], 0x100 + i);
-}
-
+// Stored in display order, hidden columns with width 64, and read back as stored.
 TEST(ColLayoutValue, StoredLayoutReadsBackWithHiddenWidthsOf64) {
   testing::TempDir dir;
   PosixSettingsStore store(dir.Path());
@@ -84,20 +67,19 @@ std::vector<std::uint8_t> Bytes(const ColLayoutWords& words) {
   return {encoded.begin(), encoded.end()};
 }
 
+// The default shows every column in id order; a value outside the format falls back to it.
 TEST(ColLayoutValue, ValuesOutsideTheFormatFallBackToTheDefault) {
-  ColLayoutWords shownAfterHidden = DefaultColLayout();
+  const ColLayoutWords standard = DefaultColLayout();
+  for (std::uint32_t i = 0; i < kColumnCount; ++i) EXPECT_EQ(standard[i], 0x100 + i);
+  ColLayoutWords shownAfterHidden = standard, duplicate = standard, unknownId = standard;
   shownAfterHidden[3] = LayoutWord(3, false, 0);
-  ColLayoutWords duplicate = DefaultColLayout();
   duplicate[8] = LayoutWord(0, true, 0);
-  ColLayoutWords unknownId = DefaultColLayout();
   unknownId[8] = LayoutWord(9, true, 0);
   ColLayoutWords noneShown{};
   for (std::uint32_t i = 0; i < kColumnCount; ++i) noneShown[i] = LayoutWord(i, false, 0);
-  std::vector<std::uint8_t> shortValue = Bytes(DefaultColLayout());
+  std::vector<std::uint8_t> shortValue = Bytes(standard), longValue = Bytes(standard);
   shortValue.pop_back();
-  std::vector<std::uint8_t> longValue = Bytes(DefaultColLayout());
   longValue.push_back(0);
-
   for (const RegValue& value :
        {RegValue::Binary(Bytes(shownAfterHidden)), RegValue::Binary(Bytes(duplicate)),
         RegValue::Binary(Bytes(unknownId)), RegValue::Binary(Bytes(noneShown)),
@@ -105,7 +87,7 @@ TEST(ColLayoutValue, ValuesOutsideTheFormatFallBackToTheDefault) {
     testing::TempDir dir;
     PosixSettingsStore store(dir.Path());
     store.Write(kSettingsKey, kColLayoutValue, value);
-    EXPECT_EQ(ReadColLayout(store), DefaultColLayout());
+    EXPECT_EQ(ReadColLayout(store), standard);
   }
 }
 

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/PathRules.h"
-#include "support/PrevEntry.h"
-
 #include <string>
 #include <vector>
+
+#include "model/PathRules.h"
+#include "support/PrevEntry.h"
 
 namespace varnoke {
 namespace {
@@ -19,131 +19,99 @@ std::vector<int> Order(const TVrnPrevFiles& list) {
   return out;
 }
 
-// The sort and lookup tests below see every other field copied.
-TEST(TVrnPrevFiles, AddCopyKeepsTheFlagsAndLeavesTheGivenEntryToTheCaller) {
-  TVrnPrevFiles list(true);
-  TVrnPrevFile w = PrevEntry(7, "c:\\d", "n", "e");
-  w.Conflict = true;
-  w.Busy = true;
-  list.AddCopy(w);
-  w.Name = "changed";
-  w.SetPath("elsewhere");
-  const TVrnPrevFile& c = list.Items(0);
-  EXPECT_TRUE(c.Conflict && c.Busy);
-  EXPECT_EQ(c.Path(), "c:\\d");
-  EXPECT_EQ(c.Name, "n");
-}
-
-// Lookups the scan oracle below cannot reach: letters beyond ASCII, field boundaries, Clear.
+// Lookups the scan oracle below cannot reach: letters beyond ASCII, field boundaries, Clear;
+// the list holds a copy of every field, flags too, and the caller keeps the given entry.
 TEST(TVrnPrevFiles, ContainsComparesEachFieldAsThePlatformDoes) {
-  struct Case {
+  // clang-format off
+  const struct {
     bool Fold;
-    TVrnPrevFile Listed, Probe;
+    const char *Path, *Name, *Ext, *ProbePath, *ProbeName, *ProbeExt;
     bool Found;
-  };
-  const Case cases[] = {
-      {true, PrevEntry(0, "c:\\data", "Photo", "JPG"), PrevEntry(9, "C:\\DATA", "photo", "jpg"),
-       true},
-      {true, PrevEntry(0, "c:\\data", "Photo", "JPG"), PrevEntry(9, "c:\\data", "Photo", "JPEG"),
-       false},
-      {true, PrevEntry(0, "c:", "\xC9t\xE9", ""), PrevEntry(9, "c:", "\xE9t\xE9", ""), false},
-      {false, PrevEntry(0, "/data", "Photo", "JPG"), PrevEntry(9, "/data", "photo", "jpg"), false},
-      {true, PrevEntry(0, "a", "bc", ""), PrevEntry(0, "ab", "c", ""), false},
-      {true, PrevEntry(0, "a", "bc", ""), PrevEntry(0, "a", "b", "c"), false},
-  };
+  } cases[] = {{true, "c:\\data", "Photo", "JPG", "C:\\DATA", "photo", "jpg", true},
+               {true, "c:\\data", "Photo", "JPG", "c:\\data", "Photo", "JPEG", false},
+               {true, "c:", "\xC9t\xE9", "", "c:", "\xE9t\xE9", "", false},
+               {false, "/data", "Photo", "JPG", "/data", "photo", "jpg", false},
+               {true, "a", "bc", "", "ab", "c", "", false},
+               {true, "a", "bc", "", "a", "b", "c", false}};
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.Probe.Path()) + "|" + c.Probe.Name + "|" + c.Probe.Ext);
+    SCOPED_TRACE(std::string(c.ProbePath) + "|" + c.ProbeName + "|" + c.ProbeExt);
     TVrnPrevFiles list(c.Fold);
-    list.AddCopy(c.Listed);
-    EXPECT_EQ(list.Contains(c.Probe), c.Found);
-    EXPECT_TRUE(list.Contains(c.Listed));
+    TVrnPrevFile given = PrevEntry(0, c.Path, c.Name, c.Ext);
+    given.Conflict = given.Busy = true;
+    list.AddCopy(given);
+    given.Name = "changed";
+    given.SetPath("elsewhere");
+    EXPECT_EQ(list.Contains(PrevEntry(9, c.ProbePath, c.ProbeName, c.ProbeExt)), c.Found);
+    EXPECT_TRUE(list.Contains(PrevEntry(0, c.Path, c.Name, c.Ext)));
+    EXPECT_TRUE(list.Items(0).Conflict && list.Items(0).Busy);
     list.Clear();
-    EXPECT_FALSE(list.Contains(c.Listed));
+    EXPECT_FALSE(list.Contains(PrevEntry(0, c.Path, c.Name, c.Ext)));
   }
 }
 
-TEST(TVrnPrevFiles, EntriesKeepTheirAddressAcrossSortAndDelete) {
-  TVrnPrevFiles list(true);
-  for (int i = 0; i < 50; ++i) list.AddCopy(PrevEntry(49 - i, "d", std::to_string(i), ""));
-  const TVrnPrevFile* last = &list.Items(49);
-  ASSERT_EQ(last->FileIndex, 0);
-  list.Sort(0);
-  list.Delete(10);
-  EXPECT_EQ(&list.Items(0), last);
-}
-
-struct SortCase {
-  int key;
-  std::vector<int> expected;  // FileIndex order after the sort
-};
-
-class PrevSortKeys : public ::testing::TestWithParam<SortCase> {};
-
-// Five entries whose fields order differently per key; ties keep list order.
+// Five entries whose fields order differently per key.
 TVrnPrevFiles SortFixture() {
-  TVrnPrevFiles list(true);
-  auto add = [&](int idx, const char* path, const char* name, const char* ext, std::uint64_t size,
-                 std::uint32_t attr, FileTime c, FileTime a, FileTime w) {
-    TVrnPrevFile e = PrevEntry(idx, path, name, ext);
-    e.Size = size;
-    e.Attr = attr;
-    e.Created = c;
-    e.Accessed = a;
-    e.Written = w;
-    list.AddCopy(e);
+  struct Row {
+    int Index;
+    const char *Path, *Name, *Ext;
+    std::uint64_t Size;
+    std::uint32_t Attr;
+    FileTime Created, Accessed, Written;
   };
-  add(3, "c:\\b", "alpha", "txt", 10, 0x20, 5, 0x8000000000000000ULL, 2);
-  add(1, "c:\\a", "Zeta", "TXT", 9, 0x80000000u, 5, 1, 2);
-  add(4, "c:\\B", "zeta", "doc", 0x140000000u, 0x01, 3, 2, 1);
-  add(0, "c:\\a", "\xE9t\xE9", "", 9, 0x20, 4, 3, 9);
-  add(2, "c:\\b", "alpha", "txt", 1, 0x02, 6, 0, 2);
+  // clang-format off
+  const Row rows[] = {{3, "c:\\b", "alpha", "txt", 10, 0x20, 5, 0x8000000000000000ULL, 2},
+                      {1, "c:\\a", "Zeta", "TXT", 9, 0x80000000u, 5, 1, 2},
+                      {4, "c:\\B", "zeta", "doc", 0x140000000u, 0x01, 3, 2, 1},
+                      {0, "c:\\a", "\xE9t\xE9", "", 9, 0x20, 4, 3, 9},
+                      {2, "c:\\b", "alpha", "txt", 1, 0x02, 6, 0, 2}};
+  // clang-format on
+  TVrnPrevFiles list(true);
+  for (const Row& r : rows) {
+    TVrnPrevFile e = PrevEntry(r.Index, r.Path, r.Name, r.Ext);
+    e.Size = r.Size;
+    e.Attr = r.Attr;
+    e.Created = r.Created;
+    e.Accessed = r.Accessed;
+    e.Written = r.Written;
+    list.AddCopy(e);
+  }
   return list;
 }
 
-TEST_P(PrevSortKeys, StableAscendingByOneKey) {
-  TVrnPrevFiles list = SortFixture();
-  EXPECT_TRUE(list.Sort(GetParam().key));
-  EXPECT_EQ(Order(list), GetParam().expected);
-  // Sorting again by the same key changes nothing.
-  list.Sort(GetParam().key);
-  EXPECT_EQ(Order(list), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllKeys, PrevSortKeys,
-    ::testing::Values(SortCase{0, {0, 1, 2, 3, 4}},
-                      // Capital B sorts before small a; equal paths keep their order.
-                      SortCase{1, {4, 1, 0, 3, 2}},
-                      // Z before a; bytes above 0x7F after every ASCII letter.
-                      SortCase{2, {1, 3, 2, 4, 0}}, SortCase{3, {0, 1, 4, 3, 2}},
-                      // Sizes compare whole: 5 GiB after 10 bytes; 9 before 10.
-                      SortCase{4, {2, 1, 0, 3, 4}}, SortCase{5, {1, 4, 2, 3, 0}},
-                      SortCase{6, {4, 0, 3, 1, 2}},
-                      // Times compare unsigned: the high bit makes the largest time.
-                      SortCase{7, {2, 1, 4, 0, 3}}, SortCase{8, {4, 3, 1, 2, 0}}));
-
-TEST(TVrnPrevFiles, KeyOutsideTheRangeLeavesTheListUnchanged) {
-  for (int key : {-1, 9, 255}) {
+// Stable and ascending by one key, again the same; a key outside the range changes nothing.
+TEST(TVrnPrevFiles, SortIsStableAndAscendingByOneKey) {
+  const std::vector<int> expected[] = {
+      {0, 1, 2, 3, 4},
+      {4, 1, 0, 3, 2},  // capital B before small a; equal paths keep their order
+      {1, 3, 2, 4, 0},  // Z before a; bytes above 0x7F after every ASCII letter
+      {0, 1, 4, 3, 2},
+      {2, 1, 0, 3, 4},  // sizes compare whole: 5 GiB after 10 bytes
+      {1, 4, 2, 3, 0},  // attributes compare signed: the high bit first
+      {4, 0, 3, 1, 2},
+      {2, 1, 4, 0, 3},  // times compare unsigned: the high bit makes the largest time
+      {4, 3, 1, 2, 0}};
+  for (int key = -1; key <= kPrevSortKeyCount; ++key) {
     TVrnPrevFiles list = SortFixture();
-    EXPECT_FALSE(list.Sort(key));
-    EXPECT_EQ(Order(list), std::vector<int>({3, 1, 4, 0, 2}));
+    const bool valid = key >= 0 && key < kPrevSortKeyCount;
+    EXPECT_EQ(list.Sort(key), valid);
+    list.Sort(key);
+    EXPECT_EQ(Order(list), valid ? expected[key] : std::vector<int>({3, 1, 4, 0, 2})) << key;
   }
 }
 
-TEST(TVrnPrevFiles, OutOfRangeIndicesThrowInsteadOfCorruptingTheList) {
+TEST(TVrnPrevFiles, EntriesKeepTheirAddressAndBadIndicesThrow) {
   TVrnPrevFiles list(true);
-  list.AddCopy(PrevEntry(0, "d", "x", ""));
-  EXPECT_THROW(list.Delete(1), std::out_of_range);
+  for (int i = 0; i < 50; ++i) list.AddCopy(PrevEntry(49 - i, "d", std::to_string(i), ""));
+  const TVrnPrevFile* last = &list.Items(49);
+  list.Sort(0);
+  list.Delete(10);
+  EXPECT_EQ(&list.Items(0), last);
+  EXPECT_THROW(list.Delete(49), std::out_of_range);
   EXPECT_THROW(list.Delete(-1), std::out_of_range);
-  EXPECT_THROW(list.Items(1), std::out_of_range);
-  EXPECT_EQ(list.Count(), 1);
+  EXPECT_THROW(list.Items(49), std::out_of_range);
+  EXPECT_EQ(list.Count(), 49);
 }
-
-}  // namespace
-}  // namespace varnoke
-
-namespace varnoke {
-namespace {
 
 // The index against the scan it stands for, over many adds, deletes and rewrites.
 TEST(TVrnPrevFiles, ContainsAgreesWithAScanOfTheList) {
@@ -158,25 +126,26 @@ TEST(TVrnPrevFiles, ContainsAgreesWithAScanOfTheList) {
     };
     const TVrnPrevFiles& view = list;  // reading must not mark the index stale
     auto scan = [&](const TVrnPrevFile& e) {
+      auto same = [&](std::string_view a, std::string_view b) {
+        return fold ? EqualsIgnoreAsciiCase(a, b) : a == b;
+      };
       for (int i = 0; i < view.Count(); ++i) {
         const TVrnPrevFile& x = view.Items(i);
-        auto same = [&](std::string_view a, std::string_view b) {
-          return fold ? EqualsIgnoreAsciiCase(a, b) : a == b;
-        };
         if (same(x.Path(), e.Path()) && same(x.Name, e.Name) && same(x.Ext, e.Ext)) return true;
       }
       return false;
     };
     for (int step = 0; step < 3000; ++step) {
       const unsigned op = next() % 10;
+      const int at = list.Count() > 0 ? static_cast<int>(next() % unsigned(list.Count())) : -1;
       if (op < 5) {
         list.AddCopy(random());
-      } else if (op < 8 && list.Count() > 0) {
-        list.Delete(static_cast<int>(next() % static_cast<unsigned>(list.Count())));
-      } else if (op == 8 && list.Count() > 0) {
-        list.Items(static_cast<int>(next() % static_cast<unsigned>(list.Count()))).Name = "z";
-      } else if (op == 9 && list.Count() > 0) {
-        list.Items(static_cast<int>(next() % static_cast<unsigned>(list.Count()))).SetPath("/e");
+      } else if (op < 8 && at >= 0) {
+        list.Delete(at);
+      } else if (op == 8 && at >= 0) {
+        list.Items(at).Name = "z";
+      } else if (op == 9 && at >= 0) {
+        list.Items(at).SetPath("/e");
       }
       const TVrnPrevFile probe = random();
       ASSERT_EQ(list.Contains(probe), scan(probe)) << "step " << step;

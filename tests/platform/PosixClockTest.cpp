@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/posix/PosixTime.h"
 #include "support/CalendarTime.h"
 
 namespace varnoke {
@@ -51,35 +52,45 @@ TEST_F(PosixClockTest, ConvertsWithTheOffsetOfThatDate) {
   }
 }
 
-TEST_F(PosixClockTest, InvalidFileTimesFail) {
-  EXPECT_FALSE(clock_.LocalToUtc(0x8000000000000000ULL));
-  EXPECT_FALSE(clock_.UtcToLocal(0x8000000000000000ULL));
-}
-
-TEST_F(PosixClockTest, NowIsTheSystemTime) {
-  const auto before = std::chrono::system_clock::now();
-  const FileTime now = clock_.NowUtc();
-  const auto after = std::chrono::system_clock::now();
-  auto ticks = [](auto tp) {
-    return kUnixEpoch + static_cast<FileTime>(std::chrono::duration_cast<std::chrono::microseconds>(
-                                                  tp.time_since_epoch())
-                                                  .count() *
-                                              10);
+// The clock reads the system time; local now is now in local time, with its weekday.
+TEST_F(PosixClockTest, NowIsTheSystemTimeAndInvalidTimesFail) {
+  auto ticks = [](std::chrono::system_clock::time_point tp) {
+    return kUnixEpoch +
+           10 * static_cast<FileTime>(
+                    std::chrono::duration_cast<std::chrono::microseconds>(tp.time_since_epoch())
+                        .count());
   };
-  EXPECT_GE(now + 10, ticks(before));
-  EXPECT_LE(now, ticks(after) + 10);
-}
-
-TEST_F(PosixClockTest, LocalNowIsNowInLocalTime) {
+  const FileTime before = ticks(std::chrono::system_clock::now());
+  const FileTime now = clock_.NowUtc();
+  EXPECT_GE(now + 10, before);
+  EXPECT_LE(now, ticks(std::chrono::system_clock::now()) + 10);
   const FileTime expected = *clock_.UtcToLocal(clock_.NowUtc());
   const SystemTime st = clock_.LocalNow();
   const FileTime got = *SystemTimeToFileTime(st);
-  // Both readings lie within a few seconds of each other.
   EXPECT_LT(got > expected ? got - expected : expected - got, 5 * kTicksPerSecond);
   const std::time_t t = static_cast<std::time_t>((got - kUnixEpoch) / kTicksPerSecond);
   std::tm fields{};
   ::gmtime_r(&t, &fields);
   EXPECT_EQ(st.DayOfWeek, fields.tm_wday);
+  EXPECT_FALSE(clock_.LocalToUtc(0x8000000000000000ULL));
+  EXPECT_FALSE(clock_.UtcToLocal(0x8000000000000000ULL));
+}
+
+// Unix times to FILETIME (nothing before 1601) and back, rounded towards the past.
+TEST(PosixTime, ConvertsBothWaysAcrossTheEpoch) {
+  EXPECT_EQ(FileTimeFromUnix(1, 500), kUnixEpoch + kTicksPerSecond + 5);
+  EXPECT_EQ(FileTimeFromUnix(-1, 0), kUnixEpoch - kTicksPerSecond);
+  EXPECT_EQ(FileTimeFromUnix(-11'644'473'600LL, 0), 0u);
+  EXPECT_EQ(FileTimeFromUnix(-11'644'473'601LL, 0), 0u);
+  EXPECT_EQ(FileTimeFromUnix(-99'999'999'999LL, 0), 0u);
+  const timespec half = TimespecFromFileTime(kUnixEpoch - 5);  // half a microsecond before 1970
+  EXPECT_EQ(half.tv_sec, -1);
+  EXPECT_EQ(half.tv_nsec, 999'999'500);
+  for (FileTime ft : {FileTime{0}, kUnixEpoch - 1, kUnixEpoch, kUnixEpoch + kTicksPerSecond + 5,
+                      FileTime{0x01D9'0000'0000'1234ULL}}) {
+    const timespec ts = TimespecFromFileTime(ft);
+    EXPECT_EQ(FileTimeFromUnix(ts.tv_sec, ts.tv_nsec), ft);
+  }
 }
 
 }  // namespace

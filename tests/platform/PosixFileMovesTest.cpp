@@ -30,44 +30,30 @@ class PosixFileMovesTest : public ::testing::Test {
   PosixFileSystem fs_;
 };
 
-TEST_F(PosixFileMovesTest, MoveRenamesAFileInItsDirectoryOrIntoAnother) {
+// Within a directory or into another; never onto a file, a directory, a link or a hard link
+// of the file itself; not from a missing file nor into a missing directory.
+TEST_F(PosixFileMovesTest, MoveRenamesButNeverReplaces) {
   dir_.MakeDir("sub");
   const std::string from = dir_.Write("a.txt", "alpha");
   ASSERT_TRUE(fs_.MoveNoReplace(from, dir_ / "b.txt"));
-  EXPECT_FALSE(FileExists(from));
-  ASSERT_TRUE(fs_.MoveNoReplace(dir_ / "b.txt", dir_ / "sub/a.txt"));
-  EXPECT_EQ(ReadFile(dir_ / "sub/a.txt"), "alpha");
-  EXPECT_FALSE(FileExists(dir_ / "b.txt"));
-}
-
-TEST_F(PosixFileMovesTest, MoveNeverReplacesAFile) {
-  const std::string from = dir_.Write("a.txt", "alpha");
-  const std::string to = dir_.Write("b.txt", "beta");
-  EXPECT_FALSE(fs_.MoveNoReplace(from, to));
-  EXPECT_EQ(ReadFile(from), "alpha");
-  EXPECT_EQ(ReadFile(to), "beta");
-  // Not onto a directory, a link, or a hard link of the file itself either.
-  dir_.MakeDir("sub");
-  EXPECT_FALSE(fs_.MoveNoReplace(from, dir_ / "sub"));
-  const std::string dangling = dir_ / "dangling";
-  ASSERT_EQ(::symlink("/nonexistent", dangling.c_str()), 0);
-  EXPECT_FALSE(fs_.MoveNoReplace(from, dangling));
-  const std::string hard = dir_ / "hard.txt";
-  ASSERT_EQ(::link(from.c_str(), hard.c_str()), 0);
-  EXPECT_FALSE(fs_.MoveNoReplace(from, hard));
-  EXPECT_EQ(ReadFile(from), "alpha");
-  EXPECT_EQ(ReadFile(hard), "alpha");
-  EXPECT_EQ(StatOf(from).st_nlink, 2u);
-  // The attempt through a side name left nothing behind.
-  for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
-    EXPECT_EQ(entry.path().filename().string().find(".varnoke-move-"), std::string::npos);
-}
-
-TEST_F(PosixFileMovesTest, MoveOfAMissingFileOrIntoAMissingDirectoryFails) {
+  ASSERT_TRUE(fs_.MoveNoReplace(dir_ / "b.txt", from));
+  ASSERT_EQ(::symlink("/nonexistent", (dir_ / "dangling").c_str()), 0);
+  ASSERT_EQ(::link(from.c_str(), (dir_ / "hard.txt").c_str()), 0);
+  dir_.Write("taken.txt", "beta");
+  for (const char* to : {"taken.txt", "sub", "dangling", "hard.txt", "no/such/dir.txt"})
+    EXPECT_FALSE(fs_.MoveNoReplace(from, dir_ / to)) << to;
   EXPECT_FALSE(fs_.MoveNoReplace(dir_ / "missing", dir_ / "b"));
-  const std::string from = dir_.Write("a.txt", "alpha");
-  EXPECT_FALSE(fs_.MoveNoReplace(from, dir_ / "no/such/dir.txt"));
   EXPECT_EQ(ReadFile(from), "alpha");
+  EXPECT_EQ(ReadFile(dir_ / "taken.txt"), "beta");
+  EXPECT_EQ(StatOf(from).st_nlink, 2u);
+  ASSERT_TRUE(fs_.MoveNoReplace(from, dir_ / "sub/a.txt"));
+  EXPECT_EQ(ReadFile(dir_ / "sub/a.txt"), "alpha");
+  // The attempts through a side name left nothing behind.
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"dangling", "hard.txt", "sub", "taken.txt"}));
 }
 
 // Another file system for the copy path of a move, if the machine has one.
@@ -112,28 +98,21 @@ TEST_F(PosixFileMovesTest, MoveAcrossFileSystemsCopiesThenRemoves) {
   EXPECT_EQ(ReadFile(taken), "there");
 }
 
-TEST_F(PosixFileMovesTest, CopyCarriesDataModeAndWriteTime) {
+TEST_F(PosixFileMovesTest, CopyCarriesDataModeAndWriteTimeButNeverReplaces) {
   const std::string from = dir_.Write("a.txt", std::string(100'000, 'z'));
   ASSERT_EQ(::chmod(from.c_str(), 0604), 0);
   ASSERT_TRUE(testing::SetUnixTimes(from, 1'000'000'000, 1'100'000'000));
-  const std::string to = dir_ / "copy.txt";
-  ASSERT_TRUE(fs_.CopyNoReplace(from, to));
-  EXPECT_EQ(ReadFile(to), std::string(100'000, 'z'));
+  ASSERT_TRUE(fs_.CopyNoReplace(from, dir_ / "copy.txt"));
+  EXPECT_EQ(ReadFile(dir_ / "copy.txt"), std::string(100'000, 'z'));
   EXPECT_EQ(ReadFile(from), std::string(100'000, 'z'));
-  EXPECT_EQ(StatOf(to).st_mode & 07777, 0604u);
-  EXPECT_EQ(StatOf(to).st_mtim.tv_sec, 1'100'000'000);
-}
-
-TEST_F(PosixFileMovesTest, CopyFailsIfTheTargetExists) {
-  const std::string from = dir_.Write("a.txt", "alpha");
-  const std::string to = dir_.Write("b.txt", "beta");
-  EXPECT_FALSE(fs_.CopyNoReplace(from, to));
-  EXPECT_EQ(ReadFile(to), "beta");
+  EXPECT_EQ(StatOf(dir_ / "copy.txt").st_mode & 07777, 0604u);
+  EXPECT_EQ(StatOf(dir_ / "copy.txt").st_mtim.tv_sec, 1'100'000'000);
+  const std::string taken = dir_.Write("b.txt", "beta");
+  EXPECT_FALSE(fs_.CopyNoReplace(from, taken));
+  EXPECT_EQ(ReadFile(taken), "beta");
   EXPECT_FALSE(fs_.CopyNoReplace(dir_ / "missing", dir_ / "c.txt"));
-  EXPECT_FALSE(FileExists(dir_ / "c.txt"));
-  dir_.MakeDir("sub");
-  EXPECT_FALSE(fs_.CopyNoReplace(dir_ / "sub", dir_ / "d"));
-  EXPECT_FALSE(FileExists(dir_ / "d"));
+  EXPECT_FALSE(fs_.CopyNoReplace(dir_.MakeDir("sub"), dir_ / "d"));
+  EXPECT_FALSE(FileExists(dir_ / "c.txt") || FileExists(dir_ / "d"));
 }
 
 // A copy that runs out of room (here: a file-size limit) leaves no partial target.
@@ -156,13 +135,6 @@ TEST_F(PosixFileMovesTest, FailedCopyLeavesNoPartialTarget) {
   EXPECT_FALSE(FileExists(to));
 }
 
-TEST_F(PosixFileMovesTest, DeleteRemovesForGood) {
-  const std::string path = dir_.Write("a.txt", "x");
-  EXPECT_TRUE(fs_.Delete(path));
-  EXPECT_FALSE(FileExists(path));
-  EXPECT_FALSE(fs_.Delete(path));
-}
-
 // GLib reads XDG_DATA_HOME once per process: one trash directory serves every test.
 const TempDir& TrashHome() {
   static const TempDir home;
@@ -171,7 +143,11 @@ const TempDir& TrashHome() {
   return home;
 }
 
-TEST_F(PosixFileMovesTest, DeleteToTrashMovesIntoTheDesktopTrash) {
+TEST_F(PosixFileMovesTest, DeleteRemovesForGoodAndDeleteToTrashMovesIntoTheDesktopTrash) {
+  const std::string gone = dir_.Write("gone.txt", "x");
+  EXPECT_TRUE(fs_.Delete(gone));
+  EXPECT_FALSE(FileExists(gone));
+  EXPECT_FALSE(fs_.Delete(gone));
   const TempDir& home = TrashHome();
   const std::string path = dir_.Write("old-report.txt", "keep me");
   ASSERT_TRUE(fs_.DeleteToTrash(path));

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 
+#include "platform/posix/RegeditText.h"
 #include "support/TempDir.h"
 
 namespace varnoke {
@@ -18,21 +21,17 @@ using testing::WriteFile;
 constexpr std::string_view kKey = "Software\\Orvelia\\Varnoke";
 constexpr std::string_view kFilters = "Software\\Orvelia\\Varnoke\\Filters";
 
-TEST(SettingsStore, MissingFileGivesEmptyStoreAndNoProblem) {
-  TempDir dir;
-  PosixSettingsStore store(dir.Path());
-  EXPECT_FALSE(store.KeyExists(kKey));
-  EXPECT_FALSE(store.Read(kKey, "Version"));
-  EXPECT_TRUE(store.TakeProblems().empty());
-  EXPECT_TRUE(store.Flush());  // nothing changed: nothing written
-  EXPECT_FALSE(FileExists(dir / "Varnoke.reg"));
-}
-
+// No file: an empty store, no problem and nothing written. Values keep their type through a
+// flush and a read; a value of another type or size reads as nothing.
 TEST(SettingsStore, TypedValuesSurviveAFlushAndARead) {
   TempDir dir;
   const std::array<std::uint8_t, 3> bytes{0x00, 0xff, 0x10};
   {
     PosixSettingsStore store(dir.Path());
+    EXPECT_FALSE(store.KeyExists(kKey));
+    EXPECT_TRUE(store.TakeProblems().empty());
+    EXPECT_TRUE(store.Flush());
+    EXPECT_FALSE(FileExists(dir / "Varnoke.reg"));
     EXPECT_TRUE(store.Write(kKey, "Version", RegValue::String("7.0")));
     EXPECT_TRUE(store.Write(kKey, "Columns", RegValue::Dword(0xdeadbeef)));
     EXPECT_TRUE(store.Write(kKey, "Preferences", RegValue::Binary(bytes)));
@@ -47,71 +46,57 @@ TEST(SettingsStore, TypedValuesSurviveAFlushAndARead) {
   EXPECT_EQ(again.Read(kKey, "Preferences"), RegValue::Binary(bytes));
   EXPECT_EQ(again.Read(kKey, "Path")->AsString(), "c:\\a \"b\"");
   EXPECT_EQ(again.Read(kKey, "Odd")->AsString(), "line\r\nbreak");
+  EXPECT_FALSE(again.Read(kKey, "Missing"));
   EXPECT_TRUE(again.KeyExists(kFilters));
   EXPECT_TRUE(again.TakeProblems().empty());
-}
-
-TEST(SettingsStore, FileIsRegeditTextReadableByPeople) {
-  TempDir dir;
-  PosixSettingsStore store(dir.Path());
-  store.Write(kKey, "Version", RegValue::String("7.0"));
-  store.Write(kKey, "Columns", RegValue::Dword(3));
-  store.Write(kFilters, "0", RegValue::String("*.txt"));
-  ASSERT_TRUE(store.Flush());
-  const std::string text = ReadFile(dir / "Varnoke.reg");
-  EXPECT_EQ(text.rfind("REGEDIT4\n", 0), 0u);
-  EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Orvelia\\Varnoke]\n"
-                      "\"Version\"=\"7.0\"\n\"Columns\"=dword:00000003\n"),
-            std::string::npos);
-  EXPECT_NE(
-      text.find("[HKEY_CURRENT_USER\\Software\\Orvelia\\Varnoke\\Filters]\n\"0\"=\"*.txt\"\n"),
-      std::string::npos);
-  struct stat st {};
-  ASSERT_EQ(::stat((dir / "Varnoke.reg").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);  // settings are the user's own
-}
-
-TEST(SettingsStore, NamesCompareWithoutCaseAndValuesKeepTheirOrder) {
-  TempDir dir;
-  PosixSettingsStore store(dir.Path());
-  store.Write(kFilters, "b", RegValue::String("1"));
-  store.Write(kFilters, "A", RegValue::String("2"));
-  store.Write(kFilters, "c", RegValue::String("3"));
-  store.Write("software\\ORVELIA\\varnoke\\filters", "B", RegValue::String("4"));
-  EXPECT_EQ(store.ValueNames(kFilters), (std::vector<std::string>{"b", "A", "c"}));
-  EXPECT_EQ(store.Read(kFilters, "a")->AsString(), "2");
-  EXPECT_EQ(store.Read(kFilters, "b")->AsString(), "4");  // replaced in its place
-  store.DeleteValue(kFilters, "C");
-  EXPECT_EQ(store.ValueNames(kFilters), (std::vector<std::string>{"b", "A"}));
-  EXPECT_EQ(store.SubkeyNames(kKey), (std::vector<std::string>{"Filters"}));
-  ASSERT_TRUE(store.Flush());
-  PosixSettingsStore again(dir.Path());
-  EXPECT_EQ(again.ValueNames(kFilters), (std::vector<std::string>{"b", "A"}));
-}
-
-TEST(SettingsStore, WrongTypeOrSizeReadsAsNothing) {
   EXPECT_FALSE(RegValue::String("12").AsDword());
   EXPECT_FALSE(RegValue::Dword(1).AsString());
   EXPECT_FALSE((RegValue{kRegDword, {1, 2, 3}}.AsDword()));
   EXPECT_EQ((RegValue{kRegSz, {'a', 'b', 0, 'c'}}.AsString()), "ab");
 }
 
-TEST(SettingsStore, RefusesNamesThatCannotBeStored) {
+TEST(SettingsStore, FileIsRegeditTextReadableByPeopleAndTheUsersOwn) {
   TempDir dir;
   PosixSettingsStore store(dir.Path());
-  EXPECT_FALSE(store.Write(kKey, "two\nlines", RegValue::String("x")));
-  EXPECT_FALSE(store.Write("Software\\a\rb", "n", RegValue::String("x")));
-  EXPECT_TRUE(store.ValueNames(kKey).empty());
+  store.Write(kKey, "Version", RegValue::String("7.0"));
+  store.Write(kKey, "Columns", RegValue::Dword(3));
+  store.Write(kFilters, "0", RegValue::String("*.txt"));
+  ASSERT_TRUE(store.Flush());
+  // As regedit exports a key: every parent has its section.
+  EXPECT_EQ(
+      ReadFile(dir / "Varnoke.reg"),
+      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\n[HKEY_CURRENT_USER\\Software\\Orvelia]\n\n"
+      "[HKEY_CURRENT_USER\\Software\\Orvelia\\Varnoke]\n\"Version\"=\"7.0\"\n"
+      "\"Columns\"=dword:00000003\n\n"
+      "[HKEY_CURRENT_USER\\Software\\Orvelia\\Varnoke\\Filters]\n\"0\"=\"*.txt\"\n");
+  struct stat st {};
+  ASSERT_EQ(::stat((dir / "Varnoke.reg").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-TEST(SettingsStore, DeleteAllValuesKeepsSubkeys) {
+// Names compare without case and values keep their order; a rewritten value stays in its
+// place; names that cannot be stored are refused; deleting all values keeps the subkeys.
+TEST(SettingsStore, NamesCompareWithoutCaseAndValuesKeepTheirOrder) {
   TempDir dir;
   PosixSettingsStore store(dir.Path());
   store.Write(kKey, "x", RegValue::Dword(1));
-  store.Write(kFilters, "0", RegValue::String("*.*"));
+  store.Write(kFilters, "b", RegValue::String("1"));
+  store.Write(kFilters, "A", RegValue::String("2"));
+  store.Write(kFilters, "c", RegValue::String("3"));
+  store.Write("software\\ORVELIA\\varnoke\\filters", "B", RegValue::String("4"));
+  EXPECT_FALSE(store.Write(kKey, "two\nlines", RegValue::String("x")));
+  EXPECT_FALSE(store.Write("Software\\a\rb", "n", RegValue::String("x")));
+  EXPECT_EQ(store.ValueNames(kFilters), (std::vector<std::string>{"b", "A", "c"}));
+  EXPECT_EQ(store.Read(kFilters, "a")->AsString(), "2");
+  EXPECT_EQ(store.Read(kFilters, "b")->AsString(), "4");
+  store.DeleteValue(kFilters, "C");
+  EXPECT_EQ(store.SubkeyNames(kKey), (std::vector<std::string>{"Filters"}));
   store.DeleteAllValues(kKey);
   EXPECT_TRUE(store.ValueNames(kKey).empty());
-  EXPECT_EQ(store.ValueNames(kFilters).size(), 1u);
+  ASSERT_TRUE(store.Flush());
+  PosixSettingsStore again(dir.Path());
+  EXPECT_EQ(again.ValueNames(kFilters), (std::vector<std::string>{"b", "A"}));
+  EXPECT_TRUE(again.ValueNames(kKey).empty());
 }
 
 TEST(SettingsStore, WriterAppliesOnlyItsOwnChangesToWhatAnotherWrote) {
@@ -179,6 +164,119 @@ TEST(SettingsStore, UnreadableFileIsNeverReplaced) {
   ASSERT_EQ(::rmdir((dir / "Varnoke.reg").c_str()), 0);
   EXPECT_TRUE(store.Flush());  // the change was kept for another try
   EXPECT_EQ(PosixSettingsStore(dir.Path()).Read(kKey, "Name")->AsString(), "x");
+}
+
+TEST(SettingsStoreFormat, ReadsWhatRegeditWrites) {
+  const std::string text =
+      "REGEDIT4\r\n\r\n"
+      "; a comment\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Orvelia\\Varnoke]\r\n"
+      "\"Version\"=\"7.0\"\r\n"
+      "\"Options\"=hex:01,02,\\\r\n"
+      "  03,04\r\n"
+      "\"Columns\"=dword:000000ff\r\n"
+      "@=\"default\"\r\n"
+      "\"Multi\"=hex(7):61,00,00\r\n"
+      "\"Text\"=hex(1):61,62,00\r\n";
+  auto tree = ParseRegeditText(text);
+  ASSERT_TRUE(tree);
+  const SettingsKeyNode* key = tree->Find("Software\\Orvelia\\Varnoke");
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(key->FindValue("version")->AsString(), "7.0");
+  EXPECT_EQ(key->FindValue("Options")->Data, (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_EQ(key->FindValue("Options")->Type, kRegBinary);
+  EXPECT_EQ(key->FindValue("Columns")->AsDword(), 255u);
+  EXPECT_EQ(key->FindValue("")->AsString(), "default");
+  EXPECT_EQ(key->FindValue("Multi")->Type, 7u);
+  EXPECT_EQ(key->FindValue("Multi")->Data, (std::vector<std::uint8_t>{0x61, 0, 0}));
+  EXPECT_EQ(key->FindValue("Text")->AsString(), "ab");
+}
+
+TEST(SettingsStoreFormat, WritesAndReadsBackEveryKindOfValue) {
+  SettingsTree tree;
+  SettingsKeyNode& key = tree.Create("Software\\Orvelia\\Varnoke");
+  std::vector<std::uint8_t> long_binary(68);
+  for (std::size_t i = 0; i < long_binary.size(); ++i)
+    long_binary[i] = static_cast<std::uint8_t>(i * 7);
+  key.SetValue("Options", RegValue::Binary(long_binary));
+  key.SetValue("Empty", RegValue::Binary({}));
+  key.SetValue("Text", RegValue::String("a\\b\"c\xe9"));
+  key.SetValue("Control", RegValue::String(std::string("x\0y\n", 4)));
+  key.SetValue("EmptyText", RegValue::String(""));
+  key.SetValue("", RegValue::Dword(7));
+  key.SetValue("Other", RegValue{0x2a, {9, 8}});
+  tree.Create("Software\\Orvelia\\Varnoke\\Filters");
+  tree.Root().SetValue("AtRoot", RegValue::String("r"));
+  const std::string text = FormatRegeditText(tree);
+  auto back = ParseRegeditText(text);
+  ASSERT_TRUE(back) << text;
+  EXPECT_EQ(*back, tree) << text;
+}
+
+// Damaged text is refused whole, never read in part.
+TEST(SettingsStoreFormat, DamagedTextIsRefused) {
+  const std::string key = "REGEDIT4\n[HKEY_CURRENT_USER\\a]\n";
+  for (const std::string& text :
+       {std::string(), std::string("[HKEY_CURRENT_USER\\a]\n"),
+        std::string("Windows Registry Editor Version 5.00\n"),
+        std::string("REGEDIT4\n\"a\"=\"b\"\n"), std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\a]\n"),
+        std::string("REGEDIT4\n[HKEY_CURRENT_USER\\a\n"), key + "\"a\"=\"b\n",
+        key + "\"a\"=\"\\q\"\n", key + "\"a\"=\"b\"c\n", key + "\"a\"=dword:123456789\n",
+        key + "\"a\"=hex:1,2\n", key + "\"a\"=hex:01,\n", key + "\"a\"=-\n", key + "\"a\"\n",
+        key + "\"a\"=hex(x):00\n"})
+    EXPECT_FALSE(ParseRegeditText(text)) << text;
+}
+
+constexpr int kRounds = 40;
+
+// One writer process: waits for the start signal, then writes and flushes its own
+// values round after round. Ends with 0 when every flush succeeded.
+[[noreturn]] void Writer(const std::string& dir, char who, int startFd) {
+  PosixSettingsStore store(dir);
+  char go = 0;
+  if (::read(startFd, &go, 1) != 1) ::_exit(2);
+  for (int i = 0; i < kRounds; ++i) {
+    store.Write(kKey, std::string(1, who) + std::to_string(i), RegValue::Dword(i));
+    store.Write("Software\\Orvelia\\Varnoke\\Filters", "0", RegValue::String(std::string(1, who)));
+    if (!store.Flush()) ::_exit(1);
+  }
+  ::_exit(0);
+}
+
+TEST(SettingsStoreProcesses, TwoWritersAtTheSameMomentLoseNothing) {
+  TempDir dir;
+  int pipeFds[2];
+  ASSERT_EQ(::pipe(pipeFds), 0);
+  pid_t children[2];
+  for (int c = 0; c < 2; ++c) {
+    children[c] = ::fork();
+    ASSERT_GE(children[c], 0);
+    if (children[c] == 0) {
+      ::close(pipeFds[1]);
+      Writer(dir.Path(), c == 0 ? 'A' : 'B', pipeFds[0]);
+    }
+  }
+  ::close(pipeFds[0]);
+  ASSERT_EQ(::write(pipeFds[1], "gg", 2), 2);  // both start together
+  ::close(pipeFds[1]);
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+  }
+  PosixSettingsStore after(dir.Path());
+  EXPECT_TRUE(after.TakeProblems().empty());
+  for (char who : {'A', 'B'}) {
+    for (int i = 0; i < kRounds; ++i) {
+      auto value = after.Read(kKey, std::string(1, who) + std::to_string(i));
+      ASSERT_TRUE(value) << who << i;
+      EXPECT_EQ(value->AsDword(), static_cast<std::uint32_t>(i));
+    }
+  }
+  EXPECT_EQ(after.ValueNames(kKey).size(), 2u * kRounds);
+  EXPECT_EQ(after.ValueNames("Software\\Orvelia\\Varnoke\\Filters").size(), 1u);
+  EXPECT_FALSE(FileExists(dir / "Varnoke.reg.bad"));
 }
 
 }  // namespace
