@@ -69,7 +69,7 @@ class ConsoleRun {
     PreparePreview(list.Files, list.Options, preview,
                    PlanningContext{services_.Fs, services_.Time, session_, services_.Regional});
     if (arguments_.PlanTsv) {
-      WritePlanTsv(streams_.Out, preview);
+      WritePlanTsv(streams_.Out, list.Files, preview, services_.Fs.Rules());
       return kExitDone;
     }
     if (!rename) {
