@@ -1,16 +1,18 @@
 // The varnoke-cli executable end to end on real files: answers typed on a
-// pseudo-terminal, piped without one, or given by --yes; settings, data and home
+// pseudo-terminal, read without one, or given by --yes; settings, data and home
 // directories inside the test directory.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "app/CliProcess.h"
 #include "app/PlanTsv.h"
+#include "files/Settings.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixSettingsStore.h"
 #include "support/TempDir.h"
 
 namespace varnoke {
@@ -19,158 +21,271 @@ namespace {
 using testing::CliResult;
 using testing::FileExists;
 using testing::ReadFile;
-using testing::RunCli;
-using testing::RunCliOnTerminal;
 using testing::TempDir;
-using testing::TestEnvironment;
 using testing::WriteFile;
 
 const std::string kExampleSet =
     (std::filesystem::path(__FILE__).parent_path() / "../../examples/pic-numbering.vns").string();
 
-class CliEndToEndTest : public ::testing::Test {
+class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
 #ifndef VARNOKE_CLI_PATH
     GTEST_SKIP() << "varnoke-cli is not built";
 #endif
     std::string list;
-    for (int i = 1; i <= 5; ++i) {
-      const std::string path = dir / ("in/f00000" + std::to_string(i) + ".txt");
-      WriteFile(path, "content " + std::to_string(i));
-      list += path + "\n";
+    for (const char* name : {"f3", "f1", "f2"}) {
+      const std::string path = dir / ("in/" + std::string(name) + ".txt");
+      WriteFile(path, name);
+      list += path + "\r\n";
     }
-    WriteFile(listPath, list);
+    WriteFile(dir / "files.vls", list);
   }
-  std::vector<std::string> RunArgs() const {
-    return {"/O:" + kExampleSet, "/L:" + listPath, "/R"};
+  // "$" stands for the test directory, "@set" for the example options set.
+  std::string In(std::string text) const {
+    for (std::size_t at = text.find("@set"); at != std::string::npos; at = text.find("@set"))
+      text.replace(at, 4, kExampleSet);
+    for (std::size_t at = text.find('$'); at != std::string::npos; at = text.find('$', at + 1))
+      text.replace(at, 1, dir.Path());
+    return text;
   }
-  std::vector<std::string> Env() const {
-    return TestEnvironment(dir.Path());
+  CliResult Run(const std::vector<std::string>& args, const std::vector<std::string>& typed = {},
+                bool terminal = false) const {
+    std::vector<std::string> expanded;
+    for (const std::string& a : args) expanded.push_back(In(a));
+    const auto env = testing::TestEnvironment(dir.Path());
+    if (terminal) {
+      CliResult r = testing::RunCliOnTerminal(expanded, typed, env);
+      for (std::size_t at = r.Out.find("\r\n"); at != std::string::npos; at = r.Out.find("\r\n"))
+        r.Out.erase(at, 1);
+      return r;
+    }
+    std::string input;
+    for (const std::string& line : typed) input += line + "\n";
+    return testing::RunCli(expanded, input, env);
   }
-  int CountRenamed() const {
-    int n = 0;
-    for (int i = 1; i <= 5; ++i)
-      n += FileExists(dir / ("in/Pic00000" + std::to_string(i) + ".txt"));
-    return n;
-  }
-  int CountOriginal() const {
-    int n = 0;
-    for (int i = 1; i <= 5; ++i) n += FileExists(dir / ("in/f00000" + std::to_string(i) + ".txt"));
-    return n;
+  // How many of the three files carry their new names; the others kept theirs.
+  int Renamed() const {
+    int renamed = 0, kept = 0;
+    for (int i = 1; i <= 3; ++i) {
+      renamed += FileExists(dir / "in/Pic00000" + std::to_string(i) + ".txt");
+      kept += FileExists(dir / "in/f" + std::to_string(i) + ".txt");
+    }
+    EXPECT_EQ(renamed + kept, 3);
+    return renamed;
   }
 
   TempDir dir;
-  std::string listPath = dir / "files.vls";
 };
 
-TEST_F(CliEndToEndTest, YesRenamesEveryFileAndWritesSettings) {
-  std::vector<std::string> args = RunArgs();
-  args.push_back("--yes");
-  const CliResult r = RunCli(args, "", Env());
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  EXPECT_EQ(CountRenamed(), 5);
-  EXPECT_EQ(CountOriginal(), 0);
-  EXPECT_EQ(ReadFile(dir / "in/Pic000004.txt"), "content 4");
-  EXPECT_TRUE(FileExists(dir / "config/Varnoke.reg"));
-  EXPECT_FALSE(FileExists(dir / "home/.config"));  // VARNOKE_CONFIG_DIR was used
-  EXPECT_EQ(r.Out, "");
+struct RunCase {
+  std::vector<std::string> Args;
+  std::vector<std::string> Typed;  // lines of standard input, or typed on the terminal
+  bool Terminal;
+  int Status;
+  int Renamed;
+  std::vector<std::string> Shown;  // parts of standard output and error, in this order
+  std::string Absent = "";         // not shown anywhere
+};
+
+class CliRunTest : public CliTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(CliRunTest, StatusFilesAndWhatIsShown) {
+  const RunCase& c = GetParam();
+  const CliResult r = Run(c.Args, c.Typed, c.Terminal);
+  const std::string shown = r.Out + "\n--- standard error ---\n" + r.Err;
+  EXPECT_EQ(r.Status, c.Status) << shown;
+  EXPECT_EQ(Renamed(), c.Renamed) << shown;
+  std::size_t at = 0;
+  for (const std::string& part : c.Shown) {
+    at = shown.find(In(part), at);
+    ASSERT_NE(at, std::string::npos) << "missing, or out of order: " << In(part) << "\n" << shown;
+  }
+  if (!c.Absent.empty()) {
+    EXPECT_EQ(shown.find(In(c.Absent)), std::string::npos) << shown;
+  }
 }
 
-TEST_F(CliEndToEndTest, AnswersTypedOnATerminal) {
-  const CliResult no = RunCliOnTerminal(RunArgs(), {"n"}, Env());
-  EXPECT_EQ(no.Status, 1) << no.Out;
-  EXPECT_EQ(CountOriginal(), 5);
-  EXPECT_NE(no.Out.find("== Varnoke (?) =="), std::string::npos) << no.Out;
-  EXPECT_NE(no.Out.find("Is it OK to rename the specified files?"), std::string::npos);
-
-  const CliResult yes = RunCliOnTerminal(RunArgs(), {"what", "y"}, Env());
-  EXPECT_EQ(yes.Status, 0) << yes.Out;
-  EXPECT_EQ(CountRenamed(), 5);
-  // The progress bars of planning and renaming are drawn on the terminal.
-  EXPECT_NE(yes.Out.find("Varnoke is preparing name preview ["), std::string::npos) << yes.Out;
-  EXPECT_NE(yes.Out.find("Varnoke is renaming files [##############################] 5/5"),
-            std::string::npos)
-      << yes.Out;
+const std::vector<std::string> kRun = {"/O:@set", "/L:$/files.vls", "/R"};
+std::vector<std::string> RunWith(std::vector<std::string> more) {
+  more.insert(more.begin(), kRun.begin(), kRun.end());
+  return more;
 }
+const std::string kPlanLine = "$/in/f3.txt  ->  $/in/Pic000001.txt\n";
+const std::string kQuestion = "Is it OK to rename the specified files?";
 
-TEST_F(CliEndToEndTest, WithoutTerminalEveryQuestionGetsTheSafeAnswer) {
-  const CliResult r = RunCli(RunArgs(), "y\nyes\nY\n", Env());
-  EXPECT_EQ(r.Status, 1);
-  EXPECT_EQ(CountOriginal(), 5);
-  EXPECT_NE(r.Err.find("[Y]es/[N]o No (no terminal to ask"), std::string::npos) << r.Err;
-  // No progress bar when standard error is no terminal.
-  EXPECT_EQ(r.Err.find("Varnoke is renaming files ["), std::string::npos) << r.Err;
-}
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CliRunTest,
+    ::testing::Values(
+        // Confirmed by --yes, typed on a terminal (after a line that names no button),
+        // refused on a terminal, and refused for want of a terminal whatever the input.
+        RunCase{RunWith({"--yes"}),
+                {},
+                false,
+                0,
+                3,
+                {"[Y]es/[N]o Yes (--yes)", "3 file(s) changed, 0 unchanged, 0 not renamed."},
+                "->"},
+        RunCase{kRun,
+                {"what", "y"},
+                true,
+                0,
+                3,
+                {"Varnoke is preparing name preview [", kPlanLine, kQuestion,
+                 "Varnoke is renaming files [##############################] 3/3",
+                 "3 file(s) changed"}},
+        RunCase{kRun,
+                {"n"},
+                true,
+                1,
+                0,
+                {kPlanLine, "$/in/f2.txt  ->  $/in/Pic000003.txt\n", "== Varnoke (?) ==", kQuestion,
+                 "[Y]es/[N]o? n", "3 file(s) planned; nothing renamed"}},
+        RunCase{kRun,
+                {"y", "yes"},
+                false,
+                1,
+                0,
+                {kPlanLine, "[Y]es/[N]o No (no terminal to ask; --yes answers Yes)"},
+                "Varnoke is renaming files ["},
+        // The plan as values renames nothing, whatever else is given.
+        RunCase{{"--plan=tsv", "/O:@set", "/L:$/files.vls", "/R", "--yes"},
+                {},
+                false,
+                0,
+                0,
+                {std::string(kPlanTsvHeader) + "0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t",
+                 "\t$/in/f3.txt\n"},
+                kQuestion},
+        // Switches in any letter case; a path under /root is no run switch.
+        RunCase{{"/o:@set", "/sR:$/in/*.TXT", "/run", "-y"}, {}, false, 0, 3, {}},
+        RunCase{{"/O:@set", "/L:$/files.vls", "/root/list.vls", "--yes"},
+                {},
+                false,
+                0,
+                0,
+                {kPlanLine},
+                kQuestion},
+        RunCase{{"/L:$/files.vls", "/Run", "--yes"},
+                {},
+                false,
+                1,
+                0,
+                {"you also have to specify both", "nothing renamed (/R renames)"}},
+        // Parameters that cannot be used.
+        RunCase{RunWith({"--yes", "/O:$/typo.vns"}),
+                {},
+                false,
+                2,
+                0,
+                {"varnoke-cli: options set $/typo.vns: File not found\n",
+                 "nothing renamed: the options set cannot be used"},
+                kQuestion},
+        RunCase{RunWith({"--yes", "/O:$/in/f1.txt"}),
+                {},
+                false,
+                2,
+                0,
+                {"Read beyond end of file",
+                 "varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n"},
+                kQuestion},
+        RunCase{{"/O:@set", "/L:$/none.vls", "/SR:$/nowhere/*.txt", "/R", "--yes"},
+                {},
+                false,
+                1,
+                0,
+                {"varnoke-cli: file list $/none.vls: File not found\n",
+                 "varnoke-cli: search directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n",
+                 "nothing renamed: no file was listed"},
+                kQuestion},
+        RunCase{RunWith({"--yes", "/L:$/none.vls"}),
+                {},
+                false,
+                0,
+                3,
+                {"varnoke-cli: file list $/none.vls: File not found\n", "3 file(s) changed"}},
+        RunCase{{"/S:*.txt", "--plan=tsv"},
+                {},
+                false,
+                0,
+                0,
+                {std::string(kPlanTsvHeader),
+                 "== Varnoke error (!) ==\nThe command line parameter /S:*.txt "
+                 "was illegally formated\nFull path must be included!\n[O]K OK\n"}},
+        // The program's own options.
+        RunCase{{}, {}, false, 2, 0, {"Usage:"}}, RunCase{{"--yes"}, {}, false, 2, 0, {"Usage:"}},
+        RunCase{RunWith({"--frobnicate"}), {}, false, 2, 0, {"unknown option '--frobnicate'"}},
+        RunCase{{"--help"}, {}, false, 0, 0, {"/SR:DIR/FILTER"}},
+        RunCase{{"--version"}, {}, false, 0, 0, {"varnoke-cli "}},
+        RunCase{{"--list", "$/in/f3.txt", "/R", "--yes"},
+                {},
+                false,
+                1,
+                0,
+                {"$/in\tf3\ttxt\t2\t0x20\t", "varnoke-cli: not a file: /R\n"},
+                kQuestion}));
 
-TEST_F(CliEndToEndTest, BusyFileMessageGetsOkAndTheRunReportsIt) {
-  const int held = ::open((dir / "in/f000002.txt").c_str(), O_RDONLY);
+TEST_F(CliTest, BusyFileIsReportedKeptAndNumbersFollowTheList) {
+  const int held = ::open((dir / "in/f1.txt").c_str(), O_RDONLY);
   ASSERT_GE(held, 0);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
-  std::vector<std::string> args = RunArgs();
-  args.push_back("--yes");
-  const CliResult r = RunCli(args, "", Env());
+  const CliResult r = Run(RunWith({"--yes"}));
   ::close(held);
   EXPECT_EQ(r.Status, 1) << r.Err;
-  EXPECT_EQ(CountRenamed(), 4);
-  EXPECT_TRUE(FileExists(dir / "in/f000002.txt"));
+  EXPECT_EQ(ReadFile(dir / "in/Pic000001.txt"), "f3");
+  EXPECT_EQ(ReadFile(dir / "in/f1.txt"), "f1");
+  EXPECT_EQ(ReadFile(dir / "in/Pic000003.txt"), "f2");
   EXPECT_NE(r.Err.find("is still busy. Please delete it from the list or free it"),
-            std::string::npos)
+            std::string::npos);
+  EXPECT_NE(r.Err.find("2 file(s) changed, 0 unchanged, 1 not renamed."), std::string::npos)
       << r.Err;
 }
 
-TEST_F(CliEndToEndTest, PlanTsvPrintsThePlanAndRenamesNothing) {
-  std::vector<std::string> args = RunArgs();
-  args.insert(args.begin(), "--plan=tsv");
-  args.push_back("--yes");
-  const CliResult r = RunCli(args, "", Env());
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  EXPECT_EQ(CountOriginal(), 5);
-  ASSERT_EQ(r.Out.rfind(kPlanTsvHeader, 0), 0u) << r.Out;
-  EXPECT_EQ(std::count(r.Out.begin(), r.Out.end(), '\n'), 6);
-  EXPECT_NE(r.Out.find("\n4\t0\t0\t" + dir / "in" + "\tPic000005\ttxt\t9\t"), std::string::npos)
-      << r.Out;
-}
-
-TEST_F(CliEndToEndTest, SearchWithoutFullPathIsReported) {
-  const CliResult r = RunCli({"/S:*.txt", "--plan=tsv"}, "", Env());
-  EXPECT_EQ(r.Status, 0);
-  EXPECT_EQ(r.Out, kPlanTsvHeader);
-  EXPECT_NE(r.Err.find("== Varnoke error (!) ==\nThe command line parameter /S:*.txt was "
-                       "illegally formated\nFull path must be included!\n[O]K OK\n"),
-            std::string::npos)
-      << r.Err;
-}
-
-TEST_F(CliEndToEndTest, SearchSwitchesFillTheListForTheRun) {
-  WriteFile(dir / "in/sub/deep.txt", "deep");
-  const CliResult r =
-      RunCli({"/o:" + kExampleSet, "/sR:" + dir / "in/*.TXT", "/run", "-y"}, "", Env());
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  int pics = 0;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(dir / "in")) {
-    pics += e.path().filename().string().rfind("Pic", 0) == 0;
+TEST_F(CliTest, NewListStartsWithStoredDefaultsAndSettingsAreWrittenBack) {
+  {
+    PosixSettingsStore settings(dir / "config");
+    StoredSettings stored;
+    stored.Defaults.Flags = ChangeName | Enumerate;
+    stored.Defaults.Name = "Def";
+    stored.Defaults.Digits = 2;
+    stored.Defaults.Start = 7;
+    stored.Preferences = kPrefSaveEveryTime;
+    ASSERT_TRUE(WriteSettings(settings, stored, WindowPlacement{}));
   }
-  EXPECT_EQ(pics, 6);
-  EXPECT_EQ(CountOriginal(), 0);
+  const CliResult r = Run({"/L:$/files.vls", "--plan=tsv"});
+  EXPECT_NE(r.Out.find("\tDef07\ttxt\t2\t"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("\tDef09\ttxt\t2\t"), std::string::npos) << r.Out;
+  PosixSettingsStore after(dir / "config");
+  PosixFileSystem fs;
+  const StoredSettings read = ReadSettings(after, fs, dir / "data/");
+  EXPECT_EQ(read.Defaults.Name, "Def");
+  EXPECT_EQ(read.Preferences, kPrefSaveEveryTime);
+  EXPECT_NE(ReadFile(dir / "config/Varnoke.reg").find("\"MainWinPos\"=hex:"), std::string::npos);
 }
 
-TEST_F(CliEndToEndTest, UnusableArgumentsHelpAndVersion) {
-  EXPECT_EQ(RunCli({"--frobnicate"}, "", Env()).Status, 2);
-  EXPECT_EQ(RunCli({}, "", Env()).Status, 2);
-  const CliResult help = RunCli({"--help"}, "", Env());
-  EXPECT_EQ(help.Status, 0);
-  EXPECT_NE(help.Out.find("/SR:DIR/FILTER"), std::string::npos);
-  const CliResult version = RunCli({"--version"}, "", Env());
-  EXPECT_EQ(version.Status, 0);
-  EXPECT_EQ(version.Out.rfind("varnoke-cli ", 0), 0u);
-  EXPECT_EQ(CountOriginal(), 5);
+TEST_F(CliTest, UnreadableSettingsFileIsNamedOnce) {
+  std::filesystem::create_directories(dir / "config/Varnoke.reg");  // cannot be read as a file
+  const CliResult r = Run(RunWith({"--yes"}));
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  const std::string message = "The settings file " + dir / "config/Varnoke.reg" +
+                              " could not be read. The settings of this session will not be saved.";
+  const std::size_t first = r.Err.find(message);
+  EXPECT_NE(first, std::string::npos) << r.Err;
+  EXPECT_EQ(r.Err.find(message, first + 1), std::string::npos) << r.Err;
+  EXPECT_EQ(r.Err.find("could not be saved"), std::string::npos) << r.Err;
 }
 
-TEST_F(CliEndToEndTest, ListOptionListsFilesAndRenamesNothing) {
-  const CliResult r = RunCli({"--list", dir / "in/f000003.txt", "/R", "--yes"}, "", Env());
-  EXPECT_NE(r.Out.find("f000003\ttxt\t9\t"), std::string::npos) << r.Out;
-  EXPECT_EQ(CountOriginal(), 5);
+TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
+  std::string list;
+  for (int i = 0; i < 30; ++i) list += dir.Write("in/n" + std::to_string(100 + i)) + "\n";
+  WriteFile(dir / "many.vls", list);
+  const CliResult r = Run({"/O:@set", "/L:$/many.vls", "/R"}, {"n"}, true);
+  // 24 lines (the terminal reports no size): 17 files, the count of the others and
+  // the question below them.
+  EXPECT_NE(r.Out.find(dir / "in/n116  ->  " + dir / "in/Pic000017\n... and 13 more\n"),
+            std::string::npos)
+      << r.Out;
+  EXPECT_EQ(r.Out.find("n117  ->"), std::string::npos) << r.Out;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the varnoke-cli executable as a child process for end-to-end tests: with
-// standard input from a text (a pipe, so no terminal) or on a pseudo-terminal that
-// plays the typed answers, and with the environment pointed into a test directory.
+// standard input read from a text (no terminal) or on a pseudo-terminal that plays
+// the typed answers, and with the environment pointed into a test directory.
 #include <string>
 #include <vector>
 
@@ -13,11 +13,8 @@ struct CliResult {
   std::string Err;  // standard error (empty on a terminal)
 };
 
-// The executable built beside the tests.
-std::string CliPath();
-
-// Standard input is a pipe holding `input`; stdout and stderr are pipes.
-// `env` entries ("NAME=value") replace those of the test's own environment.
+// Standard input holds `input`. `env` entries ("NAME=value") replace those of the
+// test's own environment.
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
                  const std::vector<std::string>& env);
 
