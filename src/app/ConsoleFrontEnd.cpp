@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleSession.h"
 #include "app/EscapedText.h"
+#include "app/OptionSwitches.h"
 #include "app/ParseCommandLine.h"
 #include "app/PlanText.h"
 #include "app/PlanTsv.h"
@@ -15,6 +16,8 @@
 #include "engine/PreparePreview.h"
 #include "engine/RenameFiles.h"
 #include "files/FileMessages.h"
+#include "files/OptionFields.h"
+#include "files/OptionSetFile.h"
 #include "files/Settings.h"
 
 namespace varnoke {
@@ -115,11 +118,19 @@ class ConsoleRun {
       streams_.Err << "varnoke-cli: nothing renamed: the options set cannot be used.\n";
       return kExitBadArguments;
     }
-    if (!parsed.List) {
+    // Without parameters there is no list; the options alone start from the defaults.
+    const bool listed = parsed.List.has_value();
+    FileListOwner& list = listed ? *parsed.List : parsed.List.emplace(defaults, listCounter);
+    if (auto error = ApplySetSwitches(list.Options, arguments_.Sets, services_.Fs,
+                                      services_.Regional, services_.Time)) {
+      streams_.Err << "varnoke-cli: --set " << *error << "\nNothing renamed or saved.\n";
+      return kExitBadArguments;
+    }
+    if (arguments_.OptionsOnly()) return SaveAndShow(list.Options);
+    if (!listed) {
       if (arguments_.PlanTsv) streams_.Out << kPlanTsvHeader << std::flush;
       return kExitDone;
     }
-    FileListOwner& list = *parsed.List;
     if (list.Files.Count() == 0 && !parsed.Problems.empty()) {
       streams_.Err << "varnoke-cli: nothing renamed: no file was listed.\n";
       return kExitUnrenamed;
@@ -132,6 +143,21 @@ class ConsoleRun {
       return kExitDone;
     }
     return Decide(list, preview);
+  }
+
+  // --save-options and --show-options.
+  int SaveAndShow(const TFiles& options) {
+    if (!arguments_.SaveOptions.empty()) {
+      const std::string path = WithOptionSetExtension(arguments_.SaveOptions, services_.Fs.Rules());
+      if (auto error = SaveOptionSet(services_.Store, path, options)) {
+        streams_.Err << "varnoke-cli: options set " << path << " could not be saved: " << *error
+                     << "\n";
+        return kExitUnrenamed;
+      }
+      streams_.Err << "Options set saved as " << path << ".\n";
+    }
+    if (arguments_.ShowOptions) streams_.Out << FormatOptionFields(options) << std::flush;
+    return kExitDone;
   }
 
   // The automatic run's question, the renaming on Yes, and otherwise the normal start,
@@ -180,7 +206,7 @@ class ConsoleRun {
 
 int RunConsole(const ConsoleArguments& arguments, ConsoleServices& services,
                ConsoleStreams& streams) {
-  if (arguments.Parameters.empty() && !arguments.PlanTsv) {
+  if (arguments.Parameters.empty() && !arguments.PlanTsv && !arguments.OptionsOnly()) {
     streams.Err << ConsoleUsage();
     return kExitBadArguments;
   }
