@@ -1,6 +1,5 @@
 #include "app/CliProcess.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -9,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "support/TempDir.h"
@@ -17,80 +17,58 @@
 #define VARNOKE_CLI_PATH "varnoke-cli"
 #endif
 
-extern char** environ;
-
 namespace varnoke::testing {
 
 namespace {
 
-[[noreturn]] void ExecCli(const std::vector<std::string>& args,
-                          const std::vector<std::string>& env) {
-  std::vector<std::string> all = {VARNOKE_CLI_PATH};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<std::string> merged;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry = *e;
-    bool replaced = false;
-    for (const std::string& o : env)
-      replaced |= o.substr(0, o.find('=') + 1) == entry.substr(0, entry.find('=') + 1);
-    if (!replaced) merged.push_back(entry);
-  }
-  merged.insert(merged.end(), env.begin(), env.end());
-  std::vector<char*> argv, envp;
-  for (std::string& a : all) argv.push_back(a.data());
-  for (std::string& e : merged) envp.push_back(e.data());
-  argv.push_back(nullptr);
-  envp.push_back(nullptr);
-  ::execve(argv[0], argv.data(), envp.data());
-  ::_exit(127);
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
 }
 
-int Wait(pid_t pid) {
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
+// The shell command that runs the program with the test environment.
+std::string Command(const std::vector<std::string>& args, const std::string& dir) {
+  std::string command = "env";
+  for (const std::string& value :
+       {"VARNOKE_CONFIG_DIR=" + dir + "/config", "XDG_CONFIG_HOME=" + dir + "/xdg-config",
+        "XDG_DATA_HOME=" + dir + "/xdg-data", "XDG_RUNTIME_DIR=" + dir + "/run",
+        "HOME=" + dir + "/home", std::string("TZ=UTC"), std::string("LC_ALL=C"),
+        std::string(VARNOKE_CLI_PATH)})
+    command += " " + Quoted(value);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  return command;
+}
+
+int ExitStatus(int status) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace
 
-std::vector<std::string> TestEnvironment(const std::string& dir) {
-  return {"VARNOKE_CONFIG_DIR=" + dir + "/config",
-          "XDG_CONFIG_HOME=" + dir + "/xdg-config",
-          "XDG_DATA_HOME=" + dir + "/xdg-data",
-          "XDG_RUNTIME_DIR=" + dir + "/run",
-          "HOME=" + dir + "/home",
-          "TZ=UTC",
-          "LC_ALL=C"};
-}
-
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
-                 const std::vector<std::string>& env) {
-  TempDir io;
-  const std::string in = io.Write("in", input), out = io / "out", err = io / "err";
-  const pid_t pid = ::fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    ::dup2(::open(in.c_str(), O_RDONLY), 0);
-    ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT, 0600), 1);
-    ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT, 0600), 2);
-    ExecCli(args, env);
-  }
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& typed,
+                 bool onTerminal, const std::string& dir) {
   CliResult result;
-  result.Status = Wait(pid);
-  result.Out = ReadFile(out);
-  result.Err = ReadFile(err);
-  return result;
-}
-
-CliResult RunCliOnTerminal(const std::vector<std::string>& args,
-                           const std::vector<std::string>& typed,
-                           const std::vector<std::string>& env) {
+  if (!onTerminal) {
+    TempDir io;
+    std::string input;
+    for (const std::string& line : typed) input += line + "\n";
+    const std::string in = io.Write("in", input), out = io / "out", err = io / "err";
+    result.Status = ExitStatus(std::system(
+        (Command(args, dir) + " <" + Quoted(in) + " >" + Quoted(out) + " 2>" + Quoted(err))
+            .c_str()));
+    result.Out = ReadFile(out);
+    result.Err = ReadFile(err);
+    return result;
+  }
+  const std::string command = Command(args, dir);
   int master = -1;
   const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
   if (pid < 0) throw std::runtime_error("forkpty failed");
-  if (pid == 0) ExecCli(args, env);
-  CliResult result;
+  if (pid == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
   std::size_t next = 0, seen = 0;  // prompts answered so far end before `seen`
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   char buffer[4096];
@@ -110,7 +88,13 @@ CliResult RunCliOnTerminal(const std::vector<std::string>& args,
   }
   ::kill(pid, SIGKILL);  // a child still running after the deadline; harmless once it ended
   ::close(master);
-  result.Status = Wait(pid);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  result.Status = ExitStatus(status);
+  for (std::size_t at = result.Out.find("\r\n"); at != std::string::npos;
+       at = result.Out.find("\r\n", at))
+    result.Out.erase(at, 1);
   return result;
 }
 
