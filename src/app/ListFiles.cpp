@@ -5,6 +5,7 @@
 
 #include "app/EscapedText.h"
 #include "engine/AddFile.h"
+#include "files/OptionFields.h"
 
 namespace varnoke {
 namespace {
@@ -20,11 +21,7 @@ void WriteLocalTime(std::ostream& out, FileTime utc, Clock& clock) {
   const std::optional<FileTime> local = clock.UtcToLocal(utc);
   const std::optional<SystemTime> st = local ? FileTimeToSystemTime(*local) : std::nullopt;
   if (!st) return;
-  char text[48];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", unsigned{st->Year},
-                unsigned{st->Month}, unsigned{st->Day}, unsigned{st->Hour}, unsigned{st->Minute},
-                unsigned{st->Second});
-  out << text;
+  out << DateTimeText(*st);
 }
 
 }  // namespace

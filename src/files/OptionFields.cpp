@@ -162,26 +162,6 @@ std::optional<FileTime> ParseDateTime(std::string_view text, std::string& why) {
   return value;
 }
 
-Field DateField(std::string_view name, FileTime TFiles::*member) {
-  return {name,
-          [=](const TFiles& o) {
-            SystemTime st = FileTimeToSystemTime(o.*member).value_or(SystemTime{1980, 1, 0, 1});
-            st.Year = std::clamp<std::uint16_t>(st.Year, 1980, 2105);
-            char text[64];
-            std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", unsigned{st.Year},
-                          unsigned{st.Month}, unsigned{st.Day}, unsigned{st.Hour},
-                          unsigned{st.Minute}, unsigned{st.Second});
-            return std::optional<std::string>(text);
-          },
-          [=](TFiles& o, std::string_view value, FileSystem&) -> Error {
-            std::string why;
-            const std::optional<FileTime> date = ParseDateTime(value, why);
-            if (!date) return why;
-            o.*member = *date;
-            return std::nullopt;
-          }};
-}
-
 // "0y 1m 2d 03:04:05": any of the parts, each once, in any order.
 std::optional<FileTime> ParseIncrease(std::string_view text, std::string& why) {
   Increase inc;
@@ -224,21 +204,29 @@ std::optional<FileTime> ParseIncrease(std::string_view text, std::string& why) {
   return value;
 }
 
-Field IncreaseField(std::string_view name, FileTime TFiles::*member) {
-  return {name,
-          [=](const TFiles& o) {
-            const Increase inc = DecodeIncrease(o.*member).value_or(Increase{});
-            char text[96];
-            std::snprintf(text, sizeof text, "%dy %dm %dd %02d:%02d:%02d",
-                          std::clamp(inc.Years, 0, 10), inc.Months, inc.Days, inc.Hours,
-                          inc.Minutes, inc.Seconds);
-            return std::optional<std::string>(text);
-          },
+std::string ShowDateTime(FileTime value) {
+  SystemTime st = FileTimeToSystemTime(value).value_or(SystemTime{1980, 1, 0, 1});
+  st.Year = std::clamp<std::uint16_t>(st.Year, 1980, 2105);
+  return DateTimeText(st);
+}
+
+std::string ShowIncrease(FileTime value) {
+  const Increase inc = DecodeIncrease(value).value_or(Increase{});
+  char text[96];
+  std::snprintf(text, sizeof text, "%dy %dm %dd %02d:%02d:%02d", std::clamp(inc.Years, 0, 10),
+                inc.Months, inc.Days, inc.Hours, inc.Minutes, inc.Seconds);
+  return text;
+}
+
+// A date or an increase, shown and read by the given functions.
+Field TimeField(std::string_view name, FileTime TFiles::*member, std::string (*show)(FileTime),
+                std::optional<FileTime> (*parse)(std::string_view, std::string&)) {
+  return {name, [=](const TFiles& o) { return std::optional(show(o.*member)); },
           [=](TFiles& o, std::string_view value, FileSystem&) -> Error {
             std::string why;
-            const std::optional<FileTime> inc = ParseIncrease(value, why);
-            if (!inc) return why;
-            o.*member = *inc;
+            const std::optional<FileTime> time = parse(value, why);
+            if (!time) return why;
+            o.*member = *time;
             return std::nullopt;
           }};
 }
@@ -322,23 +310,31 @@ const std::vector<Field>& Fields() {
       SwitchField("date-from-clock", &TFiles::Flags, DateFromClock),
       TextField("date-string", &TFiles::DateString),
       SwitchField("created", &TFiles::DateFlags, kDateCreated),
-      DateField("created-date", &TFiles::CreatedDate),
+      TimeField("created-date", &TFiles::CreatedDate, ShowDateTime, ParseDateTime),
       SwitchField("created-increase", &TFiles::IncreaseFlags, kDateCreated),
-      IncreaseField("created-increase-by", &TFiles::CreatedInc),
+      TimeField("created-increase-by", &TFiles::CreatedInc, ShowIncrease, ParseIncrease),
       SwitchField("modified", &TFiles::DateFlags, kDateModified),
-      DateField("modified-date", &TFiles::ModifiedDate),
+      TimeField("modified-date", &TFiles::ModifiedDate, ShowDateTime, ParseDateTime),
       SwitchField("modified-increase", &TFiles::IncreaseFlags, kDateModified),
-      IncreaseField("modified-increase-by", &TFiles::ModifiedInc),
+      TimeField("modified-increase-by", &TFiles::ModifiedInc, ShowIncrease, ParseIncrease),
       SwitchField("accessed", &TFiles::DateFlags, kDateAccessed),
-      DateField("accessed-date", &TFiles::AccessedDate),
+      TimeField("accessed-date", &TFiles::AccessedDate, ShowDateTime, ParseDateTime),
       SwitchField("accessed-increase", &TFiles::IncreaseFlags, kDateAccessed),
-      IncreaseField("accessed-increase-by", &TFiles::AccessedInc),
+      TimeField("accessed-increase-by", &TFiles::AccessedInc, ShowIncrease, ParseIncrease),
       AttributesField(),
   };
   return fields;
 }
 
 }  // namespace
+
+std::string DateTimeText(const SystemTime& time) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", unsigned{time.Year},
+                unsigned{time.Month}, unsigned{time.Day}, unsigned{time.Hour},
+                unsigned{time.Minute}, unsigned{time.Second});
+  return text;
+}
 
 std::optional<std::string> SetOptionField(TFiles& options, std::string_view assignment,
                                           FileSystem& fs) {

@@ -40,4 +40,8 @@ std::optional<std::string> SetOptionField(TFiles& options, std::string_view assi
 // set. SetOptionField takes every line back.
 std::string FormatOptionFields(const TFiles& options);
 
+// A calendar time as the date fields show it, "2026-12-07 14:30:00" (the form --list
+// uses for file times as well).
+std::string DateTimeText(const SystemTime& time);
+
 }  // namespace varnoke
