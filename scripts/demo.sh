@@ -23,12 +23,8 @@ for f in "$photos"/*; do printf '%s\r\n' "$f"; done >"$demo/photos.vls"
 echo "== Sample files in $photos"
 ls -l "$photos"
 echo
-echo "== The plan: varnoke-cli /O:$set_file /L:$demo/photos.vls --plan=tsv"
-if command -v column >/dev/null 2>&1; then
-  "$cli" "/O:$set_file" "/L:$demo/photos.vls" --plan=tsv | column -t -s "$(printf '\t')"
-else
-  "$cli" "/O:$set_file" "/L:$demo/photos.vls" --plan=tsv
-fi
+echo "== The plan: varnoke-cli /O:$set_file /L:$demo/photos.vls"
+"$cli" "/O:$set_file" "/L:$demo/photos.vls"
 echo
 echo "== The run: varnoke-cli /O:$set_file /L:$demo/photos.vls /R --yes"
 "$cli" "/O:$set_file" "/L:$demo/photos.vls" /R --yes

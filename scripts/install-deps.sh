@@ -1,6 +1,9 @@
 #!/bin/sh
-# Installs what the build and the tests need on Debian 12 (run as root).
+# Installs what the build and the tests need on Debian 12. Run it as root or as a user
+# who may use sudo: it raises itself with sudo only when it is not root (a fresh
+# Debian machine run as root has no sudo).
 set -eu
+[ "$(id -u)" -eq 0 ] || exec sudo sh "$0" "$@"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends cmake make g++ pkg-config qt6-base-dev \

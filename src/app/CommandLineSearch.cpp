@@ -10,13 +10,15 @@ namespace varnoke {
 CommandLineSearch::CommandLineSearch(FileListOwner& list, std::string_view browseStart)
     : list_(list), choices_(FormCreate(list.Options, browseStart)) {}
 
-bool CommandLineSearch::Run(std::string_view value, bool subdirectories, FileSystem& fs,
-                            Session& session, bool inParallel) {
+CommandLineSearch::Outcome CommandLineSearch::Run(std::string_view value, bool subdirectories,
+                                                  FileSystem& fs, Session& session,
+                                                  bool inParallel) {
   choices_.Subdirectories = subdirectories;
   const std::optional<SearchValue> split = SplitSearchValue(value);
-  if (!split) return false;
+  directory_ = split ? split->Directory : std::string();
+  if (!split) return Outcome::NoFullPath;
   const std::optional<std::uint32_t> attr = fs.GetAttributes(split->Directory);
-  if (!attr || (*attr & kAttrDirectory) == 0) return false;
+  if (!attr || (*attr & kAttrDirectory) == 0) return Outcome::NoDirectory;
   choices_.Directory = split->Directory;
   choices_.Filters = {split->Filter};
   PendingPaths found;
@@ -31,7 +33,7 @@ bool CommandLineSearch::Run(std::string_view value, bool subdirectories, FileSys
   callbacks.SetCaption = [](std::string_view) {};
   SearchClick(choices_, list_.Options, fs, session, searchStopped_, callbacks);
   found.ListInto(fs, list_.Files);
-  return true;
+  return Outcome::Searched;
 }
 
 void CommandLineSearch::Release() {

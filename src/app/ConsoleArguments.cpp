@@ -1,15 +1,38 @@
 #include "app/ConsoleArguments.h"
 
+#include <optional>
+
+#include "app/CommandLine.h"
+
 #ifndef VARNOKE_VERSION
 #define VARNOKE_VERSION "unknown"
 #endif
 
 namespace varnoke {
 
+namespace {
+
+// "--name VALUE" or "--name=VALUE": the value, taken from the next argument when
+// needed; nullopt when `argument` is no such option.
+std::optional<std::string> ValueOf(std::string_view name, const std::vector<std::string>& arguments,
+                                   std::size_t& i, std::string& error) {
+  const std::string_view argument = arguments[i];
+  if (!argument.starts_with(name)) return std::nullopt;
+  const std::string_view rest = argument.substr(name.size());
+  if (rest.starts_with("=")) return std::string(rest.substr(1));
+  if (!rest.empty()) return std::nullopt;
+  if (i + 1 < arguments.size()) return arguments[++i];
+  error = std::string(name) + " needs a value";
+  return std::string();
+}
+
+}  // namespace
+
 ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments) {
   ConsoleArguments result;
   bool optionsEnded = false;
-  for (const std::string& argument : arguments) {
+  for (std::size_t i = 0; i < arguments.size() && result.Error.empty(); ++i) {
+    const std::string& argument = arguments[i];
     if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
       result.Parameters.push_back(argument);
     } else if (argument == "--") {
@@ -24,12 +47,28 @@ ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments
       result.Help = true;
     } else if (argument == "--version") {
       result.Version = true;
+    } else if (argument == "--show-options") {
+      result.ShowOptions = true;
+    } else if (auto set = ValueOf("--set", arguments, i, result.Error)) {
+      result.Sets.push_back(std::move(*set));
+    } else if (auto file = ValueOf("--save-options", arguments, i, result.Error)) {
+      result.SaveOptions = std::move(*file);
+      if (result.SaveOptions.empty() && result.Error.empty())
+        result.Error = "--save-options needs a file name";
     } else if (argument.starts_with("--plan")) {
       result.Error = "unknown plan format '" + argument + "' (only --plan=tsv is known)";
     } else {
       result.Error = "unknown option '" + argument + "'";
     }
-    if (!result.Error.empty()) break;
+  }
+  if (!result.Error.empty() || !result.OptionsOnly()) return result;
+  if (result.PlanTsv || result.List) {
+    result.Error = "--show-options and --save-options do not go with --plan=tsv or --list";
+  }
+  for (const std::string& parameter : result.Parameters) {
+    if (result.Error.empty() && ClassifyParameter(parameter).Kind != SwitchKind::OptionSet)
+      result.Error =
+          "--show-options and --save-options take options sets (/O:) only, not '" + parameter + "'";
   }
   return result;
 }
@@ -37,6 +76,8 @@ ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments
 std::string ConsoleUsage() {
   return "Usage: varnoke-cli [OPTION]... [/O:SET] [/L:LIST]... [/S:DIR/FILTER]... "
          "[/SR:DIR/FILTER]... [/R]\n"
+         "       varnoke-cli [/O:SET]... [--set FIELD=VALUE]... --save-options FILE | "
+         "--show-options\n"
          "       varnoke-cli --list FILE...\n"
          "Renames, re-dates and re-attributes files the way Varnoke's automatic run does.\n"
          "\n"
@@ -52,13 +93,21 @@ std::string ConsoleUsage() {
          "  -y, --yes       answer Yes or OK to every question\n"
          "      --plan=tsv  print the plan as tab-separated values; rename nothing\n"
          "      --list      list the named files as Varnoke sees them\n"
+         "      --set FIELD=VALUE\n"
+         "                  set one renaming option after the options sets are loaded\n"
+         "                  (the fields: see --show-options)\n"
+         "      --save-options FILE\n"
+         "                  save the resulting options as an options set; rename nothing\n"
+         "      --show-options\n"
+         "                  print the resulting options as FIELD=VALUE lines; rename nothing\n"
          "  -h, --help      show this help\n"
          "      --version   show the version\n"
          "\n"
          "Questions are asked on the terminal; without a terminal and without --yes every\n"
          "question gets the safe answer (No, Cancel), so nothing is renamed by accident.\n"
          "Exit status: 0 every planned change made (or the plan printed), 1 a file left\n"
-         "unrenamed or the run declined, 2 unusable arguments.\n";
+         "unrenamed, the run declined or no file listed, 2 unusable arguments (an options\n"
+         "set or a --set value that cannot be used).\n";
 }
 
 std::string ConsoleVersion() {

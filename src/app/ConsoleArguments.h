@@ -1,6 +1,7 @@
 #pragma once
-// The arguments of varnoke-cli: its own options (--yes, --plan=tsv, --list, --help,
-// --version) taken out, the rest kept in order as the program's parameters.
+// The arguments of varnoke-cli: its own options (--yes, --plan=tsv, --list, --set,
+// --save-options, --show-options, --help, --version) taken out, the rest kept in
+// order as the program's parameters.
 #include <string>
 #include <vector>
 
@@ -17,12 +18,20 @@ struct ConsoleArguments {
   bool List = false;     // list the named files as they are added (no renaming)
   bool Help = false;
   bool Version = false;
+  std::vector<std::string> Sets;        // --set FIELD=VALUE, in order
+  std::string SaveOptions;              // --save-options FILE
+  bool ShowOptions = false;             // --show-options
   std::vector<std::string> Parameters;  // switches and bare names, in order
   std::string Error;                    // not empty: the arguments cannot be used
+
+  // Only the options are worked on: loaded, changed, saved or shown.
+  bool OptionsOnly() const { return ShowOptions || !SaveOptions.empty(); }
 };
 
 // Options may stand anywhere; "--" ends them (what follows is kept as parameters).
-// A parameter beginning with "/" is a switch or a path, never an option.
+// A parameter beginning with "/" is a switch or a path, never an option. --set and
+// --save-options take the next argument (or the text after "="). With
+// --save-options or --show-options the parameters may be options sets only.
 ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments);
 
 // The text of --help and --version.

@@ -1,10 +1,14 @@
 #include "app/ConsoleFrontEnd.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
+#include <set>
 
 #include "app/CommandLine.h"
 #include "app/ConsoleSession.h"
+#include "app/EscapedText.h"
+#include "app/OptionSwitches.h"
 #include "app/ParseCommandLine.h"
 #include "app/PlanText.h"
 #include "app/PlanTsv.h"
@@ -12,79 +16,178 @@
 #include "engine/PreparePreview.h"
 #include "engine/RenameFiles.h"
 #include "files/FileMessages.h"
+#include "files/OptionFields.h"
+#include "files/OptionSetFile.h"
 #include "files/Settings.h"
 
 namespace varnoke {
 
 namespace {
 
+// Lines the automatic run's question takes below the plan shown before it.
+constexpr int kQuestionLines = 5;
+constexpr int kDefaultTerminalRows = 24;
+
 AnswerMode ModeFor(const ConsoleArguments& arguments, const ConsoleStreams& streams) {
   if (arguments.Yes) return AnswerMode::Yes;
   return streams.InIsTerminal ? AnswerMode::Ask : AnswerMode::Safe;
 }
 
-void ShowSettingsProblems(SettingsStore& store, Session& session) {
-  for (const std::string& message : TakeSettingsProblemMessages(store)) {
-    session.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
+std::string_view ProblemSubject(StartupProblem::Kind what) {
+  switch (what) {
+    case StartupProblem::Kind::OptionSet:
+      return "options set ";
+    case StartupProblem::Kind::FileList:
+      return "file list ";
+    case StartupProblem::Kind::SearchDirectory:
+      return "search directory ";
   }
+  return "";
+}
+
+// "varnoke-cli: file list /x.vls: File not found", one line per problem.
+void ReportProblems(std::ostream& err, const std::vector<StartupProblem>& problems) {
+  std::string text;
+  for (const StartupProblem& p : problems) {
+    text.append("varnoke-cli: ").append(ProblemSubject(p.What));
+    AppendEscaped(text, p.Path);
+    if (p.What == StartupProblem::Kind::SearchDirectory) {
+      text.append(" (");
+      AppendEscaped(text, p.Parameter);
+      text.append(")");
+    }
+    text.append(": ").append(p.Cause).append("\n");
+  }
+  err << text << std::flush;
+}
+
+// Whether a settings message is the one that already says nothing will be saved.
+bool SaysNotSaved(std::string_view message) {
+  const std::string_view tail =
+      kSettingsFileUnreadable.substr(kSettingsFileUnreadable.find("%s") + 2);
+  return message.ends_with(tail);
 }
 
 // One start of the program without its windows: the "main window" reads the
 // settings, the parameters fill one list, the "preview window" plans it, and the
-// run (when asked for) renames; the settings are written at the end.
+// run (when asked for and confirmed) renames; the settings are written at the end.
+// Unlike the program, the list is filled and planned before the run is confirmed,
+// so that the question can show the plan and a broken parameter stops it early.
 class ConsoleRun {
  public:
   ConsoleRun(const ConsoleArguments& arguments, ConsoleServices& services, ConsoleStreams& streams,
-             Session& session)
-      : arguments_(arguments), services_(services), streams_(streams), session_(session) {}
+             Session& session, AnswerMode mode)
+      : arguments_(arguments),
+        services_(services),
+        streams_(streams),
+        session_(session),
+        mode_(mode) {}
 
-  int Run(bool rename) {
+  int Run() {
     StoredSettings settings =
         ReadSettings(services_.Settings, services_.Fs, services_.ProgramDirectory);
-    ShowSettingsProblems(services_.Settings, session_);
-    const int status = Fill(settings.Defaults, rename);
+    ShowSettingsProblems();
+    const int status = Fill(settings.Defaults);
     // The main window is never shown here: the placement it was given stays.
     const WindowPlacement placement =
         ReadPlacement(services_.Settings, kMainWinPos).value_or(WindowPlacement{});
-    if (!WriteSettings(services_.Settings, settings, placement)) {
-      streams_.Err << "The settings could not be saved.\n";
-    }
-    ShowSettingsProblems(services_.Settings, session_);
+    const bool saved = WriteSettings(services_.Settings, settings, placement);
+    ShowSettingsProblems();
+    if (!saved && !notSavedShown_) streams_.Err << "The settings could not be saved.\n";
     return status;
   }
 
  private:
-  int Fill(const TFiles& defaults, bool rename) {
+  // Each settings message once, however often the store meets the same file.
+  void ShowSettingsProblems() {
+    for (const std::string& message : TakeSettingsProblemMessages(services_.Settings)) {
+      if (!settingsShown_.insert(message).second) continue;
+      notSavedShown_ = notSavedShown_ || SaysNotSaved(message);
+      session_.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
+    }
+  }
+
+  int Fill(const TFiles& defaults) {
     int listCounter = 0;
     StartupServices startup{services_.Fs, services_.Store, session_, services_.BrowseStart,
                             services_.ListInParallel};
     ParsedCommandLine parsed =
         ParseCommandLine(arguments_.Parameters, defaults, listCounter, startup);
-    if (!parsed.List) {
+    ReportProblems(streams_.Err, parsed.Problems);
+    if (parsed.OptionSetFailed()) {
+      streams_.Err << "varnoke-cli: nothing renamed: the options set cannot be used.\n";
+      return kExitBadArguments;
+    }
+    // Without parameters there is no list; the options alone start from the defaults.
+    const bool listed = parsed.List.has_value();
+    FileListOwner& list = listed ? *parsed.List : parsed.List.emplace(defaults, listCounter);
+    if (auto error = ApplySetSwitches(list.Options, arguments_.Sets, services_.Fs,
+                                      services_.Regional, services_.Time)) {
+      streams_.Err << "varnoke-cli: --set " << *error << "\nNothing renamed or saved.\n";
+      return kExitBadArguments;
+    }
+    if (arguments_.OptionsOnly()) return SaveAndShow(list.Options);
+    if (!listed) {
       if (arguments_.PlanTsv) streams_.Out << kPlanTsvHeader << std::flush;
       return kExitDone;
     }
-    FileListOwner& list = *parsed.List;
+    if (list.Files.Count() == 0 && !parsed.Problems.empty()) {
+      streams_.Err << "varnoke-cli: nothing renamed: no file was listed.\n";
+      return kExitUnrenamed;
+    }
     TVrnPrevFiles preview(services_.Fs.Rules().FoldsCase());
     PreparePreview(list.Files, list.Options, preview,
                    PlanningContext{services_.Fs, services_.Time, session_, services_.Regional});
     if (arguments_.PlanTsv) {
-      WritePlanTsv(streams_.Out, preview);
+      WritePlanTsv(streams_.Out, list.Files, preview, services_.Fs.Rules());
       return kExitDone;
     }
-    if (!rename) {
-      WritePlanText(streams_.Out, list.Files, preview, services_.Fs.Rules());
-      streams_.Err << preview.Count() << " file(s) planned; nothing renamed (/R renames).\n";
-      return kExitDone;
+    return Decide(list, preview);
+  }
+
+  // --save-options and --show-options.
+  int SaveAndShow(const TFiles& options) {
+    if (!arguments_.SaveOptions.empty()) {
+      const std::string path = WithOptionSetExtension(arguments_.SaveOptions, services_.Fs.Rules());
+      if (auto error = SaveOptionSet(services_.Store, path, options)) {
+        streams_.Err << "varnoke-cli: options set " << path << " could not be saved: " << *error
+                     << "\n";
+        return kExitUnrenamed;
+      }
+      streams_.Err << "Options set saved as " << path << ".\n";
     }
-    if (parsed.OptionSetFailed) {
-      streams_.Err << "Nothing renamed: an options set could not be read.\n";
-      return kExitUnrenamed;
+    if (arguments_.ShowOptions) streams_.Out << FormatOptionFields(options) << std::flush;
+    return kExitDone;
+  }
+
+  // The automatic run's question, the renaming on Yes, and otherwise the normal start,
+  // which shows the plan.
+  int Decide(FileListOwner& list, TVrnPrevFiles& preview) {
+    const RunMarks marks = CollectRunMarks(arguments_.Parameters);
+    const bool previewed = marks.R && marks.O && marks.L && mode_ == AnswerMode::Ask;
+    if (previewed) {
+      const int rows = streams_.TerminalRows > 0 ? streams_.TerminalRows : kDefaultTerminalRows;
+      streams_.Err << '\n';
+      WritePlanText(streams_.Err, list.Files, preview, services_.Fs.Rules(),
+                    std::max(rows - kQuestionLines - 1, 2));
     }
+    int status = kExitDone;
+    if (RunAutomatically(arguments_.Parameters, session_,
+                         [&] { status = Rename(list, preview); })) {
+      return status;
+    }
+    if (!previewed) WritePlanText(streams_.Out, list.Files, preview, services_.Fs.Rules());
+    streams_.Err << preview.Count() << " file(s) planned; nothing renamed (/R renames).\n";
+    // When a run was asked for and did not take place, the caller learns it.
+    return marks.R ? kExitUnrenamed : kExitDone;
+  }
+
+  int Rename(FileListOwner& list, TVrnPrevFiles& preview) {
     const int planned = preview.Count();
     const RenameReport report =
         RenameFiles(list.Files, preview, list.Options, services_.Fs, session_);
-    streams_.Err << "Renamed " << report.Done() << " of " << planned << " file(s)";
+    streams_.Err << report.Changed << " file(s) changed, " << report.Unchanged << " unchanged, "
+                 << planned - report.Done() << " not renamed";
     if (report.Stopped) streams_.Err << "; stopped at a name conflict";
     streams_.Err << ".\n";
     return report.Done() == planned ? kExitDone : kExitUnrenamed;
@@ -94,29 +197,22 @@ class ConsoleRun {
   ConsoleServices& services_;
   ConsoleStreams& streams_;
   Session& session_;
+  AnswerMode mode_;
+  std::set<std::string> settingsShown_;
+  bool notSavedShown_ = false;
 };
 
 }  // namespace
 
 int RunConsole(const ConsoleArguments& arguments, ConsoleServices& services,
                ConsoleStreams& streams) {
-  if (arguments.Parameters.empty() && !arguments.PlanTsv) {
+  if (arguments.Parameters.empty() && !arguments.PlanTsv && !arguments.OptionsOnly()) {
     streams.Err << ConsoleUsage();
     return kExitBadArguments;
   }
-  ConsoleSession session(streams.In, streams.Err, ModeFor(arguments, streams),
-                         streams.ErrIsTerminal);
-  ConsoleRun run(arguments, services, streams, session);
-  if (arguments.PlanTsv) return run.Run(false);
-
-  int status = kExitDone;
-  const bool ran = RunAutomatically(arguments.Parameters, session, [&] { status = run.Run(true); });
-  if (ran) return status;
-  // A normal start: the list is filled and its plan shown, nothing renamed. When a
-  // run was asked for and did not take place, the caller learns it.
-  status = run.Run(false);
-  const bool runAsked = CollectRunMarks(arguments.Parameters).R;
-  return runAsked ? kExitUnrenamed : status;
+  const AnswerMode mode = ModeFor(arguments, streams);
+  ConsoleSession session(streams.In, streams.Err, mode, streams.ErrIsTerminal);
+  return ConsoleRun(arguments, services, streams, session, mode).Run();
 }
 
 }  // namespace varnoke

@@ -31,11 +31,16 @@ struct ConsoleStreams {
   std::ostream& Err;
   bool InIsTerminal = false;   // answers can be typed
   bool ErrIsTerminal = false;  // a progress bar can be drawn
+  int TerminalRows = 0;        // the terminal's height; 0 when unknown (24 are assumed)
 };
 
 // Runs the parameters of `arguments` (help, version and argument errors are the
 // caller's): 0 when every planned change was made or the plan was printed, 1 when a
-// file was left unrenamed or an asked-for run did not take place.
+// file was left unrenamed, an asked-for run did not take place, or list and search
+// parameters that could not be used left the list empty; 2 when an options set named
+// with /O: cannot be used (nothing is renamed then). Parameters that could not be
+// used are named on the error stream. On a terminal the plan is shown before the
+// automatic run's question.
 int RunConsole(const ConsoleArguments& arguments, ConsoleServices& services,
                ConsoleStreams& streams);
 

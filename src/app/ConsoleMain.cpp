@@ -1,5 +1,6 @@
 #include "app/ConsoleMain.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -57,6 +58,8 @@ int ConsoleMain(int argc, char** argv) {
       fs, store, clock, settings, regional, UserDataDirectory(), HomeDirectory(), true};
   ConsoleStreams streams{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1,
                          ::isatty(STDERR_FILENO) == 1};
+  winsize size{};
+  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0) streams.TerminalRows = size.ws_row;
   return RunConsole(arguments, services, streams);
 }
 

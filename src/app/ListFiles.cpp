@@ -3,28 +3,17 @@
 #include <cstdio>
 #include <ostream>
 
+#include "app/EscapedText.h"
 #include "engine/AddFile.h"
+#include "files/OptionFields.h"
 
 namespace varnoke {
 namespace {
 
 void WriteEscaped(std::ostream& out, std::string_view text) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\\') {
-      out << "\\\\";
-    } else if (c == '\t') {
-      out << "\\t";
-    } else if (c == '\n') {
-      out << "\\n";
-    } else if (byte < 0x20 || byte == 0x7F) {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      out << hex;
-    } else {
-      out << c;
-    }
-  }
+  std::string escaped;
+  AppendEscaped(escaped, text);
+  out << escaped;
 }
 
 void WriteLocalTime(std::ostream& out, FileTime utc, Clock& clock) {
@@ -32,11 +21,7 @@ void WriteLocalTime(std::ostream& out, FileTime utc, Clock& clock) {
   const std::optional<FileTime> local = clock.UtcToLocal(utc);
   const std::optional<SystemTime> st = local ? FileTimeToSystemTime(*local) : std::nullopt;
   if (!st) return;
-  char text[48];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", unsigned{st->Year},
-                unsigned{st->Month}, unsigned{st->Day}, unsigned{st->Hour}, unsigned{st->Minute},
-                unsigned{st->Second});
-  out << text;
+  out << DateTimeText(*st);
 }
 
 }  // namespace

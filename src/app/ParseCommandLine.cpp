@@ -7,6 +7,7 @@
 #include "files/FileListFile.h"
 #include "files/FileMessages.h"
 #include "files/OptionSetFile.h"
+#include "model/Attributes.h"
 
 namespace varnoke {
 
@@ -15,6 +16,32 @@ namespace {
 // The command line's own errors: "Varnoke error", exclamation icon, OK.
 void ReportError(Session& ui, std::string_view text) {
   ui.ask(text, kCommandLineErrorCaption, Buttons::Ok, Icon::Warning);
+}
+
+// Reads through another store and keeps the cause of the last failed read, which the
+// list reader's own message leaves out.
+class CauseKeepingStore final : public FileStore {
+ public:
+  explicit CauseKeepingStore(FileStore& store) : store_(store) {}
+  FileBytes ReadAll(std::string_view path) override {
+    FileBytes read = store_.ReadAll(path);
+    if (read.Error) cause_ = IoErrorMessage(*read.Error);
+    return read;
+  }
+  std::optional<IoError> Save(std::string_view path, std::string_view bytes) override {
+    return store_.Save(path, bytes);
+  }
+  const std::string& Cause() const { return cause_; }
+
+ private:
+  FileStore& store_;
+  std::string cause_;
+};
+
+// Why a set or list that Exists() does not see cannot be read.
+std::string MissingCause(FileSystem& fs, std::string_view path) {
+  const std::optional<std::uint32_t> attr = fs.GetAttributes(path);
+  return attr && (*attr & kAttrDirectory) ? "is a directory" : std::string(kFileNotFound);
 }
 
 void ListPaths(StartupServices& services, PendingPaths& paths, TVrnFiles& files) {
@@ -27,6 +54,12 @@ void ListPaths(StartupServices& services, PendingPaths& paths, TVrnFiles& files)
 
 }  // namespace
 
+bool ParsedCommandLine::OptionSetFailed() const {
+  for (const StartupProblem& problem : Problems)
+    if (problem.What == StartupProblem::Kind::OptionSet) return true;
+  return false;
+}
+
 ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, const TFiles& defaults,
                                    int& listCounter, StartupServices& services) {
   ParsedCommandLine result;
@@ -37,36 +70,52 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
   // The search dialog, made at the first search parameter and kept for the others.
   std::optional<CommandLineSearch> search;
 
+  const auto problem = [&](StartupProblem::Kind what, const std::string& parameter,
+                           std::string_view path, std::string cause) {
+    result.Problems.push_back({what, parameter, std::string(path), std::move(cause)});
+  };
   for (const std::string& parameter : parameters) {
     const Switch s = ClassifyParameter(parameter);
     switch (s.Kind) {
       case SwitchKind::OptionSet:
-        if (fs.Exists(s.Value)) {
-          if (const auto error = LoadOptionSet(services.Store, s.Value, list.Options)) {
-            // A set that cannot be read is the general error handler's: the failed
-            // operation's text under the application's title.
-            ui.ask(*error, kApplicationTitle, Buttons::Ok, Icon::Error);
-            result.OptionSetFailed = true;
-          }
+        if (!fs.Exists(s.Value)) {
+          problem(StartupProblem::Kind::OptionSet, parameter, s.Value, MissingCause(fs, s.Value));
+        } else if (auto error = LoadOptionSet(services.Store, s.Value, list.Options)) {
+          // A set that cannot be read is the general error handler's: the failed
+          // operation's text under the application's title.
+          ui.ask(*error, kApplicationTitle, Buttons::Ok, Icon::Error);
+          problem(StartupProblem::Kind::OptionSet, parameter, s.Value, std::move(*error));
         }
         break;
       case SwitchKind::FileList:
-        if (fs.Exists(s.Value)) {
+        if (!fs.Exists(s.Value)) {
+          problem(StartupProblem::Kind::FileList, parameter, s.Value, MissingCause(fs, s.Value));
+        } else {
           PendingPaths lines;
-          const auto error = ReadFileList(services.Store, ui, s.Value, kAddPumpInterval,
+          CauseKeepingStore store(services.Store);
+          const auto error = ReadFileList(store, ui, s.Value, kAddPumpInterval,
                                           [&](std::string_view line) { lines.Add(line); });
           ListPaths(services, lines, list.Files);
-          if (error) ReportError(ui, *error);
+          if (error) {
+            ReportError(ui, *error);
+            problem(StartupProblem::Kind::FileList, parameter, s.Value, store.Cause());
+          }
         }
         break;
       case SwitchKind::Search:
-      case SwitchKind::SearchSubdirs:
+      case SwitchKind::SearchSubdirs: {
         if (!search) search.emplace(list, services.BrowseStart);
-        if (!search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui,
-                         services.ListInParallel)) {
+        const auto outcome = search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui,
+                                         services.ListInParallel);
+        if (outcome != CommandLineSearch::Outcome::Searched)
           ReportError(ui, IllegalParameterMessage(parameter));
+        if (outcome == CommandLineSearch::Outcome::NoDirectory) {
+          const std::string& dir = search->Directory();
+          problem(StartupProblem::Kind::SearchDirectory, parameter, dir,
+                  fs.Exists(dir) ? "not a directory" : std::string(kFileNotFound));
         }
         break;
+      }
       case SwitchKind::Run:
       case SwitchKind::None:
         break;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/FileListOwner.h"
 #include "platform/FileStore.h"
@@ -24,17 +25,32 @@ struct StartupServices {
   bool ListInParallel = false;
 };
 
+// A parameter that could not be carried out, with the file or directory it names and
+// the cause ("File not found", "File access denied", ...). The desktop program skips
+// a missing file silently, as it always has; the console names every problem.
+struct StartupProblem {
+  enum class Kind { OptionSet, FileList, SearchDirectory };
+  Kind What = Kind::OptionSet;
+  std::string Parameter;  // as given
+  std::string Path;       // the file or directory it names
+  std::string Cause;
+};
+
 struct ParsedCommandLine {
   // The one list the parameters filled; none when there were no parameters.
   std::optional<FileListOwner> List;
-  // An options set that exists could not be read (reported). Its options are not
-  // in the list, so an automatic run must not rename with what the list has.
-  bool OptionSetFailed = false;
+  // In parameter order.
+  std::vector<StartupProblem> Problems;
+  // An options set could not be loaded: its options are not in the list, so an
+  // automatic run must not rename with what the list has.
+  bool OptionSetFailed() const;
 };
 
-// /O: and /L: naming no existing file are skipped without a message; a search value
-// that is no full path, or names no directory, is reported ("Varnoke error") and
-// the other parameters are still processed. Parameters without a switch are ignored.
+// /O: and /L: naming no existing file add nothing and show nothing; a set or list
+// that exists but cannot be read is shown as the general error handler and the list
+// reader show it. A search value that is no full path, or names no directory, is
+// reported ("Varnoke error"). Each of these is also a problem in the result, and the
+// other parameters are still processed. Parameters without a switch are ignored.
 ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, const TFiles& defaults,
                                    int& listCounter, StartupServices& services);
 

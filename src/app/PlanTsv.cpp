@@ -34,7 +34,7 @@ void AppendTsvField(std::string& out, std::string_view text) {
   }
 }
 
-void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry) {
+void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry, std::string_view source) {
   AppendNumber(out, entry.FileIndex);
   out += entry.Conflict ? "\t1\t" : "\t0\t";
   out += entry.Busy ? "1\t" : "0\t";
@@ -53,15 +53,20 @@ void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry) {
   AppendNumber(out, entry.Accessed);
   out += '\t';
   AppendNumber(out, entry.Written);
+  out += '\t';
+  AppendTsvField(out, source);
   out += '\n';
 }
 
-void WritePlanTsv(std::ostream& out, const TVrnPrevFiles& preview) {
+void WritePlanTsv(std::ostream& out, const TVrnFiles& files, const TVrnPrevFiles& preview,
+                  const PathRules& rules) {
   constexpr std::size_t kChunk = 1 << 16;  // written in pieces, not one line at a time
   std::string buffer(kPlanTsvHeader);
   buffer.reserve(kChunk + 1024);
   for (int i = 0; i < preview.Count(); ++i) {
-    AppendPlanTsvLine(buffer, preview.Items(i));
+    const TVrnPrevFile& entry = preview.Items(i);
+    const TVrnFile& file = files.Items(entry.FileIndex);
+    AppendPlanTsvLine(buffer, entry, rules.Join(file.Path(), file.Name(), file.Ext()));
     if (buffer.size() >= kChunk) {
       out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
       buffer.clear();

@@ -6,21 +6,24 @@
 #include <string>
 #include <string_view>
 
+#include "model/PathRules.h"
+#include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
 
 namespace varnoke {
 
 inline constexpr std::string_view kPlanTsvHeader =
-    "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\n";
+    "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\tsource\n";
 
 // A text as one field: tab, line feed and backslash written as \t, \n and \\.
 void AppendTsvField(std::string& out, std::string_view text);
 
 // One entry's line, ending in a line feed; numbers in decimal, flags as 0 or 1,
-// times as FILETIME counts.
-void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry);
+// times as FILETIME counts, and last the full path of the file before the run.
+void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry, std::string_view source);
 
-// The header and every entry of the preview, in preview order.
-void WritePlanTsv(std::ostream& out, const TVrnPrevFiles& preview);
+// The header and every entry of the preview, planned from `files`, in preview order.
+void WritePlanTsv(std::ostream& out, const TVrnFiles& files, const TVrnPrevFiles& preview,
+                  const PathRules& rules);
 
 }  // namespace varnoke

@@ -1,16 +1,17 @@
 // The varnoke-cli executable end to end on real files: answers typed on a
-// pseudo-terminal, piped without one, or given by --yes; settings, data and home
+// pseudo-terminal, read without one, or given by --yes; settings, data and home
 // directories inside the test directory.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 
 #include "app/CliProcess.h"
-#include "app/PlanTsv.h"
+#include "files/Settings.h"
+#include "platform/LockHolder.h"
+#include "platform/posix/PosixSettingsStore.h"
 #include "support/TempDir.h"
 
 namespace varnoke {
@@ -19,158 +20,228 @@ namespace {
 using testing::CliResult;
 using testing::FileExists;
 using testing::ReadFile;
-using testing::RunCli;
-using testing::RunCliOnTerminal;
-using testing::TempDir;
-using testing::TestEnvironment;
 using testing::WriteFile;
 
-const std::string kExampleSet =
-    (std::filesystem::path(__FILE__).parent_path() / "../../examples/pic-numbering.vns").string();
+const std::string kSource = std::filesystem::path(__FILE__).parent_path().string();
 
-class CliEndToEndTest : public ::testing::Test {
+class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
 #ifndef VARNOKE_CLI_PATH
     GTEST_SKIP() << "varnoke-cli is not built";
 #endif
-    std::string list;
-    for (int i = 1; i <= 5; ++i) {
-      const std::string path = dir / ("in/f00000" + std::to_string(i) + ".txt");
-      WriteFile(path, "content " + std::to_string(i));
-      list += path + "\n";
+    dir.MakeDir("in");
+    for (const char* name : {"f3", "f1", "f2"})
+      list += dir.Write("in/" + std::string(name) + ".txt", name) + "\r\n";
+  }
+  // "$" stands for the test directory, "@set" for the example options set, "@run" for
+  // a run of the example set over the list of the three files.
+  std::string In(std::string text) const {
+    const std::pair<std::string, std::string> marks[] = {
+        {"@run", "/O:@set /L:$/files.vls /R"},
+        {"@set", kSource + "/../../examples/pic-numbering.vns"},
+        {"$", dir.Path()}};
+    for (const auto& [mark, meaning] : marks)
+      for (std::size_t at = text.find(mark); at != std::string::npos;
+           at = text.find(mark, at + meaning.size()))
+        text.replace(at, mark.size(), meaning);
+    return text;
+  }
+  // Arguments separated by blanks; typed lines separated by "|", on a terminal when
+  // they begin with "tty|".
+  CliResult Run(const std::string& args, const std::string& typed = "") {
+    WriteFile(dir / "files.vls", list);
+    std::vector<std::string> argv, lines;
+    std::istringstream words(In(args)), typedLines(typed);
+    for (std::string word; words >> word;) argv.push_back(word);
+    for (std::string line; std::getline(typedLines, line, '|');) lines.push_back(line);
+    const bool terminal = !lines.empty() && lines.front() == "tty";
+    if (terminal) lines.erase(lines.begin());
+    return testing::RunCli(argv, lines, terminal, dir.Path());
+  }
+  // How many of the three files carry their new names; the others kept theirs.
+  int Renamed() const {
+    int renamed = 0, kept = 0;
+    for (int i = 1; i <= 3; ++i) {
+      renamed += FileExists(dir / ("in/Pic00000" + std::to_string(i) + ".txt"));
+      kept += FileExists(dir / ("in/f" + std::to_string(i) + ".txt"));
     }
-    WriteFile(listPath, list);
-  }
-  std::vector<std::string> RunArgs() const {
-    return {"/O:" + kExampleSet, "/L:" + listPath, "/R"};
-  }
-  std::vector<std::string> Env() const {
-    return TestEnvironment(dir.Path());
-  }
-  int CountRenamed() const {
-    int n = 0;
-    for (int i = 1; i <= 5; ++i)
-      n += FileExists(dir / ("in/Pic00000" + std::to_string(i) + ".txt"));
-    return n;
-  }
-  int CountOriginal() const {
-    int n = 0;
-    for (int i = 1; i <= 5; ++i) n += FileExists(dir / ("in/f00000" + std::to_string(i) + ".txt"));
-    return n;
+    EXPECT_EQ(renamed + kept, 3);
+    return renamed;
   }
 
-  TempDir dir;
-  std::string listPath = dir / "files.vls";
+  testing::TempDir dir;
+  std::string list;
 };
 
-TEST_F(CliEndToEndTest, YesRenamesEveryFileAndWritesSettings) {
-  std::vector<std::string> args = RunArgs();
-  args.push_back("--yes");
-  const CliResult r = RunCli(args, "", Env());
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  EXPECT_EQ(CountRenamed(), 5);
-  EXPECT_EQ(CountOriginal(), 0);
-  EXPECT_EQ(ReadFile(dir / "in/Pic000004.txt"), "content 4");
-  EXPECT_TRUE(FileExists(dir / "config/Varnoke.reg"));
-  EXPECT_FALSE(FileExists(dir / "home/.config"));  // VARNOKE_CONFIG_DIR was used
-  EXPECT_EQ(r.Out, "");
-}
+struct RunCase {
+  int Status;
+  int Renamed;
+  std::string Args;
+  std::string Typed;
+  std::string Shown;        // parts of standard output, then error, in this order, "|" between
+  std::string Absent = "";  // shown nowhere
+  std::string Held = "";    // a file another process holds locked during the run
+};
 
-TEST_F(CliEndToEndTest, AnswersTypedOnATerminal) {
-  const CliResult no = RunCliOnTerminal(RunArgs(), {"n"}, Env());
-  EXPECT_EQ(no.Status, 1) << no.Out;
-  EXPECT_EQ(CountOriginal(), 5);
-  EXPECT_NE(no.Out.find("== Varnoke (?) =="), std::string::npos) << no.Out;
-  EXPECT_NE(no.Out.find("Is it OK to rename the specified files?"), std::string::npos);
+class CliRunTest : public CliTest, public ::testing::WithParamInterface<RunCase> {};
 
-  const CliResult yes = RunCliOnTerminal(RunArgs(), {"what", "y"}, Env());
-  EXPECT_EQ(yes.Status, 0) << yes.Out;
-  EXPECT_EQ(CountRenamed(), 5);
-  // The progress bars of planning and renaming are drawn on the terminal.
-  EXPECT_NE(yes.Out.find("Varnoke is preparing name preview ["), std::string::npos) << yes.Out;
-  EXPECT_NE(yes.Out.find("Varnoke is renaming files [##############################] 5/5"),
-            std::string::npos)
-      << yes.Out;
-}
-
-TEST_F(CliEndToEndTest, WithoutTerminalEveryQuestionGetsTheSafeAnswer) {
-  const CliResult r = RunCli(RunArgs(), "y\nyes\nY\n", Env());
-  EXPECT_EQ(r.Status, 1);
-  EXPECT_EQ(CountOriginal(), 5);
-  EXPECT_NE(r.Err.find("[Y]es/[N]o No (no terminal to ask"), std::string::npos) << r.Err;
-  // No progress bar when standard error is no terminal.
-  EXPECT_EQ(r.Err.find("Varnoke is renaming files ["), std::string::npos) << r.Err;
-}
-
-TEST_F(CliEndToEndTest, BusyFileMessageGetsOkAndTheRunReportsIt) {
-  const int held = ::open((dir / "in/f000002.txt").c_str(), O_RDONLY);
-  ASSERT_GE(held, 0);
-  ASSERT_EQ(::flock(held, LOCK_EX), 0);
-  std::vector<std::string> args = RunArgs();
-  args.push_back("--yes");
-  const CliResult r = RunCli(args, "", Env());
-  ::close(held);
-  EXPECT_EQ(r.Status, 1) << r.Err;
-  EXPECT_EQ(CountRenamed(), 4);
-  EXPECT_TRUE(FileExists(dir / "in/f000002.txt"));
-  EXPECT_NE(r.Err.find("is still busy. Please delete it from the list or free it"),
-            std::string::npos)
-      << r.Err;
-}
-
-TEST_F(CliEndToEndTest, PlanTsvPrintsThePlanAndRenamesNothing) {
-  std::vector<std::string> args = RunArgs();
-  args.insert(args.begin(), "--plan=tsv");
-  args.push_back("--yes");
-  const CliResult r = RunCli(args, "", Env());
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  EXPECT_EQ(CountOriginal(), 5);
-  ASSERT_EQ(r.Out.rfind(kPlanTsvHeader, 0), 0u) << r.Out;
-  EXPECT_EQ(std::count(r.Out.begin(), r.Out.end(), '\n'), 6);
-  EXPECT_NE(r.Out.find("\n4\t0\t0\t" + dir / "in" + "\tPic000005\ttxt\t9\t"), std::string::npos)
-      << r.Out;
-}
-
-TEST_F(CliEndToEndTest, SearchWithoutFullPathIsReported) {
-  const CliResult r = RunCli({"/S:*.txt", "--plan=tsv"}, "", Env());
-  EXPECT_EQ(r.Status, 0);
-  EXPECT_EQ(r.Out, kPlanTsvHeader);
-  EXPECT_NE(r.Err.find("== Varnoke error (!) ==\nThe command line parameter /S:*.txt was "
-                       "illegally formated\nFull path must be included!\n[O]K OK\n"),
-            std::string::npos)
-      << r.Err;
-}
-
-TEST_F(CliEndToEndTest, SearchSwitchesFillTheListForTheRun) {
-  WriteFile(dir / "in/sub/deep.txt", "deep");
-  const CliResult r =
-      RunCli({"/o:" + kExampleSet, "/sR:" + dir / "in/*.TXT", "/run", "-y"}, "", Env());
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  int pics = 0;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(dir / "in")) {
-    pics += e.path().filename().string().rfind("Pic", 0) == 0;
+TEST_P(CliRunTest, StatusFilesAndWhatIsShown) {
+  const RunCase& c = GetParam();
+  std::optional<testing::LockHolder> held;
+  if (!c.Held.empty()) held.emplace(In(c.Held));
+  const CliResult r = Run(c.Args, c.Typed);
+  const std::string shown = r.Out + "\n--- standard error ---\n" + r.Err;
+  EXPECT_EQ(r.Status, c.Status) << shown;
+  EXPECT_EQ(Renamed(), c.Renamed) << shown;
+  std::size_t at = 0;
+  std::istringstream parts(In(c.Shown));
+  for (std::string part; std::getline(parts, part, '|');) {
+    at = shown.find(part, at);
+    ASSERT_NE(at, std::string::npos) << "missing, or out of order: " << part << "\n" << shown;
   }
-  EXPECT_EQ(pics, 6);
-  EXPECT_EQ(CountOriginal(), 0);
+  EXPECT_TRUE(c.Absent.empty() || shown.find(In(c.Absent)) == std::string::npos) << shown;
 }
 
-TEST_F(CliEndToEndTest, UnusableArgumentsHelpAndVersion) {
-  EXPECT_EQ(RunCli({"--frobnicate"}, "", Env()).Status, 2);
-  EXPECT_EQ(RunCli({}, "", Env()).Status, 2);
-  const CliResult help = RunCli({"--help"}, "", Env());
-  EXPECT_EQ(help.Status, 0);
-  EXPECT_NE(help.Out.find("/SR:DIR/FILTER"), std::string::npos);
-  const CliResult version = RunCli({"--version"}, "", Env());
-  EXPECT_EQ(version.Status, 0);
-  EXPECT_EQ(version.Out.rfind("varnoke-cli ", 0), 0u);
-  EXPECT_EQ(CountOriginal(), 5);
+const std::string kPlanLine = "$/in/f3.txt  ->  $/in/Pic000001.txt\n";
+const std::string kQuestion =
+    "== Varnoke (?) ==\nVarnoke is about to run an automatic renaming process.\n"
+    "Is it OK to rename the specified files?\n";
+const std::string kIncomplete =
+    "== Varnoke error (!) ==\nYou have specified the '/R' parameter on the command line.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CliRunTest,
+    ::testing::Values(
+        // Confirmed by --yes, typed on a terminal (after a line that names no button, and
+        // below the plan), refused there, and refused for want of a terminal.
+        RunCase{0, 3, "@run --yes", "",
+                "[Y]es/[N]o Yes (--yes)|3 file(s) changed, 0 unchanged, 0 not renamed.", "->"},
+        RunCase{0, 3, "@run", "tty|what|y",
+                "Varnoke is preparing name preview [|" + kPlanLine + "|" + kQuestion +
+                    "[Y]es/[N]o? what|Varnoke is renaming files [##############################] "
+                    "3/3|3 file(s) changed"},
+        RunCase{1, 0, "@run", "tty|n",
+                kPlanLine + "|$/in/f2.txt  ->  $/in/Pic000003.txt\n|" + kQuestion +
+                    "[Y]es/[N]o? n|3 file(s) planned; nothing renamed"},
+        // A busy file is named, kept and counted.
+        RunCase{1, 2, "@run --yes", "",
+                "is still busy. Please delete it from the list or free it|2 file(s) changed, 0 "
+                "unchanged, 1 not renamed.",
+                "", "$/in/f1.txt"},
+        RunCase{1, 0, "@run", "y|yes",
+                kPlanLine + "|[Y]es/[N]o No (no terminal to ask; --yes answers Yes)",
+                "Varnoke is renaming files ["},
+        // The plan as values renames nothing, whatever else is given.
+        RunCase{0, 0, "--plan=tsv @run --yes", "",
+                "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\t"
+                "source\n0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t|\t$/in/f3.txt\n",
+                "== Varnoke"},
+        // Switches in any letter case; a path under /root is no run switch; a run needs
+        // an options set and a list or search.
+        RunCase{0, 3, "/o:@set /sR:$/in/*.TXT /run -y", "", ""},
+        RunCase{0, 0, "/O:@set /L:$/files.vls /root/list.vls --yes", "", kPlanLine, kQuestion},
+        RunCase{1, 0, "/L:$/files.vls /Run --yes", "",
+                kIncomplete + "|[O]K OK|nothing renamed (/R renames)", kQuestion},
+        RunCase{1, 0, "/O:@set /r --yes", "", kIncomplete, kQuestion},
+        RunCase{1, 0, "/R --yes", "", kIncomplete, kQuestion},
+        // Parameters that cannot be used.
+        RunCase{2, 0, "@run --yes /O:$/typo.vns", "",
+                "varnoke-cli: options set $/typo.vns: File not found\n"
+                "|nothing renamed: the options set cannot be used",
+                "== Varnoke"},
+        RunCase{2, 0, "@run --yes /O:$/in/f1.txt", "",
+                "== Varnoke (!) ==\nRead beyond end of file\n"
+                "|varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n",
+                kQuestion},
+        RunCase{1, 0, "/O:@set /L:$/none.vls /SR:$/nowhere/*.txt /R --yes", "",
+                "varnoke-cli: file list $/none.vls: File not found\n|varnoke-cli: search "
+                "directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n|nothing renamed: no "
+                "file was listed",
+                kQuestion},
+        RunCase{0, 3, "@run --yes /L:$/none.vls", "",
+                "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed"},
+        RunCase{0, 0, "/S:*.txt --plan=tsv", "",
+                "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally "
+                "formated\nFull path must be included!\n[O]K OK\n",
+                "search directory"},
+        // Options changed by --set before planning, and values the dialog would refuse.
+        RunCase{0, 0, "--plan=tsv /O:@set --set attributes=+R --set start=5 /L:$/files.vls", "",
+                "\t$/in\tPic000005\ttxt\t2\t33\t"},
+        RunCase{2, 0, "@run --yes --set digits=10", "",
+                "varnoke-cli: --set digits: '10' is not a whole number from 1 to 9\n"
+                "Nothing renamed or saved.\n",
+                kQuestion},
+        RunCase{2, 0, "@run --yes --set ext=a/b", "",
+                "--set ext: The extension field is illegally formatted!"},
+        // The program's own options.
+        RunCase{2, 0, "", "", "Usage:"}, RunCase{2, 0, "--yes", "", "Usage:"},
+        RunCase{2, 0, "@run --frobnicate", "", "unknown option '--frobnicate'"},
+        RunCase{0, 0, "--help", "", "/SR:DIR/FILTER|--show-options"},
+        RunCase{0, 0, "--version", "", "varnoke-cli "},
+        RunCase{1, 0, "--list $/in/f3.txt /R --yes", "",
+                "$/in\tf3\ttxt\t2\t0x20\t|varnoke-cli: not a file: /R\n", kQuestion}));
+
+TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {
+  const std::string made =
+      "--set name=Doc --set change-name=on --set enumerate=on --set start=10 --set step=5 "
+      "--set digits=2 --set case=upper --set modified=on --set modified-date=2026-12-07";
+  const CliResult save = Run(made + " --save-options $/doc --show-options");
+  EXPECT_EQ(save.Status, 0) << save.Err;
+  EXPECT_EQ(save.Err, In("Options set saved as $/doc.vns.\n"));
+  EXPECT_EQ(Run("/O:$/doc.vns --show-options").Out, save.Out);
+  EXPECT_EQ(Run("/O:$/doc.vns /L:$/files.vls /R --yes").Status, 0);
+  EXPECT_EQ(ReadFile(dir / "in/DOC20.TXT"), "f2");
+  struct stat written;
+  ASSERT_EQ(::stat((dir / "in/DOC10.TXT").c_str(), &written), 0);
+  EXPECT_EQ(written.st_mtime, 1796601600);  // 2026-12-07 00:00:00 in the tests' time zone, UTC
+  // A value the dialog refuses saves nothing.
+  EXPECT_EQ(Run(made + " --set digits=0 --save-options $/bad").Status, 2);
+  EXPECT_FALSE(FileExists(dir / "bad.vns"));
+  // The example set shows as the demonstration and the benchmarks rely on it.
+  EXPECT_EQ(Run("/O:@set --show-options").Out, ReadFile(kSource + "/golden/pic-numbering.txt"));
 }
 
-TEST_F(CliEndToEndTest, ListOptionListsFilesAndRenamesNothing) {
-  const CliResult r = RunCli({"--list", dir / "in/f000003.txt", "/R", "--yes"}, "", Env());
-  EXPECT_NE(r.Out.find("f000003\ttxt\t9\t"), std::string::npos) << r.Out;
-  EXPECT_EQ(CountOriginal(), 5);
+TEST_F(CliTest, NewListStartsWithStoredDefaultsAndSettingsAreWrittenBack) {
+  {
+    PosixSettingsStore settings(dir / "config");
+    StoredSettings stored;
+    stored.Defaults.Flags = ChangeName | Enumerate;
+    stored.Defaults.Name = "Def";
+    stored.Defaults.Digits = 2;
+    stored.Defaults.Start = 7;
+    stored.Preferences = kPrefSaveEveryTime;
+    ASSERT_TRUE(WriteSettings(settings, stored, WindowPlacement{}));
+  }
+  const CliResult r = Run("/L:$/files.vls --plan=tsv");
+  EXPECT_NE(r.Out.find("\tDef07\ttxt\t2\t"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("\tDef09\ttxt\t2\t"), std::string::npos) << r.Out;
+  const std::string written = ReadFile(dir / "config/Varnoke.reg");
+  for (const char* value : {"\"Name\"=\"Def\"", "\"Preferences\"=hex:02", "\"MainWinPos\"=hex:"})
+    EXPECT_NE(written.find(value), std::string::npos) << value << written;
+}
+
+TEST_F(CliTest, UnreadableSettingsFileIsNamedOnce) {
+  std::filesystem::create_directories(dir / "config/Varnoke.reg");  // no file to read
+  const CliResult r = Run("@run --yes");
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  const std::string message = "The settings file " + dir / "config/Varnoke.reg" +
+                              " could not be read. The settings of this session will not be saved.";
+  const std::size_t first = r.Err.find(message);
+  EXPECT_NE(first, std::string::npos) << r.Err;
+  EXPECT_EQ(r.Err.find(message, first + 1), std::string::npos) << r.Err;
+  EXPECT_EQ(r.Err.find("could not be saved"), std::string::npos) << r.Err;
+}
+
+TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
+  list.clear();
+  for (int i = 100; i < 130; ++i) list += dir.Write("in/n" + std::to_string(i)) + "\n";
+  const CliResult r = Run("@run", "tty|n");
+  // 24 lines (the terminal reports no size): 17 files, the count of the others, and
+  // the question below them.
+  EXPECT_NE(r.Out.find(In("$/in/n116  ->  $/in/Pic000017\n... and 13 more\n\n== Varnoke (?)")),
+            std::string::npos)
+      << r.Out;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "app/CliProcess.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -9,143 +8,93 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
+#include <cstdlib>
 #include <stdexcept>
+
+#include "support/TempDir.h"
 
 #ifndef VARNOKE_CLI_PATH
 #define VARNOKE_CLI_PATH "varnoke-cli"
 #endif
 
-extern char** environ;
-
 namespace varnoke::testing {
 
 namespace {
 
-std::vector<std::string> MergedEnvironment(const std::vector<std::string>& overrides) {
-  std::vector<std::string> merged;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry = *e;
-    const std::string name = entry.substr(0, entry.find('='));
-    bool replaced = false;
-    for (const std::string& o : overrides) replaced |= o.substr(0, o.find('=')) == name;
-    if (!replaced) merged.push_back(entry);
-  }
-  merged.insert(merged.end(), overrides.begin(), overrides.end());
-  return merged;
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
 }
 
-[[noreturn]] void ExecCli(const std::vector<std::string>& args,
-                          const std::vector<std::string>& env) {
-  std::vector<std::string> all = {CliPath()};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> merged = MergedEnvironment(env);
-  std::vector<char*> envp;
-  for (std::string& e : merged) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  ::execve(argv[0], argv.data(), envp.data());
-  ::_exit(127);
+// The shell command that runs the program with the test environment.
+std::string Command(const std::vector<std::string>& args, const std::string& dir) {
+  std::string command = "env";
+  for (const std::string& value :
+       {"VARNOKE_CONFIG_DIR=" + dir + "/config", "XDG_CONFIG_HOME=" + dir + "/xdg-config",
+        "XDG_DATA_HOME=" + dir + "/xdg-data", "XDG_RUNTIME_DIR=" + dir + "/run",
+        "HOME=" + dir + "/home", std::string("TZ=UTC"), std::string("LC_ALL=C"),
+        std::string(VARNOKE_CLI_PATH)})
+    command += " " + Quoted(value);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  return command;
 }
 
-int Wait(pid_t pid) {
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
+int ExitStatus(int status) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Reads what is there; false at end of data.
-bool Drain(int fd, std::string& into) {
-  char buffer[4096];
-  const ssize_t n = ::read(fd, buffer, sizeof buffer);
-  if (n <= 0) return false;
-  into.append(buffer, static_cast<std::size_t>(n));
-  return true;
 }
 
 }  // namespace
 
-std::string CliPath() {
-  return VARNOKE_CLI_PATH;
-}
-
-std::vector<std::string> TestEnvironment(const std::string& dir) {
-  return {"VARNOKE_CONFIG_DIR=" + dir + "/config",
-          "XDG_CONFIG_HOME=" + dir + "/xdg-config",
-          "XDG_DATA_HOME=" + dir + "/xdg-data",
-          "XDG_RUNTIME_DIR=" + dir + "/run",
-          "HOME=" + dir + "/home",
-          "TZ=UTC",
-          "LC_ALL=C"};
-}
-
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
-                 const std::vector<std::string>& env) {
-  int in[2], out[2], err[2];
-  if (::pipe(in) || ::pipe(out) || ::pipe(err)) throw std::runtime_error("pipe failed");
-  const pid_t pid = ::fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    ::dup2(in[0], 0);
-    ::dup2(out[1], 1);
-    ::dup2(err[1], 2);
-    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) ::close(fd);
-    ExecCli(args, env);
-  }
-  ::close(in[0]);
-  ::close(out[1]);
-  ::close(err[1]);
-  ::signal(SIGPIPE, SIG_IGN);
-  // The answers fit a pipe's buffer; a child that reads none must not block us.
-  (void)!::write(in[1], input.data(), input.size());
-  ::close(in[1]);
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& typed,
+                 bool onTerminal, const std::string& dir) {
   CliResult result;
-  pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-  int open = 2;
-  while (open > 0 && ::poll(fds, 2, -1) > 0) {
-    for (pollfd& p : fds) {
-      if (p.fd >= 0 && (p.revents & (POLLIN | POLLHUP)) &&
-          !Drain(p.fd, p.fd == out[0] ? result.Out : result.Err)) {
-        ::close(p.fd);
-        p.fd = -1;
-        --open;
-      }
-    }
+  if (!onTerminal) {
+    TempDir io;
+    std::string input;
+    for (const std::string& line : typed) input += line + "\n";
+    const std::string in = io.Write("in", input), out = io / "out", err = io / "err";
+    result.Status = ExitStatus(std::system(
+        (Command(args, dir) + " <" + Quoted(in) + " >" + Quoted(out) + " 2>" + Quoted(err))
+            .c_str()));
+    result.Out = ReadFile(out);
+    result.Err = ReadFile(err);
+    return result;
   }
-  result.Status = Wait(pid);
-  return result;
-}
-
-CliResult RunCliOnTerminal(const std::vector<std::string>& args,
-                           const std::vector<std::string>& typed,
-                           const std::vector<std::string>& env) {
+  const std::string command = Command(args, dir);
   int master = -1;
   const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
   if (pid < 0) throw std::runtime_error("forkpty failed");
-  if (pid == 0) ExecCli(args, env);
-  CliResult result;
-  std::size_t next = 0;
-  std::size_t seen = 0;  // prompts answered so far end before this offset
+  if (pid == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  std::size_t next = 0, seen = 0;  // prompts answered so far end before `seen`
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  for (;;) {
+  char buffer[4096];
+  while (std::chrono::steady_clock::now() < deadline) {
     pollfd p = {master, POLLIN, 0};
-    if (::poll(&p, 1, 200) > 0 && !Drain(master, result.Out)) break;  // EIO once the child ends
+    if (::poll(&p, 1, 200) > 0) {
+      const ssize_t n = ::read(master, buffer, sizeof buffer);
+      if (n <= 0) break;  // EIO once the child ends
+      result.Out.append(buffer, static_cast<std::size_t>(n));
+    }
     const std::size_t prompt = result.Out.find("? ", seen);
     if (prompt != std::string::npos && next < typed.size()) {
       const std::string line = typed[next++] + "\n";
       (void)!::write(master, line.data(), line.size());
       seen = prompt + 2;
     }
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(pid, SIGKILL);
-      break;
-    }
   }
+  ::kill(pid, SIGKILL);  // a child still running after the deadline; harmless once it ended
   ::close(master);
-  result.Status = Wait(pid);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  result.Status = ExitStatus(status);
+  for (std::size_t at = result.Out.find("\r\n"); at != std::string::npos;
+       at = result.Out.find("\r\n", at))
+    result.Out.erase(at, 1);
   return result;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Runs the varnoke-cli executable as a child process for end-to-end tests: with
-// standard input from a text (a pipe, so no terminal) or on a pseudo-terminal that
-// plays the typed answers, and with the environment pointed into a test directory.
+// Runs the varnoke-cli executable built beside the tests as a child process, with its
+// settings, data and home directories inside a test directory (TZ=UTC, LC_ALL=C).
 #include <string>
 #include <vector>
 
@@ -9,25 +8,14 @@ namespace varnoke::testing {
 
 struct CliResult {
   int Status = -1;  // exit status; -1 when the child did not exit normally
-  std::string Out;  // standard output (on a terminal: everything the terminal showed)
+  std::string Out;  // standard output (on a terminal: everything shown, lines ended by "\n")
   std::string Err;  // standard error (empty on a terminal)
 };
 
-// The executable built beside the tests.
-std::string CliPath();
-
-// Standard input is a pipe holding `input`; stdout and stderr are pipes.
-// `env` entries ("NAME=value") replace those of the test's own environment.
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
-                 const std::vector<std::string>& env);
-
-// Standard input, output and error are one pseudo-terminal; every line of `typed`
-// is typed after the next prompt ("? ") appears.
-CliResult RunCliOnTerminal(const std::vector<std::string>& args,
-                           const std::vector<std::string>& typed,
-                           const std::vector<std::string>& env);
-
-// The environment for a run inside `dir`: settings, data and home directories there.
-std::vector<std::string> TestEnvironment(const std::string& dir);
+// Without a terminal, standard input holds the `typed` lines. On a terminal, one
+// pseudo-terminal is standard input, output and error, and each typed line is typed
+// once the next prompt ("? ") appears.
+CliResult RunCli(const std::vector<std::string>& args, const std::vector<std::string>& typed,
+                 bool onTerminal, const std::string& dir);
 
 }  // namespace varnoke::testing

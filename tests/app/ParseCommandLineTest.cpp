@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "app/CommandLineMessages.h"
 #include "files/OptionSetFile.h"
 #include "platform/posix/PosixFileStore.h"
@@ -14,32 +16,39 @@
 namespace varnoke {
 namespace {
 
-using testing::TempDir;
 using testing::WriteFile;
+using Kind = StartupProblem::Kind;
 
 class ParseCommandLineTest : public ::testing::Test {
  protected:
+  ParseCommandLineTest() {
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d/top.txt", "d/top.jpg", "d/sub/x.txt"})
+      WriteFile(dir / name, name);
+    WriteFile(dir / "one.vls", dir / "c.txt\r\n" + dir / "gone.txt\r\n" + dir / "a.txt\r\n");
+    WriteFile(dir / "two.vls", dir / "b.txt\r\n");
+  }
+  // "$" stands for the test directory.
+  std::string In(std::string text) const {
+    for (std::size_t at = text.find('$'); at != std::string::npos; at = text.find('$', at + 1))
+      text.replace(at, 1, dir.Path());
+    return text;
+  }
   ParsedCommandLine Parse(std::vector<std::string> parameters) {
+    for (std::string& p : parameters) p = In(p);
     StartupServices services{fs, store, session, dir.Path() + "/home/"};
     return ParseCommandLine(parameters, defaults, counter, services);
   }
-  // The names of the listed files, in list order.
-  static std::vector<std::string> Names(const FileListOwner& list) {
+  // The names of the listed files, sorted when the order is the walker's.
+  static std::vector<std::string> Names(const ParsedCommandLine& parsed, bool sorted = false) {
     std::vector<std::string> names;
-    for (const TVrnFile& f : list.Files)
+    for (const TVrnFile& f : parsed.List->Files)
       names.push_back(std::string(f.Name()) + "." + std::string(f.Ext()));
+    if (sorted) std::sort(names.begin(), names.end());
     return names;
   }
-  void SaveSet(const std::string& path, const TFiles& options) {
-    ASSERT_EQ(SaveOptionSet(store, path, options), std::nullopt);
-  }
-  void WriteList(const std::string& path, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& l : lines) text += l + "\r\n";
-    WriteFile(path, text);
-  }
+  using Names_ = std::vector<std::string>;
 
-  TempDir dir;
+  testing::TempDir dir;
   PosixFileSystem fs;
   PosixFileStore store;
   ScriptedSession session;
@@ -47,158 +56,86 @@ class ParseCommandLineTest : public ::testing::Test {
   int counter = 0;
 };
 
-TEST_F(ParseCommandLineTest, NoParametersNoList) {
+TEST_F(ParseCommandLineTest, NoParametersNoListBareNamesAnEmptyOne) {
   EXPECT_FALSE(Parse({}).List.has_value());
   EXPECT_EQ(counter, 0);
-}
-
-TEST_F(ParseCommandLineTest, BareNamesStillMakeAList) {
   const ParsedCommandLine parsed = Parse({"notes.txt", "/root/x", "--"});
   ASSERT_TRUE(parsed.List.has_value());
   EXPECT_EQ(parsed.List->Files.Count(), 0);
   EXPECT_EQ(parsed.List->Caption, "Blank list (0)");
   EXPECT_EQ(parsed.List->Options, defaults);
   EXPECT_TRUE(session.Questions.empty());
+  EXPECT_TRUE(parsed.Problems.empty());
 }
 
-TEST_F(ParseCommandLineTest, TwoListsFillOneListInLineOrder) {
-  WriteFile(dir / "a.txt", "a");
-  WriteFile(dir / "b.txt", "b");
-  WriteFile(dir / "c.txt", "c");
-  WriteList(dir / "one.vls", {dir / "c.txt", dir / "gone.txt", dir / "a.txt"});
-  WriteList(dir / "two.vls", {dir / "b.txt"});
-  const ParsedCommandLine parsed = Parse({"/L:" + dir / "one.vls", "/l:" + dir / "two.vls"});
-  ASSERT_TRUE(parsed.List.has_value());
-  EXPECT_EQ(Names(*parsed.List), (std::vector<std::string>{"c.txt", "a.txt", "b.txt"}));
+TEST_F(ParseCommandLineTest, ListsAndSearchesFillOneListInParameterOrder) {
+  const ParsedCommandLine parsed = Parse({"/L:$/one.vls", "/l:$/two.vls", "/S:$/d/*.txt"});
+  EXPECT_EQ(Names(parsed), (Names_{"c.txt", "a.txt", "b.txt", "top.txt"}));
+  EXPECT_FALSE(parsed.List->Options.Has(SearchSubdirs));
+  EXPECT_EQ(parsed.List->Options.Filters, (Names_{"*.txt"}));
   EXPECT_TRUE(session.Questions.empty());
-}
-
-TEST_F(ParseCommandLineTest, MissingFilesAreSkippedSilently) {
-  const ParsedCommandLine parsed =
-      Parse({"/O:" + dir / "none.vns", "/L:" + dir / "none.vls", "/L:" + dir.Path()});
-  ASSERT_TRUE(parsed.List.has_value());
-  EXPECT_EQ(parsed.List->Files.Count(), 0);
-  EXPECT_EQ(parsed.List->Options, defaults);
-  EXPECT_FALSE(parsed.OptionSetFailed);
-  EXPECT_TRUE(session.Questions.empty());
-}
-
-TEST_F(ParseCommandLineTest, LaterOptionSetReplacesEarlier) {
-  TFiles first;
-  first.Name = "First";
-  TFiles second;
-  second.Name = "Second";
-  second.Digits = 4;
-  SaveSet(dir / "first.vns", first);
-  SaveSet(dir / "second.vns", second);
-  const ParsedCommandLine parsed = Parse({"/o:" + dir / "first.vns", "/O:" + dir / "second.vns"});
-  EXPECT_EQ(parsed.List->Options.Name, "Second");
-  EXPECT_EQ(parsed.List->Options.Digits, 4);
-}
-
-TEST_F(ParseCommandLineTest, DamagedOptionSetIsReportedAndLeavesOptions) {
-  WriteFile(dir / "short.vns", "too short");
-  const ParsedCommandLine parsed = Parse({"/O:" + dir / "short.vns"});
-  EXPECT_TRUE(parsed.OptionSetFailed);
-  EXPECT_EQ(parsed.List->Options, defaults);
-  ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text, "Read beyond end of file");
-  EXPECT_EQ(session.Questions[0].Caption, "Varnoke");
-  EXPECT_EQ(session.Questions[0].Symbol, Icon::Error);
-}
-
-TEST_F(ParseCommandLineTest, SearchWithoutFullPathGivesMessageAndAddsNothing) {
-  WriteFile(dir / "a.txt", "a");
-  WriteList(dir / "one.vls", {dir / "a.txt"});
-  const ParsedCommandLine parsed = Parse({"/S:*.txt", "/L:" + dir / "one.vls"});
-  ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text,
-            "The command line parameter /S:*.txt was illegally formated\n\r"
-            "Full path must be included!");
-  EXPECT_EQ(session.Questions[0].Caption, "Varnoke error");
-  EXPECT_EQ(session.Questions[0].Kind, Buttons::Ok);
-  EXPECT_EQ(session.Questions[0].Symbol, Icon::Warning);
-  // The parameters after it are still processed.
-  EXPECT_EQ(Names(*parsed.List), (std::vector<std::string>{"a.txt"}));
-}
-
-// Reads real files, except one that cannot be read.
-class FailingStore final : public FileStore {
- public:
-  FailingStore(FileStore& real, std::string failing) : real_(real), failing_(std::move(failing)) {}
-  FileBytes ReadAll(std::string_view path) override {
-    if (path == failing_) return {{}, IoError{IoErrorKind::AccessDenied, 13}};
-    return real_.ReadAll(path);
-  }
-  std::optional<IoError> Save(std::string_view path, std::string_view bytes) override {
-    return real_.Save(path, bytes);
-  }
-
- private:
-  FileStore& real_;
-  std::string failing_;
-};
-
-TEST_F(ParseCommandLineTest, UnreadableListIsReportedAndTheRestProcessed) {
-  WriteFile(dir / "a.txt", "a");
-  WriteList(dir / "one.vls", {dir / "a.txt"});
-  WriteList(dir / "locked.vls", {dir / "a.txt"});
-  FailingStore failing(store, dir / "locked.vls");
-  StartupServices services{fs, failing, session, dir.Path() + "/home/"};
-  const std::vector<std::string> parameters = {"/L:" + dir / "locked.vls", "/L:" + dir / "one.vls"};
-  const ParsedCommandLine parsed = ParseCommandLine(parameters, defaults, counter, services);
-  ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text, "Cannot open file " + dir / "locked.vls");
-  EXPECT_EQ(session.Questions[0].Caption, "Varnoke error");
-  EXPECT_EQ(Names(*parsed.List), (std::vector<std::string>{"a.txt"}));
-}
-
-TEST_F(ParseCommandLineTest, SearchOfMissingDirectoryGivesMessage) {
-  const std::string parameter = "/SR:" + dir / "nowhere/*.txt";
-  Parse({parameter});
-  ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text, IllegalParameterMessage(parameter));
-}
-
-TEST_F(ParseCommandLineTest, SearchOneDirectoryOrTheWholeTree) {
-  WriteFile(dir / "d/top.txt", "");
-  WriteFile(dir / "d/top.jpg", "");
-  WriteFile(dir / "d/sub/deep.txt", "");
-  const ParsedCommandLine flat = Parse({"/S:" + dir / "d/*.txt"});
-  EXPECT_EQ(Names(*flat.List), (std::vector<std::string>{"top.txt"}));
-  EXPECT_FALSE(flat.List->Options.Has(SearchSubdirs));
-  EXPECT_EQ(flat.List->Options.Filters, (std::vector<std::string>{"*.txt"}));
-
-  const ParsedCommandLine tree = Parse({"/sR:" + dir / "d/*.TXT"});
-  std::vector<std::string> names = Names(*tree.List);
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"deep.txt", "top.txt"}));
+  const ParsedCommandLine tree = Parse({"/sR:$/d/*.TXT"});
+  EXPECT_EQ(Names(tree, true), (Names_{"top.txt", "x.txt"}));
   EXPECT_TRUE(tree.List->Options.Has(SearchSubdirs));
-  EXPECT_EQ(tree.List->Options.Filters, (std::vector<std::string>{"*.TXT"}));
+  EXPECT_EQ(tree.List->Options.Filters, (Names_{"*.TXT"}));
   EXPECT_EQ(tree.List->Caption, "Blank list (1)");
 }
 
-TEST_F(ParseCommandLineTest, OptionSetBeforeSearchSetsItsAttributeFilter) {
-  WriteFile(dir / "d/plain.txt", "");
-  WriteFile(dir / "d/locked.txt", "");
-  ASSERT_EQ(::chmod((dir / "d/locked.txt").c_str(), 0444), 0);
-  TFiles readOnlyOnly;
+// Each unusable parameter is a problem naming its file and cause, the desktop program's
+// message is shown as described (none for a missing file), and the next parameter (a
+// list of one file) is still processed.
+TEST_F(ParseCommandLineTest, UnusableParameterIsAProblemAndTheRestIsProcessed) {
+  const std::string illegal = " was illegally formated\n\rFull path must be included!";
+  for (const auto& [parameter, question, what, path, cause] :
+       std::vector<std::tuple<std::string, std::string, Kind, std::string, std::string>>{
+           {"/O:$/d", "", Kind::OptionSet, "$/d", "is a directory"},
+           {"/O:$/a.txt", "Read beyond end of file", Kind::OptionSet, "$/a.txt",
+            "Read beyond end of file"},
+           {"/L:$/none.vls", "", Kind::FileList, "$/none.vls", "File not found"},
+           // A file that exists and that no one can read.
+           {"/L:/proc/self/mem", "Cannot open file /proc/self/mem", Kind::FileList,
+            "/proc/self/mem", "I/O error 5"},
+           {"/S:$/a.txt/*", "The command line parameter /S:$/a.txt/*" + illegal,
+            Kind::SearchDirectory, "$/a.txt", "not a directory"}}) {
+    session.Questions.clear();
+    const ParsedCommandLine parsed = Parse({parameter, "/L:$/two.vls"});
+    EXPECT_EQ(Names(parsed), (Names_{"b.txt"}));
+    ASSERT_EQ(parsed.Problems.size(), 1u);
+    const StartupProblem& p = parsed.Problems[0];
+    EXPECT_EQ(p.What, what);
+    EXPECT_EQ(p.Parameter, In(parameter));
+    EXPECT_EQ(p.Path, In(path));
+    EXPECT_EQ(p.Cause, cause);
+    EXPECT_EQ(parsed.OptionSetFailed(), what == Kind::OptionSet);
+    EXPECT_TRUE(what == Kind::SearchDirectory || parsed.List->Options == defaults) << parameter;
+    ASSERT_EQ(session.Questions.size(), question.empty() ? 0u : 1u) << parameter;
+    if (question.empty()) continue;
+    // A set is the general error handler's; the others are the command line's errors.
+    const bool set = what == Kind::OptionSet;
+    EXPECT_EQ(session.Questions[0].Text, In(question));
+    EXPECT_EQ(session.Questions[0].Caption, set ? "Varnoke" : "Varnoke error");
+    EXPECT_EQ(session.Questions[0].Kind, Buttons::Ok);
+    EXPECT_EQ(session.Questions[0].Symbol, set ? Icon::Error : Icon::Warning);
+  }
+}
+
+TEST_F(ParseCommandLineTest, LaterSetReplacesEarlierAndOnlyASetBeforeASearchSteersIt) {
+  ASSERT_EQ(::chmod((dir / "d/top.jpg").c_str(), 0444), 0);
+  TFiles readOnlyOnly, first;
   readOnlyOnly.Name = "Set";
   readOnlyOnly.Set(SearchUseReadOnly, true);
   readOnlyOnly.Set(SearchReadOnly, true);
-  SaveSet(dir / "ro.vns", readOnlyOnly);
-
-  const ParsedCommandLine before = Parse({"/O:" + dir / "ro.vns", "/S:" + dir / "d/*.txt"});
-  EXPECT_EQ(Names(*before.List), (std::vector<std::string>{"locked.txt"}));
-
-  // Loaded after the search, the set no longer steers it; its options still apply.
-  const ParsedCommandLine after = Parse({"/S:" + dir / "d/*.txt", "/O:" + dir / "ro.vns"});
-  std::vector<std::string> names = Names(*after.List);
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"locked.txt", "plain.txt"}));
+  first.Name = "First";
+  ASSERT_EQ(SaveOptionSet(store, dir / "ro.vns", readOnlyOnly), std::nullopt);
+  ASSERT_EQ(SaveOptionSet(store, dir / "first.vns", first), std::nullopt);
+  const ParsedCommandLine before = Parse({"/o:$/first.vns", "/O:$/ro.vns", "/S:$/d/*"});
+  EXPECT_EQ(Names(before), (Names_{"top.jpg"}));
+  EXPECT_EQ(before.List->Options.Name, "Set");
+  const ParsedCommandLine after = Parse({"/S:$/d/*", "/O:$/ro.vns"});
+  EXPECT_EQ(Names(after, true), (Names_{"top.jpg", "top.txt"}));
   EXPECT_EQ(after.List->Options.Name, "Set");
   // Releasing the search stores its directory and filter in the list's options.
-  EXPECT_EQ(after.List->Options.Filters, (std::vector<std::string>{"*.txt"}));
+  EXPECT_EQ(after.List->Options.Filters, (Names_{"*"}));
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+// Names as the console writes them for people: every entry stays on its line.
+#include <string>
+#include <string_view>
+
+namespace varnoke {
+
+// Appends `text` with a backslash written as \\, tab and line feed as \t and \n, and
+// every other control character (below 0x20, and 0x7F) as \xHH.
+void AppendEscaped(std::string& out, std::string_view text);
+
+}  // namespace varnoke
