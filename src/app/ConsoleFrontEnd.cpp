@@ -136,8 +136,12 @@ class ConsoleRun {
       return kExitUnrenamed;
     }
     TVrnPrevFiles preview(services_.Fs.Rules().FoldsCase());
-    PreparePreview(list.Files, list.Options, preview,
-                   PlanningContext{services_.Fs, services_.Time, session_, services_.Regional});
+    if (!PreparePreview(
+            list.Files, list.Options, preview,
+            PlanningContext{services_.Fs, services_.Time, session_, services_.Regional})) {
+      streams_.Err << "varnoke-cli: nothing planned, nothing renamed.\n";
+      return kExitUnrenamed;
+    }
     if (arguments_.PlanTsv) {
       WritePlanTsv(streams_.Out, list.Files, preview, services_.Fs.Rules());
       return kExitDone;
@@ -183,14 +187,15 @@ class ConsoleRun {
   }
 
   int Rename(FileListOwner& list, TVrnPrevFiles& preview) {
-    const int planned = preview.Count();
+    // Files left out of the plan (a name no file system takes) count as not renamed.
+    const int listed = list.Files.Count();
     const RenameReport report =
         RenameFiles(list.Files, preview, list.Options, services_.Fs, session_);
     streams_.Err << report.Changed << " file(s) changed, " << report.Unchanged << " unchanged, "
-                 << planned - report.Done() << " not renamed";
+                 << listed - report.Done() << " not renamed";
     if (report.Stopped) streams_.Err << "; stopped at a name conflict";
     streams_.Err << ".\n";
-    return report.Done() == planned ? kExitDone : kExitUnrenamed;
+    return report.Done() == listed ? kExitDone : kExitUnrenamed;
   }
 
   const ConsoleArguments& arguments_;

@@ -174,6 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
                 kQuestion},
         RunCase{2, 0, "@run --yes --set ext=a/b", "",
                 "--set ext: The extension field is illegally formatted!"},
+        // A move with no target directory plans nothing; a name no file system takes is
+        // left out and counted.
+        RunCase{1, 0, "@run --yes --set transport=move", "",
+                "no target directory is set|nothing planned, nothing renamed", kQuestion},
+        RunCase{1, 0, "@run --yes --set name=" + std::string(300, 'n'), "",
+                "would be 310 bytes long; the file system of its target directory takes at most "
+                "255|0 file(s) changed, 0 unchanged, 3 not renamed."},
         // The program's own options.
         RunCase{2, 0, "", "", "Usage:"}, RunCase{2, 0, "--yes", "", "Usage:"},
         RunCase{2, 0, "@run --frobnicate", "", "unknown option '--frobnicate'"},
