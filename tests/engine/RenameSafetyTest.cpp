@@ -1,100 +1,94 @@
 // What a run must never do, whatever happens around it: trash a file for one that
 // vanished, call a failure a name conflict, or ask once per file for one cause.
-#include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <memory>
 
-#include "engine/AddFile.h"
-#include "engine/PreparePreview.h"
-#include "engine/RenameMessages.h"
 #include "engine/RenameWorld.h"
 #include "model/Attributes.h"
-#include "support/TempDir.h"
 #include "support/TmpfsMount.h"
 
 namespace varnoke::testing {
 namespace {
 
 // A file of the list that vanished before its turn never costs the file in its way,
-// whether the conflict was planned (settled by the trash) or met unplanned.
+// whether the conflict was planned (settled by the trash) or met unplanned, and is named
+// once, to a user who says OK to everything.
 TEST(RenameSafety, VanishedSourceTrashesNothingAndIsNamedOnce) {
-  for (const bool planned : {true, false}) {
-    SCOPED_TRACE(planned ? "planned conflict" : "unplanned conflict");
-    FakeWorld world;
-    RenameSetup setup(world);
-    world.Write("a", "A");
-    world.Write("c", "C");
-    setup.options.Set(DeleteOnConflict, planned);
-    if (planned) world.Write("b", "in the way");
-    setup.Plan("a", "b", planned);
-    setup.Plan("c", "d");
-    FakeFileSystem& fs = *world.Fake();
-    // Another run over the same list got there first: "a" is renamed or gone.
-    if (planned)
-      fs.Delete("/w/a");
-    else
-      fs.MoveNoReplace("/w/a", "/w/b");
-    setup.session.Answers.assign(4, Answer::Ok);  // a user who says OK to everything
-    const RenameReport report = setup.Run();
-    EXPECT_TRUE(fs.Trash().empty());
-    EXPECT_EQ(fs.Calls(FakeOp::DeleteToTrash), 0);
-    EXPECT_EQ(report.Failed, 1);
-    EXPECT_EQ(report.Changed, 1);
-    EXPECT_EQ(setup.EntryPath(0), "/w/a");
-    EXPECT_EQ(setup.preview.Items(0).Name, "a");
-    ASSERT_EQ(setup.session.Questions.size(), 1u);
-    EXPECT_EQ(setup.session.Questions[0].Text, VanishedMessage("/w/a"));
-    EXPECT_EQ(setup.session.Questions[0].Kind, Buttons::Ok);
-  }
+  const std::string vanished = VanishedMessage("/w/a");
+  const auto check = [](RenameRun& s) {
+    EXPECT_EQ(s.world.Fake()->Calls(FakeOp::DeleteToTrash), 0);
+    EXPECT_EQ(s.preview.Items(0).Name, "a");
+    EXPECT_EQ(s.session.Questions[0].Kind, Buttons::Ok);
+  };
+  // Another run over the same list got there first: "a" is gone, or renamed onto its target.
+  ExpectInMemory({"planned conflict",
+                  {"a=A", "b=in the way", "c=C"},
+                  {"a>b", "c>d"},
+                  [](RenameRun& s) {
+                    s.options.Set(DeleteOnConflict, true);
+                    s.world.Fake()->Delete("/w/a");
+                    s.session.Answers.assign(4, Answer::Ok);
+                  },
+                  {"b=in the way", "d=C"},
+                  {},
+                  {vanished},
+                  {"a", "d"},
+                  {1, 0, 1},
+                  check});
+  ExpectInMemory({"unplanned conflict",
+                  {"a=A", "c=C"},
+                  {"a>b", "c>d"},
+                  [](RenameRun& s) {
+                    s.world.Fake()->MoveNoReplace("/w/a", "/w/b");
+                    s.session.Answers.assign(4, Answer::Ok);
+                  },
+                  {"b=A", "d=C"},
+                  {},
+                  {vanished},
+                  {"a", "d"},
+                  {1, 0, 1},
+                  check});
 }
 
 // A move that fails with no file at its target is no name conflict: the user is told
 // the paths and the system's reason, once per reason and directory; OK goes on, Cancel
 // stops; nothing goes to the trash and every entry keeps the name its file has.
 TEST(RenameSafety, FailureThatIsNoConflictIsNamedOncePerCause) {
-  struct Case {
-    const char* what;
-    int error;
-    const char* reason;
-  };
-  const Case cases[] = {{"missing directory", 0, "No such file or directory"},
-                        {"read-only file system", EROFS, "Read-only file system"},
-                        {"name too long", ENAMETOOLONG, "File name too long"},
-                        {"disk full", ENOSPC, "No space left on device"},
-                        {"permission refused", EACCES, "Permission denied"}};
-  for (const Case& c : cases) {
-    for (const Answer answer : {Answer::Ok, Answer::Cancel}) {
-      SCOPED_TRACE(std::string(c.what) + (answer == Answer::Ok ? ", OK" : ", Cancel"));
-      FakeWorld world;
-      RenameSetup setup(world);
-      FakeFileSystem& fs = *world.Fake();
-      if (c.error != 0) world.MakeDirectory("out");
+  const struct {
+    const char* What;
+    int Error;  // 0: the target directory is missing
+    const char* Reason;
+  } causes[] = {{"missing directory", 0, "No such file or directory"},
+                {"read-only file system", EROFS, "Read-only file system"},
+                {"name too long", ENAMETOOLONG, "File name too long"},
+                {"disk full", ENOSPC, "No space left on device"},
+                {"permission refused", EACCES, "Permission denied"}};
+  for (const auto& c : causes) {
+    for (const bool ok : {true, false}) {
+      Scenario run{std::string(c.What) + (ok ? ", OK" : ", Cancel")};
+      if (c.Error != 0) run.Disk.push_back("out/");
       for (int n = 1; n <= 3; ++n) {
-        world.Write(Numbered(n), "x");
-        setup.Plan(Numbered(n), "out/" + Numbered(n));
-        if (c.error != 0) fs.Fail(FakeOp::MoveNoReplace, world.At(Numbered(n)), c.error);
+        run.Disk.push_back(Numbered(n) + "=x");
+        run.Planned.push_back(Numbered(n) + ">out/" + Numbered(n));
+        run.After.push_back(Numbered(n) + "=x");
+        run.Entries.push_back(Numbered(n));
       }
-      world.Write("other.txt", "o");
-      setup.Plan("other.txt", "moved.txt");  // another directory: goes ahead
-      setup.session.Answers = {answer};
-      const RenameReport report = setup.Run();
-      ASSERT_EQ(setup.session.Questions.size(), 1u);
-      EXPECT_EQ(setup.session.Questions[0].Text,
-                RenameFailedMessage(false, "/w/f0001.txt", "/w/out/f0001.txt", c.reason));
-      EXPECT_EQ(setup.session.Questions[0].Kind, Buttons::OkCancel);
-      EXPECT_EQ(report.Stopped, answer == Answer::Cancel);
-      EXPECT_EQ(report.Failed, answer == Answer::Ok ? 3 : 0);
-      EXPECT_EQ(report.Changed, answer == Answer::Ok ? 1 : 0);
-      for (int i = 0; i < 3; ++i) EXPECT_EQ(setup.EntryPath(i), world.At(Numbered(i + 1)));
-      EXPECT_EQ(fs.Calls(FakeOp::DeleteToTrash), 0);
-      EXPECT_EQ(fs.Calls(FakeOp::SetTimes), 0);
+      run.Disk.push_back("other.txt=o");
+      run.Planned.push_back("other.txt>moved.txt");  // another directory: goes ahead
+      run.After.push_back(ok ? "moved.txt=o" : "other.txt=o");
+      run.Entries.push_back(ok ? "moved.txt" : "other.txt");
+      run.Stage = [error = c.Error, ok](RenameRun& s) {
+        for (int n = 1; n <= 3 && error != 0; ++n)
+          s.world.Fake()->Fail(FakeOp::MoveNoReplace, s.world.At(Numbered(n)), error);
+        s.session.Answers = {ok ? Answer::Ok : Answer::Cancel};
+      };
+      run.Asked = {RenameFailedMessage(false, "/w/f0001.txt", "/w/out/f0001.txt", c.Reason)};
+      run.Report = {ok ? 1 : 0, 0, ok ? 3 : 0, !ok};
+      run.Check = [](RenameRun& s) { EXPECT_EQ(s.session.Questions[0].Kind, Buttons::OkCancel); };
+      ExpectInMemory(run);
     }
   }
 }
@@ -144,8 +138,8 @@ TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    FakeWorld world;
-    RenameSetup setup(world);
+    World world(FakeFileSystem::Style::Posix);
+    RenameRun setup(world);
     world.Fake()->NameMax = c.nameMax;
     world.Write("a.txt", "A");
     setup.options.Transport = c.transport;
@@ -163,7 +157,7 @@ TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
     }
     EXPECT_EQ(setup.preview.Count(), c.message.empty() ? 1 : 0);
     if (c.refused) {  // before any progress was shown
-      EXPECT_TRUE(setup.session.Events.empty() || setup.session.Events[0] == "ask:Varnoke");
+      EXPECT_EQ(setup.session.Events, Strings{"ask:Varnoke"});
     }
     EXPECT_EQ(world.Fake()->ChangingCalls(), 0);
   }
@@ -172,14 +166,9 @@ TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
 // Two runs over the same list started at the same moment by two real processes: every
 // file ends under one of the new names, and none goes to the trash, whoever wins.
 TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
-  TempDir data;
-  // The children's trash, to look at; the rest of this process keeps its own.
-  const char* own = ::getenv("XDG_DATA_HOME");
-  const std::string kept = own ? own : "";
-  ASSERT_EQ(::setenv("XDG_DATA_HOME", data.Path().c_str(), 1), 0);
-  PosixWorld world;
+  World world;
   constexpr int kFiles = 300;
-  std::vector<std::string> names;
+  Strings names, contents;
   for (int n = 1; n <= kFiles; ++n) {
     names.push_back(Numbered(n));
     world.Write(names.back(), names.back());
@@ -191,7 +180,7 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
     children[c] = ::fork();
     ASSERT_GE(children[c], 0);
     if (children[c] == 0) {
-      RenameSetup setup(world);
+      RenameRun setup(world);
       setup.options.Flags = ChangeName | Enumerate;
       setup.options.Name = "Pic";
       setup.options.Digits = 3;
@@ -204,10 +193,6 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
     }
     ::close(go[c][0]);
   }
-  if (own)
-    ::setenv("XDG_DATA_HOME", kept.c_str(), 1);
-  else
-    ::unsetenv("XDG_DATA_HOME");
   for (int c = 0; c < 2; ++c) ASSERT_EQ(::write(go[c][1], "g", 1), 1);
   for (int c = 0; c < 2; ++c) {
     int status = 0;
@@ -215,30 +200,27 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ::close(go[c][1]);
   }
-  const std::vector<std::string> left = world.Names();
-  ASSERT_EQ(left.size(), static_cast<std::size_t>(kFiles));
-  std::vector<std::string> contents;
-  for (const std::string& name : left) {
-    EXPECT_EQ(name.substr(0, 3), "Pic") << name;
-    contents.push_back(world.Read(name).value_or(""));
+  for (const std::string& file : world.Files()) {
+    EXPECT_TRUE(file.starts_with("Pic")) << file;
+    contents.push_back(file.substr(file.find('=') + 1));
   }
   std::sort(contents.begin(), contents.end());
   EXPECT_EQ(contents, names);
-  EXPECT_FALSE(FileExists(data / "Trash/files"));
+  EXPECT_EQ(world.Trashed(), Strings{});
 }
 
 // A run over a link changes the link alone: renamed, its own times, no read-only bit
 // and no stored attribute on the file it points to.
 TEST(RenameSafetyOnRealFiles, LinkInTheListNeverChangesItsTarget) {
-  PosixWorld world;
+  World world;
   world.Write("outside.txt", "private");
   const std::string outside = world.At("outside.txt");
   ASSERT_EQ(::chmod(outside.c_str(), 0644), 0);
   struct stat before;
   ASSERT_EQ(::stat(outside.c_str(), &before), 0);
-  world.MakeDirectory("sy");
+  world.Write("sy/");
   ASSERT_EQ(::symlink("../outside.txt", world.At("sy/link.txt").c_str()), 0);
-  RenameSetup setup(world);
+  RenameRun setup(world);
   setup.options.Flags = ChangeName;
   setup.options.Name = "renamed";
   setup.options.AttrMask = kAttrReadOnly | kAttrHidden;
@@ -259,7 +241,7 @@ TEST(RenameSafetyOnRealFiles, LinkInTheListNeverChangesItsTarget) {
 // On real files: a target directory that takes no files costs one answer for the
 // whole run, and a name longer than the file system takes is left out at planning.
 TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
-  PosixWorld world;
+  World world;
   std::unique_ptr<TmpfsMount> readOnly;
   std::string target = world.At("ro");
   if (::geteuid() == 0) {  // root writes into any directory: use a read-only mount
@@ -267,10 +249,10 @@ TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
     if (!readOnly->Ready()) GTEST_SKIP() << readOnly->Why();
     target = readOnly->Path();
   } else {
-    world.MakeDirectory("ro");
+    world.Write("ro/");
     ASSERT_EQ(::chmod(target.c_str(), 0555), 0);
   }
-  RenameSetup setup(world);
+  RenameRun setup(world);
   setup.options.Transport = kTransportMove;
   setup.options.Path = target + "/";
   for (const char* name : {"a.txt", "b.txt", "c.txt"}) world.Write(name, name);
@@ -280,9 +262,9 @@ TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
   ASSERT_EQ(setup.session.Questions.size(), 1u);
   EXPECT_EQ(setup.session.Questions[0].Text.find("unexpected name conflict"), std::string::npos);
   EXPECT_NE(setup.session.Questions[0].Text.find(target + "/a.txt"), std::string::npos);
-  EXPECT_EQ(world.Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+  EXPECT_EQ(world.Files(), (Strings{"a.txt=a.txt", "b.txt=b.txt", "c.txt=c.txt"}));
 
-  RenameSetup overlong(world);
+  RenameRun overlong(world);
   overlong.options.Flags = ChangeName;
   overlong.options.Name = std::string(300, 'n');
   overlong.ListAndPlan({"a.txt"});
