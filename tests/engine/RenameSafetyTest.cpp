@@ -1,5 +1,6 @@
 // What a run must never do, whatever happens around it: trash a file for one that
-// vanished, call a failure a name conflict, or ask once per file for one cause.
+// vanished, call a failure a name conflict, ask once per file for one cause, aim outside
+// what the user chose, lose a file to another run, or reach through a link.
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,42 +16,33 @@ namespace {
 
 // A file of the list that vanished before its turn never costs the file in its way,
 // whether the conflict was planned (settled by the trash) or met unplanned, and is named
-// once, to a user who says OK to everything.
+// once, to a user who says OK to everything. Another run over the same list got there
+// first: "a" is gone, or renamed onto its target.
 TEST(RenameSafety, VanishedSourceTrashesNothingAndIsNamedOnce) {
-  const std::string vanished = VanishedMessage("/w/a");
+  const Strings vanished = {VanishedMessage("/w/a")};
   const auto check = [](RenameRun& s) {
     EXPECT_EQ(s.world.Fake()->Calls(FakeOp::DeleteToTrash), 0);
     EXPECT_EQ(s.preview.Items(0).Name, "a");
     EXPECT_EQ(s.session.Questions[0].Kind, Buttons::Ok);
   };
-  // Another run over the same list got there first: "a" is gone, or renamed onto its target.
-  ExpectInMemory({"planned conflict",
-                  {"a=A", "b=in the way", "c=C"},
-                  {"a>b", "c>d"},
-                  [](RenameRun& s) {
-                    s.options.Set(DeleteOnConflict, true);
-                    s.world.Fake()->Delete("/w/a");
-                    s.session.Answers.assign(4, Answer::Ok);
-                  },
-                  {"b=in the way", "d=C"},
-                  {},
-                  {vanished},
-                  {"a", "d"},
-                  {1, 0, 1},
-                  check});
-  ExpectInMemory({"unplanned conflict",
-                  {"a=A", "c=C"},
-                  {"a>b", "c>d"},
-                  [](RenameRun& s) {
-                    s.world.Fake()->MoveNoReplace("/w/a", "/w/b");
-                    s.session.Answers.assign(4, Answer::Ok);
-                  },
-                  {"b=A", "d=C"},
-                  {},
-                  {vanished},
-                  {"a", "d"},
-                  {1, 0, 1},
-                  check});
+  // clang-format off
+  const Scenario cases[] = {
+      {"planned conflict", {"a=A", "b=in the way", "c=C"}, {"a>b", "c>d"},
+       [](RenameRun& s) {
+         s.options.Set(DeleteOnConflict, true);
+         s.world.Fake()->Delete("/w/a");
+         s.session.Answers.assign(4, Answer::Ok);
+       },
+       {"b=in the way", "d=C"}, {}, vanished, {"a", "d"}, {1, 0, 1}, check},
+      {"unplanned conflict", {"a=A", "c=C"}, {"a>b", "c>d"},
+       [](RenameRun& s) {
+         s.world.Fake()->MoveNoReplace("/w/a", "/w/b");
+         s.session.Answers.assign(4, Answer::Ok);
+       },
+       {"b=A", "d=C"}, {}, vanished, {"a", "d"}, {1, 0, 1}, check},
+  };
+  // clang-format on
+  for (const Scenario& c : cases) ExpectInMemory(c);
 }
 
 // A move that fails with no file at its target is no name conflict: the user is told
@@ -94,71 +86,51 @@ TEST(RenameSafety, FailureThatIsNoConflictIsNamedOncePerCause) {
 }
 
 // Planning aims nowhere the user did not choose: a move without a usable target
-// directory plans nothing; a name that would be a path, hold a NUL or pass the target
-// file system's limit is left out with its reason.
+// directory plans nothing and shows no progress; a name that would be a path, hold a NUL
+// or pass the target file system's limit is left out with its reason.
 TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
-  const std::string listed = "/w/a.txt";
-  const std::string noTarget(kNoTargetDirectoryText);
-  struct Case {
-    const char* what;
-    std::uint8_t transport;
-    std::string path, name;
-    std::optional<std::size_t> nameMax;
-    std::string message;  // empty: planned without a word
-    bool refused;         // nothing planned at all
-  };
-  const Case cases[] = {
+  const std::string listed = "/w/a.txt", noTarget(kNoTargetDirectoryText);
+  const struct {
+    const char* What;
+    std::uint8_t Transport;
+    std::string Path, Name;
+    std::optional<std::size_t> NameMax;
+    std::string Message;  // empty: planned without a word
+    bool Refused;         // nothing planned at all
+  } cases[] = {
+      // clang-format off
       {"move without directory", kTransportMove, "", "n", {}, noTarget, true},
       {"damaged transport byte", 7, "", "n", {}, noTarget, true},
-      {"relative directory",
-       kTransportCopy,
-       "out/",
-       "n",
-       {},
-       TargetNotFullPathMessage("out/"),
-       true},
+      {"relative directory", kTransportCopy, "out/", "n", {}, TargetNotFullPathMessage("out/"), true},
       {"root chosen", kTransportMove, "/", "n", {}, "", false},
-      {"name climbing up",
-       kTransportLeave,
-       "",
-       "x/../../ESC",
-       {},
-       ForbiddenCharacterMessage(listed),
+      {"name climbing up", kTransportLeave, "", "x/../../ESC", {}, ForbiddenCharacterMessage(listed),
        false},
-      {"name with NUL",
-       kTransportLeave,
-       "",
-       std::string("a\0b", 3),
-       {},
-       ForbiddenCharacterMessage(listed),
-       false},
+      {"name with NUL", kTransportLeave, "", std::string("a\0b", 3), {},
+       ForbiddenCharacterMessage(listed), false},
       {"name over the limit", kTransportLeave, "", std::string(300, 'n'), 255,
        NameTooLongForTargetMessage(listed, 304, 255), false},
       {"name at the limit", kTransportLeave, "", std::string(251, 'n'), 255, "", false},
+      // clang-format on
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
     World world(FakeFileSystem::Style::Posix);
-    RenameRun setup(world);
-    world.Fake()->NameMax = c.nameMax;
+    RenameRun s(world);
+    world.Fake()->NameMax = c.NameMax;
     world.Write("a.txt", "A");
-    setup.options.Transport = c.transport;
-    setup.options.Path = c.path;
-    setup.options.Set(ChangeName, true);
-    setup.options.Name = c.name;
-    AddFile(world.Fs(), setup.files, listed);
-    const bool planned =
-        PreparePreview(setup.files, setup.options, setup.preview,
-                       PlanningContext{world.Fs(), setup.clock, setup.session, setup.settings});
-    EXPECT_EQ(planned, !c.refused);
-    ASSERT_EQ(setup.session.Questions.size(), c.message.empty() ? 0u : 1u);
-    if (!c.message.empty()) {
-      EXPECT_EQ(setup.session.Questions[0].Text, c.message);
-    }
-    EXPECT_EQ(setup.preview.Count(), c.message.empty() ? 1 : 0);
-    if (c.refused) {  // before any progress was shown
-      EXPECT_EQ(setup.session.Events, Strings{"ask:Varnoke"});
-    }
+    s.options.Transport = c.Transport;
+    s.options.Path = c.Path;
+    s.options.Set(ChangeName, true);
+    s.options.Name = c.Name;
+    AddFile(world.Fs(), s.files, listed);
+    EXPECT_EQ(
+        PreparePreview(s.files, s.options, s.preview, {world.Fs(), s.clock, s.session, s.settings}),
+        !c.Refused);
+    Strings asked;
+    for (const AskedQuestion& q : s.session.Questions) asked.push_back(q.Text);
+    EXPECT_EQ(asked, c.Message.empty() ? Strings{} : Strings{c.Message});
+    EXPECT_EQ(s.preview.Count(), c.Message.empty() ? 1 : 0);
+    EXPECT_TRUE(!c.Refused || s.session.Events == Strings{"ask:Varnoke"}) << "progress shown";
     EXPECT_EQ(world.Fake()->ChangingCalls(), 0);
   }
 }
@@ -180,15 +152,15 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
     children[c] = ::fork();
     ASSERT_GE(children[c], 0);
     if (children[c] == 0) {
-      RenameRun setup(world);
-      setup.options.Flags = ChangeName | Enumerate;
-      setup.options.Name = "Pic";
-      setup.options.Digits = 3;
-      setup.ListAndPlan(names);
-      setup.session.Answers.assign(4 * kFiles, Answer::Ok);  // "--yes"
+      RenameRun s(world);
+      s.options.Flags = ChangeName | Enumerate;
+      s.options.Name = "Pic";
+      s.options.Digits = 3;
+      s.ListAndPlan(names);
+      s.session.Answers.assign(4 * kFiles, Answer::Ok);  // "--yes"
       char byte;
       if (::read(go[c][0], &byte, 1) != 1) ::_exit(3);
-      setup.Run();
+      s.Run();
       ::_exit(0);
     }
     ::close(go[c][0]);
@@ -214,32 +186,33 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
 TEST(RenameSafetyOnRealFiles, LinkInTheListNeverChangesItsTarget) {
   World world;
   world.Write("outside.txt", "private");
-  const std::string outside = world.At("outside.txt");
-  ASSERT_EQ(::chmod(outside.c_str(), 0644), 0);
-  struct stat before;
-  ASSERT_EQ(::stat(outside.c_str(), &before), 0);
   world.Write("sy/");
+  const std::string outside = world.At("outside.txt");
   ASSERT_EQ(::symlink("../outside.txt", world.At("sy/link.txt").c_str()), 0);
-  RenameRun setup(world);
-  setup.options.Flags = ChangeName;
-  setup.options.Name = "renamed";
-  setup.options.AttrMask = kAttrReadOnly | kAttrHidden;
-  setup.options.AttrValues = kAttrReadOnly | kAttrHidden;
-  setup.options.DateFlags = kDateModified;
-  setup.options.ModifiedDate = 0x01D0000000000000ULL;
-  setup.ListAndPlan({"sy/link.txt"});
-  EXPECT_EQ(setup.Run().Done(), 1);
-  struct stat link, after;
+  struct stat before = {}, after = {}, link = {};
+  ASSERT_EQ(::stat(outside.c_str(), &before), 0);
+  // clang-format off
+  Expect({"a link", {}, {"sy/link.txt"},
+          [](RenameRun& s) {
+            s.options.Flags = ChangeName;
+            s.options.Name = "renamed";
+            s.options.AttrMask = s.options.AttrValues = kAttrReadOnly | kAttrHidden;
+            s.options.DateFlags = kDateModified;
+            s.options.ModifiedDate = 0x01D0000000000000ULL;
+          },
+          {"outside.txt=private", "sy/renamed.txt=private"}, {}, {}, {"sy/renamed.txt"}, {1}},
+         world);
+  // clang-format on
   ASSERT_EQ(::lstat(world.At("sy/renamed.txt").c_str(), &link), 0);
   EXPECT_TRUE(S_ISLNK(link.st_mode));
   ASSERT_EQ(::stat(outside.c_str(), &after), 0);
   EXPECT_EQ(after.st_mode, before.st_mode);
   EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-  EXPECT_EQ(world.Read("outside.txt"), "private");
 }
 
-// On real files: a target directory that takes no files costs one answer for the
-// whole run, and a name longer than the file system takes is left out at planning.
+// On real files: a target directory that takes no files costs one answer, with its
+// reason, for the whole run; a name longer than the file system takes is left out at
+// planning.
 TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
   World world;
   std::unique_ptr<TmpfsMount> readOnly;
@@ -252,23 +225,26 @@ TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
     world.Write("ro/");
     ASSERT_EQ(::chmod(target.c_str(), 0555), 0);
   }
-  RenameRun setup(world);
-  setup.options.Transport = kTransportMove;
-  setup.options.Path = target + "/";
-  for (const char* name : {"a.txt", "b.txt", "c.txt"}) world.Write(name, name);
-  setup.ListAndPlan({"a.txt", "b.txt", "c.txt"});
-  setup.session.Answers = {Answer::Ok};
-  EXPECT_EQ(setup.Run().Failed, 3);
-  ASSERT_EQ(setup.session.Questions.size(), 1u);
-  EXPECT_EQ(setup.session.Questions[0].Text.find("unexpected name conflict"), std::string::npos);
-  EXPECT_NE(setup.session.Questions[0].Text.find(target + "/a.txt"), std::string::npos);
-  EXPECT_EQ(world.Files(), (Strings{"a.txt=a.txt", "b.txt=b.txt", "c.txt=c.txt"}));
-
-  RenameRun overlong(world);
-  overlong.options.Flags = ChangeName;
-  overlong.options.Name = std::string(300, 'n');
-  overlong.ListAndPlan({"a.txt"});
-  EXPECT_EQ(overlong.preview.Count(), 0);
+  const Strings names = {"a.txt", "b.txt", "c.txt"}, files = {"a.txt=a", "b.txt=b", "c.txt=c"};
+  const std::string reason = ::geteuid() == 0 ? "Read-only file system" : "Permission denied";
+  // clang-format off
+  Expect({"a read-only target", files, names,
+          [target](RenameRun& s) {
+            s.options.Transport = kTransportMove;
+            s.options.Path = target + "/";
+            s.session.Answers = {Answer::Ok};
+          },
+          files, {}, {RenameFailedMessage(false, world.At("a.txt"), target + "/a.txt", reason)},
+          names, {0, 0, 3}},
+         world);
+  Expect({"an overlong name", {}, {"a.txt"},
+          [](RenameRun& s) {
+            s.options.Flags = ChangeName;
+            s.options.Name = std::string(300, 'n');
+          },
+          files, {}, {}, {"a.txt"}, {}, [](RenameRun& s) { EXPECT_EQ(s.preview.Count(), 0); }},
+         world);
+  // clang-format on
 }
 
 }  // namespace
