@@ -39,7 +39,10 @@ TEST(AddFileCalls, OneOpenAndOneQueryPerFile) {
     bool Busy;
     std::int32_t Size;
   } cases[] = {
-      {"/d/free.txt", 0, false, 5}, {"/d/busy.txt", 1, true, 0}, {"/d/unreadable.txt", 0, true, 0}};
+      // clang-format off
+      {"/d/free.txt", 0, false, 5}, {"/d/busy.txt", 1, true, 0}, {"/d/unreadable.txt", 0, true, 0},
+      // clang-format on
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Path);
     fs.ResetCalls();
@@ -63,15 +66,14 @@ TEST_F(AddFileTest, ListsNameSizeAttributesAndTimes) {
     const char *FileName, *Name, *Ext;
     std::uint64_t Size = 3;
     std::uint32_t Attr = kAttrArchive;
-  } cases[] = {{"Report.Final.DOC", "Report.Final", "DOC"},
-               {"Makefile", "Makefile", ""},
-               {"readme.", "readme.", ""},
-               {"odd..", "odd..", ""},
-               {".profile", "", "profile", 3, kAttrArchive | kAttrHidden},
-               {"a:b\\c.txt", "a:b\\c", "txt"},
-               {"Ünïcode.Tä", "Ünïcode", "Tä"},
-               {"big.bin", "big", "bin", 5ULL << 30},  // sparse
-               {"four.bin", "four", "bin", 4ULL << 30}};
+  } cases[] = {
+      // clang-format off
+      {"Report.Final.DOC", "Report.Final", "DOC"}, {"Makefile", "Makefile", ""},
+      {"readme.", "readme.", ""}, {"odd..", "odd..", ""}, {"a:b\\c.txt", "a:b\\c", "txt"},
+      {".profile", "", "profile", 3, kAttrArchive | kAttrHidden}, {"Ünïcode.Tä", "Ünïcode", "Tä"},
+      {"big.bin", "big", "bin", 5ULL << 30}, {"four.bin", "four", "bin", 4ULL << 30},  // sparse
+      // clang-format on
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.FileName);
     std::string path = dir_.Write(c.FileName, "abc");
@@ -122,16 +124,14 @@ TEST_F(AddFileTest, WhatIsListedFromTheGivenText) {
   const struct {
     std::string Given, Listed;  // Listed: the entry's full path, empty for none
     std::uint64_t Size;
-  } cases[] = {{dir_ / "sub", "", 0},
-               {dir_ / "sub/", "", 0},
-               {dir_ / "link-to-sub", "", 0},
-               {dir_ / "missing.txt", "", 0},
-               {"a.txt", "", 0},
-               {"", "", 0},
-               {dir_ / "d/./a.txt", dir_ / "d/a.txt", 1},
-               {dir_ / "d//a.txt", dir_ / "d/a.txt", 1},
-               {dir_.Path() + "//d/a.txt", dir_ / "d/a.txt", 1},
-               {dir_ / "link.txt", dir_ / "link.txt", 4}};
+  } cases[] = {
+      // clang-format off
+      {dir_ / "sub", "", 0}, {dir_ / "sub/", "", 0}, {dir_ / "link-to-sub", "", 0},
+      {dir_ / "missing.txt", "", 0}, {"a.txt", "", 0}, {"", "", 0},
+      {dir_ / "d/./a.txt", dir_ / "d/a.txt", 1}, {dir_ / "d//a.txt", dir_ / "d/a.txt", 1},
+      {dir_.Path() + "//d/a.txt", dir_ / "d/a.txt", 1}, {dir_ / "link.txt", dir_ / "link.txt", 4},
+      // clang-format on
+  };
   for (const auto& c : cases) {
     files_.Clear();
     EXPECT_EQ(AddFile(fs_, files_, c.Given), !c.Listed.empty()) << c.Given;

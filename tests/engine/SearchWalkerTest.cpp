@@ -16,8 +16,8 @@ namespace {
 using Strings = std::vector<std::string>;
 
 // A real directory tree:
-//   a.txt  b.TXT  c.doc  noext  .dot.txt  ro.txt (read-only)
-//   sub1/x.txt  sub1/deeper/y.txt  sub2/z.txt
+//   a.txt  b.TXT  c.doc  noext  .dot.txt  ro.txt (read-only)  r6.log r5.log R4.log r10.log
+//   sub1/x.txt  sub1/deeper/y.txt  sub2/z.txt  sub2/a.log  sub2/A.log
 //   old.files/w.txt  .hidden/h.txt  sysdir/s.txt (system attribute)
 struct SearchWalkerTest : ::testing::Test {
   testing::TempDir dir;
@@ -31,8 +31,9 @@ struct SearchWalkerTest : ::testing::Test {
 
   void SetUp() override {
     for (const char* f :
-         {"a.txt", "b.TXT", "c.doc", "noext", ".dot.txt", "ro.txt", "sub1/x.txt",
-          "sub1/deeper/y.txt", "sub2/z.txt", "old.files/w.txt", ".hidden/h.txt", "sysdir/s.txt"})
+         {"a.txt", "b.TXT", "c.doc", "noext", ".dot.txt", "ro.txt", "r6.log", "r5.log", "R4.log",
+          "r10.log", "sub1/x.txt", "sub1/deeper/y.txt", "sub2/z.txt", "sub2/a.log", "sub2/A.log",
+          "old.files/w.txt", ".hidden/h.txt", "sysdir/s.txt"})
       testing::WriteFile(dir / f, "data");
     ASSERT_EQ(::chmod((dir / "ro.txt").c_str(), 0444), 0);
     ASSERT_TRUE(fs.SetAttributes(dir / "sysdir", kAttrSystem));
@@ -56,18 +57,20 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
     std::uint32_t AttrBits;
     Strings Found;
   } cases[] = {
+      // clang-format off
       {{"*.txt"}, false, 0, {".dot.txt", "a.txt", "b.TXT", "ro.txt"}},
-      // The subtree without hidden, system and dotted directories.
-      {{"*.txt"},
-       true,
-       0,
+      // The subtree without hidden, system and dotted directories, breadth first.
+      {{"*.txt"}, true, 0,
        {".dot.txt", "a.txt", "b.TXT", "ro.txt", "sub1/x.txt", "sub2/z.txt", "sub1/deeper/y.txt"}},
+      // Letter case aside; ties in byte order.
+      {{"*.log"}, true, 0, {"r10.log", "R4.log", "r5.log", "r6.log", "sub2/A.log", "sub2/a.log"}},
       {{"*."}, false, 0, {"noext"}},
       {{"*.txt"}, false, SearchUseReadOnly, {".dot.txt", "a.txt", "b.TXT"}},
       {{"*.txt"}, false, SearchUseReadOnly | SearchReadOnly, {"ro.txt"}},
       // An include box without its use box filters nothing.
       {{"*.txt"}, false, SearchReadOnly, {".dot.txt", "a.txt", "b.TXT", "ro.txt"}},
       {{"*.*"}, false, SearchUseHidden | SearchHidden, {".dot.txt"}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Filters[0] + (c.Subdirs ? " in the subtree " : " ") +
@@ -83,15 +86,6 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
     if (c.Subdirs) phases.insert(phases.begin(), std::string(kBuildingDirectoryTree));
     EXPECT_EQ(captions, phases);
   }
-}
-
-TEST_F(SearchWalkerTest, NameOrderFoldsCaseAndKeepsBothSpellings) {
-  for (const char* f : {"r6.txt", "r5.txt", "R4.txt", "r10.txt", "sub2/A.txt", "sub2/a.txt"})
-    testing::WriteFile(dir / f, "data");
-  Search({"*.txt"}, true);
-  EXPECT_EQ(added,
-            Paths({".dot.txt", "a.txt", "b.TXT", "r10.txt", "R4.txt", "r5.txt", "r6.txt", "ro.txt",
-                   "sub1/x.txt", "sub2/A.txt", "sub2/a.txt", "sub2/z.txt", "sub1/deeper/y.txt"}));
 }
 
 TEST_F(SearchWalkerTest, StopEndsTheSearchAndStoresNothing) {
@@ -151,68 +145,54 @@ TEST(SearchDialogValues, CreateDestroyAndDefaultMoveTheirFields) {
 }
 
 TEST(SearchAttributeFilter, EveryUsedAttributeMustMatchItsBox) {
-  constexpr std::uint32_t kSystemAndHidden =
-      SearchUseSystem | SearchSystem | SearchUseHidden | SearchHidden;
+  constexpr std::uint32_t kBoth = SearchUseSystem | SearchSystem | SearchUseHidden | SearchHidden;
   const struct {
     std::uint32_t Attr, Flags;
     bool Passes;
-  } cases[] = {{kAttrArchive, 0, true},
-               {kAttrArchive, SearchUseArchive, false},
-               {kAttrArchive, SearchUseArchive | SearchArchive, true},
-               {0, SearchUseArchive, true},
-               {kAttrSystem | kAttrHidden, kSystemAndHidden, true},
-               {kAttrSystem, kSystemAndHidden, false},
-               {kAttrReadOnly, SearchUseReadOnly | SearchReadOnly, true},
-               {kAttrHidden, SearchReadOnly | SearchSystem, true}};
+  } cases[] = {
+      // clang-format off
+      {kAttrArchive, 0, true}, {kAttrArchive, SearchUseArchive, false},
+      {kAttrArchive, SearchUseArchive | SearchArchive, true}, {0, SearchUseArchive, true},
+      {kAttrSystem | kAttrHidden, kBoth, true}, {kAttrSystem, kBoth, false},
+      {kAttrReadOnly, SearchUseReadOnly | SearchReadOnly, true},
+      {kAttrHidden, SearchReadOnly | SearchSystem, true},
+      // clang-format on
+  };
   for (const auto& c : cases)
     EXPECT_EQ(PassesAttributeFilter(c.Attr, c.Flags), c.Passes) << c.Attr << " " << c.Flags;
 }
 
-// In memory: faults and layouts a real disk does not give on demand.
-Strings SearchAll(FakeFileSystem& fs, const SearchChoices& choices, int* pumps = nullptr) {
-  ScriptedSession session;
-  TFiles owner;
-  bool stopped = false;
-  Strings added;
-  SearchClick(choices, owner, fs, session, stopped,
-              {[&](std::string_view p) { added.emplace_back(p); }, {}});
-  if (pumps) *pumps = session.Pumps;
-  return added;
-}
-
-// Directory by directory, every filter in turn: a file that two filters match is added twice.
-TEST(SearchWalkerFake, EveryFilterIsSearchedInTurnInEachDirectory) {
-  FakeFileSystem fs;
+// In memory: directory by directory, every filter in turn (a file two filters match is
+// added twice); a pump after every matching entry, directories too; the root of a drive
+// with one separator; an unreadable directory contributes nothing.
+TEST(SearchWalkerFake, OrderEventsDrivesAndFaults) {
+  const auto search = [](FakeFileSystem& fs, const SearchChoices& choices, int* pumps = nullptr) {
+    ScriptedSession session;
+    TFiles owner;
+    bool stopped = false;
+    Strings added;
+    SearchClick(choices, owner, fs, session, stopped,
+                {[&](std::string_view p) { added.emplace_back(p); }, {}});
+    if (pumps) *pumps = session.Pumps;
+    return added;
+  };
+  FakeFileSystem fs, drive(FakeFileSystem::Style::Windows), faulty;
   for (const char* f : {"/r/a.txt", "/r/b.doc", "/r/s/c.doc", "/r/s/d.txt"}) fs.AddFile(f);
-  EXPECT_EQ(SearchAll(fs, {"/r/", true, {"*.txt", "*.doc", "a*"}, 0}),
+  EXPECT_EQ(search(fs, {"/r/", true, {"*.txt", "*.doc", "a*"}, 0}),
             (Strings{"/r/a.txt", "/r/b.doc", "/r/a.txt", "/r/s/d.txt", "/r/s/c.doc"}));
-}
-
-TEST(SearchWalkerFake, EventsRunAfterEveryMatchingEntryDirectoriesIncluded) {
-  FakeFileSystem fs;
-  fs.AddFile("/r/a.txt");
-  fs.AddFile("/r/b.doc");
-  fs.AddDirectory("/r/d.txt");
+  fs.AddDirectory("/r/e.txt");
   int pumps = 0;
-  EXPECT_EQ(SearchAll(fs, {"/r", false, {"*.txt"}, 0}, &pumps), Strings{"/r/a.txt"});
-  EXPECT_EQ(pumps, 2);  // a.txt and the directory d.txt
-}
-
-TEST(SearchWalkerFake, RootOfADriveIsSearchedWithOneSeparator) {
-  FakeFileSystem fs(FakeFileSystem::Style::Windows);
-  fs.AddFile("c:\\boot.ini");
-  fs.AddFile("c:\\data\\x.ini");
-  EXPECT_EQ(SearchAll(fs, {"c:\\", true, {"*.ini"}, 0}),
+  EXPECT_EQ(search(fs, {"/r", false, {"*.txt"}, 0}, &pumps), Strings{"/r/a.txt"});
+  EXPECT_EQ(pumps, 2);  // a.txt and the directory e.txt
+  drive.AddFile("c:\\boot.ini");
+  drive.AddFile("c:\\data\\x.ini");
+  EXPECT_EQ(search(drive, {"c:\\", true, {"*.ini"}, 0}),
             (Strings{"c:\\boot.ini", "c:\\data\\x.ini"}));
-}
-
-TEST(SearchWalkerFake, UnreadableDirectoryContributesNothing) {
-  FakeFileSystem fs;
-  fs.AddFile("/r/a/f");
-  fs.AddFile("/r/b/f");
-  fs.Fail(FakeOp::Enumerate, "/r/a/");
-  fs.Fail(FakeOp::Enumerate, "/r/a");
-  EXPECT_EQ(SearchAll(fs, {"/r", true, {"*.*"}, 0}), Strings{"/r/b/f"});
+  faulty.AddFile("/r/a/f");
+  faulty.AddFile("/r/b/f");
+  faulty.Fail(FakeOp::Enumerate, "/r/a/");
+  faulty.Fail(FakeOp::Enumerate, "/r/a");
+  EXPECT_EQ(search(faulty, {"/r", true, {"*.*"}, 0}), Strings{"/r/b/f"});
 }
 
 }  // namespace
