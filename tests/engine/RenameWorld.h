@@ -157,15 +157,14 @@ struct RenameRun {
 
 // Names "f0001.txt" ... for shifts.
 inline std::string Numbered(int n) {
-  const std::string digits = std::to_string(n);
-  return "f" + std::string(4 - std::min<std::size_t>(4, digits.size()), '0') + digits + ".txt";
+  return "f" + std::to_string(10000 + n).substr(1) + ".txt";
 }
 
 // One run given as data. On disk: "name=content", "dir/" for a directory. Planned: "from>to"
 // by hand (a conflict where the target is on disk), or a bare name listed and planned with
-// the options as staged. The stage runs after the listing; the user refuses every question
-// unless it says otherwise. The end: every file in the world, the trash's contents, the
-// questions asked, where each file entry points, and the report.
+// the options as staged. The stage runs after the plans by hand and before planning; the
+// user refuses every question unless it says otherwise. The end: every file in the world, the
+// trash's contents, the questions asked, where each file entry points, and the report.
 struct Scenario {
   std::string What;
   Strings Disk = {}, Planned = {};
@@ -177,7 +176,7 @@ struct Scenario {
 
 // Runs a scenario in a world. Every run also shows its progress from start to finish, one
 // step per entry it settled and a pump every ten entries, and asks only with the progress
-// and the busy cursor out of the way.
+// and the busy cursor out of the way, each kind of question with its caption and icon.
 inline void Expect(const Scenario& c, World& world) {
   SCOPED_TRACE(c.What);
   RenameRun s(world);
@@ -201,7 +200,15 @@ inline void Expect(const Scenario& c, World& world) {
   std::sort(after.begin(), after.end());
   EXPECT_EQ(world.Files(), after);
   EXPECT_EQ(world.Trashed(), c.Trashed);
-  for (const AskedQuestion& q : s.session.Questions) asked.push_back(q.Text);
+  for (const AskedQuestion& q : s.session.Questions) {
+    asked.push_back(q.Text);
+    // A note with the program's title and OK alone, or a warning that can stop the run.
+    const bool note = q.Kind == Buttons::Ok;
+    EXPECT_EQ(q.Caption, note                          ? kVarnokeCaption
+                         : q.Text == kNameConflictText ? kNameConflictCaption
+                                                       : kRenameFailedCaption);
+    EXPECT_EQ(q.Symbol, note ? Icon::None : Icon::Warning);
+  }
   EXPECT_EQ(asked, c.Asked);
   Strings entries, expected = c.Entries;
   for (int i = 0; i < s.files.Count(); ++i) entries.push_back(s.EntryPath(i));
