@@ -97,39 +97,28 @@ TEST_F(AddFileTest, ListsNameSizeAttributesAndTimes) {
   }
 }
 
-// A file another process holds is listed busy with everything else 0, whatever its
-// stamp (one from 1970 too).
-TEST_F(AddFileTest, HeldFileIsListedBusyWithZeros) {
-  const std::string path = dir_.Write("busy.txt", "some data");
-  ASSERT_TRUE(testing::SetUnixTimes(path, 0, 0));
-  LockHolder holder(path);
-  ASSERT_TRUE(AddFile(fs_, files_, path));
-  const TVrnFile& f = files_.Items(0);
-  EXPECT_TRUE(f.Busy);
-  EXPECT_EQ(f.Name(), "busy");
-  EXPECT_EQ(f.Ext(), "txt");
-  EXPECT_EQ(f.Size, 0);
-  EXPECT_EQ(f.Attr, 0u);
-  EXPECT_EQ(f.Created + f.Accessed + f.Written, 0u);
-}
-
 // Directories (also through a link), missing files and bare names list nothing; a path
-// is listed plainly spelled, and a link under its own name with its target's data.
+// is listed plainly spelled, a link under its own name with its target's data, and a
+// file another process holds as busy with everything else 0, whatever its stamp.
 TEST_F(AddFileTest, WhatIsListedFromTheGivenText) {
   dir_.MakeDir("sub");
   dir_.MakeDir("d");
   dir_.Write("d/a.txt", "1");
   ASSERT_EQ(::symlink((dir_ / "sub").c_str(), (dir_ / "link-to-sub").c_str()), 0);
   ASSERT_EQ(::symlink(dir_.Write("target.dat", "1234").c_str(), (dir_ / "link.txt").c_str()), 0);
+  ASSERT_TRUE(testing::SetUnixTimes(dir_.Write("busy.txt", "some data"), 0, 0));
+  LockHolder holder(dir_ / "busy.txt");
   const struct {
     std::string Given, Listed;  // Listed: the entry's full path, empty for none
     std::uint64_t Size;
+    bool Busy = false;
   } cases[] = {
       // clang-format off
       {dir_ / "sub", "", 0}, {dir_ / "sub/", "", 0}, {dir_ / "link-to-sub", "", 0},
       {dir_ / "missing.txt", "", 0}, {"a.txt", "", 0}, {"", "", 0},
       {dir_ / "d/./a.txt", dir_ / "d/a.txt", 1}, {dir_ / "d//a.txt", dir_ / "d/a.txt", 1},
       {dir_.Path() + "//d/a.txt", dir_ / "d/a.txt", 1}, {dir_ / "link.txt", dir_ / "link.txt", 4},
+      {dir_ / "busy.txt", dir_ / "busy.txt", 0, true},
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -139,6 +128,8 @@ TEST_F(AddFileTest, WhatIsListedFromTheGivenText) {
     const TVrnFile& f = files_.Items(0);
     EXPECT_EQ(fs_.Rules().Join(f.Path(), f.Name(), f.Ext()), c.Listed);
     EXPECT_EQ(f.Size, c.Size);
+    EXPECT_EQ(f.Busy, c.Busy);
+    EXPECT_TRUE(!c.Busy || f.Attr + f.Created + f.Accessed + f.Written == 0) << c.Given;
   }
 }
 

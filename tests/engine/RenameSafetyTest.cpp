@@ -143,13 +143,14 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
     names.push_back(Numbered(n));
     world.Write(names.back(), names.back());
   }
-  int go[2][2];
+  int go[2];  // both start when its write end closes
+  ASSERT_EQ(::pipe(go), 0);
   pid_t children[2];
-  for (int c = 0; c < 2; ++c) {
-    ASSERT_EQ(::pipe(go[c]), 0);
-    children[c] = ::fork();
-    ASSERT_GE(children[c], 0);
-    if (children[c] == 0) {
+  for (pid_t& child : children) {
+    child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::close(go[1]);
       RenameRun s(world);
       s.options.Flags = ChangeName | Enumerate;
       s.options.Name = "Pic";
@@ -157,19 +158,18 @@ TEST(RenameSafetyOnRealFiles, TwoProcessesRacingOverOneListLoseNoFile) {
       s.ListAndPlan(names);
       s.session.Answers.assign(4 * kFiles, Answer::Ok);  // "--yes"
       char byte;
-      if (::read(go[c][0], &byte, 1) != 1) ::_exit(3);
+      if (::read(go[0], &byte, 1) != 0) ::_exit(3);
       s.Run();
       ::_exit(0);
     }
-    ::close(go[c][0]);
   }
-  for (int c = 0; c < 2; ++c) ASSERT_EQ(::write(go[c][1], "g", 1), 1);
-  for (int c = 0; c < 2; ++c) {
+  ::close(go[1]);
+  for (const pid_t child : children) {
     int status = 0;
-    ::waitpid(children[c], &status, 0);
+    ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ::close(go[c][1]);
   }
+  ::close(go[0]);
   for (const std::string& file : world.Files()) {
     EXPECT_TRUE(file.starts_with("Pic")) << file;
     contents.push_back(file.substr(file.find('=') + 1));
