@@ -238,25 +238,25 @@ TEST(Renaming, StagedFaultsInMemory) {
 
 TEST(RenamingOnRealFiles, SourceLockedByAnotherProcessKeepsItsNameWithOneMessage) {
   World world;
-  RenameRun s(world);
   world.Write("held.txt", "H");
   world.Write("free.txt", "F");
   LockHolder holder(world.At("held.txt"));
-  ASSERT_TRUE(s.Plan("held.txt", "moved.txt").Busy);  // listed busy
-  s.Plan("free.txt", "free2.txt");
-  EXPECT_EQ(s.Run().Failed, 1);
-  EXPECT_EQ(world.Files(), (Strings{"free2.txt=F", "held.txt=H"}));
-  EXPECT_EQ(s.EntryPath(0), world.At("held.txt"));
-  EXPECT_EQ(s.preview.Items(0).Name, "held");
-  EXPECT_EQ(s.session.Questions.size(), 1u);
-  EXPECT_EQ(s.session.Questions.at(0).Text, kRenameBusyText);
+  // clang-format off
+  Expect({"a locked source", {}, {"held.txt>moved.txt", "free.txt>free2.txt"}, {},
+          {"free2.txt=F", "held.txt=H"}, {}, {std::string(kRenameBusyText)},
+          {"held.txt", "free2.txt"}, {1, 0, 1},
+          [](RenameRun& s) {
+            EXPECT_TRUE(s.preview.Items(0).Busy);  // listed busy
+            EXPECT_EQ(s.preview.Items(0).Name, "held");
+          }},
+         world);
+  // clang-format on
 }
 
 TEST(RenamingOnRealFiles, MoveToAnotherFileSystem) {
   TempDir other("/dev/shm");
   World world;
-  struct stat here {
-  }, there{};
+  struct stat here = {}, there = {};
   if (::stat(world.At("").c_str(), &here) != 0 || ::stat(other.Path().c_str(), &there) != 0 ||
       here.st_dev == there.st_dev)
     GTEST_SKIP() << "no second file system to move to (tried /dev/shm)";
