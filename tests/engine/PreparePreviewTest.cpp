@@ -73,23 +73,21 @@ TEST_F(PosixPlanning, DotFilesKeepTheirNamesOnlyUnusableNamesGetAnUnderscore) {
     std::uint32_t Flags;
     const char *NewName, *NewExt, *Expected;  // Name + "." + Ext
   } cases[] = {
-      {"", "profile", 0, "", "", ".profile"},
-      {"", "profile", ChangeName, "", "", ".profile"},
+      // clang-format off
+      {"", "profile", 0, "", "", ".profile"}, {"", "profile", ChangeName, "", "", ".profile"},
       {"", "profile", ChangeName, ".hidden", "", ".hidden.profile"},
       {"", "profile", ChangeName | ChangeExt, "", "", "_."},
       {"", "profile", ChangeName | ChangeExt, ".", "", "_.."},
       {"", "profile", ChangeName | ChangeExt, "..", "", "_..."},
       {"", "profile", ChangeName | ChangeExt, "", ".", "_.."},
-      {"photo", "jpg", ChangeName, "", "", "_.jpg"},
-      {"photo", "jpg", ChangeName, ".x", "", "_.x.jpg"},
+      {"photo", "jpg", ChangeName, "", "", "_.jpg"}, {"photo", "jpg", ChangeName, ".x", "", "_.x.jpg"},
       {".config", "bak", ChangeName, ".old", "", ".old.bak"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     files.Clear();
     preview.Clear();
-    options.Flags = c.Flags;
-    options.Name = c.NewName;
-    options.Ext = c.NewExt;
+    std::tie(options.Flags, options.Name, options.Ext) = std::tie(c.Flags, c.NewName, c.NewExt);
     List(c.OldName, c.OldExt);
     Plan();
     EXPECT_EQ(Names(), Strings{c.Expected});
