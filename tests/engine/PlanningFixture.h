@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/PreparePreview.h"
@@ -74,23 +75,20 @@ class PlanCaseRun : public Planning {
   void Check(const PlanCase& c) {
     SCOPED_TRACE(c.What);
     for (const auto& path : c.OnDisk) fs.AddFile(path);
-    options.Flags = c.Flags;
-    options.Name = c.Name;
-    options.Ext = c.Ext;
-    options.Start = c.Start;
-    options.Step = c.Step;
-    options.Digits = c.Digits;
-    options.CaseMode = c.CaseMode;
-    options.DateString = c.DateString;
+    std::tie(options.Flags, options.Name, options.Ext, options.Start, options.Step) =
+        std::tie(c.Flags, c.Name, c.Ext, c.Start, c.Step);
+    std::tie(options.Digits, options.CaseMode, options.DateString) =
+        std::tie(c.Digits, c.CaseMode, c.DateString);
     for (const auto& [name, ext] : c.Listed)
       List(name, ext, FileTimes{0, 0, Calendar(2001, 2, 3, 4, 5, 6)});
     Plan();
     EXPECT_EQ(Names(), c.Expected);
-    for (int i = 0; i < preview.Count(); ++i) EXPECT_EQ(preview.Items(i).FileIndex, i);
-    if (c.Conflicts.empty()) return;
     std::vector<bool> marks;
-    for (int i = 0; i < preview.Count(); ++i) marks.push_back(preview.Items(i).Conflict);
-    EXPECT_EQ(marks, c.Conflicts);
+    for (int i = 0; i < preview.Count(); ++i) {
+      EXPECT_EQ(preview.Items(i).FileIndex, i);
+      marks.push_back(preview.Items(i).Conflict);
+    }
+    EXPECT_EQ(marks, c.Conflicts.empty() ? marks : c.Conflicts);
   }
 };
 

@@ -21,7 +21,6 @@ TEST(NumberText, PaddedToTheDigitsNeverCut) {
 TEST(PlannedAttributes, OnlyTheMaskedBitsChange) {
   TFiles o;
   EXPECT_EQ(PlannedAttributes(0x8025, o), 0x8025u);
-  // The masked change of read-only to hidden is planned in SizeAndAttributesComeFromTheEntry.
   o.AttrMask = 0x27;
   o.AttrValues = 0xFF;  // bits outside the mask mean nothing
   EXPECT_EQ(PlannedAttributes(0x80, o), 0xA7u);
@@ -64,204 +63,140 @@ TEST(PlannedNames, FollowTheOptions) {
 
 // With the Linux rules a dot file keeps its name; a file part that would be empty,
 // "." or "..", or an ordinary file that would become a dot file, gets the underscore.
-class PosixPlanning : public Planning {
- protected:
+struct PosixPlanning : Planning {
   PosixPlanning() : Planning(FakeFileSystem::Style::Posix) {}
 };
 
 TEST_F(PosixPlanning, DotFilesKeepTheirNamesOnlyUnusableNamesGetAnUnderscore) {
-  struct Case {
-    const char* OldName;
-    const char* OldExt;
+  const struct {
+    const char *OldName, *OldExt;
     std::uint32_t Flags;
-    const char* NewName;
-    const char* NewExt;
-    const char* Expected;  // Name + "." + Ext
-  };
-  const Case cases[] = {
-      {"", "profile", 0, "", "", ".profile"},
-      {"", "profile", ChangeName, "", "", ".profile"},
+    const char *NewName, *NewExt, *Expected;  // Name + "." + Ext
+  } cases[] = {
+      // clang-format off
+      {"", "profile", 0, "", "", ".profile"}, {"", "profile", ChangeName, "", "", ".profile"},
       {"", "profile", ChangeName, ".hidden", "", ".hidden.profile"},
       {"", "profile", ChangeName | ChangeExt, "", "", "_."},
       {"", "profile", ChangeName | ChangeExt, ".", "", "_.."},
       {"", "profile", ChangeName | ChangeExt, "..", "", "_..."},
       {"", "profile", ChangeName | ChangeExt, "", ".", "_.."},
-      {"photo", "jpg", ChangeName, "", "", "_.jpg"},
-      {"photo", "jpg", ChangeName, ".x", "", "_.x.jpg"},
+      {"photo", "jpg", ChangeName, "", "", "_.jpg"}, {"photo", "jpg", ChangeName, ".x", "", "_.x.jpg"},
       {".config", "bak", ChangeName, ".old", "", ".old.bak"},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Expected);
     files.Clear();
     preview.Clear();
-    options.Flags = c.Flags;
-    options.Name = c.NewName;
-    options.Ext = c.NewExt;
+    std::tie(options.Flags, options.Name, options.Ext) = std::tie(c.Flags, c.NewName, c.NewExt);
     List(c.OldName, c.OldExt);
     Plan();
-    ASSERT_EQ(preview.Count(), 1);
-    const auto& w = preview.Items(0);
-    EXPECT_EQ(w.Name + "." + w.Ext, c.Expected);
+    EXPECT_EQ(Names(), Strings{c.Expected});
   }
 }
 
-TEST_F(Planning, TransportDecidesTheDirectory) {
-  List("a", "txt");
-  options.Transport = kTransportLeave;
+// A file's plan: its own directory or the options' one by the transport, its size and
+// listed times, the option dates that are set (local; the clock is an hour ahead of UTC),
+// the masked attribute bits changed.
+TEST_F(Planning, DirectorySizeTimesAndAttributesOfAPlan) {
+  List("a", "t", {111, 222, 333}, kAttrReadOnly | kAttrSystem | kAttrArchive, 5ULL << 30);
+  options.AttrMask = 0x03;
+  options.AttrValues = 0x02;
   options.Path = "D:\\";
-  Plan();
-  EXPECT_EQ(preview.Items(0).Path(), "c:\\data");
-  for (std::uint8_t t : {kTransportMove, kTransportCopy}) {
-    options.Transport = t;
-    preview.Clear();
-    Plan();
-    EXPECT_EQ(preview.Items(0).Path(), "D:");
-  }
-}
-
-TEST_F(Planning, ProgressAndPumpsFollowTheFiles) {
-  for (int i = 0; i < 25; ++i) List("f" + std::to_string(i), "t");
-  Plan();
-  EXPECT_EQ(session.Events.front(), "start:Varnoke is preparing name preview:25");
-  EXPECT_EQ(session.Steps, 25);
-  EXPECT_EQ(session.Pumps, 2);  // before the 10th and the 20th file
-  EXPECT_EQ(session.Events.back(), "finish");
-  EXPECT_FALSE(session.ProgressOpen);
-  EXPECT_EQ(preview.Count(), 25);
-}
-
-TEST_F(Planning, EmptyListPlansNothingAndShowsNoProgress) {
-  Plan();
-  EXPECT_TRUE(session.Events.empty());
-  EXPECT_EQ(preview.Count(), 0);
-}
-
-TEST_F(Planning, UnchangedNamesCostNoExistenceTest) {
-  for (int i = 0; i < 5; ++i) List("f" + std::to_string(i), "t");
-  options.CaseMode = kCaseLower;  // a change of case alone is no change on Windows
-  Plan();
-  EXPECT_EQ(fs.TotalCalls(), 0);
-  options.Flags = ChangeName | Enumerate;
-  preview.Clear();
-  Plan();
-  EXPECT_EQ(fs.Calls(FakeOp::Exists), 5);
-  EXPECT_EQ(fs.ChangingCalls(), 0);
-}
-
-TEST_F(Planning, FileListAndOptionsAreLeftAsTheyWere) {
-  options.Flags = ChangeName | Enumerate | DisregardExt;
-  options.Name = "n";
-  options.DateFlags = kDateCreated | kDateModified | kDateAccessed;
-  options.IncreaseFlags = kDateCreated | kDateModified | kDateAccessed;
-  options.CreatedDate = Calendar(2010, 1, 1);
-  options.ModifiedDate = Calendar(2011, 1, 1);
-  options.AccessedDate = Calendar(2012, 1, 1);
-  options.CreatedInc = options.ModifiedInc = options.AccessedInc =
-      EncodeIncrease(Increase{0, 0, 1, 0, 0, 0}).value();
-  List("a", "txt");
-  List("b", "txt");
-  const TFiles before = options;
-  Plan();
-  EXPECT_EQ(options, before);
-  EXPECT_EQ(files.Items(0).Name(), "a");
-  EXPECT_EQ(files.Items(1).Ext(), "txt");
-}
-
-struct IncreaseCase {
-  const char* what;
-  FileTime start;
-  Increase inc;
-  std::vector<FileTime> expected;  // local times of the first three files
-};
-
-class RunningDates : public Planning, public ::testing::WithParamInterface<IncreaseCase> {};
-
-TEST_P(RunningDates, AdvanceWithoutCarry) {
-  const IncreaseCase& c = GetParam();
-  options.DateFlags = kDateCreated;
-  options.IncreaseFlags = kDateCreated;
-  options.CreatedDate = c.start;
-  options.CreatedInc = EncodeIncrease(c.inc).value();
-  const FileTimes listed{111, 222, 333};
-  for (const char* n : {"a", "b", "c"}) List(n, "t", listed);
-  Plan();
-  ASSERT_EQ(preview.Count(), 3);
-  for (int i = 0; i < 3; ++i) {
-    // The option dates are local; the clock is an hour ahead of UTC.
-    EXPECT_EQ(preview.Items(i).Created, c.expected[i] - 3600 * kTicksPerSecond) << c.what << i;
-    EXPECT_EQ(preview.Items(i).Accessed, 222u);
-    EXPECT_EQ(preview.Items(i).Written, 333u);
-  }
-  EXPECT_EQ(options.CreatedDate, c.start);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, RunningDates,
-    ::testing::Values(
-        IncreaseCase{"seconds",
-                     Calendar(2000, 1, 1, 10, 0, 0),
-                     {0, 0, 0, 0, 0, 10},
-                     {Calendar(2000, 1, 1, 10, 0, 0), Calendar(2000, 1, 1, 10, 0, 10),
-                      Calendar(2000, 1, 1, 10, 0, 20)}},
-        // 10:00:60 is no time: the date stops advancing.
-        IncreaseCase{"10:00:60",
-                     Calendar(2000, 1, 1, 10, 0, 50),
-                     {0, 0, 0, 0, 0, 10},
-                     {Calendar(2000, 1, 1, 10, 0, 50), Calendar(2000, 1, 1, 10, 0, 50),
-                      Calendar(2000, 1, 1, 10, 0, 50)}},
-        // 2000-02-31 is no date.
-        IncreaseCase{"2000-02-31",
-                     Calendar(2000, 1, 31),
-                     {0, 1, 0, 0, 0, 0},
-                     {Calendar(2000, 1, 31), Calendar(2000, 1, 31), Calendar(2000, 1, 31)}},
-        IncreaseCase{"days and years",
-                     Calendar(2000, 1, 1),
-                     {1, 0, 2, 0, 0, 0},
-                     {Calendar(2000, 1, 1), Calendar(2001, 1, 3), Calendar(2002, 1, 5)}}));
-
-TEST_F(Planning, EachDateFlagChangesItsOwnTime) {
-  const FileTimes listed{111, 222, 333};
-  List("a", "t", listed);
   options.DateFlags = kDateModified;
   options.ModifiedDate = Calendar(2005, 5, 5, 5, 5, 5);
   options.CreatedDate = options.AccessedDate = Calendar(1999, 1, 1);
-  Plan();
-  EXPECT_EQ(preview.Items(0).Created, 111u);
-  EXPECT_EQ(preview.Items(0).Accessed, 222u);
-  EXPECT_EQ(preview.Items(0).Written, Calendar(2005, 5, 5, 4, 5, 5));
-  options.DateFlags = kDateAccessed;
-  options.AccessedDate = Calendar(2006, 6, 6, 6, 6, 6);
-  preview.Clear();
-  Plan();
-  EXPECT_EQ(preview.Items(0).Accessed, Calendar(2006, 6, 6, 5, 6, 6));
-  EXPECT_EQ(preview.Items(0).Written, 333u);
+  for (std::uint8_t t : {kTransportLeave, kTransportMove, kTransportCopy}) {
+    options.Transport = t;
+    preview.Clear();
+    Plan();
+    const TVrnPrevFile& p = preview.Items(0);
+    EXPECT_EQ(p.Path(), t == kTransportLeave ? "c:\\data" : "D:");
+    EXPECT_EQ(p.Size, 5ULL << 30);
+    EXPECT_EQ(p.Attr, kAttrHidden | kAttrSystem | kAttrArchive);
+    EXPECT_EQ((FileTimes{p.Created, p.Accessed, p.Written}),
+              (FileTimes{111, 222, Calendar(2005, 5, 5, 4, 5, 5)}));
+  }
 }
 
-TEST_F(Planning, SizeAndAttributesComeFromTheEntry) {
-  List("a", "t", {}, kAttrReadOnly | kAttrSystem | kAttrArchive, 5ULL << 30);
-  options.AttrMask = 0x03;
-  options.AttrValues = 0x02;
+// No progress for an empty list; else one step per file, a pump before the 10th and the
+// 20th, and a file still busy named with the progress out of the way and planned busy.
+// Planning changes nothing on disk.
+TEST_F(Planning, ProgressStillBusyFilesAndExistenceTests) {
   Plan();
-  EXPECT_EQ(preview.Items(0).Attr, kAttrHidden | kAttrSystem | kAttrArchive);
-  EXPECT_EQ(preview.Items(0).Size, 5ULL << 30);
-}
-
-TEST_F(Planning, BusyFileIsReportedOnceWithTheProgressHidden) {
+  EXPECT_TRUE(session.Events.empty());
   fs.AddFile("c:\\data\\held.txt");
+  fs.AddFile("c:\\data\\freed.txt");
   fs.SetBusy("c:\\data\\held.txt", true);
   files.AddEntry(true, "c:\\data", "held", "txt", 0, 0, 0, 0, 0);
-  List("free", "txt");
+  files.AddEntry(true, "c:\\data", "freed", "txt", 0, 0, 0, 0, 0);
+  for (int i = 0; i < 23; ++i) List("f" + std::to_string(i), "t");
   Plan();
   ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text, StillBusyMessage("c:\\data\\held.txt"));
   EXPECT_EQ(session.Questions[0].Text,
             "The file:\r\nc:\\data\\held.txt\r\nis still busy. Please delete it from the list or "
             "free it");
   EXPECT_EQ(session.Questions[0].Kind, Buttons::Ok);
-  EXPECT_EQ(session.Events, (Strings{"start:Varnoke is preparing name preview:2", "busy:1", "hide",
-                                     "ask:Varnoke", "show", "step", "step", "busy:0", "finish"}));
+  Strings events{"start:Varnoke is preparing name preview:25", "busy:1", "hide", "ask:Varnoke",
+                 "show"};
+  events.insert(events.end(), 25, "step");
+  events.insert(events.end(), {"busy:0", "finish"});
+  EXPECT_EQ(session.Events, events);
+  EXPECT_EQ(session.Pumps, 2);
+  ASSERT_EQ(preview.Count(), 25);
   EXPECT_TRUE(preview.Items(0).Busy);
   EXPECT_FALSE(preview.Items(1).Busy);
+
+  // An unchanged name costs no existence test; a change of case alone is none on Windows.
+  options.CaseMode = kCaseLower;
+  preview.Clear();
+  Plan();
+  EXPECT_EQ(fs.TotalCalls(), fs.Calls(FakeOp::OpenExclusive));  // the busy files tried again
+  options.Flags = ChangeName | Enumerate;
+  preview.Clear();
+  Plan();
+  EXPECT_EQ(fs.Calls(FakeOp::Exists), 25);
+  EXPECT_EQ(fs.ChangingCalls(), 0);
+}
+
+// Each option date goes to its own time; an increasing one advances from file to file
+// without carry: a result that is no time or no date keeps the date where it is.
+TEST_F(Planning, OptionDatesRunWithoutCarry) {
+  const auto at = [](int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return Calendar(y, mo, d, h, mi, s) - 3600 * kTicksPerSecond;  // as UTC
+  };
+  // clang-format off
+  const struct { const char* What; FileTime Start; Increase Inc; std::vector<FileTime> Expected; }
+  cases[] = {
+      {"seconds", Calendar(2000, 1, 1, 10, 0, 0), {0, 0, 0, 0, 0, 10},
+       {at(2000, 1, 1, 10, 0, 0), at(2000, 1, 1, 10, 0, 10), at(2000, 1, 1, 10, 0, 20)}},
+      {"10:00:60", Calendar(2000, 1, 1, 10, 0, 50), {0, 0, 0, 0, 0, 10},
+       {at(2000, 1, 1, 10, 0, 50), at(2000, 1, 1, 10, 0, 50), at(2000, 1, 1, 10, 0, 50)}},
+      {"2000-02-31", Calendar(2000, 1, 31), {0, 1, 0, 0, 0, 0},
+       {at(2000, 1, 31), at(2000, 1, 31), at(2000, 1, 31)}},
+      {"days and years", Calendar(2000, 1, 1), {1, 0, 2, 0, 0, 0},
+       {at(2000, 1, 1), at(2001, 1, 3), at(2002, 1, 5)}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    files.Clear();
+    preview.Clear();
+    options.DateFlags = kDateCreated | kDateModified | kDateAccessed;
+    options.IncreaseFlags = kDateCreated;
+    options.CreatedDate = c.Start;
+    options.CreatedInc = EncodeIncrease(c.Inc).value();
+    options.ModifiedDate = Calendar(2005, 5, 5);
+    options.AccessedDate = Calendar(2006, 6, 6);
+    for (const char* n : {"a", "b", "c"}) List(n, "t", {111, 222, 333});
+    Plan();
+    ASSERT_EQ(preview.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+      const TVrnPrevFile& p = preview.Items(i);
+      EXPECT_EQ((FileTimes{p.Created, p.Accessed, p.Written}),
+                (FileTimes{c.Expected[i], at(2006, 6, 6), at(2005, 5, 5)}))
+          << i;
+    }
+  }
 }
 
 TEST_F(Planning, NameThatWouldGrowPastTheLimitIsLeftOutAndPlanningGoesOn) {

@@ -1,104 +1,119 @@
 #pragma once
-// A place to run renaming cases in: the in-memory file system or a fresh temporary
-// directory on the real one, behind one small interface, plus a way to list files and
-// plan their new names by hand.
+// A place to run renaming cases in (a fresh temporary directory on the real file system,
+// or the in-memory one), a file list with its preview and a scripted user, and a run
+// given as data with the checks every run must pass.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <algorithm>
+#include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "engine/AddFile.h"
+#include "engine/PreparePreview.h"
 #include "engine/RenameFiles.h"
-#include "model/FormatSettings.h"
-#include "model/TFiles.h"
-#include "model/TVrnFile.h"
-#include "model/TVrnPrevFile.h"
-#include "platform/FileSystem.h"
+#include "engine/RenameMessages.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/ScriptedSession.h"
+#include "support/PrevEntry.h"
 #include "support/TempDir.h"
 
 namespace varnoke::testing {
 
+using Strings = std::vector<std::string>;
+
+// Where the real runs of this program put the files they trash: $XDG_DATA_HOME points
+// into a temporary directory before any test runs, since GLib reads it once per process.
+inline const TempDir kTrashHome;
+inline const bool kTrashPointed = ::setenv("XDG_DATA_HOME", kTrashHome.Path().c_str(), 1) == 0;
+
 class World {
  public:
-  virtual ~World() = default;
-  virtual FileSystem& Fs() = 0;
-  // The full path of a name relative to the world's directory ("a.txt", "sub/b"); a
-  // path that begins with "/" is taken as it is.
-  virtual std::string At(std::string_view rel) const = 0;
-  virtual void Write(std::string_view rel, std::string_view content) = 0;
-  virtual void MakeDirectory(std::string_view rel) = 0;
-  virtual std::optional<std::string> Read(std::string_view rel) = 0;
-  // Names of the files in a directory (relative to the world's), sorted.
-  virtual std::vector<std::string> Names(std::string_view rel = {}) = 0;
-  // The in-memory file system, when the world is one.
-  virtual FakeFileSystem* Fake() { return nullptr; }
-};
-
-using WorldFactory = std::function<std::unique_ptr<World>()>;
-
-class FakeWorld final : public World {
- public:
-  // The Windows style puts the world at c:\w and turns "/" in relative names into "\".
-  explicit FakeWorld(bool caseInsensitive = false,
-                     FakeFileSystem::Style style = FakeFileSystem::Style::Posix)
-      : fs_(style, caseInsensitive),
-        root_(style == FakeFileSystem::Style::Windows ? "c:\\w" : "/w") {
-    fs_.AddDirectory(root_);
+  // A fresh temporary directory under the Linux rules, with an empty trash.
+  World() : dir_(std::in_place), fs_(new PosixFileSystem), root_(dir_->Path()) {
+    std::filesystem::remove_all(kTrashHome / "Trash");
   }
-  FileSystem& Fs() override { return fs_; }
-  std::string At(std::string_view rel) const override {
-    if (!rel.empty() && rel[0] == '/') return std::string(rel);
-    if (rel.empty()) return root_;
-    std::string out = root_ + fs_.Rules().Separator() + std::string(rel);
-    for (char& c : out)
-      if (c == '/') c = fs_.Rules().Separator();
+  // The in-memory file system with the world at /w (c:\w under the Windows rules); a
+  // folding store ignores case as a vfat mount does.
+  explicit World(FakeFileSystem::Style style, bool folding = false)
+      : fake_(new FakeFileSystem(style, folding)),
+        fs_(fake_),
+        root_(style == FakeFileSystem::Style::Windows ? "c:\\w" : "/w") {
+    fake_->AddDirectory(root_);
+  }
+  FileSystem& Fs() { return *fs_; }
+  FakeFileSystem* Fake() { return fake_; }
+
+  // The full path of a name relative to the world ("sub/b"); a full path as it is.
+  std::string At(std::string_view rel) const {
+    if (rel.starts_with('/') || rel.starts_with(root_)) return std::string(rel);
+    std::string out = rel.empty() ? root_ : root_ + "/" + std::string(rel);
+    std::replace(out.begin(), out.end(), '/', fs_->Rules().Separator());
     return out;
   }
-  void Write(std::string_view rel, std::string_view content) override {
-    fs_.AddFile(At(rel), content, {1000, 2000, 3000});
+  // Writes a file, or makes a directory for a name that ends in "/".
+  void Write(std::string_view rel, std::string_view content = {}) {
+    const std::string path = At(rel.substr(0, rel.find_last_not_of('/') + 1));
+    if (rel.ends_with('/'))
+      fake_ ? fake_->AddDirectory(path) : void(std::filesystem::create_directories(path));
+    else
+      fake_ ? fake_->AddFile(path, content, {1000, 2000, 3000}) : WriteFile(path, content);
   }
-  void MakeDirectory(std::string_view rel) override { fs_.AddDirectory(At(rel)); }
-  std::optional<std::string> Read(std::string_view rel) override {
-    auto file = fs_.File(At(rel));
-    return file ? std::optional<std::string>(file->Content) : std::nullopt;
+  std::optional<std::string> Read(std::string_view rel) const {
+    if (!fake_) return FileExists(At(rel)) ? std::optional(ReadFile(At(rel))) : std::nullopt;
+    const std::optional<FakeFile> file = fake_->File(At(rel));
+    return file ? std::optional(file->Content) : std::nullopt;
   }
-  std::vector<std::string> Names(std::string_view rel = {}) override;
-  FakeFileSystem* Fake() override { return &fs_; }
+  // Every file as "name=content", named relative to the world where it lies in it; sorted.
+  Strings Files() const {
+    Strings out;
+    if (fake_) {
+      for (const std::string& path : fake_->FilePaths()) out.push_back(Entry(path));
+    } else {
+      for (const auto& e : std::filesystem::recursive_directory_iterator(root_))
+        if (!e.is_directory()) out.push_back(Entry(e.path()));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+  // The contents of the files in the trash, sorted.
+  Strings Trashed() const {
+    Strings out;
+    if (fake_) {
+      for (const TrashedFile& t : fake_->Trash()) out.push_back(t.File.Content);
+    } else if (FileExists(kTrashHome / "Trash/files")) {
+      for (const auto& e : std::filesystem::directory_iterator(kTrashHome / "Trash/files"))
+        out.push_back(ReadFile(e.path()));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  }
 
  private:
-  FakeFileSystem fs_;
+  std::string Entry(std::string path) const {
+    const std::string content = *Read(path);
+    if (path.starts_with(root_ + fs_->Rules().Separator())) path.erase(0, root_.size() + 1);
+    std::replace(path.begin(), path.end(), fs_->Rules().Separator(), '/');
+    return path + "=" + content;
+  }
+
+  std::optional<TempDir> dir_;
+  FakeFileSystem* fake_ = nullptr;
+  std::unique_ptr<FileSystem> fs_;
   std::string root_;
 };
 
-// A fresh temporary directory on the real file system, under the Linux rules.
-class PosixWorld final : public World {
- public:
-  FileSystem& Fs() override { return fs_; }
-  std::string At(std::string_view rel) const override {
-    if (!rel.empty() && rel[0] == '/') return std::string(rel);
-    return rel.empty() ? dir_.Path() : dir_.Path() + "/" + std::string(rel);
-  }
-  void Write(std::string_view rel, std::string_view content) override;
-  void MakeDirectory(std::string_view rel) override;
-  std::optional<std::string> Read(std::string_view rel) override;
-  std::vector<std::string> Names(std::string_view rel = {}) override;
-
- private:
-  TempDir dir_;
-  PosixFileSystem fs_;
-};
-
-// A file list, a preview planned by hand, the options and a scripted session over one
-// world.
-struct RenameSetup {
-  explicit RenameSetup(World& world) : world(world), preview(world.Fs().Rules().FoldsCase()) {}
+// A file list, its preview, the options and a scripted user over one world.
+struct RenameRun {
+  explicit RenameRun(World& world) : world(world), preview(world.Fs().Rules().FoldsCase()) {}
 
   World& world;
   TVrnFiles files;
@@ -108,31 +123,125 @@ struct RenameSetup {
   FixedClock clock{kUnixEpoch + 1'600'000'000ULL * kTicksPerSecond, 0};
   FormatSettings settings = EnglishFormatSettings();
 
-  // Lists a file as AddFile would (busy when it cannot be opened exclusively).
-  int List(std::string_view rel);
-  // Lists every name with AddFile and plans them all with PreparePreview.
-  void ListAndPlan(const std::vector<std::string>& names);
-  // Lists `from` and plans it to `to` with its listed times and attributes.
-  TVrnPrevFile& Plan(std::string_view from, std::string_view to, bool conflict = false);
+  // Lists the names with AddFile and plans every listed file with PreparePreview; the
+  // session then records the run alone, with the answers it was given.
+  void ListAndPlan(const Strings& names) {
+    for (const std::string& name : names) AddFile(world.Fs(), files, world.At(name));
+    PreparePreview(files, options, preview, {world.Fs(), clock, session, settings});
+    ScriptedSession run;
+    run.Answers = session.Answers;
+    session = run;
+  }
+  // Lists `from` and plans it by hand to `to`, with its listed times and attributes.
+  TVrnPrevFile& Plan(std::string_view from, std::string_view to, bool conflict = false) {
+    EXPECT_TRUE(AddFile(world.Fs(), files, world.At(from))) << from;
+    const TVrnFile& f = files.Items(files.Count() - 1);
+    const SplitPath target = world.Fs().Rules().Split(world.At(to));
+    TVrnPrevFile p = PrevEntry(files.Count() - 1, target.Path, target.Name, target.Ext);
+    std::tie(p.Busy, p.Conflict, p.Size, p.Attr) = std::tuple(f.Busy, conflict, f.Size, f.Attr);
+    std::tie(p.Created, p.Accessed, p.Written) = std::tuple(f.Created, f.Accessed, f.Written);
+    preview.AddCopy(p);
+    return preview.Items(preview.Count() - 1);
+  }
   RenameReport Run() { return RenameFiles(files, preview, options, world.Fs(), session); }
 
-  // The full path the file entry at `fileIndex` names now.
-  std::string EntryPath(int fileIndex) const;
-};
-
-// A suite run once per world (the fake and a real temporary directory).
-class RenameCases : public ::testing::TestWithParam<WorldFactory> {
- protected:
-  void SetUp() override {
-    world = GetParam()();
-    if (!world) GTEST_SKIP() << "this world is not available here";
-    setup = std::make_unique<RenameSetup>(*world);
+  // The full path the file entry at `i` names now (without the dot the Windows rules
+  // write for an empty extension).
+  std::string EntryPath(int i) const {
+    const TVrnFile& f = files.Items(i);
+    std::string path = world.Fs().Rules().Join(f.Path(), f.Name(), f.Ext());
+    if (f.Ext().empty() && path.ends_with('.')) path.pop_back();
+    return path;
   }
-  std::unique_ptr<World> world;
-  std::unique_ptr<RenameSetup> setup;
 };
 
 // Names "f0001.txt" ... for shifts.
-std::string Numbered(int n);
+inline std::string Numbered(int n) {
+  return "f" + std::to_string(10000 + n).substr(1) + ".txt";
+}
+
+// One run given as data. On disk: "name=content", "dir/" for a directory. Planned: "from>to"
+// by hand (a conflict where the target is on disk), or a bare name listed and planned with
+// the options as staged. The stage runs after the plans by hand and before planning; the
+// user refuses every question unless it says otherwise. The end: every file in the world, the
+// trash's contents, the questions asked, where each file entry points, and the report.
+struct Scenario {
+  std::string What;
+  Strings Disk = {}, Planned = {};
+  std::function<void(RenameRun&)> Stage = {};
+  Strings After = {}, Trashed = {}, Asked = {}, Entries = {};
+  RenameReport Report = {};
+  std::function<void(RenameRun&)> Check = {};
+};
+
+// Runs a scenario in a world. Every run also shows its progress from start to finish, one
+// step per entry it settled and a pump every ten entries, and asks only with the progress
+// and the busy cursor out of the way, each kind of question with its caption and icon.
+inline void Expect(const Scenario& c, World& world) {
+  SCOPED_TRACE(c.What);
+  RenameRun s(world);
+  for (const std::string& d : c.Disk)
+    world.Write(d.substr(0, d.find('=')), d.substr(d.find('=') + 1));
+  Strings listed;
+  for (const std::string& m : c.Planned) {
+    const std::size_t gt = m.find('>');
+    if (gt == std::string::npos)
+      listed.push_back(m);
+    else
+      s.Plan(m.substr(0, gt), m.substr(gt + 1), world.Fs().Exists(world.At(m.substr(gt + 1))));
+  }
+  if (c.Stage) c.Stage(s);
+  if (!listed.empty()) s.ListAndPlan(listed);
+  const std::string start =
+      "start:" + std::string(kRenamingLabel) + ":" + std::to_string(s.preview.Count());
+  const RenameReport r = s.Run();
+
+  Strings after = c.After, asked;
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(world.Files(), after);
+  EXPECT_EQ(world.Trashed(), c.Trashed);
+  for (const AskedQuestion& q : s.session.Questions) {
+    asked.push_back(q.Text);
+    // A note with the program's title and OK alone, or a warning that can stop the run.
+    const bool note = q.Kind == Buttons::Ok;
+    EXPECT_EQ(q.Caption, note                          ? kVarnokeCaption
+                         : q.Text == kNameConflictText ? kNameConflictCaption
+                                                       : kRenameFailedCaption);
+    EXPECT_EQ(q.Symbol, note ? Icon::None : Icon::Warning);
+  }
+  EXPECT_EQ(asked, c.Asked);
+  Strings entries, expected = c.Entries;
+  for (int i = 0; i < s.files.Count(); ++i) entries.push_back(s.EntryPath(i));
+  for (std::string& e : expected) e = world.At(e);
+  EXPECT_EQ(entries, expected);
+  const auto fields = [](const RenameReport& x) {
+    return std::tuple(x.Changed, x.Unchanged, x.Failed, x.Stopped);
+  };
+  EXPECT_EQ(fields(r), fields(c.Report));
+
+  const std::string question = "hide busy:0 ask show busy:1 ";
+  std::string events;  // without the steps, and every question that let the run go on
+  for (const std::string& e : s.session.Events)
+    if (e != "step") events += (e.starts_with("ask:") ? "ask" : e) + " ";
+  for (std::size_t at; (at = events.find(question)) != std::string::npos;)
+    events.erase(at, question.size());
+  EXPECT_EQ(events,
+            s.files.Count() == 0
+                ? ""
+                : start + " busy:1 " + (r.Stopped ? "hide busy:0 ask " : "") + "busy:0 finish ");
+  EXPECT_EQ(s.session.Steps, r.Changed + r.Unchanged + r.Failed);
+  EXPECT_EQ(s.session.Pumps, (s.session.Steps + r.Stopped) / 10);
+  if (c.Check) c.Check(s);
+}
+
+// Runs a scenario in memory under the Linux rules, on a store that minds case and on one
+// that ignores it.
+inline void ExpectInMemory(const Scenario& c) {
+  for (const bool folding : {false, true}) {
+    SCOPED_TRACE(folding ? "store ignores case" : "store minds case");
+    World world(FakeFileSystem::Style::Posix, folding);
+    Expect(c, world);
+  }
+}
 
 }  // namespace varnoke::testing
