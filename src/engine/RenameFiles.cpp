@@ -210,8 +210,10 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
   } else if (fs_.DeleteToTrash(target)) {
     carried = Carry(plannedBusy, source, target);
   } else if (fs_.DeleteToTrash(source)) {
-    // The file being renamed is in the trash; the file in the way stays as it was.
+    // The file being renamed is in the trash; the file in the way stays as it was, and
+    // the entry must not name that other file as its own.
     aside_.erase(i);
+    GiveBack(i, p, f, old);
     return Outcome::SourceTrashed;
   } else {
     Note(kNeitherDeletedText);

@@ -170,7 +170,7 @@ TEST(Renaming, StagedFaultsInMemory) {
          Fake(s).Fail(FakeOp::DeleteToTrash, "/w/b");
          s.preview.Items(0).Attr = kAttrHidden;
        },
-       {"b=outside"}, {"A"}, {}, {"b"}, {0, 0, 1},
+       {"b=outside"}, {"A"}, {}, {"a"}, {0, 0, 1},
        [](RenameRun& s) { EXPECT_EQ(Fake(s).Calls(FakeOp::SetAttributes), 0); }},
       {"a full disk fails the copy after the deletion", {"a=12345", "out/a=old copy"}, {"a>out/a"},
        [](RenameRun& s) {
