@@ -15,13 +15,22 @@ inline constexpr std::string_view kVarnokeCaption = kApplicationTitle;
 // Label of the progress window while the preview is planned.
 inline constexpr std::string_view kPreparingPreviewLabel = "Varnoke is preparing name preview";
 
-// A file that was busy when listed and still cannot be opened.
-inline std::string StillBusyMessage(std::string_view fullPath) {
-  std::string text = "The file:\r\n";
-  text.append(fullPath).append("\r\n").append(
-      "is still busy. Please delete it from the list or free it");
+// A message about one file: its full path on a line of its own between two texts.
+inline std::string AboutFile(std::string_view before, std::string_view fullPath,
+                             std::string_view after) {
+  std::string text(before);
+  text.append(fullPath).append(after);
   return text;
 }
+
+// A file that was busy when listed and still cannot be opened.
+inline std::string StillBusyMessage(std::string_view fullPath) {
+  return AboutFile("The file:\r\n", fullPath,
+                   "\r\nis still busy. Please delete it from the list or free it");
+}
+
+inline constexpr std::string_view kNewNameOf = "The new name of the file:\r\n";
+inline constexpr std::string_view kLeftOut = "The file is left out of the preview.";
 
 // The options dialog's checks of the pattern fields and the date format.
 inline constexpr std::string_view kFilenameFieldIllegal =
@@ -36,33 +45,27 @@ inline constexpr std::size_t kMaxExpandedLength = 4096;
 // A pattern whose result for one file would pass kMaxExpandedLength: that file is left
 // out of the preview, the others are planned.
 inline std::string NameTooLongMessage(std::string_view fullPath) {
-  std::string text = "The new name of the file:\r\n";
-  text.append(fullPath).append("\r\n").append(
-      "would be longer than 4096 characters. The file is left out of the preview.");
-  return text;
+  return AboutFile(kNewNameOf, fullPath, "\r\nwould be longer than 4096 characters. ") +
+         std::string(kLeftOut);
 }
 
 // A planned name or extension that would be a path or be cut short: the file is left
 // out of the preview.
 inline std::string ForbiddenCharacterMessage(std::string_view fullPath) {
-  std::string text = "The new name of the file:\r\n";
-  text.append(fullPath).append(
-      "\r\nwould contain a \"/\" or a NUL character, which no file name may hold.\r\n"
-      "The file is left out of the preview.");
-  return text;
+  return AboutFile(kNewNameOf, fullPath,
+                   "\r\nwould contain a \"/\" or a NUL character, which no file name may "
+                   "hold.\r\n") +
+         std::string(kLeftOut);
 }
 
 // A planned file name longer than the file system of its target directory takes.
 inline std::string NameTooLongForTargetMessage(std::string_view fullPath, std::size_t length,
                                                std::size_t maximum) {
-  std::string text = "The new name of the file:\r\n";
-  text.append(fullPath)
-      .append("\r\nwould be ")
-      .append(std::to_string(length))
-      .append(" bytes long; the file system of its target directory takes at most ")
-      .append(std::to_string(maximum))
-      .append(".\r\nThe file is left out of the preview.");
-  return text;
+  return AboutFile(kNewNameOf, fullPath,
+                   "\r\nwould be " + std::to_string(length) +
+                       " bytes long; the file system of its target directory takes at most " +
+                       std::to_string(maximum) + ".\r\n") +
+         std::string(kLeftOut);
 }
 
 // Moving or copying needs a target directory; planning aims nowhere else (such as the
@@ -71,11 +74,9 @@ inline constexpr std::string_view kNoTargetDirectoryText =
     "The files are to be moved or copied, but no target directory is set.\r\n"
     "Nothing is planned: choose a target directory in the options first.";
 inline std::string TargetNotFullPathMessage(std::string_view directory) {
-  std::string text = "The target directory\r\n";
-  text.append(directory).append(
-      "\r\nis not a full path.\r\n"
-      "Nothing is planned: choose a target directory in the options first.");
-  return text;
+  return AboutFile("The target directory\r\n", directory,
+                   "\r\nis not a full path.\r\n"
+                   "Nothing is planned: choose a target directory in the options first.");
 }
 
 }  // namespace varnoke

@@ -40,11 +40,9 @@ inline constexpr std::string_view kNeitherDeletedText =
 // run over the same list, moved or deleted it): nothing is asked and nothing deleted
 // for it (plain box, OK).
 inline std::string VanishedMessage(std::string_view fullPath) {
-  std::string text = "The file:\r\n";
-  text.append(fullPath).append(
-      "\r\nis no longer there: it was moved, renamed or deleted since it was listed.\r\n"
-      "Varnoke leaves it out and will still continue renaming.");
-  return text;
+  return AboutFile("The file:\r\n", fullPath,
+                   "\r\nis no longer there: it was moved, renamed or deleted since it was "
+                   "listed.\r\nVarnoke leaves it out and will still continue renaming.");
 }
 
 // A move or copy failed for another reason than a file in the way (OK / Cancel,

@@ -36,6 +36,29 @@ FileTime FromStatx(const struct statx_timestamp& t) {
   return FileTimeFromUnix(t.tv_sec, t.tv_nsec);
 }
 
+// Size, attributes and times of a status read; `attr` as the entry's attribute bits.
+FileInfo InfoOf(const struct statx& status, std::uint32_t attr) {
+  FileInfo info;
+  info.Size = status.stx_size;
+  info.Attr = attr;
+  info.Times.Written = FromStatx(status.stx_mtime);
+  info.Times.Accessed = FromStatx(status.stx_atime);
+  // Without a birth time the last-write time stands in, as Wine reports it.
+  info.Times.Created =
+      (status.stx_mask & STATX_BTIME) ? FromStatx(status.stx_btime) : info.Times.Written;
+  return info;
+}
+
+// The access and write times to set (a null pointer leaves that time as it is).
+std::array<timespec, 2> TimesToSet(const FileTime* accessed, const FileTime* written) {
+  std::array<timespec, 2> times{};
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1].tv_nsec = UTIME_OMIT;
+  if (accessed) times[0] = TimespecFromFileTime(*accessed);
+  if (written) times[1] = TimespecFromFileTime(*written);
+  return times;
+}
+
 class PosixOpenFile final : public OpenFile {
  public:
   PosixOpenFile(int fd, Access access, std::string_view path, const struct statx& status)
@@ -51,15 +74,7 @@ class PosixOpenFile final : public OpenFile {
       return std::nullopt;
     statusFresh_ = false;
     DosAttribBuffer buffer;
-    FileInfo info;
-    info.Size = status_.stx_size;
-    info.Attr = ComputeAttributes(status_.stx_mode, name_, ReadDosAttrib(fd_, buffer));
-    info.Times.Written = FromStatx(status_.stx_mtime);
-    info.Times.Accessed = FromStatx(status_.stx_atime);
-    // Without a birth time the last-write time stands in, as Wine reports it.
-    info.Times.Created =
-        (status_.stx_mask & STATX_BTIME) ? FromStatx(status_.stx_btime) : info.Times.Written;
-    return info;
+    return InfoOf(status_, ComputeAttributes(status_.stx_mode, name_, ReadDosAttrib(fd_, buffer)));
   }
 
   bool SetTimes(const FileTime* created, const FileTime* accessed,
@@ -67,13 +82,8 @@ class PosixOpenFile final : public OpenFile {
     (void)created;  // Linux offers no way to set a birth time.
     if (access_ != Access::ReadWrite) return false;
     if (!accessed && !written) return true;
-    std::array<timespec, 2> times{};
-    times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_nsec = UTIME_OMIT;
-    if (accessed) times[0] = TimespecFromFileTime(*accessed);
-    if (written) times[1] = TimespecFromFileTime(*written);
     statusFresh_ = false;
-    return ::futimens(fd_, times.data()) == 0;
+    return ::futimens(fd_, TimesToSet(accessed, written).data()) == 0;
   }
 
  private:
@@ -97,26 +107,15 @@ class PosixLinkFile final : public OpenFile {
     statusFresh_ = false;
     DosAttribBuffer buffer;
     const bool dangling = S_ISLNK(status_.stx_mode);
-    FileInfo info;
-    info.Size = status_.stx_size;
-    info.Attr = ComputeAttributes(status_.stx_mode, BaseName(path_),
-                                  ReadDosAttrib(path_.c_str(), !dangling, buffer));
-    info.Times.Written = FromStatx(status_.stx_mtime);
-    info.Times.Accessed = FromStatx(status_.stx_atime);
-    info.Times.Created =
-        (status_.stx_mask & STATX_BTIME) ? FromStatx(status_.stx_btime) : info.Times.Written;
-    return info;
+    return InfoOf(status_, ComputeAttributes(status_.stx_mode, BaseName(path_),
+                                             ReadDosAttrib(path_.c_str(), !dangling, buffer)));
   }
 
   bool SetTimes(const FileTime*, const FileTime* accessed, const FileTime* written) override {
     if (!accessed && !written) return true;
-    std::array<timespec, 2> times{};
-    times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_nsec = UTIME_OMIT;
-    if (accessed) times[0] = TimespecFromFileTime(*accessed);
-    if (written) times[1] = TimespecFromFileTime(*written);
     statusFresh_ = false;
-    return ::utimensat(AT_FDCWD, path_.c_str(), times.data(), AT_SYMLINK_NOFOLLOW) == 0;
+    return ::utimensat(AT_FDCWD, path_.c_str(), TimesToSet(accessed, written).data(),
+                       AT_SYMLINK_NOFOLLOW) == 0;
   }
 
   // The status of what the link names; of the link itself when it dangles.
