@@ -14,20 +14,17 @@
 namespace varnoke {
 namespace {
 
-// Central European time with its summer rule, written out so no zone files are needed.
+// Central European time with its summer rule, written out so no zone files are needed; the
+// zone of the process is put back afterwards.
 class PosixClockTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (const char* tz = std::getenv("TZ")) saved_ = tz;
-    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    ::tzset();
+    Zone("CET-1CEST,M3.5.0,M10.5.0/3");
   }
-  void TearDown() override {
-    if (saved_) {
-      ::setenv("TZ", saved_->c_str(), 1);
-    } else {
-      ::unsetenv("TZ");
-    }
+  void TearDown() override { Zone(saved_ ? saved_->c_str() : nullptr); }
+  static void Zone(const char* tz) {
+    tz ? ::setenv("TZ", tz, 1) : ::unsetenv("TZ");
     ::tzset();
   }
 
@@ -35,61 +32,58 @@ class PosixClockTest : public ::testing::Test {
   std::optional<std::string> saved_;
 };
 
-// Each way with the offset of that date, before 1970 too, keeping the fraction of a second.
-TEST_F(PosixClockTest, ConvertsWithTheOffsetOfThatDate) {
-  const struct {
-    FileTime Local, Utc;
-  } cases[] = {
+// Each way with the offset of that date, before 1970 too, keeping the fraction of a second;
+// times above the signed range fail. Now is the system's time, and local now the local time
+// with its weekday.
+TEST_F(PosixClockTest, ConvertsWithTheOffsetOfThatDateAndReadsTheSystemTime) {
+  // clang-format off
+  const struct { FileTime Local, Utc; } cases[] = {
       {Calendar(2024, 7, 1, 12, 0), Calendar(2024, 7, 1, 10, 0)},    // summer: +2
       {Calendar(2024, 1, 15, 12, 0), Calendar(2024, 1, 15, 11, 0)},  // winter: +1
       {Calendar(1965, 1, 15, 12, 0), Calendar(1965, 1, 15, 11, 0)},
       {Calendar(2024, 7, 1, 12, 0) + 1234567, Calendar(2024, 7, 1, 10, 0) + 1234567},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Utc);
-    EXPECT_EQ(clock_.LocalToUtc(c.Local), c.Utc);
-    EXPECT_EQ(clock_.UtcToLocal(c.Utc), c.Local);
+  // clang-format on
+  for (const auto& [local, utc] : cases) {
+    EXPECT_EQ(clock_.LocalToUtc(local), utc);
+    EXPECT_EQ(clock_.UtcToLocal(utc), local);
   }
-}
-
-// The clock reads the system time; local now is now in local time, with its weekday.
-TEST_F(PosixClockTest, NowIsTheSystemTimeAndInvalidTimesFail) {
-  auto ticks = [](std::chrono::system_clock::time_point tp) {
+  EXPECT_FALSE(clock_.LocalToUtc(0x8000000000000000ULL));
+  EXPECT_FALSE(clock_.UtcToLocal(0x8000000000000000ULL));
+  auto system = [] {
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
     return kUnixEpoch +
-           10 * static_cast<FileTime>(
-                    std::chrono::duration_cast<std::chrono::microseconds>(tp.time_since_epoch())
-                        .count());
+           10 * FileTime(std::chrono::duration_cast<std::chrono::microseconds>(since).count());
   };
-  const FileTime before = ticks(std::chrono::system_clock::now());
+  const FileTime before = system();
   const FileTime now = clock_.NowUtc();
   EXPECT_GE(now + 10, before);
-  EXPECT_LE(now, ticks(std::chrono::system_clock::now()) + 10);
+  EXPECT_LE(now, system() + 10);
   const FileTime expected = *clock_.UtcToLocal(clock_.NowUtc());
   const SystemTime st = clock_.LocalNow();
   const FileTime got = *SystemTimeToFileTime(st);
   EXPECT_LT(got > expected ? got - expected : expected - got, 5 * kTicksPerSecond);
-  const std::time_t t = static_cast<std::time_t>((got - kUnixEpoch) / kTicksPerSecond);
-  std::tm fields{};
-  ::gmtime_r(&t, &fields);
-  EXPECT_EQ(st.DayOfWeek, fields.tm_wday);
-  EXPECT_FALSE(clock_.LocalToUtc(0x8000000000000000ULL));
-  EXPECT_FALSE(clock_.UtcToLocal(0x8000000000000000ULL));
+  EXPECT_EQ(st.DayOfWeek, (got / kTicksPerDay + 1) % 7);  // 1601-01-01 was a Monday
 }
 
 // Unix times to FILETIME (nothing before 1601) and back, rounded towards the past.
 TEST(PosixTime, ConvertsBothWaysAcrossTheEpoch) {
-  EXPECT_EQ(FileTimeFromUnix(1, 500), kUnixEpoch + kTicksPerSecond + 5);
-  EXPECT_EQ(FileTimeFromUnix(-1, 0), kUnixEpoch - kTicksPerSecond);
-  EXPECT_EQ(FileTimeFromUnix(-11'644'473'600LL, 0), 0u);
-  EXPECT_EQ(FileTimeFromUnix(-11'644'473'601LL, 0), 0u);
-  EXPECT_EQ(FileTimeFromUnix(-99'999'999'999LL, 0), 0u);
-  const timespec half = TimespecFromFileTime(kUnixEpoch - 5);  // half a microsecond before 1970
-  EXPECT_EQ(half.tv_sec, -1);
-  EXPECT_EQ(half.tv_nsec, 999'999'500);
-  for (FileTime ft : {FileTime{0}, kUnixEpoch - 1, kUnixEpoch, kUnixEpoch + kTicksPerSecond + 5,
-                      FileTime{0x01D9'0000'0000'1234ULL}}) {
-    const timespec ts = TimespecFromFileTime(ft);
-    EXPECT_EQ(FileTimeFromUnix(ts.tv_sec, ts.tv_nsec), ft);
+  // clang-format off
+  const struct { std::int64_t Seconds, Nanoseconds; FileTime Ticks; bool Back; } cases[] = {
+      {1, 500, kUnixEpoch + kTicksPerSecond + 5, true},
+      {-1, 0, kUnixEpoch - kTicksPerSecond, true},
+      {-1, 999'999'500, kUnixEpoch - 5, true},  // half a microsecond before 1970
+      {-11'644'473'600LL, 0, 0, true},
+      {-11'644'473'601LL, 0, 0, false},
+      {1'669'292'798, 414'494'800, 0x01D9'0000'0000'1234ULL, true},
+  };
+  // clang-format on
+  for (const auto& [seconds, nanoseconds, ticks, back] : cases) {
+    EXPECT_EQ(FileTimeFromUnix(seconds, nanoseconds), ticks) << seconds;
+    if (!back) continue;
+    const timespec ts = TimespecFromFileTime(ticks);
+    EXPECT_EQ(ts.tv_sec, seconds);
+    EXPECT_EQ(ts.tv_nsec, nanoseconds);
   }
 }
 
