@@ -1,17 +1,19 @@
+// The Linux file system where no engine test on real files shows it: those rename, copy,
+// move across file systems, trash, list, search and hold files locked end to end.
 #include "platform/posix/PosixFileSystem.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 
 #include <algorithm>
-#include <chrono>
+#include <map>
 #include <set>
-#include <thread>
 
 #include "model/Attributes.h"
-#include "platform/LockHolder.h"
 #include "platform/PosixTestFiles.h"
 #include "platform/posix/DosAttrib.h"
 #include "platform/posix/PosixTime.h"
@@ -20,8 +22,26 @@ namespace varnoke {
 namespace {
 
 using namespace std::string_literals;
-using testing::LockHolder;
+using testing::FileExists;
+using testing::ReadFile;
 using testing::TempDir;
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+// Another file system beside the test directory, if the machine has one.
+std::string OtherFileSystem(const std::string& here) {
+  struct stat a {
+  }, b{};
+  for (const char* base : {"/dev/shm", "/run", "/var/tmp"})
+    if (::stat(here.c_str(), &a) == 0 && ::stat(base, &b) == 0 && a.st_dev != b.st_dev &&
+        ::access(base, W_OK) == 0)
+      return base;
+  return {};
+}
 
 class PosixFileSystemTest : public ::testing::Test {
  protected:
@@ -29,137 +49,188 @@ class PosixFileSystemTest : public ::testing::Test {
   PosixFileSystem fs_;
 };
 
-TEST_F(PosixFileSystemTest, QueryGivesSizeAttributesAndTimesAndSetTimesChangesOnlyThoseGiven) {
-  const std::string path = dir_.Write("a.txt", "hello");
-  ASSERT_TRUE(testing::SetUnixTimes(path, 1'000'000'000, 1'500'000'000));
-  const FileTime made = FileTimeFromUnix(std::chrono::duration_cast<std::chrono::seconds>(
-                                             std::chrono::system_clock::now().time_since_epoch())
-                                             .count(),
-                                         0);
+// Never onto a directory, a link, a hard link of the file itself or into a missing
+// directory, nor from a missing file, and nothing left under a side name; a copy of no
+// regular file makes nothing. A copy, and a move to another file system, carry the mode and
+// the times (and the stored attributes), and a move never replaces a file there either.
+TEST_F(PosixFileSystemTest, MovesAndCopiesNeverReplaceAndCarryModeAndTimes) {
+  const std::string from = dir_.Write("a.txt", std::string(100'000, 'q'));
+  dir_.MakeDir("sub");
+  ASSERT_EQ(::symlink("/nonexistent", (dir_ / "dangling").c_str()), 0);
+  ASSERT_EQ(::link(from.c_str(), (dir_ / "hard.txt").c_str()), 0);
+  for (const char* to : {"sub", "dangling", "hard.txt", "no/such/dir.txt"})
+    EXPECT_FALSE(fs_.MoveNoReplace(from, dir_ / to)) << to;
+  EXPECT_FALSE(fs_.MoveNoReplace(dir_ / "missing", dir_ / "b"));
+  EXPECT_FALSE(fs_.CopyNoReplace(dir_ / "missing", dir_ / "c") ||
+               fs_.CopyNoReplace(dir_ / "sub", dir_ / "d") ||
+               fs_.CopyNoReplace(from, dir_ / "sub"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 4);
+  EXPECT_EQ(StatOf(from).st_nlink, 2u);
+
+  const std::string base = OtherFileSystem(dir_.Path());
+  std::optional<TempDir> other;
+  if (!base.empty()) other.emplace(base.c_str());
+  const bool xattrs =
+      testing::HasUserXattrs(dir_.Path()) && other && testing::HasUserXattrs(other->Path());
+  ASSERT_EQ(::chmod(from.c_str(), 0604), 0);
+  ASSERT_TRUE(!xattrs || fs_.SetAttributes(from, kAttrHidden | kAttrArchive));
+  for (const bool move : {false, true}) {
+    if (move && !other) GTEST_SKIP() << "no second writable file system beside " << dir_.Path();
+    const std::string to = move ? *other / "a.txt" : dir_ / "copy.txt";
+    ASSERT_TRUE(testing::SetUnixTimes(from, 1'000'000'000, 1'100'000'000));
+    ASSERT_TRUE(move ? fs_.MoveNoReplace(from, to) : fs_.CopyNoReplace(from, to)) << to;
+    const struct stat st = StatOf(to);  // before reading moves the access time
+    EXPECT_EQ(ReadFile(to), std::string(100'000, 'q'));
+    EXPECT_EQ(FileExists(from), !move);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1'100'000'000);
+    EXPECT_TRUE(!move || st.st_atim.tv_sec == 1'000'000'000);
+    EXPECT_TRUE(!move || !xattrs || fs_.GetAttributes(to) == (kAttrHidden | kAttrArchive));
+  }
+  const std::string taken = other->Write("b.txt", "there");
+  EXPECT_FALSE(fs_.MoveNoReplace(dir_.Write("b.txt", "beta"), taken));
+  EXPECT_EQ(ReadFile(taken) + ReadFile(dir_ / "b.txt"), "therebeta");
+}
+
+// Delete removes for good. The trash is the desktop's (GLib reads XDG_DATA_HOME once per
+// process, so it is pointed here once); where no trash can be made, nothing is deleted.
+TEST_F(PosixFileSystemTest, DeleteAndTheDesktopTrash) {
+  static const TempDir home;
+  ASSERT_EQ(::setenv("XDG_DATA_HOME", home.Path().c_str(), 1), 0);
+  const std::string gone = dir_.Write("gone.txt", "x");
+  EXPECT_TRUE(fs_.Delete(gone));
+  EXPECT_FALSE(FileExists(gone) || fs_.Delete(gone) || fs_.DeleteToTrash(gone));
+  ASSERT_TRUE(fs_.DeleteToTrash(dir_.Write("report.txt", "keep me")));
+  EXPECT_EQ(ReadFile(home / "Trash/files/report.txt"), "keep me");
+  EXPECT_TRUE(FileExists(home / "Trash/info/report.txt.trashinfo"));
+  if (OtherFileSystem(dir_.Path()) != "/dev/shm")
+    GTEST_SKIP() << "/dev/shm is no other file system";
+  TempDir shm("/dev/shm");
+  const std::string path = shm.Write("a.txt", "x");
+  if (fs_.DeleteToTrash(path)) {
+    EXPECT_FALSE(FileExists(path));  // GLib found a trash there: the file is in it, not lost
+    GTEST_SKIP() << "GLib keeps a trash on /dev/shm here";
+  }
+  EXPECT_EQ(ReadFile(path), "x");
+}
+
+// Held by this program (other processes: the engine's tests on real files), not a regular
+// file, not writable (even by root) or a running program: refused without hanging. Times to
+// the 100 ns, each set alone; a handle opened for reading sets none. The birth time is when
+// the file was made (moments ago), or the write time where none is kept.
+TEST_F(PosixFileSystemTest, ExclusiveOpenIsRefusedWhileAnyoneHoldsTheFileAndSetsTimes) {
+  const std::string path = dir_.Write("a.txt", "1");
+  {
+    auto held = fs_.OpenExclusive(path, Access::Read);
+    EXPECT_TRUE(held && !fs_.OpenExclusive(path, Access::Read));
+  }
+  const FileTime made = FileTimeFromUnix(std::time(nullptr), 0);
   const FileTime accessed = FileTimeFromUnix(1'200'000'000, 123'456'700);
   const FileTime written = FileTimeFromUnix(1'300'000'000, 0);
   EXPECT_FALSE(fs_.OpenExclusive(path, Access::Read)->SetTimes(nullptr, nullptr, &written));
   auto file = fs_.OpenExclusive(path, Access::ReadWrite);
   ASSERT_TRUE(file);
-  auto info = file->Query();
-  ASSERT_TRUE(info);
-  EXPECT_EQ(info->Size, 5u);
-  EXPECT_EQ(info->Attr, kAttrArchive);
-  EXPECT_EQ(info->Times.Accessed, FileTimeFromUnix(1'000'000'000, 0));
-  EXPECT_EQ(info->Times.Written, FileTimeFromUnix(1'500'000'000, 0));
-  // The birth time is when the file was made (moments ago), or the write time.
-  EXPECT_TRUE(info->Times.Created == info->Times.Written ||
-              (info->Times.Created <= made + kTicksPerSecond &&
-               info->Times.Created + 60 * kTicksPerSecond >= made));
+  const FileTimes before = file->Query()->Times;
+  EXPECT_TRUE(before.Created == before.Written || (before.Created <= made + kTicksPerSecond &&
+                                                   before.Created + 60 * kTicksPerSecond >= made));
   EXPECT_TRUE(file->SetTimes(nullptr, nullptr, &written));
-  EXPECT_EQ(file->Query()->Times.Accessed, FileTimeFromUnix(1'000'000'000, 0));
+  EXPECT_EQ(file->Query()->Times.Accessed, before.Accessed);
   EXPECT_TRUE(file->SetTimes(&written, &accessed, nullptr));
-  info = file->Query();  // read afresh
-  EXPECT_EQ(info->Times.Accessed, accessed);
-  EXPECT_EQ(info->Times.Written, written);
-}
-
-// Held by this program, by other processes (released in any order), not a regular file, or
-// not writable (even by root): refused without hanging.
-TEST_F(PosixFileSystemTest, ExclusiveOpenIsRefusedWhileAnyoneHoldsTheFile) {
-  const std::string first = dir_.Write("first.txt", "1");
-  const std::string second = dir_.Write("second.txt", "2");
-  {
-    auto held = fs_.OpenExclusive(first, Access::Read);
-    ASSERT_TRUE(held);
-    EXPECT_FALSE(fs_.OpenExclusive(first, Access::Read));
-  }
-  LockHolder a(first), b(second);
-  EXPECT_FALSE(fs_.OpenExclusive(first, Access::Read));
-  EXPECT_FALSE(fs_.OpenExclusive(first, Access::ReadWrite));
-  EXPECT_TRUE(fs_.Exists(first));
-  a.Release();  // the older holder first: the newer one must not keep its child alive
-  EXPECT_TRUE(fs_.OpenExclusive(first, Access::Read));
-  EXPECT_FALSE(fs_.OpenExclusive(second, Access::Read));
-  b.Release();
-  EXPECT_TRUE(fs_.OpenExclusive(second, Access::Read));
-
+  EXPECT_EQ(file->Query()->Times.Accessed, accessed);
+  EXPECT_EQ(file->Query()->Times.Written, written);
   const std::string fifo = dir_ / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string ro = dir_.Write("ro.txt", "x");
   ASSERT_EQ(::chmod(ro.c_str(), 0444), 0);
-  for (const std::string& path : {dir_.MakeDir("sub"), dir_ / "missing", fifo, ro})
-    EXPECT_FALSE(fs_.OpenExclusive(path, Access::ReadWrite)) << path;
-  for (const std::string& path : {dir_ / "sub", dir_ / "missing", fifo})
+  for (const std::string& path : {dir_.MakeDir("sub"), dir_ / "missing", fifo})
     EXPECT_FALSE(fs_.OpenExclusive(path, Access::Read)) << path;
+  EXPECT_FALSE(fs_.OpenExclusive(ro, Access::ReadWrite));
   EXPECT_TRUE(fs_.OpenExclusive(ro, Access::Read));
-  EXPECT_TRUE(fs_.Exists(fifo));
-}
 
-TEST_F(PosixFileSystemTest, RunningProgramRefusesWriting) {
   const std::string program = dir_ / "sleeper";
   std::filesystem::copy_file("/bin/sleep", program);
   ASSERT_EQ(::chmod(program.c_str(), 0755), 0);
+  int started[2];
+  ASSERT_EQ(::pipe2(started, O_CLOEXEC), 0);
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     ::execl(program.c_str(), program.c_str(), "30", static_cast<char*>(nullptr));
     ::_exit(127);
   }
-  // Wait until the child runs the copy (its executable is then the file).
-  const std::string exe = "/proc/" + std::to_string(child) + "/exe";
-  for (int i = 0; i < 200; ++i) {
-    std::error_code ignored;
-    if (std::filesystem::read_symlink(exe, ignored) == program) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  ::close(started[1]);
+  char byte;
+  EXPECT_EQ(::read(started[0], &byte, 1), 0);  // the child's end closed with its exec
   EXPECT_FALSE(fs_.OpenExclusive(program, Access::ReadWrite));
   EXPECT_TRUE(fs_.OpenExclusive(program, Access::Read));
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
+  ::close(started[0]);
 }
 
-// Without user.DOSATTRIB: archive for files, hidden for dot names, read-only from the mode.
-TEST_F(PosixFileSystemTest, AttributesFollowWinesRulesWithoutTheExtendedAttribute) {
+// Without user.DOSATTRIB: archive for files, hidden for dot names, read-only from the
+// owner's write bit. With it, as Samba and Wine store it (hex text with or without its NUL,
+// or a record): each value replaces the one before and overrides the dot rule, for
+// directories too; read-only clears every write bit and clearing it gives the owner's back.
+TEST_F(PosixFileSystemTest, AttributesFollowWinesRules) {
+  // clang-format off
+  const struct { const char* Name; bool Directory; mode_t Mode; std::uint32_t Attr; } plain[] = {
+      {".profile", false, 0644, kAttrArchive | kAttrHidden},
+      {"group-writable", false, 0464, kAttrArchive | kAttrReadOnly},
+      {".git", true, 0755, kAttrDirectory | kAttrHidden},
+      {"locked-dir", true, 0555, kAttrDirectory | kAttrReadOnly},
+  };
+  // clang-format on
+  for (const auto& [name, directory, mode, expected] : plain) {
+    const std::string path = directory ? dir_.MakeDir(name) : dir_.Write(name, "x");
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+    EXPECT_EQ(fs_.GetAttributes(path), expected) << name;
+  }
+  EXPECT_FALSE(fs_.GetAttributes(dir_ / "missing") || fs_.SetAttributes(dir_ / "missing", 0));
+  if (!testing::HasUserXattrs(dir_.Path())) GTEST_SKIP() << "no user extended attributes here";
+  // clang-format off
   const struct {
     const char* Name;
-    bool Directory;
+    std::uint32_t Set, Got;
+    std::string Value;
     mode_t Mode;
-    std::uint32_t Expected;
-  } cases[] = {{"plain.txt", false, 0644, kAttrArchive},
-               {".profile", false, 0644, kAttrArchive | kAttrHidden},
-               {"ro.txt", false, 0444, kAttrArchive | kAttrReadOnly},
-               {"group-writable", false, 0464, kAttrArchive | kAttrReadOnly},
-               {"ending.", false, 0644, kAttrArchive},
-               {"sub", true, 0755, kAttrDirectory},
-               {".git", true, 0755, kAttrDirectory | kAttrHidden},
-               {"locked-dir", true, 0555, kAttrDirectory | kAttrReadOnly}};
-  for (const auto& c : cases) {
-    const std::string path = c.Directory ? dir_.MakeDir(c.Name) : dir_.Write(c.Name, "x");
-    ASSERT_EQ(::chmod(path.c_str(), c.Mode), 0);
-    EXPECT_EQ(fs_.GetAttributes(path), c.Expected) << c.Name;
-    if (!c.Directory) {
-      EXPECT_EQ(fs_.OpenExclusive(path, Access::Read)->Query()->Attr, c.Expected);
-    }
+  } stored[] = {
+      {".profile", kAttrHidden | kAttrSystem, kAttrHidden | kAttrSystem, "0x6\0"s, 0666},
+      {".profile", kAttrReadOnly | kAttrHidden, kAttrReadOnly | kAttrHidden, "0x2\0"s, 0444},
+      {".profile", kAttrArchive, kAttrArchive, "0x20\0"s, 0644},
+      {".profile", 0, kAttrNormal, "0x0\0"s, 0644},
+      {".git", kAttrHidden, kAttrDirectory | kAttrHidden, "0x2\0"s, 0755},
+  };
+  // clang-format on
+  ASSERT_EQ(::chmod((dir_ / ".profile").c_str(), 0666), 0);
+  ASSERT_EQ(::chmod((dir_ / ".git").c_str(), 0755), 0);
+  for (const auto& [name, set, got, value, mode] : stored) {
+    const std::string path = dir_ / name;
+    ASSERT_TRUE(fs_.SetAttributes(path, set));
+    EXPECT_EQ(fs_.GetAttributes(path), got) << set;
+    char text[64];
+    const ssize_t n = ::getxattr(path.c_str(), "user.DOSATTRIB", text, sizeof text);
+    EXPECT_EQ(std::string(text, std::max<ssize_t>(n, 0)), value) << set;
+    EXPECT_EQ(StatOf(path).st_mode & 0777, mode) << set;
   }
-  EXPECT_FALSE(fs_.GetAttributes(dir_ / "missing"));
-  EXPECT_FALSE(fs_.SetAttributes(dir_ / "missing", kAttrArchive));
+  EXPECT_EQ(fs_.OpenExclusive(dir_ / ".profile", Access::Read)->Query()->Attr, kAttrNormal);
 }
 
-// user.DOSATTRIB as Samba and Wine store it: hex text (with or without its NUL) or a record.
+// user.DOSATTRIB as Samba and Wine store it: hex text (with or without its NUL) or a record;
+// written as hex text with its NUL.
 TEST(DosAttrib, ReadsEveryStoredFormAndWritesHexTextWithNul) {
-  const struct {
-    std::string Value;
-    std::optional<std::uint32_t> Expected;
-  } cases[] = {
+  // clang-format off
+  const struct { std::string Value; std::optional<std::uint32_t> Expected; } cases[] = {
       {"0x22\0"s, 0x22},
       {"0x2", 0x2},
       {"0X2A\0"s, 0x2A},
-      {"0x00000027\0"s, 0x27},
       {"0x100000000\0"s, std::nullopt},
       {"", std::nullopt},
-      {"0x\0"s, std::nullopt},
       {"0xZZ\0"s, std::nullopt},
       {"22\0"s, std::nullopt},
       // Samba 4: empty text, version, level, valid flags 0x11, attributes, birth time.
       {"\0\0\x04\0\x04\0\0\0\x11\0\0\0\x22\0\0\0\x01\x02\x03\x04\x05\x06\x07\x08"
-       "\x01\x02\x03\x04\x05\x06\x07\x08"s,
-       0x22},
+       "\x01\x02\x03\x04\x05\x06\x07\x08"s, 0x22},
       {"0x21\0\0\x03\0\x03\0\0\0\x01\0\0\0\x20\0\0\0"s, 0x21},  // Samba 3 keeps its text
       {"\0\0\x05\0\x05\0\0\0\x01\0\0\0\x06\0\0\0\0\0\0\0\0\0\0\0"s, 0x06},
       {"\0\0\x04\0\x04\0\0\0\x10\0\0\0\x22\0\0\0"s, std::nullopt},  // no valid attributes
@@ -167,119 +238,58 @@ TEST(DosAttrib, ReadsEveryStoredFormAndWritesHexTextWithNul) {
       {"\0\0\x04\0\x03\0\0\0\x11\0\0\0\x22\0\0\0"s, std::nullopt},  // level is not version
       {"\0\0\x09\0\x09\0\0\0\x11\0\0\0\x22\0\0\0"s, std::nullopt},  // unknown version
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ParseDosAttrib(c.Value), c.Expected) << ::testing::PrintToString(c.Value);
-  EXPECT_EQ(FormatDosAttrib(0x22), "0x22\0"s);
+  // clang-format on
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(ParseDosAttrib(value), expected) << ::testing::PrintToString(value);
   EXPECT_EQ(FormatDosAttrib(0), "0x0\0"s);
   EXPECT_EQ(FormatDosAttrib(0xDEADBEEF), "0xdeadbeef\0"s);
 }
 
-// The bits round-trip through user.DOSATTRIB, each value replacing the one before, for
-// directories too; stored bits override the dot rule. Read-only clears every write bit and
-// clearing it gives the owner's back. Wine's text without NUL reads too.
-TEST_F(PosixFileSystemTest, AttributeBitsRoundTripThroughTheExtendedAttribute) {
-  if (!testing::HasUserXattrs(dir_.Path()))
-    GTEST_SKIP() << "the file system of " << dir_.Path() << " keeps no user extended attributes";
-  auto stored = [](const std::string& path) {
-    char value[64];
-    const ssize_t n = ::getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value);
-    return std::string(value, n < 0 ? 0 : static_cast<std::size_t>(n));
-  };
-  const struct {
-    const char* Name;
-    bool Directory;
-    std::uint32_t Set, Got;
-    std::string Stored;
-    mode_t Mode;
-  } cases[] = {
-      {"a.txt", false, kAttrHidden | kAttrSystem, kAttrHidden | kAttrSystem, "0x6\0"s, 0666},
-      {"a.txt", false, kAttrReadOnly | kAttrHidden, kAttrReadOnly | kAttrHidden, "0x2\0"s, 0444},
-      {"a.txt", false, kAttrArchive | kAttrHidden, kAttrArchive | kAttrHidden, "0x22\0"s, 0644},
-      {"a.txt", false, 0, kAttrNormal, "0x0\0"s, 0644},
-      {".hidden-no-more", false, kAttrArchive, kAttrArchive, "0x20\0"s, 0644},
-      {"sub", true, kAttrHidden | kAttrSystem, kAttrDirectory | kAttrHidden | kAttrSystem, "0x6\0"s,
-       0755},
-  };
-  ASSERT_EQ(::chmod(dir_.Write("a.txt", "x").c_str(), 0666), 0);
-  dir_.Write(".hidden-no-more", "x");
-  dir_.MakeDir("sub");
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Set);
-    const std::string path = dir_ / c.Name;
-    ASSERT_TRUE(fs_.SetAttributes(path, c.Set));
-    EXPECT_EQ(fs_.GetAttributes(path), c.Got);
-    if (!c.Directory) {
-      EXPECT_EQ(fs_.OpenExclusive(path, Access::Read)->Query()->Attr, c.Got);
-    }
-    EXPECT_EQ(stored(path), c.Stored);
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, c.Mode);
-  }
-  const std::string wine = dir_.Write("wine.txt", "x");
-  ASSERT_EQ(::setxattr(wine.c_str(), "user.DOSATTRIB", "0x6", 3, 0), 0);
-  EXPECT_EQ(fs_.GetAttributes(wine), kAttrHidden | kAttrSystem);
-}
-
-TEST_F(PosixFileSystemTest, ExistsCountsEveryEntryButDirectoriesAndSameFileFollowsInodes) {
+// A listing gives every entry with its attributes, "." and ".." too, and a link to a
+// directory not as one; it stops when asked and fails on a missing directory, and the root
+// is the empty path. Every entry but a directory exists, a dangling link too; one file is
+// the same under another name or spelling, a missing name only as itself. The volumes start
+// with the root and leave out the system's own.
+TEST_F(PosixFileSystemTest, EnumerateExistsSameFileAndVolumes) {
   const std::string a = dir_.Write("a.txt", "x");
-  dir_.MakeDir("sub");
-  const std::string old = dir_.Write("old.txt");
-  ASSERT_TRUE(testing::SetUnixTimes(old, -86400 * 365, -86400 * 365));  // before 1970
-  const struct {
-    const char *Link, *Target;
-  } links[] = {{"dangling", "/nonexistent/target"}, {"dirlink", "sub"}, {"filelink", "a.txt"}};
-  for (const auto& l : links) ASSERT_EQ(::symlink(l.Target, (dir_ / l.Link).c_str()), 0);
-  for (const char* name : {"a.txt", "old.txt", "dangling", "filelink"})
-    EXPECT_TRUE(fs_.Exists(dir_ / name)) << name;
-  for (const char* name : {"sub", "missing", "dirlink"}) EXPECT_FALSE(fs_.Exists(dir_ / name));
-
-  const std::string hard = dir_ / "hard.txt";
-  ASSERT_EQ(::link(a.c_str(), hard.c_str()), 0);
-  EXPECT_TRUE(fs_.SameFile(a, hard));
-  EXPECT_TRUE(fs_.SameFile(a, dir_.Path() + "/./a.txt"));
-  EXPECT_FALSE(fs_.SameFile(a, old));
-  EXPECT_FALSE(fs_.SameFile(a, dir_ / "missing"));
-  EXPECT_TRUE(fs_.SameFile(dir_ / "missing", dir_ / "missing"));  // equal names
-}
-
-// Every entry with its attributes; a link to a directory is never walked into. The walk
-// stops when asked, fails on a missing directory, and the root is the empty path.
-TEST_F(PosixFileSystemTest, EnumerateGivesEveryEntryWithAttributes) {
-  dir_.Write("a.txt", "x");
   dir_.Write(".b", "x");
   dir_.MakeDir("sub");
+  ASSERT_EQ(::symlink("/nonexistent/target", (dir_ / "dangling").c_str()), 0);
   ASSERT_EQ(::symlink((dir_ / "sub").c_str(), (dir_ / "dirlink").c_str()), 0);
-  const std::map<std::string, std::pair<bool, std::uint32_t>> expected = {
-      {".", {true, kAttrDirectory}},    {"..", {true, kAttrDirectory}},
-      {"a.txt", {false, kAttrArchive}}, {".b", {false, kAttrArchive | kAttrHidden}},
-      {"sub", {true, kAttrDirectory}},  {"dirlink", {false, kAttrDirectory}}};
+  ASSERT_EQ(::link(a.c_str(), (dir_ / "hard.txt").c_str()), 0);
+  using Entry = std::tuple<bool, bool, std::uint32_t>;  // exists, a directory, attributes
+  // clang-format off
+  const std::map<std::string, Entry> entries = {
+      {"a.txt", {true, false, kAttrArchive}}, {"hard.txt", {true, false, kAttrArchive}},
+      {".b", {true, false, kAttrArchive | kAttrHidden}}, {"dangling", {true, false, kAttrArchive}},
+      {"sub", {false, true, kAttrDirectory}}, {"dirlink", {false, false, kAttrDirectory}},
+      {".", {false, true, kAttrDirectory}}, {"..", {false, true, kAttrDirectory}}};
+  // clang-format on
   for (bool namesOnly : {false, true}) {
-    std::map<std::string, std::pair<bool, std::uint32_t>> got;
+    std::map<std::string, Entry> got;
     auto visit = [&](const DirEntry& e) {
-      // ".." lies outside: only its directory bit is known. Names alone may leave Attr at 0.
-      std::uint32_t attr = e.Name == ".." ? e.Attr & kAttrDirectory : e.Attr;
-      if (namesOnly) attr = expected.count(e.Name) ? expected.at(e.Name).second : 0;
-      got[e.Name] = {e.IsDirectory, attr};
+      // Names alone may leave Attr at 0; ".." lies outside: only its directory bit is known.
+      const std::uint32_t attr = e.Name == ".." ? e.Attr & kAttrDirectory : e.Attr;
+      got[e.Name] = {fs_.Exists(dir_ / e.Name), e.IsDirectory,
+                     namesOnly ? std::get<2>(entries.at(e.Name)) : attr};
       return true;
     };
     EXPECT_TRUE(namesOnly ? fs_.EnumerateNames(dir_.Path(), visit)
                           : fs_.Enumerate(dir_.Path(), visit));
-    EXPECT_EQ(got, expected) << namesOnly;
+    EXPECT_EQ(got, entries) << namesOnly;
   }
   int seen = 0;
   EXPECT_TRUE(fs_.Enumerate(dir_.Path(), [&](const DirEntry&) { return ++seen < 2; }));
   EXPECT_EQ(seen, 2);
   EXPECT_FALSE(fs_.Enumerate(dir_ / "missing", [](const DirEntry&) { return true; }));
-  bool sawTmp = false;
-  EXPECT_TRUE(fs_.EnumerateNames("", [&](const DirEntry& e) {
-    sawTmp |= e.Name == "tmp" && e.IsDirectory;
-    return true;
-  }));
-  EXPECT_TRUE(sawTmp);
-}
-
-TEST_F(PosixFileSystemTest, VolumesStartWithTheRootAndSkipPseudoFileSystems) {
+  std::set<std::string> root;
+  EXPECT_TRUE(
+      fs_.EnumerateNames("", [&](const DirEntry& e) { return root.insert(e.Name).second; }));
+  EXPECT_TRUE(root.count("tmp"));
+  EXPECT_FALSE(fs_.Exists(dir_ / "missing"));
+  EXPECT_TRUE(fs_.SameFile(a, dir_ / "hard.txt") && fs_.SameFile(a, dir_.Path() + "/./a.txt"));
+  EXPECT_FALSE(fs_.SameFile(a, dir_ / ".b") || fs_.SameFile(a, dir_ / "missing"));
+  EXPECT_TRUE(fs_.SameFile(dir_ / "missing", dir_ / "missing"));
   const auto volumes = fs_.Volumes();
   ASSERT_FALSE(volumes.empty());
   EXPECT_EQ(volumes.front(), "/");
