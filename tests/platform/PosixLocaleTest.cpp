@@ -24,17 +24,17 @@ TEST(PosixLocale, TranslatesTheLocalesFormats) {
   LocaleTexts germany = Texts("%d.%m.%Y", "%T", "%a %d %b %Y %T %Z", ",");
   germany.Eras = "+:1:2019/05/01:+*:Reiwa:%EC%Ey;+:1:1989/01/08:2019/04/30:Heisei:%EC%Ey;bad";
   // clang-format off
-  const struct { LocaleTexts Texts; const char *DateSep, *ShortDate, *LongTime, *ShortTime; } cases[] = {
+  const struct { LocaleTexts In; const char *Sep, *ShortDate, *LongTime, *ShortTime; } cases[] = {
       {us, "/", "mm/dd/yyyy", "hh:nn:ss AMPM", "hh:nn AMPM"},
       {germany, ".", "dd/mm/yyyy", "hh:nn:ss", "hh:nn"},
   };
   // clang-format on
-  for (const auto& [texts, dateSep, shortDate, longTime, shortTime] : cases) {
+  for (const auto& [texts, sep, shortDate, longTime, shortTime] : cases) {
     const FormatSettings s = TranslateLocale(texts);
     EXPECT_EQ(std::tie(s.DateSeparator, s.TimeSeparator, s.ShortDateFormat, s.LongDateFormat,
                        s.LongTimeFormat, s.ShortTimeFormat, s.DecimalSeparator, s.TimeAMString),
-              std::tuple(dateSep, ":", shortDate, "ddd dd mmm yyyy", longTime, shortTime,
-                         texts.Radix, texts.Am));
+              std::tuple(sep, ":", shortDate, "ddd dd mmm yyyy", longTime, shortTime, texts.Radix,
+                         texts.Am));
   }
   const FormatSettings s = TranslateLocale(germany);
   ASSERT_EQ(s.Eras.size(), 2u);
