@@ -89,7 +89,7 @@ TEST(Increase, EncodesFrom1980AndAdvancesFieldsWithoutCarry) {
 // which splits the same. The Windows rules lower-case the directory (ASCII only), end it at
 // "\" or ":", drop a trailing dot and write the dot always; names compare without ASCII case.
 // The Linux rules keep the directory as found, the root as "", "\" as a name's character, a
-// trailing dot in the name, and compare exactly. (More Linux names: AddFileNamesTest.)
+// trailing dot in the name, and compare exactly. (More Linux names: the AddFile tests.)
 TEST(PathRules, SplitJoinAndCompareFollowThePlatform) {
   // clang-format off
   const struct { bool Windows; const char* Full; SplitPath Parts; const char* Joined; } cases[] = {
