@@ -7,9 +7,7 @@
 
 #include <cstdint>
 #include <ctime>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 
 #include "support/TempDir.h"
 
