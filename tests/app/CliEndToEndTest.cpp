@@ -1,35 +1,53 @@
-// The varnoke-cli executable end to end on real files: answers typed on a
-// pseudo-terminal, read without one, or given by --yes; settings, data and home
-// directories inside the test directory.
+// The varnoke-cli executable end to end on real files, started in the test directory
+// with its settings, data and home directories inside it (TZ=UTC, LC_ALL=C): answers
+// typed on a pseudo-terminal, read without one, or given by --yes.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 
-#include "app/CliProcess.h"
 #include "files/Settings.h"
 #include "platform/LockHolder.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "support/TempDir.h"
 
+#ifndef VARNOKE_CLI_PATH
+#define VARNOKE_CLI_PATH ""  // not built: the tests are skipped
+#endif
+
 namespace varnoke {
 namespace {
 
-using testing::CliResult;
 using testing::FileExists;
 using testing::ReadFile;
 using testing::WriteFile;
 
 const std::string kSource = std::filesystem::path(__FILE__).parent_path().string();
 
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+struct CliResult {
+  int Status = -1;       // exit status; -1 when the program did not exit normally
+  std::string Out, Err;  // on a terminal: everything shown is in Out, lines ended by "\n"
+};
+
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-#ifndef VARNOKE_CLI_PATH
-    GTEST_SKIP() << "varnoke-cli is not built";
-#endif
+    if (std::string(VARNOKE_CLI_PATH).empty()) GTEST_SKIP() << "varnoke-cli is not built";
     dir.MakeDir("in");
     for (const char* name : {"f3", "f1", "f2"})
       list += dir.Write("in/" + std::string(name) + ".txt", name) + "\r\n";
@@ -47,17 +65,67 @@ class CliTest : public ::testing::Test {
         text.replace(at, mark.size(), meaning);
     return text;
   }
-  // Arguments separated by blanks; typed lines separated by "|", on a terminal when
-  // they begin with "tty|".
+  // Arguments separated by blanks; typed lines separated by "|". Without a terminal,
+  // standard input holds them; when they begin with "tty|", one pseudo-terminal is
+  // standard input, output and error, and each is typed once the next prompt ("? ")
+  // appears.
   CliResult Run(const std::string& args, const std::string& typed = "") {
     WriteFile(dir / "files.vls", list);
-    std::vector<std::string> argv, lines;
+    std::string command = "cd " + Quoted(dir.Path()) + " && env", input;
+    for (const std::string& value :
+         {"VARNOKE_CONFIG_DIR=" + dir / "config", "XDG_CONFIG_HOME=" + dir / "xdg-config",
+          "XDG_DATA_HOME=" + dir / "xdg-data", "XDG_RUNTIME_DIR=" + dir / "run",
+          "HOME=" + dir / "home", std::string("TZ=UTC"), std::string("LC_ALL=C"),
+          std::string(VARNOKE_CLI_PATH)})
+      command += " " + Quoted(value);
     std::istringstream words(In(args)), typedLines(typed);
-    for (std::string word; words >> word;) argv.push_back(word);
+    for (std::string word; words >> word;) command += " " + Quoted(word);
+    std::vector<std::string> lines;
     for (std::string line; std::getline(typedLines, line, '|');) lines.push_back(line);
     const bool terminal = !lines.empty() && lines.front() == "tty";
     if (terminal) lines.erase(lines.begin());
-    return testing::RunCli(argv, lines, terminal, dir.Path());
+    for (const std::string& line : lines) input += line + "\n";
+    if (!terminal)
+      command += " <" + Quoted(io.Write("in", input)) + " >" + Quoted(io / "out") + " 2>" +
+                 Quoted(io / "err");
+    CliResult r;
+    int master = -1;
+    const pid_t pid = terminal ? ::forkpty(&master, nullptr, nullptr, nullptr) : ::fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+      ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    std::size_t next = 0, seen = 0;  // prompts answered so far end before `seen`
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    char buffer[4096];
+    while (master >= 0 && std::chrono::steady_clock::now() < deadline) {
+      pollfd p = {master, POLLIN, 0};
+      if (::poll(&p, 1, 200) > 0) {
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n <= 0) break;  // EIO once the program ends
+        r.Out.append(buffer, static_cast<std::size_t>(n));
+      }
+      const std::size_t prompt = r.Out.find("? ", seen);
+      if (prompt != std::string::npos && next < lines.size()) {
+        const std::string line = lines[next++] + "\n";
+        (void)!::write(master, line.data(), line.size());
+        seen = prompt + 2;
+      }
+    }
+    if (master >= 0) {
+      ::kill(pid, SIGKILL);  // still running after the deadline; harmless once it ended
+      ::close(master);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (!terminal) r.Out = ReadFile(io / "out"), r.Err = ReadFile(io / "err");
+    for (std::size_t at = r.Out.find("\r\n"); terminal && at != std::string::npos;
+         at = r.Out.find("\r\n", at))
+      r.Out.erase(at, 1);
+    return r;
   }
   // How many of the three files carry their new names; the others kept theirs.
   int Renamed() const {
@@ -70,7 +138,7 @@ class CliTest : public ::testing::Test {
     return renamed;
   }
 
-  testing::TempDir dir;
+  testing::TempDir dir, io;
   std::string list;
 };
 
