@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{1, 2, "@run --yes", "",
                 "is still busy. Please delete it from the list or free it|2 file(s) changed, 0 "
                 "unchanged, 1 not renamed.",
-                "", "$/in/f1.txt"},
+                "renaming files [", "$/in/f1.txt"},
         RunCase{1, 0, "@run", "y|yes",
                 kPlanLine + "|[Y]es/[N]o No (no terminal to ask; --yes answers Yes)",
                 "Varnoke is renaming files ["},
@@ -205,14 +205,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\t"
                 "source\n0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t|\t$/in/f3.txt\n",
                 "== Varnoke"},
-        // Switches in any letter case; a path under /root is no run switch; a run needs
-        // an options set and a list or search.
-        RunCase{0, 3, "/o:@set /sR:$/in/*.TXT /run -y", "", ""},
+        // Switches in any letter case and order; a path under /root is no run switch; a run
+        // needs an options set and a list or search.
+        RunCase{0, 3, "/run /sR:$/in/*.TXT /o:@set -y", "", ""},
         RunCase{0, 0, "/O:@set /L:$/files.vls /root/list.vls --yes", "", kPlanLine, kQuestion},
         RunCase{1, 0, "/L:$/files.vls /Run --yes", "",
                 kIncomplete + "|[O]K OK|nothing renamed (/R renames)", kQuestion},
         RunCase{1, 0, "/O:@set /r --yes", "", kIncomplete, kQuestion},
-        RunCase{1, 0, "/R --yes", "", kIncomplete, kQuestion},
+        RunCase{
+            1, 0, "/R --yes", "",
+            kIncomplete + "|command line.\n\nVarnoke will be started with the specified options.",
+            kQuestion},
         // Parameters that cannot be used.
         RunCase{2, 0, "@run --yes /O:$/typo.vns", "",
                 "varnoke-cli: options set $/typo.vns: File not found\n"
@@ -227,15 +230,25 @@ INSTANTIATE_TEST_SUITE_P(
                 "directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n|nothing renamed: no "
                 "file was listed",
                 kQuestion},
+        // A missing list or set is named without a message box; the rest is processed.
         RunCase{0, 3, "@run --yes /L:$/none.vls", "",
-                "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed"},
+                "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed", "(!)"},
+        RunCase{2, 0, "@run --yes /O:$/in", "", "varnoke-cli: options set $/in: is a directory\n",
+                "(!)"},
+        RunCase{0, 3, "@run --yes /L:/proc/self/mem /S:$/in/f1.txt/*", "",
+                "== Varnoke error (!) ==\nCannot open file /proc/self/mem|== Varnoke error (!) ==\n"
+                "The command line parameter /S:$/in/f1.txt/* was illegally formated|varnoke-cli: "
+                "file list /proc/self/mem: I/O error 5\n|varnoke-cli: search directory $/in/f1.txt "
+                "(/S:$/in/f1.txt/*): not a directory\n|3 file(s) changed"},
         RunCase{0, 0, "/S:*.txt --plan=tsv", "",
                 "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally "
                 "formated\nFull path must be included!\n[O]K OK\n",
                 "search directory"},
         // Options changed by --set before planning, and values the dialog would refuse.
-        RunCase{0, 0, "--plan=tsv /O:@set --set attributes=+R --set start=5 /L:$/files.vls", "",
-                "\t$/in\tPic000005\ttxt\t2\t33\t"},
+        RunCase{
+            0, 0,
+            "--plan=tsv /O:@set --set attributes=+R --set=start=5 --set=name=P=Q /L:$/files.vls",
+            "", "\t$/in\tP=Q000005\ttxt\t2\t33\t"},
         RunCase{2, 0, "@run --yes --set digits=10", "",
                 "varnoke-cli: --set digits: '10' is not a whole number from 1 to 9\n"
                 "Nothing renamed or saved.\n",
@@ -251,11 +264,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "255|0 file(s) changed, 0 unchanged, 3 not renamed."},
         // The program's own options.
         RunCase{2, 0, "", "", "Usage:"}, RunCase{2, 0, "--yes", "", "Usage:"},
-        RunCase{2, 0, "@run --frobnicate", "", "unknown option '--frobnicate'"},
+        RunCase{2, 0, "@run -x --frobnicate", "", "unknown option '-x'", "frobnicate"},
         RunCase{0, 0, "--help", "", "/SR:DIR/FILTER|--show-options"},
+        RunCase{0, 0, "-h", "", "/SR:DIR/FILTER|--show-options"},
         RunCase{0, 0, "--version", "", "varnoke-cli "},
-        RunCase{1, 0, "--list $/in/f3.txt /R --yes", "",
-                "$/in\tf3\ttxt\t2\t0x20\t|varnoke-cli: not a file: /R\n", kQuestion}));
+        RunCase{1, 0, "--list ./in/f3.txt $/in/f1.txt /R --yes", "",
+                "$/in\tf3\ttxt\t2\t0x20\t|\n$/in\tf1\ttxt\t0\t0x00\t\t\t\tyes\n|varnoke-cli: not "
+                "a file: /R\n",
+                kQuestion, "$/in/f1.txt"}));
 
 TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {
   const std::string made =
