@@ -39,7 +39,6 @@ TEST(CommandLineTest, SwitchesMarksAndSearchValues) {
            {"/Sr:/data/a b/*.jpg", K::SearchSubdirs, "/data/a b/*.jpg"},
            {"/l:", K::FileList, ""},
            {"/R:", K::None, ""},
-           {"/R1", K::None, ""},
            {"/SR", K::None, ""},
            {"O:/data", K::None, ""},
            {"", K::None, ""}}) {
