@@ -18,12 +18,8 @@ TEST(DateCodes, EveryCodeReplacedAndMadeSafe) {
   clock.SetTick(kTicksPerSecond);
   const DateCodeContext context{settings, clock};
   // clang-format off
-  const struct {
-    std::string Format, Text;
-    std::optional<std::string> Expected;
-    bool FromClock = false;
-    FileTime Written = Calendar(2001, 2, 3, 4, 5, 6) + 7'890'000;
-  } cases[] = {
+  const struct { std::string Format, Text; std::optional<std::string> Expected; bool FromClock = false;
+                 FileTime Written = Calendar(2001, 2, 3, 4, 5, 6) + 7'890'000; } cases[] = {
       {"hh:nn:ss", "|+|", "10_09_10+10_09_11", true},  // read anew for every code
       {"yymmdd", "|_x", "010203_x"},
       {"", "|", "2_3_2001 4_05_06 AM"},  // the short date and the long time

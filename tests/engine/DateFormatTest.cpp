@@ -27,12 +27,7 @@ TEST(DateFormat, EachRuleInEnglishOrOwnSettings) {
   std::string many, cut;
   for (int i = 0; i < 40; ++i) many += "dddd ", cut += "Saturday ";
   // clang-format off
-  const struct {
-    std::string Format;
-    SystemTime Time;
-    bool Own;
-    std::string Expected;
-  } cases[] = {
+  const struct { std::string Format; SystemTime Time; bool Own; std::string Expected; } cases[] = {
       {"y yy yyy yyyy", At(4), false, "01 01 2001 2001"},
       {"d dd ddd dddd", At(4), false, "3 03 Sat Saturday"},
       {"ddddd dddddd", At(4), false, "2/3/2001 Saturday, February 3, 2001"},
