@@ -204,11 +204,11 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
     // and the rest is processed.
     RunCase{2, 0, "@run --yes /O:$/typo.vns", "", "varnoke-cli: options set $/typo.vns: File not found\n|nothing renamed: the options set cannot be used", "== Varnoke"},
     RunCase{2, 0, "@run --yes /O:$/in", "", "varnoke-cli: options set $/in: is a directory\n", "(!)"},
-    RunCase{2, 0, "@run --yes /O:$/in/f1.txt", "", "== Varnoke (!) ==\nRead beyond end of file\n|varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n", kQuestion},
+    RunCase{2, 0, "@run --yes /O:$/in/f1.txt", "", "== Varnoke (!) ==\nRead beyond end of file\n[O]K OK (--yes)\n|varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n", kQuestion},
     RunCase{0, 3, "@run --yes /L:$/none.vls", "", "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed", "(!)"},
     RunCase{1, 0, "/O:@set /L:$/none.vls /SR:$/nowhere/*.txt /R --yes", "", "varnoke-cli: file list $/none.vls: File not found\n"
             "|varnoke-cli: search directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n|nothing renamed: no file was listed", kQuestion},
-    RunCase{0, 3, "@run --yes /L:/proc/self/mem /S:$/in/f1.txt/*", "", "== Varnoke error (!) ==\nCannot open file /proc/self/mem|== Varnoke error (!) ==\n"
+    RunCase{0, 3, "@run --yes /L:/proc/self/mem /S:$/in/f1.txt/*", "", "== Varnoke error (!) ==\nCannot open file /proc/self/mem\n[O]K OK (--yes)\n|== Varnoke error (!) ==\n"
             "The command line parameter /S:$/in/f1.txt/* was illegally formated|varnoke-cli: file list /proc/self/mem: I/O error 5\n"
             "|varnoke-cli: search directory $/in/f1.txt (/S:$/in/f1.txt/*): not a directory\n|3 file(s) changed"},
     RunCase{0, 0, "/S:*.txt --plan=tsv", "", "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally formated\nFull path must be included!\n[O]K OK\n", "search directory"},

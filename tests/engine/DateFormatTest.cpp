@@ -34,14 +34,14 @@ TEST(DateFormat, EachRuleInEnglishOrOwnSettings) {
       {"m mm mmm mmmm mmmmm", At(4), false, "2 02 Feb February February"},
       {"h hh n nn s ss", At(4), false, "4 04 5 05 6 06"},
       // "m" right after an hour code is the minute, whatever stands between but letters.
-      {"hh:mm h x mm", At(4), false, "04:05 4 x 02"},
+      {"hh:mm hhmm h x mm", At(4), false, "04:05 0405 4 x 02"},
       {"t tt", At(16), false, "4:05 PM 4:05:06 PM"},
       {"", At(4), false, "2/3/2001 4:05:06 AM"},
       {"c", At(0, 0, 0), false, "2/3/2001"},
       {"C", At(0, 0, 1), false, "2/3/2001 12:00:01 AM"},
       // The 12-hour clock and the AM/PM codes as written.
       {"h:nn Am/Pm", At(16), false, "4:05 Pm"},
-      {"hh a/p", At(11), false, "11 a"},
+      {"hh a/p A/P", At(11), false, "11 a A"},
       {"hh AMPM", At(12), false, "12 PM"},
       {"h am/pm", At(0, 30), false, "12 am"},
       {"hh 'am/pm'", At(16), false, "16 am/pm"},
@@ -53,7 +53,7 @@ TEST(DateFormat, EachRuleInEnglishOrOwnSettings) {
       {"AAAA aaa a", At(4), false, "Saturday Sat a"},
       {"g e ee", At(4), false, "A.D. 2001 2001"},
       // Quotes copy their text, also when not closed; "z" is no code.
-      {"'Day' \"dd\"dd zz.x 'open", At(4), false, "Day dd03 zz.x open"},
+      {"'Day' \"dd\"dd zz.x -_+ 1 'open", At(4), false, "Day dd03 zz.x -_+ 1 open"},
       // Weekdays follow the calendar.
       {"dddd", Fields(2001, 2, 4), false, "Sunday"},
       {"ddd", Fields(2000, 2, 29), false, "Tue"},

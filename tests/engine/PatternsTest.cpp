@@ -45,6 +45,7 @@ TEST(Patterns, ExpandAsDocumented) {
       // one back to the pass start; every match is replaced, without overlapping.
       {kSection, "xaybz", "a?:b*", "xbxaybzbz"},
       {kSection, "aaab", "aab:X", "aaab"},
+      {kSection, "aab", "*ab:X", "aab"},
       {kSection, "xabc", "a*:Y", "xY"},
       {kSection, "abc", "*b:Y", "Yc"},
       {kSection, "abc", "*?:x", "axbxcx"},  // nothing matched, the replacement after every character
