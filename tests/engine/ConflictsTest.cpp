@@ -1,11 +1,13 @@
 // Names that conflict with files on disk or with earlier entries get the suffix "#n": under
 // the Windows rules on the fake disk (names meet without regard to case), on a mount that
-// folds case under the Linux rules, and on real files in a fresh directory.
+// folds case under the Linux rules, and on real files in a fresh directory. Planning
+// renames no file and changes no attribute.
 #include "engine/Conflicts.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/PreparePreview.h"
+#include "model/Attributes.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
@@ -60,6 +62,7 @@ TEST(Conflicts, SuffixesAndMarks) {
     }
     TFiles options;
     std::tie(options.Flags, options.Name, options.CaseMode) = std::tie(c.Flags, c.Name, c.CaseMode);
+    options.AttrMask = options.AttrValues = kAttrReadOnly;  // planned, not made
     TVrnPrevFiles preview(fs.Rules().FoldsCase());
     PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
     Strings names;
@@ -68,6 +71,7 @@ TEST(Conflicts, SuffixesAndMarks) {
       names.push_back(fs.Rules().Join("", e.Name, e.Ext).substr(1) + (e.Conflict ? "!" : ""));
     }
     EXPECT_EQ(names, c.Expected);
+    for (const std::string& name : c.Listed) EXPECT_EQ(fs.GetAttributes(root + name), kAttrArchive);
   }
 }
 
