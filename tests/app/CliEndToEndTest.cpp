@@ -1,35 +1,53 @@
-// The varnoke-cli executable end to end on real files: answers typed on a
-// pseudo-terminal, read without one, or given by --yes; settings, data and home
-// directories inside the test directory.
+// The varnoke-cli executable end to end on real files, started in the test directory
+// with its settings, data and home directories inside it (TZ=UTC, LC_ALL=C): answers
+// typed on a pseudo-terminal, read without one, or given by --yes.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 
-#include "app/CliProcess.h"
 #include "files/Settings.h"
 #include "platform/LockHolder.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "support/TempDir.h"
 
+#ifndef VARNOKE_CLI_PATH
+#define VARNOKE_CLI_PATH ""  // not built: the tests are skipped
+#endif
+
 namespace varnoke {
 namespace {
 
-using testing::CliResult;
 using testing::FileExists;
 using testing::ReadFile;
 using testing::WriteFile;
 
 const std::string kSource = std::filesystem::path(__FILE__).parent_path().string();
 
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+struct CliResult {
+  int Status = -1;       // exit status; -1 when the program did not exit normally
+  std::string Out, Err;  // on a terminal: everything shown is in Out, lines ended by "\n"
+};
+
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-#ifndef VARNOKE_CLI_PATH
-    GTEST_SKIP() << "varnoke-cli is not built";
-#endif
+    if (std::string(VARNOKE_CLI_PATH).empty()) GTEST_SKIP() << "varnoke-cli is not built";
     dir.MakeDir("in");
     for (const char* name : {"f3", "f1", "f2"})
       list += dir.Write("in/" + std::string(name) + ".txt", name) + "\r\n";
@@ -47,17 +65,67 @@ class CliTest : public ::testing::Test {
         text.replace(at, mark.size(), meaning);
     return text;
   }
-  // Arguments separated by blanks; typed lines separated by "|", on a terminal when
-  // they begin with "tty|".
+  // Arguments separated by blanks; typed lines separated by "|". Without a terminal,
+  // standard input holds them; when they begin with "tty|", one pseudo-terminal is
+  // standard input, output and error, and each is typed once the next prompt ("? ")
+  // appears.
   CliResult Run(const std::string& args, const std::string& typed = "") {
     WriteFile(dir / "files.vls", list);
-    std::vector<std::string> argv, lines;
+    std::string command = "cd " + Quoted(dir.Path()) + " && env", input;
+    for (const std::string& value :
+         {"VARNOKE_CONFIG_DIR=" + dir / "config", "XDG_CONFIG_HOME=" + dir / "xdg-config",
+          "XDG_DATA_HOME=" + dir / "xdg-data", "XDG_RUNTIME_DIR=" + dir / "run",
+          "HOME=" + dir / "home", std::string("TZ=UTC"), std::string("LC_ALL=C"),
+          std::string(VARNOKE_CLI_PATH)})
+      command += " " + Quoted(value);
     std::istringstream words(In(args)), typedLines(typed);
-    for (std::string word; words >> word;) argv.push_back(word);
+    for (std::string word; words >> word;) command += " " + Quoted(word);
+    std::vector<std::string> lines;
     for (std::string line; std::getline(typedLines, line, '|');) lines.push_back(line);
     const bool terminal = !lines.empty() && lines.front() == "tty";
     if (terminal) lines.erase(lines.begin());
-    return testing::RunCli(argv, lines, terminal, dir.Path());
+    for (const std::string& line : lines) input += line + "\n";
+    if (!terminal)
+      command += " <" + Quoted(io.Write("in", input)) + " >" + Quoted(io / "out") + " 2>" +
+                 Quoted(io / "err");
+    CliResult r;
+    int master = -1;
+    const pid_t pid = terminal ? ::forkpty(&master, nullptr, nullptr, nullptr) : ::fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+      ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    std::size_t next = 0, seen = 0;  // prompts answered so far end before `seen`
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    char buffer[4096];
+    while (master >= 0 && std::chrono::steady_clock::now() < deadline) {
+      pollfd p = {master, POLLIN, 0};
+      if (::poll(&p, 1, 200) > 0) {
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n <= 0) break;  // EIO once the program ends
+        r.Out.append(buffer, static_cast<std::size_t>(n));
+      }
+      const std::size_t prompt = r.Out.find("? ", seen);
+      if (prompt != std::string::npos && next < lines.size()) {
+        const std::string line = lines[next++] + "\n";
+        (void)!::write(master, line.data(), line.size());
+        seen = prompt + 2;
+      }
+    }
+    if (master >= 0) {
+      ::kill(pid, SIGKILL);  // still running after the deadline; harmless once it ended
+      ::close(master);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (!terminal) r.Out = ReadFile(io / "out"), r.Err = ReadFile(io / "err");
+    for (std::size_t at = r.Out.find("\r\n"); terminal && at != std::string::npos;
+         at = r.Out.find("\r\n", at))
+      r.Out.erase(at, 1);
+    return r;
   }
   // How many of the three files carry their new names; the others kept theirs.
   int Renamed() const {
@@ -70,7 +138,7 @@ class CliTest : public ::testing::Test {
     return renamed;
   }
 
-  testing::TempDir dir;
+  testing::TempDir dir, io;
   std::string list;
 };
 
@@ -110,84 +178,59 @@ const std::string kQuestion =
 const std::string kIncomplete =
     "== Varnoke error (!) ==\nYou have specified the '/R' parameter on the command line.";
 
-INSTANTIATE_TEST_SUITE_P(
-    Runs, CliRunTest,
-    ::testing::Values(
-        // Confirmed by --yes, typed on a terminal (after a line that names no button, and
-        // below the plan), refused there, and refused for want of a terminal.
-        RunCase{0, 3, "@run --yes", "",
-                "[Y]es/[N]o Yes (--yes)|3 file(s) changed, 0 unchanged, 0 not renamed.", "->"},
-        RunCase{0, 3, "@run", "tty|what|y",
-                "Varnoke is preparing name preview [|" + kPlanLine + "|" + kQuestion +
-                    "[Y]es/[N]o? what|Varnoke is renaming files [##############################] "
-                    "3/3|3 file(s) changed"},
-        RunCase{1, 0, "@run", "tty|n",
-                kPlanLine + "|$/in/f2.txt  ->  $/in/Pic000003.txt\n|" + kQuestion +
-                    "[Y]es/[N]o? n|3 file(s) planned; nothing renamed"},
-        // A busy file is named, kept and counted.
-        RunCase{1, 2, "@run --yes", "",
-                "is still busy. Please delete it from the list or free it|2 file(s) changed, 0 "
-                "unchanged, 1 not renamed.",
-                "", "$/in/f1.txt"},
-        RunCase{1, 0, "@run", "y|yes",
-                kPlanLine + "|[Y]es/[N]o No (no terminal to ask; --yes answers Yes)",
-                "Varnoke is renaming files ["},
-        // The plan as values renames nothing, whatever else is given.
-        RunCase{0, 0, "--plan=tsv @run --yes", "",
-                "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\t"
-                "source\n0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t|\t$/in/f3.txt\n",
-                "== Varnoke"},
-        // Switches in any letter case; a path under /root is no run switch; a run needs
-        // an options set and a list or search.
-        RunCase{0, 3, "/o:@set /sR:$/in/*.TXT /run -y", "", ""},
-        RunCase{0, 0, "/O:@set /L:$/files.vls /root/list.vls --yes", "", kPlanLine, kQuestion},
-        RunCase{1, 0, "/L:$/files.vls /Run --yes", "",
-                kIncomplete + "|[O]K OK|nothing renamed (/R renames)", kQuestion},
-        RunCase{1, 0, "/O:@set /r --yes", "", kIncomplete, kQuestion},
-        RunCase{1, 0, "/R --yes", "", kIncomplete, kQuestion},
-        // Parameters that cannot be used.
-        RunCase{2, 0, "@run --yes /O:$/typo.vns", "",
-                "varnoke-cli: options set $/typo.vns: File not found\n"
-                "|nothing renamed: the options set cannot be used",
-                "== Varnoke"},
-        RunCase{2, 0, "@run --yes /O:$/in/f1.txt", "",
-                "== Varnoke (!) ==\nRead beyond end of file\n"
-                "|varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n",
-                kQuestion},
-        RunCase{1, 0, "/O:@set /L:$/none.vls /SR:$/nowhere/*.txt /R --yes", "",
-                "varnoke-cli: file list $/none.vls: File not found\n|varnoke-cli: search "
-                "directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n|nothing renamed: no "
-                "file was listed",
-                kQuestion},
-        RunCase{0, 3, "@run --yes /L:$/none.vls", "",
-                "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed"},
-        RunCase{0, 0, "/S:*.txt --plan=tsv", "",
-                "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally "
-                "formated\nFull path must be included!\n[O]K OK\n",
-                "search directory"},
-        // Options changed by --set before planning, and values the dialog would refuse.
-        RunCase{0, 0, "--plan=tsv /O:@set --set attributes=+R --set start=5 /L:$/files.vls", "",
-                "\t$/in\tPic000005\ttxt\t2\t33\t"},
-        RunCase{2, 0, "@run --yes --set digits=10", "",
-                "varnoke-cli: --set digits: '10' is not a whole number from 1 to 9\n"
-                "Nothing renamed or saved.\n",
-                kQuestion},
-        RunCase{2, 0, "@run --yes --set ext=a/b", "",
-                "--set ext: The extension field is illegally formatted!"},
-        // A move with no target directory plans nothing; a name no file system takes is
-        // left out and counted.
-        RunCase{1, 0, "@run --yes --set transport=move", "",
-                "no target directory is set|nothing planned, nothing renamed", kQuestion},
-        RunCase{1, 0, "@run --yes --set name=" + std::string(300, 'n'), "",
-                "would be 310 bytes long; the file system of its target directory takes at most "
-                "255|0 file(s) changed, 0 unchanged, 3 not renamed."},
-        // The program's own options.
-        RunCase{2, 0, "", "", "Usage:"}, RunCase{2, 0, "--yes", "", "Usage:"},
-        RunCase{2, 0, "@run --frobnicate", "", "unknown option '--frobnicate'"},
-        RunCase{0, 0, "--help", "", "/SR:DIR/FILTER|--show-options"},
-        RunCase{0, 0, "--version", "", "varnoke-cli "},
-        RunCase{1, 0, "--list $/in/f3.txt /R --yes", "",
-                "$/in\tf3\ttxt\t2\t0x20\t|varnoke-cli: not a file: /R\n", kQuestion}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
+    // Confirmed by --yes, typed on a terminal (after a line that names no button, and below
+    // the plan), refused there, and refused for want of a terminal.
+    RunCase{0, 3, "@run --yes", "", "[Y]es/[N]o Yes (--yes)|3 file(s) changed, 0 unchanged, 0 not renamed.", "->"},
+    RunCase{0, 3, "@run", "tty|what|y", "Varnoke is preparing name preview [|" + kPlanLine + "|" + kQuestion +
+            "[Y]es/[N]o? what|Varnoke is renaming files [##############################] 3/3|3 file(s) changed"},
+    RunCase{1, 0, "@run", "tty|n", kPlanLine + "|$/in/f2.txt  ->  $/in/Pic000003.txt\n|" + kQuestion + "[Y]es/[N]o? n|3 file(s) planned; nothing renamed"},
+    RunCase{1, 0, "@run", "y|yes", kPlanLine + "|[Y]es/[N]o No (no terminal to ask; --yes answers Yes)", "Varnoke is renaming files ["},
+    // A busy file is named, kept and counted; without a terminal no bar is drawn.
+    RunCase{1, 2, "@run --yes", "", "is still busy. Please delete it from the list or free it|2 file(s) changed, 0 unchanged, 1 not renamed.",
+            "renaming files [", "$/in/f1.txt"},
+    // The plan as values renames nothing, whatever else is given.
+    RunCase{0, 0, "--plan=tsv @run --yes", "", "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\tsource\n"
+            "0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t|\t$/in/f3.txt\n", "== Varnoke"},
+    // Switches in any letter case and order; a path under /root is no run switch; a run needs
+    // an options set and a list or search.
+    RunCase{0, 3, "/run /sR:$/in/*.TXT /o:@set -y", "", ""},
+    RunCase{0, 0, "/O:@set /L:$/files.vls /root/list.vls --yes", "", kPlanLine, kQuestion},
+    RunCase{1, 0, "/L:$/files.vls /Run --yes", "", kIncomplete + "|[O]K OK|nothing renamed (/R renames)", kQuestion},
+    RunCase{1, 0, "/O:@set /r --yes", "", kIncomplete, kQuestion},
+    RunCase{1, 0, "/R --yes", "", kIncomplete + "|command line.\n\nVarnoke will be started with the specified options.", kQuestion},
+    // Parameters that cannot be used. A missing list or set is named without a message box,
+    // and the rest is processed.
+    RunCase{2, 0, "@run --yes /O:$/typo.vns", "", "varnoke-cli: options set $/typo.vns: File not found\n|nothing renamed: the options set cannot be used", "== Varnoke"},
+    RunCase{2, 0, "@run --yes /O:$/in", "", "varnoke-cli: options set $/in: is a directory\n", "(!)"},
+    RunCase{2, 0, "@run --yes /O:$/in/f1.txt", "", "== Varnoke (!) ==\nRead beyond end of file\n[O]K OK (--yes)\n|varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n", kQuestion},
+    RunCase{0, 3, "@run --yes /L:$/none.vls", "", "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed", "(!)"},
+    RunCase{1, 0, "/O:@set /L:$/none.vls /SR:$/nowhere/*.txt /R --yes", "", "varnoke-cli: file list $/none.vls: File not found\n"
+            "|varnoke-cli: search directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n|nothing renamed: no file was listed", kQuestion},
+    RunCase{0, 3, "@run --yes /L:/proc/self/mem /S:$/in/f1.txt/*", "", "== Varnoke error (!) ==\nCannot open file /proc/self/mem\n[O]K OK (--yes)\n|== Varnoke error (!) ==\n"
+            "The command line parameter /S:$/in/f1.txt/* was illegally formated|varnoke-cli: file list /proc/self/mem: I/O error 5\n"
+            "|varnoke-cli: search directory $/in/f1.txt (/S:$/in/f1.txt/*): not a directory\n|3 file(s) changed"},
+    RunCase{0, 0, "/S:*.txt --plan=tsv", "", "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally formated\nFull path must be included!\n[O]K OK\n", "search directory"},
+    // Options changed by --set before planning, and values the dialog would refuse.
+    RunCase{0, 0, "--plan=tsv /O:@set --set attributes=+R --set=start=5 --set=name=P=Q /L:$/files.vls", "", "\t$/in\tP=Q000005\ttxt\t2\t33\t"},
+    RunCase{2, 0, "@run --yes --set digits=10", "", "varnoke-cli: --set digits: '10' is not a whole number from 1 to 9\nNothing renamed or saved.\n", kQuestion},
+    RunCase{2, 0, "@run --yes --set ext=a/b", "", "--set ext: The extension field is illegally formatted!"},
+    // A move with no target directory plans nothing; a name no file system takes is left out
+    // and counted.
+    RunCase{1, 0, "@run --yes --set transport=move", "", "no target directory is set|nothing planned, nothing renamed", kQuestion},
+    RunCase{1, 0, "@run --yes --set name=" + std::string(300, 'n'), "",
+            "would be 310 bytes long; the file system of its target directory takes at most 255|0 file(s) changed, 0 unchanged, 3 not renamed."},
+    // The program's own options; --list lists relative and busy files and names the rest.
+    RunCase{2, 0, "", "", "Usage:"},
+    RunCase{2, 0, "--yes", "", "Usage:"},
+    RunCase{2, 0, "@run -x --frobnicate", "", "unknown option '-x'", "frobnicate"},
+    RunCase{0, 0, "--help", "", "/SR:DIR/FILTER|--show-options"},
+    RunCase{0, 0, "-h", "", "/SR:DIR/FILTER|--show-options"},
+    RunCase{0, 0, "--version", "", "varnoke-cli "},
+    RunCase{1, 0, "--list ./in/f3.txt $/in/f1.txt /R --yes", "", "$/in\tf3\ttxt\t2\t0x20\t|\n$/in\tf1\ttxt\t0\t0x00\t\t\t\tyes\n|varnoke-cli: not a file: /R\n",
+            kQuestion, "$/in/f1.txt"}));
+// clang-format on
 
 TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {
   const std::string made =

@@ -1,170 +1,78 @@
+// Names that conflict with files on disk or with earlier entries get the suffix "#n": under
+// the Windows rules on the fake disk (names meet without regard to case), on a mount that
+// folds case under the Linux rules, and on real files in a fresh directory. Planning
+// renames no file and changes no attribute.
 #include "engine/Conflicts.h"
 
-#include <sys/stat.h>
+#include <gtest/gtest.h>
 
-#include "PlanningFixture.h"
-#include "engine/Messages.h"
-#include "platform/LockHolder.h"
-#include "platform/posix/PosixClock.h"
+#include "engine/PreparePreview.h"
+#include "model/Attributes.h"
+#include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/testing/FixedClock.h"
+#include "platform/testing/ScriptedSession.h"
 #include "support/TempDir.h"
 
 namespace varnoke {
 namespace {
 
 using Strings = std::vector<std::string>;
+enum World { kWindows, kFoldingMount, kReal };
 
-std::vector<bool> Conflicts(const TVrnPrevFiles& preview) {
-  std::vector<bool> out;
-  for (int i = 0; i < preview.Count(); ++i) out.push_back(preview.Items(i).Conflict);
-  return out;
-}
-
-// The Windows rules on the fake disk: names meet without regard to case.
-TEST(WindowsConflicts, SuffixesAndMarks) {
+// Expected names end in "!" where planning marks a conflict.
+TEST(Conflicts, SuffixesAndMarks) {
   // clang-format off
-  const PlanCase cases[] = {
-      // What, on disk, flags, name, ext, start, step, digits, case, date string,
-      // listed, expected names, conflict marks.
-      {"a case-only change is no conflict", {}, 0, "", "", 1, 1, 1, kCaseUpper, "",
-       {{"a", "txt"}}, {"A.TXT"}, {false}},
-      {"three files to one free name", {}, ChangeName, "x", "", 1, 1, 1, 0, "",
-       {{"a", "txt"}, {"b", "txt"}, {"c", "txt"}}, {"x.txt", "x#1.txt", "x#2.txt"},
-       {false, true, true}},
-      {"the suffix skips names taken on disk", {"c:\\data\\X.TXT", "c:\\data\\x#1.txt"},
-       ChangeName, "x", "", 1, 1, 1, 0, "", {{"a", "txt"}, {"b", "txt"}},
-       {"x#2.txt", "x#3.txt"}, {true, true}},
-      {"delete on conflict keeps the names", {}, ChangeName | DeleteOnConflict, "x", "", 1, 1, 1,
-       0, "", {{"a", "txt"}, {"b", "txt"}, {"c", "txt"}}, {"x.txt", "x.txt", "x.txt"},
-       {false, true, true}},
-      {"an empty extension takes the suffix at the end", {"c:\\data\\x"}, ChangeName, "x", "",
-       1, 1, 1, 0, "", {{"a", ""}}, {"x#1."}, {true}},
-      {"swapped names both conflict", {}, ChangeName | Advanced, "<2><1>", "", 1, 1, 1, 0, "",
-       {{"ab", "txt"}, {"ba", "txt"}}, {"ba#1.txt", "ab#1.txt"}, {true, true}},
-      {"earlier entries count without regard to case", {}, ChangeName | Advanced, "<1>", "", 1,
-       1, 1, 0, "", {{"Qa", "txt"}, {"qb", "TXT"}}, {"Q.txt", "q#1.TXT"}},
-  };
+  const struct { World In; Strings OnDisk; std::uint32_t Flags; const char* Name; std::uint8_t CaseMode; Strings Listed, Expected; } cases[] = {
+      // World, on disk besides the listed files ("/" at the end: a directory), flags, name,
+      // case, listed, expected.
+      {kWindows, {}, 0, "", kCaseUpper, {"a.txt"}, {"A.TXT"}},  // a change of case only
+      {kWindows, {"X.TXT", "x#1.txt"}, ChangeName, "x", 0, {"a.txt", "b.txt"}, {"x#2.txt!", "x#3.txt!"}},
+      {kWindows, {}, ChangeName | DeleteOnConflict, "x", 0, {"a.txt", "b.txt"}, {"x.txt", "x.txt!"}},
+      {kWindows, {"x"}, ChangeName, "x", 0, {"a"}, {"x#1.!"}},
+      {kWindows, {}, ChangeName | Advanced, "<2><1>", 0, {"ab.txt", "ba.txt"}, {"ba#1.txt!", "ab#1.txt!"}},  // swapped
+      {kWindows, {}, ChangeName | Advanced, "<1>", 0, {"Qa.txt", "qb.TXT"}, {"Q.txt", "q#1.TXT!"}},
+      {kFoldingMount, {}, 0, "", kCaseUpper, {"a.txt"}, {"A.TXT"}},  // the same file
+      {kReal, {}, 0, "", kCaseUpper, {"a.txt"}, {"A.TXT"}},
+      {kReal, {"A.TXT"}, 0, "", kCaseUpper, {"a.txt"}, {"A#1.TXT!"}},
+      {kReal, {"x.txt/"}, ChangeName, "x", 0, {"a.txt"}, {"x.txt"}}};
   // clang-format on
-  for (const auto& c : cases) ExpectPlanned(c);
-}
-
-TEST(PosixConflicts, CaseInsensitiveMountSeesTheSameFile) {
-  FakeFileSystem fs(FakeFileSystem::Style::Posix, true);
   FixedClock clock(0, 0);
   ScriptedSession session;
   const FormatSettings settings = EnglishFormatSettings();
-  fs.AddFile("/d/a.txt");
-  TVrnFiles files;
-  files.AddEntry(false, "/d", "a", "txt", 0, 0x20, 0, 0, 0);
-  TFiles options;
-  options.CaseMode = kCaseUpper;
-  TVrnPrevFiles preview(fs.Rules().FoldsCase());
-  PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
-  EXPECT_EQ(preview.Items(0).Name, "A");
-  EXPECT_FALSE(preview.Items(0).Conflict);
-}
-
-// The same rules on real files in a fresh directory.
-class RealConflicts : public ::testing::Test {
- public:
-  void TestBody() override {}
-  void List(const std::string& name) {
-    dir.Write(name);
-    const SplitPath p = fs.Rules().Split(dir / name);
-    files.AddEntry(false, p.Path, p.Name, p.Ext, 0, 0x20, 0, 0, 0);
-  }
-  void Plan() {
-    preview.Clear();
-    PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
-  }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> out;
-    for (int i = 0; i < preview.Count(); ++i)
-      out.push_back(fs.Rules().Join("", preview.Items(i).Name, preview.Items(i).Ext).substr(1));
-    return out;
-  }
-
-  testing::TempDir dir;
-  PosixFileSystem fs;
-  PosixClock clock;
-  ScriptedSession session;
-  FormatSettings settings = EnglishFormatSettings();
-  TVrnFiles files;
-  TFiles options;
-  TVrnPrevFiles preview{false};
-};
-
-// Suffixes skip names taken on disk and by earlier entries; a case-only change conflicts only
-// with a file of that spelling; a directory of the name is no conflict.
-TEST(RealConflictsTable, SuffixesAgainstDiskAndEarlierEntries) {
-  // clang-format off
-  const struct {
-    Strings Files, Dirs;
-    std::uint32_t Flags;
-    std::uint8_t CaseMode;
-    Strings Listed, Expected;
-    std::vector<bool> Conflicts;
-  } cases[] = {
-      {{"x.txt", "x#1.txt"}, {}, ChangeName, 0, {"a.txt", "b.txt", "c.txt"},
-       {"x#2.txt", "x#3.txt", "x#4.txt"}, {true, true, true}},
-      {{"x.txt", "x#1.txt"}, {}, ChangeName | DeleteOnConflict, 0, {"a.txt", "b.txt", "c.txt"},
-       {"x.txt", "x.txt", "x.txt"}, {true, true, true}},
-      {{}, {}, 0, kCaseUpper, {"a.txt"}, {"A.TXT"}, {false}},
-      {{"A.TXT"}, {}, 0, kCaseUpper, {"a.txt"}, {"A#1.TXT"}, {true}},
-      {{}, {"x.txt"}, ChangeName, 0, {"a.txt"}, {"x.txt"}, {false}},
-      {{"x"}, {}, ChangeName, 0, {"a"}, {"x#1"}, {true}}};
-  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Expected[0]);
-    RealConflicts run;
-    for (const auto& f : c.Files) run.dir.Write(f);
-    for (const auto& d : c.Dirs) run.dir.MakeDir(d);
-    run.options.Flags = c.Flags;
-    run.options.Name = "x";
-    run.options.CaseMode = c.CaseMode;
-    for (const auto& n : c.Listed) run.List(n);
-    run.Plan();
-    EXPECT_EQ(run.Names(), c.Expected);
-    EXPECT_EQ(Conflicts(run.preview), c.Conflicts);
+    testing::TempDir dir;
+    FakeFileSystem fake(
+        c.In == kWindows ? FakeFileSystem::Style::Windows : FakeFileSystem::Style::Posix,
+        c.In == kFoldingMount);
+    PosixFileSystem real;
+    FileSystem& fs = c.In == kReal ? static_cast<FileSystem&>(real) : fake;
+    const std::string root = c.In == kWindows ? "c:\\data\\" : dir.Path() + "/";
+    const auto make = [&](const std::string& name) {
+      if (c.In != kReal) return fake.AddFile(root + name);
+      if (name.ends_with('/')) return (void)dir.MakeDir(name);
+      dir.Write(name);
+    };
+    for (const std::string& name : c.OnDisk) make(name);
+    TVrnFiles files;
+    for (const std::string& name : c.Listed) {
+      make(name);
+      const SplitPath p = fs.Rules().Split(root + name);
+      files.AddEntry(false, p.Path, p.Name, p.Ext, 0, 0x20, 0, 0, 0);
+    }
+    TFiles options;
+    std::tie(options.Flags, options.Name, options.CaseMode) = std::tie(c.Flags, c.Name, c.CaseMode);
+    options.AttrMask = options.AttrValues = kAttrReadOnly;  // planned, not made
+    TVrnPrevFiles preview(fs.Rules().FoldsCase());
+    PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
+    Strings names;
+    for (int i = 0; i < preview.Count(); ++i) {
+      const TVrnPrevFile& e = preview.Items(i);
+      names.push_back(fs.Rules().Join("", e.Name, e.Ext).substr(1) + (e.Conflict ? "!" : ""));
+    }
+    EXPECT_EQ(names, c.Expected);
+    for (const std::string& name : c.Listed) EXPECT_EQ(fs.GetAttributes(root + name), kAttrArchive);
   }
-}
-
-TEST_F(RealConflicts, FileHeldByAnotherProcessStaysBusy) {
-  const std::string held = dir.Write("held.txt");
-  const std::string other = dir.Write("other.txt");
-  files.AddEntry(true, dir.Path(), "held", "txt", 0, 0, 0, 0, 0);
-  files.AddEntry(false, dir.Path(), "other", "txt", 0, 0x20, 0, 0, 0);
-  {
-    testing::LockHolder lock(held);
-    Plan();
-  }
-  ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text, StillBusyMessage(held));
-  EXPECT_TRUE(preview.Items(0).Busy);
-  EXPECT_FALSE(preview.Items(1).Busy);
-  // Freed, it is planned as a normal file without a message.
-  session.Questions.clear();
-  Plan();
-  EXPECT_TRUE(session.Questions.empty());
-  EXPECT_FALSE(preview.Items(0).Busy);
-}
-
-TEST_F(RealConflicts, PlanningChangesNothingOnDisk) {
-  options.Flags = ChangeName | Enumerate;
-  options.DateFlags = kDateModified;
-  options.ModifiedDate = Calendar(2000, 1, 1);
-  options.AttrMask = 0x01;
-  options.AttrValues = 0x01;
-  List("a.txt");
-  struct stat before {};
-  ASSERT_EQ(::stat((dir / "a.txt").c_str(), &before), 0);
-  Plan();
-  struct stat after {};
-  ASSERT_EQ(::stat((dir / "a.txt").c_str(), &after), 0);
-  EXPECT_EQ(after.st_mode, before.st_mode);
-  EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-  EXPECT_FALSE(fs.Exists(dir / "1.txt"));
-  EXPECT_EQ(Names(), (Strings{"1.txt"}));
 }
 
 }  // namespace

@@ -9,94 +9,74 @@
 namespace varnoke {
 namespace {
 
-struct Expansion {
-  const char *Source, *Pattern, *Expected;
-};
+enum Fn { kWildcards, kAdvanced, kSection, kPick };
 
-// A "?" standing beyond the source, or removed, moves the later ones one place to the left;
-// wildcards that arrive with the source are plain characters. Past the limit: refused.
-TEST(Wildcards, ExpandAsDocumented) {
+// Past the length limit an expansion is refused (nullopt).
+TEST(Patterns, ExpandAsDocumented) {
+  const std::string n100(100, 'n'), x4096(kMaxExpandedLength, 'x');
   // clang-format off
-  const Expansion cases[] = {
-      {"abc", "*_?", "abc_"}, {"abc", "?x?", "axc"}, {"abc", "x??", "xbc"}, {"abc", "", ""},
-      {"a", "*_01", "a_01"}, {"ab", "xy??", "xy"}, {"ab", "???x?", "abx"}, {"", "*?a?", "a"},
-      {"a?", "x*", "xa?"}, {"a*", "**", "a*a*"}};
-  // clang-format on
-  for (const auto& c : cases) EXPECT_EQ(ApplyWildcards(c.Source, c.Pattern), c.Expected);
-  const std::string source(100, 'n');
-  EXPECT_FALSE(ApplyWildcards(source, std::string(41, '*')).has_value());  // 4,100 characters
-  EXPECT_EQ(ApplyWildcards(source, std::string(40, '*'))->size(), 4000u);
-}
-
-TEST(Advanced, ExpandAsDocumented) {
-  // clang-format off
-  const struct {
-    const char *Source, *Pattern, *Number, *Expected;
-  } cases[] = {
-      {"Holiday", "<1:2>_*", "", "Ho_Holiday"}, {"img", "<#>-*", "007", "007-img"},
-      {"abc", "x?", "", "xb"}, {"ab", "???", "", "ab"},
-      // A quoted section changes only what follows it.
-      {"banana", "*\"a:o\"", "", "banana"}, {"banana", "\"a:o\"*", "", "bonono"},
-      {"banana", "*-\"a:o\"*", "", "banana-bonono"},
-      // "?" takes the character at the place of the result being built.
-      {"abcdef", "*?", "", "abcdef"}, {"abcdef", "<3>?", "", "cb"},
+  const struct { Fn Of; std::string Source, Pattern; std::optional<std::string> Expected; const char* Number = ""; } cases[] = {
+      // Wildcards: a "?" standing beyond the source, or removed, moves the later ones one
+      // place to the left; wildcards that arrive with the source are plain characters.
+      {kWildcards, "abc", "*_?", "abc_"},
+      {kWildcards, "abc", "?x?", "axc"},
+      {kWildcards, "ab", "???x?", "abx"},
+      {kWildcards, "a?", "x*", "xa?"},
+      {kWildcards, n100, std::string(40, '*'), std::string(4000, 'n')},
+      {kWildcards, n100, std::string(41, '*'), std::nullopt},
+      // The advanced pattern: "?" takes the character at the place of the result being
+      // built; a quoted section changes only what follows it; "<#>" is replaced first.
+      {kAdvanced, "Holiday", "<1:2>_*", "Ho_Holiday"},
+      {kAdvanced, "img", "<#>-*", "007-img", "007"},
+      {kAdvanced, "abcdef", "<3>?", "cb"},
+      {kAdvanced, "abcdef", "*?", "abcdef"},
+      {kAdvanced, "banana", "*-\"a:o\"*", "banana-bonono"},
+      {kAdvanced, "img", "\"i:<#>\"*", "12mg", "12"},
+      {kAdvanced, "abc", "<#2>x", "x", "5"},  // a position that is no number selects nothing
       // Unclosed sections run to the end of the pattern.
-      {"abcdef", "<1:3", "", "ac"}, {"abc", "*\"b:x", "", "abc"}, {"abc", "\"b:x", "", ""},
-      // "<#>" is replaced first, also inside a section.
-      {"img", "\"i:<#>\"*", "12", "12mg"}, {"img", "<#>", "", ""},
-      // A section without ":" changes nothing.
-      {"abc", "\"abc\"*", "", "abc"},
-      // Mended: an empty search changes nothing instead of never ending; a position that is
-      // no number selects nothing.
-      {"abc", "\":x\"*", "", "abc"}, {"abc", "<*>x", "", "x"}, {"abc", "<#2>x", "5", "x"}};
+      {kAdvanced, "abcdef", "<1:3", "ac"},
+      {kAdvanced, "abc", "\"b:x", ""},
+      // Every "a" becomes the whole text twice: the text would triple with each match.
+      {kAdvanced, std::string(20, 'a'), "\"a:**\"*", std::nullopt},
+      {kAdvanced, "ab", x4096, x4096},
+      {kAdvanced, "ab", std::string(5000, 'x'), std::nullopt},
+      // Sections: the "*" of the replacement is the whole text; a mismatching character is
+      // not tried again as a first character; a trailing "*" reaches to the end, a leading
+      // one back to the pass start; every match is replaced, without overlapping.
+      {kSection, "xaybz", "a?:b*", "xbxaybzbz"},
+      {kSection, "aaab", "aab:X", "aaab"},
+      {kSection, "aab", "*ab:X", "aab"},
+      {kSection, "xabc", "a*:Y", "xY"},
+      {kSection, "abc", "*b:Y", "Yc"},
+      {kSection, "abc", "*?:x", "axbxcx"},  // nothing matched, the replacement after every character
+      {kSection, "xxab", "??b:Y", "xY"},  // the characters before the literal belong to the match
+      {kSection, "banana", "an:AN", "bANANa"},
+      {kSection, "aaaa", "aa:b", "bb"},
+      {kSection, "abc", "b:", "ac"},
+      {kSection, "a-b", "-:x:y", "ax:yb"},  // further colons belong to the replacement
+      {kSection, "abc", "no colon", "abc"},
+      {kSection, "abc", ":x", "abc"},  // an empty search changes nothing instead of never ending
+      {kSection, std::string(20, 'a'), "*?:*", std::nullopt},
+      // Picks count from 1 ("0" and below are the first); tokens that are no number select
+      // nothing, the others still count.
+      {kPick, "abcd", "0", "a"},
+      {kPick, "abc", "-5", "a"},
+      {kPick, "abcd", "9", ""},
+      {kPick, "abc", "3:1", "ca"},
+      {kPick, "abcdefghijkl", "12", "l"},
+      {kPick, "abc", "1:", "a"},
+      {kPick, "abc", "99999999999", ""},
+      {kPick, "abc", "?:2", "b"},
+      {kPick, "abc", "1x", ""}};
   // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(ApplyAdvancedPattern(c.Source, c.Pattern, c.Number), c.Expected)
-        << c.Source << " / " << c.Pattern;
-  // Every "a" becomes the whole text twice: the text would triple with each match.
-  EXPECT_FALSE(ApplyAdvancedPattern(std::string(20, 'a'), "\"a:**\"*", "").has_value());
-  EXPECT_FALSE(ApplyAdvancedPattern("ab", std::string(5000, 'x'), "").has_value());
-  EXPECT_TRUE(ApplyAdvancedPattern("ab", std::string(kMaxExpandedLength, 'x'), "").has_value());
-}
-
-TEST(Sections, ReplaceAsDocumented) {
-  // clang-format off
-  const Expansion cases[] = {
-      {"photojpg", "jpg:jpeg", "photojpeg"},
-      // The "*" of the replacement is the whole text.
-      {"xaybz", "a?:b*", "xbxaybzbz"},
-      // The mismatching character is not tried again as a first character.
-      {"aaab", "aab:X", "aaab"}, {"aab", "*ab:X", "aab"}, {"aabaab", "ab:X", "aabaab"},
-      // A trailing "*" reaches to the end, a leading one back to the pass start.
-      {"xabc", "a*:Y", "xY"}, {"abc", "*b:Y", "Yc"},
-      // "*" then "?": nothing matched, the replacement after every character.
-      {"abc", "*?:x", "axbxcx"},
-      // Every match is replaced, without overlapping.
-      {"banana", "an:AN", "bANANa"}, {"aaaa", "aa:b", "bb"}, {"abc", "b:", "ac"},
-      {"abc", "q:x", "abc"},
-      // Further colons belong to the replacement.
-      {"a-b", "-:x:y", "ax:yb"},
-      // Leading "?": the characters before the literal belong to the match.
-      {"xxab", "??b:Y", "xY"}, {"abc", "no colon", "abc"}, {"abc", ":x", "abc"}, {"", "a:b", ""},
-      {"abc", "*?:*", "aabcbaabcbccaabcbaabcbcc"}};
-  // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(ReplaceSection(c.Source, c.Pattern), c.Expected) << c.Source << " / " << c.Pattern;
-  EXPECT_FALSE(ReplaceSection(std::string(20, 'a'), "*?:*").has_value());
-}
-
-// Positions count from 1 ("0" is the first too); tokens that are no number select nothing,
-// the others still count.
-TEST(Picks, SelectAsDocumented) {
-  // clang-format off
-  const Expansion cases[] = {
-      {"abcd", "0", "a"}, {"abcd", "9", ""}, {"Holiday", "1:2", "Ho"}, {"abc", "3:1", "ca"},
-      {"abcdefghijkl", "12", "l"}, {"abc", "1:", "a"}, {"abc", "-5", "a"},
-      {"abc", "99999999999", ""}, {"", "1", ""}, {"abc", "", ""}, {"abc", "*", ""},
-      {"abc", "?:2", "b"}, {"abc", "#", ""}, {"abc", "1x", ""}};
-  // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(PickCharacters(c.Source, c.Pattern), c.Expected) << c.Source << " / " << c.Pattern;
+  for (const auto& c : cases) {
+    const std::optional<std::string> out = c.Of == kWildcards ? ApplyWildcards(c.Source, c.Pattern)
+                                           : c.Of == kAdvanced
+                                               ? ApplyAdvancedPattern(c.Source, c.Pattern, c.Number)
+                                           : c.Of == kSection ? ReplaceSection(c.Source, c.Pattern)
+                                                              : PickCharacters(c.Source, c.Pattern);
+    EXPECT_EQ(out, c.Expected) << c.Of << " " << c.Source << " / " << c.Pattern;
+  }
 }
 
 }  // namespace
