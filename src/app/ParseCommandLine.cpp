@@ -109,6 +109,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
                                          services.ListInParallel);
         if (outcome != CommandLineSearch::Outcome::Searched)
           ReportError(ui, IllegalParameterMessage(parameter));
+        if (outcome == CommandLineSearch::Outcome::NoFullPath)
+          problem(StartupProblem::Kind::SearchDirectory, parameter, s.Value, "not a full path");
         if (outcome == CommandLineSearch::Outcome::NoDirectory) {
           const std::string& dir = search->Directory();
           problem(StartupProblem::Kind::SearchDirectory, parameter, dir,

@@ -211,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
     RunCase{0, 3, "@run --yes /L:/proc/self/mem /S:$/in/f1.txt/*", "", "== Varnoke error (!) ==\nCannot open file /proc/self/mem\n[O]K OK (--yes)\n|== Varnoke error (!) ==\n"
             "The command line parameter /S:$/in/f1.txt/* was illegally formated|varnoke-cli: file list /proc/self/mem: I/O error 5\n"
             "|varnoke-cli: search directory $/in/f1.txt (/S:$/in/f1.txt/*): not a directory\n|3 file(s) changed"},
-    RunCase{0, 0, "/S:*.txt --plan=tsv", "", "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally formated\nFull path must be included!\n[O]K OK\n", "search directory"},
+    RunCase{1, 0, "/S:*.txt --plan=tsv", "", "== Varnoke error (!) ==\nThe command line parameter /S:*.txt was illegally formated\nFull path must be included!\n[O]K OK\n|varnoke-cli: search directory *.txt (/S:*.txt): not a full path\n|no file was listed"},
     // Options changed by --set before planning, and values the dialog would refuse.
     RunCase{0, 0, "--plan=tsv /O:@set --set attributes=+R --set=start=5 --set=name=P=Q /L:$/files.vls", "", "\t$/in\tP=Q000005\ttxt\t2\t33\t"},
     RunCase{2, 0, "@run --yes --set digits=10", "", "varnoke-cli: --set digits: '10' is not a whole number from 1 to 9\nNothing renamed or saved.\n", kQuestion},

@@ -77,7 +77,7 @@ TEST_F(ParseCommandLineTest, OneListInParameterOrder) {
            // The desktop program shows nothing for a set or list it does not find.
            {{"/O:$/d", "/L:$/none.vls", "/L:$/two.vls"}, "Blank list (3) Def: b.txt {$/d: is a directory} {$/none.vls: File not found}"},
            // A set that cannot be read is the general error handler's, a search value the command line's.
-           {{"/O:$/a.txt", "/S:*.txt"}, "Blank list (4) Def: [Varnoke, error] [Varnoke error, warning] {$/a.txt: Read beyond end of file}"},
+           {{"/O:$/a.txt", "/S:*.txt"}, "Blank list (4) Def: [Varnoke, error] [Varnoke error, warning] {$/a.txt: Read beyond end of file} {*.txt: not a full path}"},
            // A later set replaces an earlier one; only a set before a search steers it.
            {{"/o:$/first.vns", "/O:$/ro.vns", "/S:$/d/*"}, "Blank list (5) Set *: top.jpg"},
            {{"/S:$/d/*.txt", "/O:$/ro.vns"}, "Blank list (6) Set *.txt: top.txt"}})
