@@ -223,10 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
             "would be 310 bytes long; the file system of its target directory takes at most 255|0 file(s) changed, 0 unchanged, 3 not renamed."},
     // The program's own options; --list lists relative and busy files and names the rest.
     RunCase{2, 0, "", "", "Usage:"},
-    RunCase{2, 0, "--yes", "", "Usage:"},
     RunCase{2, 0, "@run -x --frobnicate", "", "unknown option '-x'", "frobnicate"},
     RunCase{0, 0, "--help", "", "/SR:DIR/FILTER|--show-options"},
-    RunCase{0, 0, "-h", "", "/SR:DIR/FILTER|--show-options"},
     RunCase{0, 0, "--version", "", "varnoke-cli "},
     RunCase{1, 0, "--list ./in/f3.txt $/in/f1.txt /R --yes", "", "$/in\tf3\ttxt\t2\t0x20\t|\n$/in\tf1\ttxt\t0\t0x00\t\t\t\tyes\n|varnoke-cli: not a file: /R\n",
             kQuestion, "$/in/f1.txt"}));

@@ -208,10 +208,10 @@ TEST(RenameSafetyOnRealFiles, LinkInTheListNeverChangesItsTarget) {
   EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
 }
 
-// On real files: a target directory that takes no files costs one answer, with its
-// reason, for the whole run; a name longer than the file system takes is left out at
-// planning.
-TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
+// On real files a target directory that takes no files costs one answer, with its
+// reason, for the whole run (a name longer than the real file system takes is an
+// end-to-end case of the console).
+TEST(RenameSafetyOnRealFiles, ReadOnlyTargetIsNamedOnceWithItsReason) {
   World world;
   std::unique_ptr<TmpfsMount> readOnly;
   std::string target = world.At("ro");
@@ -234,13 +234,6 @@ TEST(RenameSafetyOnRealFiles, ReadOnlyTargetAndOverlongNameAreNamedUpFront) {
           },
           files, {}, {RenameFailedMessage(false, world.At("a.txt"), target + "/a.txt", reason)},
           names, {0, 0, 3}},
-         world);
-  Expect({"an overlong name", {}, {"a.txt"},
-          [](RenameRun& s) {
-            s.options.Flags = ChangeName;
-            s.options.Name = std::string(300, 'n');
-          },
-          files, {}, {}, {"a.txt"}, {}, [](RenameRun& s) { EXPECT_EQ(s.preview.Count(), 0); }},
          world);
   // clang-format on
 }

@@ -262,16 +262,14 @@ TEST_F(PosixFileSystemTest, EnumerateExistsSameFileAndVolumes) {
 }
 
 // What the in-memory file system stages whose absence the engine's tests would not notice:
-// a run ends the same whether a busy file blocked a change, a store folded a name or a move
-// crossed a volume, so only these tests show that the fake did what those tests ask of it.
+// a run ends the same whether a busy file blocked a change or a store folded a name, so
+// only these tests show that the fake did what those tests ask of it.
 using Paths = std::vector<std::string>;
 
 // A busy file cannot be opened, and refuses moves, copies and the trash where
 // BusyBlocksChanges says so (the Windows style's default; Linux renames a held file). A
-// store that ignores case under the Linux rules takes a change of case alone. A move onto
-// another volume copies: it needs the room a rename does not, and one that does not fit
-// leaves no target.
-TEST(FakeFileSystem, StagesBusyFilesFoldingStoresAndVolumes) {
+// store that ignores case under the Linux rules takes a change of case alone.
+TEST(FakeFileSystem, StagesBusyFilesAndFoldingStores) {
   FakeFileSystem fs;
   fs.AddFile("/d/a", "A");
   fs.AddFile("/d/b", "B");
@@ -292,16 +290,6 @@ TEST(FakeFileSystem, StagesBusyFilesFoldingStoresAndVolumes) {
   EXPECT_TRUE(vfat.MoveNoReplace("/d/a.txt", "/d/A.TXT"));
   EXPECT_EQ(vfat.FilePaths(), Paths{"/d/A.TXT"});
   EXPECT_FALSE(vfat.Rules().FoldsCase());
-  fs.AddFile("/big", "12345");
-  fs.AddVolume("/mnt");
-  fs.FreeSpace = 4;
-  EXPECT_FALSE(fs.MoveNoReplace("/big", "/mnt/big"));
-  EXPECT_TRUE(fs.MoveNoReplace("/big", "/big2"));
-  EXPECT_EQ(fs.FilePaths(), (Paths{"/big2", "/d/b", "/d/c"}));
-  fs.FreeSpace = 5;
-  EXPECT_TRUE(fs.MoveNoReplace("/big2", "/mnt/big"));
-  EXPECT_EQ(fs.FilePaths(), (Paths{"/d/b", "/d/c", "/mnt/big"}));
-  EXPECT_EQ(fs.FreeSpace, 0u);
 }
 
 }  // namespace

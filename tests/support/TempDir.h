@@ -37,13 +37,7 @@ class TempDir {
   std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
 
   // Writes a file with the given contents; returns its full path.
-  std::string Write(std::string_view name, std::string_view contents = "") const {
-    const std::string full = *this / name;
-    std::ofstream out(full, std::ios::binary | std::ios::trunc);
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    if (!out) throw std::runtime_error("cannot write " + full);
-    return full;
-  }
+  std::string Write(std::string_view name, std::string_view contents = "") const;
 
   std::string MakeDir(std::string_view name) const {
     const std::string full = *this / name;
@@ -59,6 +53,13 @@ inline void WriteFile(const std::string& path, std::string_view content) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+inline std::string TempDir::Write(std::string_view name, std::string_view contents) const {
+  const std::string full = *this / name;
+  WriteFile(full, contents);
+  return full;
 }
 
 inline std::string ReadFile(const std::string& path) {

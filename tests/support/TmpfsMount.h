@@ -34,7 +34,7 @@ class TmpfsMount {
   TmpfsMount(const TmpfsMount&) = delete;
   TmpfsMount& operator=(const TmpfsMount&) = delete;
 
-  bool Ready() const { return mounted_ && why_.empty(); }
+  bool Ready() const { return mounted_; }
   const std::string& Why() const { return why_; }
   const std::string& Path() const { return point_; }
   std::string operator/(const std::string& name) const { return point_ + "/" + name; }
