@@ -1,6 +1,5 @@
 // The changing side of the Linux file system: moves and copies that never replace a
 // file, deletion, and the desktop trash.
-#include <dirent.h>
 #include <fcntl.h>
 #include <gio/gio.h>
 #include <sys/file.h>
@@ -11,12 +10,10 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <ctime>
-#include <mutex>
-#include <set>
 #include <string>
 
 #include "platform/posix/DosAttrib.h"
+#include "platform/posix/PartialFile.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace varnoke {
@@ -66,123 +63,11 @@ void CopyDosAttrib(int in, int out) {
   if (n >= 0) ::fsetxattr(out, kDosAttribName, value.data(), static_cast<std::size_t>(n), 0);
 }
 
-// rename(2) without replacing, or link + unlink where the file system refuses the flag.
-// Returns 0 or the errno of the failure.
-int RenameNoReplace(const std::string& from, const std::string& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
-  if (::link(from.c_str(), to.c_str()) != 0) return errno;  // EEXIST: never replaced
-  if (::unlink(from.c_str()) == 0) return 0;
-  const int error = errno;
-  ::unlink(to.c_str());
-  return error;
-}
-
 enum class CopyKind { Copy, Move };
 
 FsStatus FailedWith(int error) {
   return FsStatus::Failure(error);
 }
-
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Named temporaries of copies, for file systems without unnamed files.
-constexpr std::string_view kPartialPrefix = ".varnoke-part-";
-// A named temporary younger than this may belong to a copy that is just starting.
-constexpr time_t kStalePartialSeconds = 60;
-
-// Removes what killed copies left in `directory`: our own temporaries that nobody
-// holds locked and that have not been written to for a while. Once per directory and
-// process.
-void RemoveStalePartials(const std::string& directory) {
-  static std::mutex mutex;
-  static std::set<std::string> cleaned;
-  {
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (!cleaned.insert(directory).second) return;
-  }
-  DIR* dir = ::opendir(directory.c_str());
-  if (!dir) return;
-  const int dirFd = ::dirfd(dir);
-  const time_t now = ::time(nullptr);
-  while (const dirent* d = ::readdir(dir)) {
-    if (std::string_view(d->d_name).substr(0, kPartialPrefix.size()) != kPartialPrefix) continue;
-    const int fd = ::openat(dirFd, d->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) continue;
-    struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > kStalePartialSeconds &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-      ::unlinkat(dirFd, d->d_name, 0);
-    ::close(fd);
-  }
-  ::closedir(dir);
-}
-
-// Where a copy is written until it is whole: an unnamed file in the target's
-// directory (O_TMPFILE), or where the file system has none, a named temporary held
-// locked while it is written. A killed copy leaves nothing under the target name.
-class PartialFile {
- public:
-  ~PartialFile() {
-    if (fd_ < 0) return;
-    if (!temp_.empty()) ::unlink(temp_.c_str());
-    ::close(fd_);
-  }
-  PartialFile() = default;
-  PartialFile(const PartialFile&) = delete;
-  PartialFile& operator=(const PartialFile&) = delete;
-
-  // 0 or the errno of the failure.
-  int Open(const std::string& target) {
-    const std::string directory = DirectoryOf(target);
-    fd_ = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd_ >= 0) return 0;
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
-    RemoveStalePartials(directory);
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 16; ++attempt) {
-      temp_ = directory + "/" + std::string(kPartialPrefix) + std::to_string(::getpid()) + "-" +
-              std::to_string(counter++);
-      fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
-      if (fd_ >= 0) {
-        ::flock(fd_, LOCK_EX | LOCK_NB);  // tells a cleaner that the copy is alive
-        return 0;
-      }
-      if (errno != EEXIST) break;
-    }
-    const int error = errno;
-    temp_.clear();
-    return error;
-  }
-
-  int Fd() const { return fd_; }
-
-  // Gives the whole copy its name without replacing anything: 0 or the errno.
-  int Publish(const std::string& target) {
-    int error = 0;
-    if (temp_.empty()) {
-      const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-        error = errno;
-        // Without /proc the descriptor itself is linked (needs privilege).
-        if (error == ENOENT && ::linkat(fd_, "", AT_FDCWD, target.c_str(), AT_EMPTY_PATH) == 0)
-          error = 0;
-      }
-    } else {
-      error = RenameNoReplace(temp_, target);
-      if (error == 0) temp_.clear();
-    }
-    return error;
-  }
-
- private:
-  int fd_ = -1;
-  std::string temp_;
-};
 
 // Copies a regular file to a new file `to`, carrying the mode and the last-write time;
 // a move also carries the access time and the owner. The data is written aside and
