@@ -18,26 +18,6 @@ void ReportError(Session& ui, std::string_view text) {
   ui.ask(text, kCommandLineErrorCaption, Buttons::Ok, Icon::Warning);
 }
 
-// Reads through another store and keeps the cause of the last failed read, which the
-// list reader's own message leaves out.
-class CauseKeepingStore final : public FileStore {
- public:
-  explicit CauseKeepingStore(FileStore& store) : store_(store) {}
-  FileBytes ReadAll(std::string_view path) override {
-    FileBytes read = store_.ReadAll(path);
-    if (read.Error) cause_ = IoErrorMessage(*read.Error);
-    return read;
-  }
-  std::optional<IoError> Save(std::string_view path, std::string_view bytes) override {
-    return store_.Save(path, bytes);
-  }
-  const std::string& Cause() const { return cause_; }
-
- private:
-  FileStore& store_;
-  std::string cause_;
-};
-
 // Why a set or list that Exists() does not see cannot be read.
 std::string MissingCause(FileSystem& fs, std::string_view path) {
   const std::optional<std::uint32_t> attr = fs.GetAttributes(path);
@@ -92,13 +72,15 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
           problem(StartupProblem::Kind::FileList, parameter, s.Value, MissingCause(fs, s.Value));
         } else {
           PendingPaths lines;
-          CauseKeepingStore store(services.Store);
-          const auto error = ReadFileList(store, ui, s.Value, kAddPumpInterval,
-                                          [&](std::string_view line) { lines.Add(line); });
+          std::optional<IoError> cause;
+          const auto error = ReadFileList(
+              services.Store, ui, s.Value, kAddPumpInterval,
+              [&](std::string_view line) { lines.Add(line); }, &cause);
           ListPaths(services, lines, list.Files);
           if (error) {
             ReportError(ui, *error);
-            problem(StartupProblem::Kind::FileList, parameter, s.Value, store.Cause());
+            problem(StartupProblem::Kind::FileList, parameter, s.Value,
+                    cause ? IoErrorMessage(*cause) : std::string());
           }
         }
         break;

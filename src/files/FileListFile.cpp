@@ -19,9 +19,11 @@ std::vector<std::string_view> SplitListLines(std::string_view text) {
 }
 
 std::optional<std::string> LoadListLines(FileStore& files, std::string_view path,
-                                         std::vector<std::string>& lines) {
+                                         std::vector<std::string>& lines,
+                                         std::optional<IoError>* cause) {
   lines.clear();
   const FileBytes read = files.ReadAll(path);
+  if (cause) *cause = read.Error;
   if (read.Error) return FormatText(kCannotOpenFile, path);
   for (std::string_view line : SplitListLines(read.Bytes)) lines.emplace_back(line);
   return std::nullopt;
@@ -39,9 +41,10 @@ void AddListLines(const std::vector<std::string>& lines, Session& session, int p
 
 std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,
                                         int pumpInterval,
-                                        const std::function<void(std::string_view)>& add) {
+                                        const std::function<void(std::string_view)>& add,
+                                        std::optional<IoError>* cause) {
   std::vector<std::string> lines;
-  if (auto error = LoadListLines(files, path, lines)) return error;
+  if (auto error = LoadListLines(files, path, lines, cause)) return error;
   AddListLines(lines, session, pumpInterval, add);
   return std::nullopt;
 }

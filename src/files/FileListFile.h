@@ -25,10 +25,11 @@ inline constexpr int kSavePumpInterval = 20;
 std::vector<std::string_view> SplitListLines(std::string_view text);
 
 // Reads a file-list file into its lines. When it cannot be read, "Cannot open
-// file %s" comes back and `lines` stays empty. (The import reads the file before it
-// creates the window that the lines go to.)
+// file %s" comes back, `lines` stays empty and `cause` (when given) gets the system's
+// reason. (The import reads the file before it creates the window that the lines go to.)
 std::optional<std::string> LoadListLines(FileStore& files, std::string_view path,
-                                         std::vector<std::string>& lines);
+                                         std::vector<std::string>& lines,
+                                         std::optional<IoError>* cause = nullptr);
 // Hands every line in order to `add` (the window's AddFile), letting events run
 // after every `pumpInterval`-th line.
 void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
@@ -37,7 +38,8 @@ void AddListLines(const std::vector<std::string>& lines, Session& session, int p
 // cannot be read.
 std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,
                                         int pumpInterval,
-                                        const std::function<void(std::string_view)>& add);
+                                        const std::function<void(std::string_view)>& add,
+                                        std::optional<IoError>* cause = nullptr);
 
 // The text of a list: every entry's full path followed by CR LF.
 std::string FormatFileList(const TVrnFiles& list, const PathRules& rules, Session& session);
