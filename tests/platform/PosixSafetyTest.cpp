@@ -62,8 +62,7 @@ TEST(PosixSafety, KilledMoveAcrossFileSystemsLeavesNoPartialTarget) {
   int status = 0;
   ::waitpid(child, &status, 0);
   if (!killed || !WIFSIGNALED(status)) GTEST_SKIP() << "the move ended before it could be killed";
-  EXPECT_FALSE(FileExists(target));
-  EXPECT_TRUE(std::filesystem::is_empty(disk.Path()));
+  EXPECT_TRUE(std::filesystem::is_empty(disk.Path()));  // nothing under the target name
   EXPECT_EQ(std::filesystem::file_size(source), static_cast<std::uintmax_t>(kSize));
 }
 
@@ -84,10 +83,8 @@ TEST(PosixSafety, NothingReachesThroughALink) {
   // (A run's read-only and hidden bits over a link: the renaming tests on real files.)
   EXPECT_FALSE(fs.SetAttributes(link, kAttrReadOnly | kAttrHidden));
   struct stat own, target;
-  ASSERT_EQ(::lstat(link.c_str(), &own), 0);
-  ASSERT_EQ(::stat(outside.c_str(), &target), 0);
-  EXPECT_EQ(own.st_mtime, 2'000'000'000);
-  EXPECT_EQ(target.st_mtime, 1'000'000);
+  ASSERT_TRUE(::lstat(link.c_str(), &own) == 0 && ::stat(outside.c_str(), &target) == 0);
+  EXPECT_EQ(std::pair(own.st_mtime, target.st_mtime), std::pair(2'000'000'000L, 1'000'000L));
   EXPECT_LT(::getxattr(outside.c_str(), "user.DOSATTRIB", nullptr, 0), 0);
 
   // A link to a directory is no file; a dangling link is a file of its own.
