@@ -26,6 +26,7 @@
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
+#include "platform/testing/IdleStores.h"
 
 namespace varnoke {
 namespace {
@@ -130,11 +131,13 @@ void Plan(benchmark::State& state, FileSystem& fs, const TVrnFiles& files) {
   QuietSession session;
   const FormatSettings settings = EnglishFormatSettings();
   const TFiles options = NumberingOptions();
+  IdleStores idle;
   std::size_t bytes = 0;
   for (auto _ : state) {
     const std::size_t before = mallinfo2().uordblks;
     TVrnPrevFiles preview(fs.Rules().FoldsCase());
-    PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
+    PreparePreview(files, options, preview,
+                   Services{fs, idle.Store, idle.Settings, clock, settings, session});
     bytes = mallinfo2().uordblks - before;
     if (preview.Count() != files.Count() || preview.Items(1).Name != "Pic0000002")
       state.SkipWithError("unexpected plan");

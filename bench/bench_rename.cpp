@@ -22,6 +22,7 @@
 #include "engine/RenameFiles.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
+#include "platform/testing/IdleStores.h"
 #include "platform/testing/ScriptedSession.h"
 
 namespace {
@@ -99,7 +100,9 @@ void BM_RenameFiles(benchmark::State& state) {
       TVrnPrevFiles preview(fs.Rules().FoldsCase());
       preview.Reserve(g_files);
       ScriptedSession planning;
-      PreparePreview(files, options, preview, PlanningContext{fs, clock, planning, settings});
+      IdleStores idle;
+      PreparePreview(files, options, preview,
+                     Services{fs, idle.Store, idle.Settings, clock, settings, planning});
       ScriptedSession session;
       ::sync();  // listing and planning leave nothing to write back during the run
       state.ResumeTiming();

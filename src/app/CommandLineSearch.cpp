@@ -1,8 +1,8 @@
 #include "app/CommandLineSearch.h"
 
-#include "app/ParallelListing.h"
 #include "app/SearchValue.h"
 #include "engine/AddFile.h"
+#include "engine/ParallelListing.h"
 #include "model/Attributes.h"
 
 namespace varnoke {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/FileListOwner.h"
+#include "engine/FileListOwner.h"
 #include "engine/SearchWalker.h"
 #include "platform/FileSystem.h"
 #include "platform/Session.h"

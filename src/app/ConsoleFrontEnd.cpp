@@ -6,7 +6,6 @@
 #include <set>
 
 #include "app/CommandLine.h"
-#include "app/ConsoleSession.h"
 #include "app/EscapedText.h"
 #include "app/OptionSwitches.h"
 #include "app/ParseCommandLine.h"
@@ -27,11 +26,6 @@ namespace {
 // Lines the automatic run's question takes below the plan shown before it.
 constexpr int kQuestionLines = 5;
 constexpr int kDefaultTerminalRows = 24;
-
-AnswerMode ModeFor(const ConsoleArguments& arguments, const ConsoleStreams& streams) {
-  if (arguments.Yes) return AnswerMode::Yes;
-  return streams.InIsTerminal ? AnswerMode::Ask : AnswerMode::Safe;
-}
 
 std::string_view ProblemSubject(StartupProblem::Kind what) {
   switch (what) {
@@ -75,12 +69,12 @@ bool SaysNotSaved(std::string_view message) {
 // so that the question can show the plan and a broken parameter stops it early.
 class ConsoleRun {
  public:
-  ConsoleRun(const ConsoleArguments& arguments, ConsoleServices& services, ConsoleStreams& streams,
-             Session& session, AnswerMode mode)
+  ConsoleRun(const ConsoleArguments& arguments, Services& services, ConsoleStreams& streams,
+             AnswerMode mode)
       : arguments_(arguments),
         services_(services),
         streams_(streams),
-        session_(session),
+        session_(services.Ui),
         mode_(mode) {}
 
   int Run() {
@@ -109,10 +103,8 @@ class ConsoleRun {
 
   int Fill(const TFiles& defaults) {
     int listCounter = 0;
-    StartupServices startup{services_.Fs, services_.Store, session_, services_.BrowseStart,
-                            services_.ListInParallel};
     ParsedCommandLine parsed =
-        ParseCommandLine(arguments_.Parameters, defaults, listCounter, startup);
+        ParseCommandLine(arguments_.Parameters, defaults, listCounter, services_);
     ReportProblems(streams_.Err, parsed.Problems);
     if (parsed.OptionSetFailed()) {
       streams_.Err << "varnoke-cli: nothing renamed: the options set cannot be used.\n";
@@ -136,9 +128,7 @@ class ConsoleRun {
       return kExitUnrenamed;
     }
     TVrnPrevFiles preview(services_.Fs.Rules().FoldsCase());
-    if (!PreparePreview(
-            list.Files, list.Options, preview,
-            PlanningContext{services_.Fs, services_.Time, session_, services_.Regional})) {
+    if (!PreparePreview(list.Files, list.Options, preview, services_)) {
       streams_.Err << "varnoke-cli: nothing planned, nothing renamed.\n";
       return kExitUnrenamed;
     }
@@ -199,7 +189,7 @@ class ConsoleRun {
   }
 
   const ConsoleArguments& arguments_;
-  ConsoleServices& services_;
+  Services& services_;
   ConsoleStreams& streams_;
   Session& session_;
   AnswerMode mode_;
@@ -209,15 +199,17 @@ class ConsoleRun {
 
 }  // namespace
 
-int RunConsole(const ConsoleArguments& arguments, ConsoleServices& services,
-               ConsoleStreams& streams) {
+AnswerMode AnswerModeFor(const ConsoleArguments& arguments, const ConsoleStreams& streams) {
+  if (arguments.Yes) return AnswerMode::Yes;
+  return streams.InIsTerminal ? AnswerMode::Ask : AnswerMode::Safe;
+}
+
+int RunConsole(const ConsoleArguments& arguments, Services& services, ConsoleStreams& streams) {
   if (arguments.Parameters.empty() && !arguments.PlanTsv && !arguments.OptionsOnly()) {
     streams.Err << ConsoleUsage();
     return kExitBadArguments;
   }
-  const AnswerMode mode = ModeFor(arguments, streams);
-  ConsoleSession session(streams.In, streams.Err, mode, streams.ErrIsTerminal);
-  return ConsoleRun(arguments, services, streams, session, mode).Run();
+  return ConsoleRun(arguments, services, streams, AnswerModeFor(arguments, streams)).Run();
 }
 
 }  // namespace varnoke

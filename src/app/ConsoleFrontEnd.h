@@ -6,24 +6,10 @@
 #include <string>
 
 #include "app/ConsoleArguments.h"
-#include "model/FormatSettings.h"
-#include "platform/Clock.h"
-#include "platform/FileStore.h"
-#include "platform/FileSystem.h"
-#include "platform/SettingsStore.h"
+#include "app/ConsoleSession.h"
+#include "engine/Services.h"
 
 namespace varnoke {
-
-struct ConsoleServices {
-  FileSystem& Fs;
-  FileStore& Store;
-  Clock& Time;
-  SettingsStore& Settings;
-  const FormatSettings& Regional;  // what the date codes write
-  std::string ProgramDirectory;    // the per-user directory that stands for the program's
-  std::string BrowseStart;         // where a search starts when nothing was chosen
-  bool ListInParallel = false;     // Fs allows calls from several threads
-};
 
 struct ConsoleStreams {
   std::istream& In;
@@ -34,14 +20,18 @@ struct ConsoleStreams {
   int TerminalRows = 0;        // the terminal's height; 0 when unknown (24 are assumed)
 };
 
-// Runs the parameters of `arguments` (help, version and argument errors are the
+// Runs the parameters of `arguments` with the session of `services` (a ConsoleSession
+// in the mode AnswerModeFor gives) (help, version and argument errors are the
 // caller's): 0 when every planned change was made or the plan was printed, 1 when a
 // file was left unrenamed, an asked-for run did not take place, or list and search
 // parameters that could not be used left the list empty; 2 when an options set named
 // with /O: cannot be used (nothing is renamed then). Parameters that could not be
 // used are named on the error stream. On a terminal the plan is shown before the
 // automatic run's question.
-int RunConsole(const ConsoleArguments& arguments, ConsoleServices& services,
-               ConsoleStreams& streams);
+int RunConsole(const ConsoleArguments& arguments, Services& services, ConsoleStreams& streams);
+
+// How the console's session answers: --yes, a terminal to ask on, or nobody (the safe
+// answer).
+AnswerMode AnswerModeFor(const ConsoleArguments& arguments, const ConsoleStreams& streams);
 
 }  // namespace varnoke

@@ -54,12 +54,14 @@ int ConsoleMain(int argc, char** argv) {
   PosixClock clock;
   PosixSettingsStore settings(SettingsDirectory());
   const FormatSettings regional = PosixLocaleFormatSettings();
-  ConsoleServices services{
-      fs, store, clock, settings, regional, UserDataDirectory(), HomeDirectory(), true};
   ConsoleStreams streams{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1,
                          ::isatty(STDERR_FILENO) == 1};
   winsize size{};
   if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0) streams.TerminalRows = size.ws_row;
+  ConsoleSession session(streams.In, streams.Err, AnswerModeFor(arguments, streams),
+                         streams.ErrIsTerminal);
+  Services services{
+      fs, store, settings, clock, regional, session, UserDataDirectory(), HomeDirectory(), true};
   return RunConsole(arguments, services, streams);
 }
 

@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineMessages.h"
 #include "app/CommandLineSearch.h"
-#include "app/ParallelListing.h"
+#include "engine/ParallelListing.h"
 #include "files/FileListFile.h"
 #include "files/FileMessages.h"
 #include "files/OptionSetFile.h"
@@ -24,7 +24,7 @@ std::string MissingCause(FileSystem& fs, std::string_view path) {
   return attr && (*attr & kAttrDirectory) ? "is a directory" : std::string(kFileNotFound);
 }
 
-void ListPaths(StartupServices& services, PendingPaths& paths, TVrnFiles& files) {
+void ListPaths(Services& services, PendingPaths& paths, TVrnFiles& files) {
   if (services.ListInParallel) {
     paths.ListInto(services.Fs, files);
   } else {
@@ -41,7 +41,7 @@ bool ParsedCommandLine::OptionSetFailed() const {
 }
 
 ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, const TFiles& defaults,
-                                   int& listCounter, StartupServices& services) {
+                                   int& listCounter, Services& services) {
   ParsedCommandLine result;
   if (parameters.empty()) return result;
   FileListOwner& list = result.List.emplace(defaults, listCounter);

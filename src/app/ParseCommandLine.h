@@ -6,24 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/FileListOwner.h"
-#include "platform/FileStore.h"
-#include "platform/FileSystem.h"
-#include "platform/Session.h"
+#include "engine/FileListOwner.h"
+#include "engine/Services.h"
 
 namespace varnoke {
-
-struct StartupServices {
-  FileSystem& Fs;
-  FileStore& Store;
-  Session& Ui;
-  // Where the search starts when the list's options name no directory (the home
-  // directory, with its separator).
-  std::string BrowseStart;
-  // List the files of one parameter on every core (the file system must allow calls
-  // from several threads, as the POSIX backend does); the list order is the same.
-  bool ListInParallel = false;
-};
 
 // A parameter that could not be carried out, with the file or directory it names and
 // the cause ("File not found", "File access denied", ...). The desktop program skips
@@ -52,6 +38,6 @@ struct ParsedCommandLine {
 // reported ("Varnoke error"). Each of these is also a problem in the result, and the
 // other parameters are still processed. Parameters without a switch are ignored.
 ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, const TFiles& defaults,
-                                   int& listCounter, StartupServices& services);
+                                   int& listCounter, Services& services);
 
 }  // namespace varnoke

@@ -11,6 +11,7 @@
 #include "engine/Messages.h"
 #include "engine/Patterns.h"
 #include "model/Attributes.h"
+#include "platform/SessionScopes.h"
 
 namespace varnoke {
 
@@ -33,31 +34,6 @@ std::uint32_t PlannedAttributes(std::uint32_t current, const TFiles& options) {
 }
 
 namespace {
-
-// Ends the progress and the busy cursor however planning ends.
-class ProgressGuard {
- public:
-  ProgressGuard(Session& session, int max) : session_(session) {
-    session_.start(kPreparingPreviewLabel, max);
-    session_.busyCursor(true);
-  }
-  ~ProgressGuard() {
-    session_.busyCursor(false);
-    session_.finish();
-  }
-  ProgressGuard(const ProgressGuard&) = delete;
-  ProgressGuard& operator=(const ProgressGuard&) = delete;
-
- private:
-  Session& session_;
-};
-
-// A note shown with the progress out of the way.
-void Tell(Session& session, const std::string& text) {
-  session.hide();
-  session.ask(text, kVarnokeCaption, Buttons::Ok, Icon::None);
-  session.show();
-}
 
 // One option date that may increase from file to file. The running value is kept
 // here, not in the options record.
@@ -122,14 +98,14 @@ bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::st
 // A move or copy needs a target directory the user chose: an empty one (an options
 // set or the settings can hold one) would send every file to the root directory, a
 // relative one to wherever the program was started.
-bool TargetDirectoryUsable(const TFiles& o, const PlanningContext& ctx) {
+bool TargetDirectoryUsable(const TFiles& o, const Services& ctx) {
   if (o.Transport == kTransportLeave) return true;
   if (o.Path.empty()) {
-    ctx.session.ask(kNoTargetDirectoryText, kVarnokeCaption, Buttons::Ok, Icon::Warning);
+    ctx.Ui.ask(kNoTargetDirectoryText, kVarnokeCaption, Buttons::Ok, Icon::Warning);
     return false;
   }
-  if (!ctx.fs.Rules().IsFullPath(o.Path)) {
-    ctx.session.ask(TargetNotFullPathMessage(o.Path), kVarnokeCaption, Buttons::Ok, Icon::Warning);
+  if (!ctx.Fs.Rules().IsFullPath(o.Path)) {
+    ctx.Ui.ask(TargetNotFullPathMessage(o.Path), kVarnokeCaption, Buttons::Ok, Icon::Warning);
     return false;
   }
   return true;
@@ -159,13 +135,14 @@ class NameLimits {
 }  // namespace
 
 bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& preview,
-                    const PlanningContext& ctx) {
+                    const Services& ctx) {
   if (files.Count() == 0) return true;
   if (!TargetDirectoryUsable(o, ctx)) return false;
-  ProgressGuard progress(ctx.session, files.Count());
+  ProgressScope progress(ctx.Ui, kPreparingPreviewLabel, files.Count());
+  PumpEvery pump(ctx.Ui, 10);
   preview.Reserve(preview.Count() + files.Count());
-  const PathRules& rules = ctx.fs.Rules();
-  const DateCodeContext dates{ctx.settings, ctx.clock};
+  const PathRules& rules = ctx.Fs.Rules();
+  const DateCodeContext dates{ctx.Regional, ctx.Time};
   const auto targetDir = std::make_shared<const std::string>(rules.StripTrailingSeparator(o.Path));
 
   RunningDate created{kDateCreated, o.CreatedDate, o.CreatedInc, &TVrnPrevFile::Created};
@@ -174,19 +151,19 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
   std::int64_t counter = o.Start;
   const bool numbered = o.Has(ChangeName) && o.Has(Enumerate);
 
-  NameLimits limits(ctx.fs);
+  NameLimits limits(ctx.Fs);
   TVrnPrevFile w;
   for (int i = 0; i < files.Count(); ++i) {
-    if (i % 10 == 9) ctx.session.pump();
+    pump(i);
     const TVrnFile& f = files.Items(i);
 
     // A file busy when listed is tried again; one readable then is not.
     w.Busy = false;
     if (f.Busy) {
       const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
-      if (!ctx.fs.OpenExclusive(path, Access::ReadWrite)) {
+      if (!ctx.Fs.OpenExclusive(path, Access::ReadWrite)) {
         w.Busy = true;
-        Tell(ctx.session, StillBusyMessage(path));
+        Note(ctx.Ui, StillBusyMessage(path), kVarnokeCaption);
       }
     }
 
@@ -201,7 +178,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       else
         w.SetSharedPath(targetDir);
       ApplyCaseMode(o.CaseMode, w.Name, w.Ext);
-      TestConflict(w, f, preview, o, ctx.fs);
+      TestConflict(w, f, preview, o, ctx.Fs);
       const std::size_t length = w.Name.size() + (w.Ext.empty() ? 0 : w.Ext.size() + 1);
       const std::optional<std::size_t> maximum = limits.For(w.SharedPath());
       if (maximum && length > *maximum)
@@ -213,9 +190,9 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
     w.Accessed = f.Accessed;
     w.Written = f.Written;
     // Every file moves the running dates on, also one that is left out.
-    created.Apply(w, o, ctx.clock);
-    modified.Apply(w, o, ctx.clock);
-    accessed.Apply(w, o, ctx.clock);
+    created.Apply(w, o, ctx.Time);
+    modified.Apply(w, o, ctx.Time);
+    accessed.Apply(w, o, ctx.Time);
 
     if (!leftOut) {
       w.Attr = PlannedAttributes(f.Attr, o);
@@ -223,10 +200,10 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       w.FileIndex = i;
       preview.AddCopy(w);
     } else {
-      Tell(ctx.session, *leftOut);
+      Note(ctx.Ui, *leftOut, kVarnokeCaption);
     }
     counter += o.Step;
-    ctx.session.step();
+    ctx.Ui.step();
   }
   return true;
 }

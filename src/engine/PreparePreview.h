@@ -5,37 +5,24 @@
 #include <cstdint>
 #include <string>
 
-#include "model/FormatSettings.h"
+#include "engine/Services.h"
 #include "model/TFiles.h"
 #include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
-#include "platform/Clock.h"
-#include "platform/FileSystem.h"
-#include "platform/Session.h"
 
 namespace varnoke {
 
-// The world planning works in: the file system (existence, busy re-test), the clock
-// and time zone (date codes, local option dates to UTC), the user (progress and
-// messages) and the regional settings of the date codes.
-struct PlanningContext {
-  FileSystem& fs;
-  Clock& clock;
-  Session& session;
-  const FormatSettings& settings;
-};
-
-// Appends the plan of every file of `files` to `preview` (a new, empty list that
-// compares names as ctx.fs does). The options are only read: the running dates of
-// increasing time stamps are kept apart, so the record is the same afterwards. An
-// empty file list plans nothing and shows no progress. A file whose new name or
+// Appends the plan (asking nothing of the settings or the program's files) of every file of `files`
+// to `preview` (a new, empty list that compares names as the file system does). The options are
+// only read: the running dates of increasing time stamps are kept apart, so the record is the same
+// afterwards. An empty file list plans nothing and shows no progress. A file whose new name or
 // extension would pass kMaxExpandedLength, would hold a separator or NUL, or would be
 // longer than the target's file system takes is reported and left out; it still
 // counts for the running number and the running dates. A move or copy without a
 // usable target directory (none set, or not a full path) plans nothing: the user is
 // told, and the result is false.
 bool PreparePreview(const TVrnFiles& files, const TFiles& options, TVrnPrevFiles& preview,
-                    const PlanningContext& ctx);
+                    const Services& ctx);
 
 // The running number as text: decimal, padded with at most nine leading zeros to
 // `digits` characters, never cut.

@@ -10,6 +10,7 @@
 
 #include "engine/PendingSources.h"
 #include "engine/RenameMessages.h"
+#include "platform/SessionScopes.h"
 
 namespace varnoke {
 
@@ -109,8 +110,8 @@ class Run {
 
 RenameReport Run::Execute() {
   if (files_.Count() == 0) return report_;
-  session_.start(kRenamingLabel, preview_.Count());
-  session_.busyCursor(true);
+  ProgressScope progress(session_, kRenamingLabel, preview_.Count());
+  PumpEvery pump(session_, 10);
   preview_.Sort(0);
 
   // Every file of the run is a pending source until its own turn, also one that keeps
@@ -121,7 +122,7 @@ RenameReport Run::Execute() {
       pending_.Add(i, rules_.Join(f->Path(), f->Name(), f->Ext()));
 
   for (int i = 0; i < preview_.Count(); ++i) {
-    if (i % 10 == 9) session_.pump();
+    pump(i);
     const Outcome outcome = RenameOne(i);
     if (outcome == Outcome::Stop) {
       report_.Stopped = true;
@@ -133,8 +134,6 @@ RenameReport Run::Execute() {
                                        : report_.Failed);
     session_.step();
   }
-  session_.busyCursor(false);
-  session_.finish();
   return report_;
 }
 
@@ -187,15 +186,11 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
   }
   if (!fs_.Exists(target)) return Unmoved(i, p, f, target, old, carried);
   // A file really stands in the way: the user decides whether it goes to the trash.
-  session_.hide();
-  session_.busyCursor(false);
-  if (session_.ask(kNameConflictText, kNameConflictCaption, Buttons::OkCancel, Icon::Warning) ==
-      Answer::Cancel) {
+  if (AskAside(session_, kNameConflictText, kNameConflictCaption, Buttons::OkCancel,
+               Icon::Warning) == Answer::Cancel) {
     GiveBack(i, p, f, old);  // the file was not renamed: the list must not say so
     return Outcome::Stop;
   }
-  session_.show();
-  session_.busyCursor(true);
   return SettleByDeleting(i, p, f, source, target, old, plannedBusy);
 }
 
@@ -241,14 +236,11 @@ Run::Outcome Run::Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string
   std::pair<std::string, int> cause{std::string(p.Path()), status.Error()};
   GiveBack(i, p, f, old);
   if (acceptedFailures_.count(cause)) return Outcome::Failed;
-  session_.hide();
-  session_.busyCursor(false);
   const std::string text =
       RenameFailedMessage(options_.Transport == kTransportCopy, Join(old), target, status.Reason());
-  if (session_.ask(text, kRenameFailedCaption, Buttons::OkCancel, Icon::Warning) == Answer::Cancel)
+  if (AskAside(session_, text, kRenameFailedCaption, Buttons::OkCancel, Icon::Warning) ==
+      Answer::Cancel)
     return Outcome::Stop;
-  session_.show();
-  session_.busyCursor(true);
   acceptedFailures_.insert(std::move(cause));
   return Outcome::Failed;
 }
@@ -333,11 +325,7 @@ bool Run::ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f,
 }
 
 void Run::Note(std::string_view text) {
-  session_.hide();
-  session_.busyCursor(false);
-  session_.ask(text, kVarnokeCaption, Buttons::Ok, Icon::None);
-  session_.show();
-  session_.busyCursor(true);
+  varnoke::Note(session_, text, kVarnokeCaption);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "model/Attributes.h"
 #include "model/PathRules.h"
 #include "model/WindowsWildcard.h"
+#include "platform/SessionScopes.h"
 
 namespace varnoke {
 namespace {
@@ -48,18 +49,6 @@ std::vector<DirEntry> ReadEntries(FileSystem& fs, const std::string& dir) {
   });
   return entries;
 }
-
-// The busy cursor for the length of a search, however it ends.
-class BusyCursor {
- public:
-  explicit BusyCursor(Session& session) : session_(session) { session_.busyCursor(true); }
-  ~BusyCursor() { session_.busyCursor(false); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  Session& session_;
-};
 
 class Walker {
  public:
@@ -187,7 +176,7 @@ SearchOutcome SearchClick(const SearchChoices& choices, TFiles& owner, FileSyste
   }
   searchStopped = false;
   {
-    BusyCursor busy(session);
+    BusyScope busy(session);
     if (!Walker(choices, fs, session, searchStopped, callbacks).Run())
       return SearchOutcome::Stopped;
   }

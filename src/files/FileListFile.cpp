@@ -1,6 +1,7 @@
 #include "files/FileListFile.h"
 
 #include "files/FileMessages.h"
+#include "platform/SessionScopes.h"
 
 namespace varnoke {
 
@@ -31,11 +32,14 @@ std::optional<std::string> LoadListLines(FileStore& files, std::string_view path
 
 void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
                   const std::function<void(std::string_view)>& add) {
+  if (pumpInterval <= 0) {
+    for (const std::string& line : lines) add(line);
+    return;
+  }
+  PumpEvery pump(session, pumpInterval);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     add(lines[i]);
-    if (pumpInterval > 0 &&
-        static_cast<int>(i % static_cast<std::size_t>(pumpInterval)) == pumpInterval - 1)
-      session.pump();
+    pump(static_cast<std::int64_t>(i));
   }
 }
 
@@ -51,11 +55,11 @@ std::optional<std::string> ReadFileList(FileStore& files, Session& session, std:
 
 std::string FormatFileList(const TVrnFiles& list, const PathRules& rules, Session& session) {
   std::string out;
+  PumpEvery pump(session, kSavePumpInterval);
   int index = 0;
   for (const TVrnFile& entry : list) {
     out.append(rules.Join(entry.Path(), entry.Name(), entry.Ext())).append("\r\n");
-    if (index % kSavePumpInterval == kSavePumpInterval - 1) session.pump();
-    ++index;
+    pump(index++);
   }
   return out;
 }

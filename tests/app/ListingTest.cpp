@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "app/ParallelListing.h"
 #include "engine/AddFile.h"
+#include "engine/ParallelListing.h"
 #include "platform/LockHolder.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"

@@ -9,6 +9,8 @@
 #include "files/OptionSetFile.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/testing/FixedClock.h"
+#include "platform/testing/IdleStores.h"
 #include "platform/testing/ScriptedSession.h"
 #include "support/TempDir.h"
 
@@ -43,7 +45,8 @@ class ParseCommandLineTest : public ::testing::Test {
   std::string Parse(std::vector<std::string> parameters) {
     for (std::string& p : parameters) p = In(p);
     session.Questions.clear();
-    StartupServices services{fs, store, session, dir.Path() + "/home/"};
+    Services services{fs,       store,   idle.Settings, clock,
+                      regional, session, dir / "",      dir.Path() + "/home/"};
     const ParsedCommandLine parsed = ParseCommandLine(parameters, defaults, counter, services);
     if (!parsed.List) return "no list";
     std::string s = parsed.List->Caption + " " + parsed.List->Options.Name;
@@ -60,6 +63,9 @@ class ParseCommandLineTest : public ::testing::Test {
   testing::TempDir dir;
   PosixFileSystem fs;
   PosixFileStore store;
+  IdleStores idle;
+  FixedClock clock{0, 0};
+  FormatSettings regional = EnglishFormatSettings();
   ScriptedSession session;
   TFiles defaults;
   int counter = 0;  // each list takes the next number

@@ -59,10 +59,11 @@ TEST(PlanTest, PlanOfAWholeRunMatchesTheGoldenFiles) {
     const FormatSettings regional = EnglishFormatSettings();
     testing::TempDir config;
     PosixSettingsStore settings(config.Path());
-    ConsoleServices services{fs, store, clock, settings, regional, "/data/", "/home/"};
     std::istringstream in;
     std::ostringstream out, err;
     ConsoleStreams streams{in, out, err, false, false};
+    ConsoleSession session(in, err, AnswerMode::Safe, false);
+    Services services{fs, store, settings, clock, regional, session, "/data/", "/home/"};
     std::vector<std::string> args = {"/O:/upper.vns", "/S:" + dir + "/*.txt", "/L:/list.vls"};
     if (form == "tsv") args.push_back("--plan=tsv");
     EXPECT_EQ(RunConsole(ParseConsoleArguments(args), services, streams), kExitDone) << err.str();

@@ -11,6 +11,7 @@
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
+#include "platform/testing/IdleStores.h"
 #include "platform/testing/ScriptedSession.h"
 #include "support/TempDir.h"
 
@@ -64,7 +65,9 @@ TEST(Conflicts, SuffixesAndMarks) {
     std::tie(options.Flags, options.Name, options.CaseMode) = std::tie(c.Flags, c.Name, c.CaseMode);
     options.AttrMask = options.AttrValues = kAttrReadOnly;  // planned, not made
     TVrnPrevFiles preview(fs.Rules().FoldsCase());
-    PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
+    IdleStores idle;
+    PreparePreview(files, options, preview,
+                   Services{fs, idle.Store, idle.Settings, clock, settings, session});
     Strings names;
     for (int i = 0; i < preview.Count(); ++i) {
       const TVrnPrevFile& e = preview.Items(i);

@@ -10,6 +10,7 @@
 #include "engine/PreparePreview.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/testing/FixedClock.h"
+#include "platform/testing/IdleStores.h"
 #include "platform/testing/ScriptedSession.h"
 #include "support/CalendarTime.h"
 
@@ -30,7 +31,8 @@ class Planning : public ::testing::Test {
 
   void Plan() {
     fs.ResetCalls();
-    PreparePreview(files, options, preview, PlanningContext{fs, clock, session, settings});
+    PreparePreview(files, options, preview,
+                   Services{fs, idle.Store, idle.Settings, clock, settings, session});
   }
 
   // "name.ext" of every preview entry, in preview order.
@@ -42,6 +44,7 @@ class Planning : public ::testing::Test {
   }
 
   FakeFileSystem fs;
+  IdleStores idle;
   FixedClock clock{Calendar(2020, 6, 7, 8, 9, 10), 3600};
   ScriptedSession session;
   FormatSettings settings = EnglishFormatSettings();

@@ -136,8 +136,13 @@ TEST_F(Planning, ProgressStillBusyFilesAndExistenceTests) {
             "The file:\r\nc:\\data\\held.txt\r\nis still busy. Please delete it from the list or "
             "free it");
   EXPECT_EQ(session.Questions[0].Kind, Buttons::Ok);
-  Strings events{"start:Varnoke is preparing name preview:25", "busy:1", "hide", "ask:Varnoke",
-                 "show"};
+  Strings events{"start:Varnoke is preparing name preview:25",
+                 "busy:1",
+                 "hide",
+                 "busy:0",
+                 "ask:Varnoke",
+                 "show",
+                 "busy:1"};
   events.insert(events.end(), 25, "step");
   events.insert(events.end(), {"busy:0", "finish"});
   EXPECT_EQ(session.Events, events);

@@ -119,9 +119,7 @@ TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
     s.options.Set(ChangeName, true);
     s.options.Name = c.Name;
     AddFile(world.Fs(), s.files, listed);
-    EXPECT_EQ(
-        PreparePreview(s.files, s.options, s.preview, {world.Fs(), s.clock, s.session, s.settings}),
-        !c.Refused);
+    EXPECT_EQ(PreparePreview(s.files, s.options, s.preview, s.Planning()), !c.Refused);
     Strings asked;
     for (const AskedQuestion& q : s.session.Questions) asked.push_back(q.Text);
     EXPECT_EQ(asked, c.Message.empty() ? Strings{} : Strings{c.Message});

@@ -1,4 +1,4 @@
-#include "app/FileListOwner.h"
+#include "engine/FileListOwner.h"
 
 namespace varnoke {
 

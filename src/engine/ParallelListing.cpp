@@ -1,4 +1,4 @@
-#include "app/ParallelListing.h"
+#include "engine/ParallelListing.h"
 
 #include <algorithm>
 #include <thread>
