@@ -1,0 +1,17 @@
+#pragma once
+// What the main window holds for the whole program: the services it was given, the
+// default options with the preferences (read at its creation, written at its
+// destruction), and the counter that numbers new lists. Made by the program's start
+// and passed in; nothing here is global.
+#include "engine/Services.h"
+#include "files/Settings.h"
+
+namespace varnoke {
+
+struct DesktopState {
+  Services& Program;
+  StoredSettings Settings;  // Defaults and Preferences
+  int ListCounter = 0;      // the next "Blank list (n)"
+};
+
+}  // namespace varnoke
