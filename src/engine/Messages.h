@@ -15,6 +15,14 @@ inline constexpr std::string_view kVarnokeCaption = kApplicationTitle;
 // Label of the progress window while the preview is planned.
 inline constexpr std::string_view kPreparingPreviewLabel = "Varnoke is preparing name preview";
 
+// Label of the progress window while a long list of files is listed.
+inline constexpr std::string_view kAddingFilesLabel = "Varnoke is adding files to the list";
+
+// Listing a dropped, pasted or imported file failed (no memory left): the rest is not
+// listed.
+inline constexpr std::string_view kCouldNotAddMoreFiles =
+    "Could not add more files to the file list";
+
 // A message about one file: its full path on a line of its own between two texts.
 inline std::string AboutFile(std::string_view before, std::string_view fullPath,
                              std::string_view after) {

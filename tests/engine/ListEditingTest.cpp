@@ -1,0 +1,105 @@
+#include "engine/ListEditing.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/testing/ScriptedSession.h"
+
+namespace varnoke {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TVrnFiles Listed(int n) {
+  TVrnFiles files;
+  for (int i = 1; i <= n; ++i) files.AddEntry(false, "/d", std::to_string(i), "", 0, 0, 0, 0, 0);
+  return files;
+}
+
+std::string Order(const TVrnFiles& files) {
+  std::string s;
+  for (const TVrnFile& f : files) s += std::string(f.Name());
+  return s;
+}
+
+TEST(ListEditing, MovingAndRemovingRows) {
+  const struct {
+    const char* What;
+    int First, Last;
+    bool Up;
+    bool Moved;
+    const char* Order;
+  } cases[] = {
+      {"up: the entry above goes below", 2, 3, true, true, "134256"},
+      {"up from the first row", 0, 1, true, false, "123456"},
+      {"down: the entry below goes above", 1, 2, false, true, "142356"},
+      {"down from the last row", 4, 5, false, false, "123456"},
+      {"outside the list", 5, 6, false, false, "123456"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    TVrnFiles files = Listed(6);
+    EXPECT_EQ(c.Up ? MoveRowsUp(files, c.First, c.Last) : MoveRowsDown(files, c.First, c.Last),
+              c.Moved);
+    EXPECT_EQ(Order(files), c.Order);
+  }
+  TVrnFiles files = Listed(10);
+  RemoveRows(files, 2, 4);
+  EXPECT_EQ(Order(files), "12678910");
+  RemoveRows(files, 5, 99);
+  EXPECT_EQ(Order(files), "12678");
+}
+
+TEST(ListEditing, CopiedTextPastesAsTheSamePaths) {
+  const TVrnFiles files = Listed(6);
+  const PosixPathRules rules;
+  const std::string text = RowsText(files, 1, 3, rules);
+  EXPECT_EQ(text, "/d/2\r\n/d/3\r\n/d/4\r\n");
+  EXPECT_EQ(TextPaths(text), (Strings{"/d/2", "/d/3", "/d/4"}));
+  EXPECT_EQ(TextPaths("/a\r/b\n/c\r\n\r\n/d"), (Strings{"/a", "/b", "/c", "/d"}));
+  EXPECT_EQ(RowsText(files, 4, 9, rules), "");
+}
+
+TEST(ListEditing, FileUrisBothWays) {
+  const std::string odd = "/ph otos/a%b#c\xc3\xa9.jpg";
+  EXPECT_EQ(FileUri(odd), "file:///ph%20otos/a%25b%23c%C3%A9.jpg");
+  const std::string list = "# from a file manager\r\n" + FileUri(odd) +
+                           "\r\nfile://localhost/x\r\nFILE:///y\nhttp://example.org/z\r\n"
+                           "file://other/w\r\nfile:///half%2\r\n";
+  EXPECT_EQ(UriListPaths(list), (Strings{odd, "/x", "/y", "/half%2"}));
+}
+
+TEST(ListEditing, AddingPathsBreathesAndStopsWhenMemoryRunsOut) {
+  FakeFileSystem fs(FakeFileSystem::Style::Posix);
+  Strings paths;
+  for (int i = 0; i < 25; ++i) {
+    paths.push_back("/d/f" + std::to_string(i));
+    fs.AddFile(paths.back());
+  }
+  paths.push_back("/d");  // a directory adds nothing
+  ScriptedSession session;
+  TVrnFiles files;
+  AddedPaths added = AddPaths(fs, files, paths, session, 10);
+  EXPECT_EQ(added.Added, 25);
+  EXPECT_FALSE(added.Stopped);
+  EXPECT_EQ(session.Pumps, 2);
+  EXPECT_EQ(session.Events, (Strings{"busy:1", "busy:0"}));
+
+  int calls = 0;
+  fs.BeforeCall = [&](FakeOp, std::string_view path) {
+    if (path == "/d/f7" && ++calls == 1) throw std::bad_alloc();
+  };
+  ScriptedSession out;
+  added = AddPaths(fs, files, paths, out, 10);
+  EXPECT_TRUE(added.Stopped);
+  EXPECT_EQ(added.Added, 7);
+  ASSERT_EQ(out.Questions.size(), 1u);
+  EXPECT_EQ(out.Questions[0].Text, "Could not add more files to the file list");
+  EXPECT_EQ(out.Events.front(), "busy:1");
+  EXPECT_EQ(out.Events.back(), "busy:0");
+}
+
+}  // namespace
+}  // namespace varnoke
