@@ -1,0 +1,148 @@
+#include "windows/ListGrid.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <vector>
+
+#include "windows/EntryModels.h"
+
+namespace varnoke {
+
+namespace {
+
+constexpr int kRowHeight = 18;
+
+QString Qt8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
+    : QTableView(parent), builtIn_(builtInWidths), words_(DefaultColLayout()) {
+  setObjectName("DrawGrid1");
+  setAccessibleName("File list");
+  setShowGrid(false);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setWordWrap(false);
+  setIconSize(QSize(16, 16));
+  verticalHeader()->setVisible(false);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(kRowHeight);
+  verticalHeader()->setMinimumSectionSize(kRowHeight);
+  horizontalHeader()->setSectionsMovable(true);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultSectionSize(static_cast<int>(kHiddenColumnWidth));
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setStretchLastSection(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  connect(horizontalHeader(), &QHeaderView::sectionMoved, this, &ListGrid::OnSectionMoved);
+  connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+          [this](int logical) { emit headerDoubleClicked(logical); });
+}
+
+void ListGrid::SetEntryModel(EntryTableModel* model) {
+  model_ = model;
+  setModel(model);
+  ApplyLayout(std::nullopt);
+}
+
+void ListGrid::LoadLayout(const SettingsStore& settings) {
+  words_ = ReadColLayout(settings);
+  ApplyLayout(std::nullopt);
+  SyncChecks();
+}
+
+void ListGrid::StoreLayout(SettingsStore& settings) {
+  QHeaderView* header = horizontalHeader();
+  for (std::size_t i = 0; i < ShownColumnCount(words_); ++i) {
+    const std::uint32_t id = ColumnId(words_[i]);
+    words_[i] = LayoutWord(id, true, static_cast<std::uint32_t>(header->sectionSize(int(id))));
+  }
+  WriteColLayout(settings, words_);
+}
+
+void ListGrid::ApplyLayout(std::optional<std::size_t> shownAgainAt) {
+  QHeaderView* header = horizontalHeader();
+  if (!header->model()) return;
+  applying_ = true;
+  for (std::size_t i = 0; i < kColumnCount; ++i) {
+    const int id = static_cast<int>(ColumnId(words_[i]));
+    header->moveSection(header->visualIndex(id), static_cast<int>(i));
+    header->setSectionHidden(id, !ColumnShown(words_[i]));
+    if (!ColumnShown(words_[i])) continue;
+    if (shownAgainAt == i)
+      header->resizeSection(id, static_cast<int>(kHiddenColumnWidth));
+    else if (!shownAgainAt || ColumnWidth(words_[i]) > 0)
+      header->resizeSection(id, EffectiveColumnWidth(words_[i], builtIn_));
+  }
+  applying_ = false;
+}
+
+bool ListGrid::PopColumnsClick(int columnId) {
+  QHeaderView* header = horizontalHeader();
+  std::vector<int> widths;
+  for (std::size_t i = 0; i < ShownColumnCount(words_); ++i)
+    widths.push_back(header->sectionSize(static_cast<int>(ColumnId(words_[i]))));
+  const ColumnToggle toggle = ToggleColumn(words_, columnId, widths);
+  if (toggle.Changed) ApplyLayout(toggle.ShownAt);
+  SyncChecks();
+  viewport()->update();
+  return toggle.Changed;
+}
+
+void ListGrid::FillColumnsMenu(QMenu* menu) {
+  for (int id = 0; id < static_cast<int>(kColumnCount); ++id) {
+    QAction* item = menu->addAction(Qt8(ColumnMenuCaption(id)));
+    item->setObjectName(Qt8(ColumnMenuName(id)));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, id] { PopColumnsClick(id); });
+    checks_[id] = item;
+  }
+  SyncChecks();
+}
+
+void ListGrid::SyncChecks() {
+  for (int id = 0; id < static_cast<int>(kColumnCount); ++id)
+    if (checks_[id]) checks_[id]->setChecked(IsColumnShown(words_, id));
+}
+
+void ListGrid::OnSectionMoved(int, int oldVisual, int newVisual) {
+  if (applying_) return;
+  const std::optional<RowRange> rows = SelectedRows();
+  MoveColumn(words_, static_cast<std::size_t>(oldVisual), static_cast<std::size_t>(newVisual));
+  if (rows) SelectRows(rows->first, rows->second);
+}
+
+std::optional<RowRange> ListGrid::SelectedRows() const {
+  if (!selectionModel()) return std::nullopt;
+  int top = -1, bottom = -1;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    if (top < 0 || range.top() < top) top = range.top();
+    bottom = std::max(bottom, range.bottom());
+  }
+  if (top < 0) return std::nullopt;
+  return RowRange{top, bottom};
+}
+
+int ListGrid::MarkedCount() const {
+  const std::optional<RowRange> rows = SelectedRows();
+  return rows ? rows->second - rows->first + 1 : 0;
+}
+
+void ListGrid::SelectRows(int first, int last) {
+  if (!model() || !selectionModel()) return;
+  const int rows = model()->rowCount();
+  first = std::clamp(first, 0, rows - 1);
+  last = std::clamp(last, first, rows - 1);
+  const QItemSelection range(model()->index(first, 0),
+                             model()->index(last, model()->columnCount() - 1));
+  selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
+  selectionModel()->setCurrentIndex(model()->index(first, 0), QItemSelectionModel::NoUpdate);
+}
+
+}  // namespace varnoke
