@@ -23,6 +23,8 @@ struct FormatSettings {
   std::string DateSeparator = "/";
   std::string TimeSeparator = ":";
   std::string DecimalSeparator = ".";
+  // Put between groups of three digits of whole numbers; may be empty (no grouping).
+  std::string ThousandSeparator = ",";
   std::string ShortDateFormat;
   std::string LongDateFormat;
   std::string ShortTimeFormat;

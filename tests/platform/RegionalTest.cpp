@@ -73,10 +73,10 @@ TEST(PosixTime, ConvertsBothWaysAcrossTheEpoch) {
 TEST(PosixLocale, TranslatesTheLocalesFormatsStrftimeCodesAndNames) {
   LocaleTexts us, germany;
   std::tie(us.DateFormat, us.TimeFormat, us.TimeFormatAmPm, us.DateTimeFormat, us.Am, us.Pm,
-           us.Radix) =
-      std::tuple("%m/%d/%Y", "%r", "%I:%M:%S %p", "%a %d %b %Y %r %Z", "AM", "PM", ".");
-  std::tie(germany.DateFormat, germany.TimeFormat, germany.DateTimeFormat, germany.Radix) =
-      std::tuple("%d.%m.%Y", "%T", "%a %d %b %Y %T %Z", ",");
+           us.Radix, us.Thousands) =
+      std::tuple("%m/%d/%Y", "%r", "%I:%M:%S %p", "%a %d %b %Y %r %Z", "AM", "PM", ".", ",");
+  std::tie(germany.DateFormat, germany.TimeFormat, germany.DateTimeFormat, germany.Radix,
+           germany.Thousands) = std::tuple("%d.%m.%Y", "%T", "%a %d %b %Y %T %Z", ",", ".");
   germany.Eras = "+:1:2019/05/01:+*:Reiwa:%EC%Ey;+:1:1989/01/08:2019/04/30:Heisei:%EC%Ey;bad";
   // clang-format off
   const struct { LocaleTexts In; const char *Sep, *ShortDate, *LongTime, *ShortTime; } cases[] = {
@@ -87,9 +87,10 @@ TEST(PosixLocale, TranslatesTheLocalesFormatsStrftimeCodesAndNames) {
   for (const auto& [texts, sep, shortDate, longTime, shortTime] : cases) {
     const FormatSettings s = TranslateLocale(texts);
     EXPECT_EQ(std::tie(s.DateSeparator, s.TimeSeparator, s.ShortDateFormat, s.LongDateFormat,
-                       s.LongTimeFormat, s.ShortTimeFormat, s.DecimalSeparator, s.TimeAMString),
+                       s.LongTimeFormat, s.ShortTimeFormat, s.DecimalSeparator, s.TimeAMString,
+                       s.ThousandSeparator),
               std::tuple(sep, ":", shortDate, "ddd dd mmm yyyy", longTime, shortTime, texts.Radix,
-                         texts.Am));
+                         texts.Am, texts.Thousands));
   }
   const std::vector<CalendarEra> eras = TranslateLocale(germany).Eras;
   ASSERT_EQ(eras.size(), 2u);
@@ -110,15 +111,15 @@ TEST(PosixLocale, TranslatesTheLocalesFormatsStrftimeCodesAndNames) {
   for (const auto& [format, dateSep, timeSep, expected] : codes)
     EXPECT_EQ(TranslateStrftime(format, "%I:%M:%S %p", dateSep, timeSep), expected) << format;
 
-  // The C locale gives English names.
+  // The C locale gives English names and does not group digits.
   const char* saved = std::getenv("LC_ALL");
   const std::string keep = saved ? saved : "";
   ::setenv("LC_ALL", "C", 1);
   const FormatSettings c = PosixLocaleFormatSettings();
   saved ? ::setenv("LC_ALL", keep.c_str(), 1) : ::unsetenv("LC_ALL");
   EXPECT_EQ(std::tie(c.LongMonthNames[0], c.ShortDayNames[0], c.ShortDateFormat, c.LongTimeFormat,
-                     c.LongDateFormat),
-            std::tuple("January", "Sun", "mm/dd/yy", "hh:nn:ss", "ddd mmm d yyyy"));
+                     c.LongDateFormat, c.ThousandSeparator),
+            std::tuple("January", "Sun", "mm/dd/yy", "hh:nn:ss", "ddd mmm d yyyy", ""));
 }
 
 }  // namespace

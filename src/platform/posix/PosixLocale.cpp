@@ -251,6 +251,7 @@ FormatSettings TranslateLocale(const LocaleTexts& t) {
   s.DateSeparator = FirstSeparator(dateFmt, "/");
   s.TimeSeparator = FirstSeparator(timeFmt, ":");
   s.DecimalSeparator = t.Radix.empty() ? "." : t.Radix;
+  s.ThousandSeparator = t.Thousands;
 
   s.ShortDateFormat = TranslateStrftime(dateFmt, "", s.DateSeparator, "");
   std::string longDate = DropConversions(Expand(t.DateTimeFormat, t.TimeFormatAmPm),
@@ -304,6 +305,7 @@ FormatSettings PosixLocaleFormatSettings() {
   t.Am = get(AM_STR);
   t.Pm = get(PM_STR);
   t.Radix = get(RADIXCHAR);
+  t.Thousands = get(THOUSEP);
   t.Eras = get(ERA);
   static constexpr nl_item kAbMon[12] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
                                          ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};

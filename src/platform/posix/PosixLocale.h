@@ -18,6 +18,7 @@ struct LocaleTexts {
   std::string DateTimeFormat;  // D_T_FMT
   std::string Am, Pm;          // AM_STR, PM_STR
   std::string Radix;           // RADIXCHAR
+  std::string Thousands;       // THOUSEP: empty where digits are not grouped
   std::string Eras;            // ERA: "direction:offset:start:end:name:format" segments
   std::array<std::string, 12> ShortMonths, LongMonths;
   std::array<std::string, 7> ShortDays, LongDays;  // Sunday first
