@@ -5,6 +5,7 @@
 // and passed in; nothing here is global.
 #include "engine/Services.h"
 #include "files/Settings.h"
+#include "windows/FileChooser.h"
 
 namespace varnoke {
 
@@ -12,6 +13,7 @@ struct DesktopState {
   Services& Program;
   StoredSettings Settings;  // Defaults and Preferences
   int ListCounter = 0;      // the next "Blank list (n)"
+  FileChooser Choose = ChooseWithDialog;
 };
 
 }  // namespace varnoke

@@ -1,0 +1,471 @@
+#include "windows/TNameListForm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "engine/AddFile.h"
+#include "engine/ListEditing.h"
+#include "engine/Messages.h"
+#include "files/FileListFile.h"
+#include "files/OptionSetFile.h"
+#include "platform/SessionScopes.h"
+#include "windows/EntryModels.h"
+#include "windows/ListGrid.h"
+
+namespace varnoke {
+
+namespace {
+
+constexpr int kDropPumpInterval = 10;
+constexpr int kPastePumpInterval = 10;
+
+QString Qt8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// While a long operation lets events run, nothing may change or destroy the list: the
+// commands return at once and a close waits until the operation ends.
+class TNameListForm::Operation {
+ public:
+  explicit Operation(TNameListForm& form) : form_(form) { ++form_.working_; }
+  ~Operation() {
+    if (--form_.working_ == 0 && form_.closeWaiting_) {
+      form_.closeWaiting_ = false;
+      QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
+    }
+  }
+  Operation(const Operation&) = delete;
+  Operation& operator=(const Operation&) = delete;
+
+ private:
+  TNameListForm& form_;
+};
+
+std::vector<std::string> PathsOf(const QMimeData* mime) {
+  if (!mime) return {};
+  if (mime->hasFormat("text/uri-list")) {
+    const QByteArray uris = mime->data("text/uri-list");
+    return UriListPaths(std::string_view(uris.constData(), static_cast<std::size_t>(uris.size())));
+  }
+  if (mime->hasText()) return TextPaths(mime->text().toStdString());
+  return {};
+}
+
+TNameListForm::TNameListForm(DesktopState& state, QWidget* parent)
+    : QWidget(parent), state_(state), list_(state.Settings.Defaults, state.ListCounter) {
+  setObjectName("NameListForm");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(Qt8(list_.Caption));
+  resize(640, 480);
+  setAcceptDrops(true);
+
+  DrawGrid1 = new ListGrid(kFileListColumnWidths, this);
+  model_ = new FileListModel(list_.Files, state_.Program.Regional, state_.Program.Fs.Rules(),
+                             icons_, this);
+  DrawGrid1->SetEntryModel(model_);
+  DrawGrid1->LoadLayout(state_.Program.Settings);
+  DrawGrid1->installEventFilter(this);
+  DrawGrid1->viewport()->installEventFilter(this);
+  DrawGrid1->viewport()->setAcceptDrops(true);
+  connect(DrawGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TNameListForm::UpdateStatus);
+  connect(DrawGrid1, &ListGrid::headerDoubleClicked, this, &TNameListForm::SortByColumn);
+
+  StatusBar = new QStatusBar(this);
+  StatusBar->setObjectName("StatusBar");
+  StatusBar->setSizeGripEnabled(false);
+  const struct {
+    const char* Text;
+    int Width;
+    const char* Name;
+  } panels[] = {{"Files:", 28, "Files"},
+                {"", 60, "Number of files"},
+                {"Marked:", 45, "Marked"},
+                {"", 60, "Number of marked files"},
+                {"", 50, "Selected file"}};
+  for (int i = 0; i < 5; ++i) {
+    panels_[i] = new QLabel(panels[i].Text, StatusBar);
+    panels_[i]->setMinimumWidth(panels[i].Width);
+    if (i % 2 == 1 || i == 4) {
+      panels_[i]->setFrameShape(QFrame::Panel);
+      panels_[i]->setFrameShadow(QFrame::Sunken);
+      panels_[i]->setAccessibleName(panels[i].Name);
+    }
+    StatusBar->addWidget(panels_[i], i == 4 ? 1 : 0);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(DrawGrid1, 1);
+  layout->addWidget(StatusBar);
+  BuildPopupMenu();
+  DrawGrid1->SelectRows(0, 0);
+  UpdateStatus();
+}
+
+TNameListForm::~TNameListForm() {
+  DrawGrid1->StoreLayout(state_.Program.Settings);
+}
+
+void TNameListForm::BuildPopupMenu() {
+  ListPopMenu = new QMenu(this);
+  ListPopMenu->setObjectName("ListPopMenu");
+  const auto item = [this](const char* name, const char* caption, const char* hint,
+                           void (TNameListForm::*handler)()) {
+    QAction* action = ListPopMenu->addAction(caption);
+    action->setObjectName(name);
+    action->setStatusTip(hint);
+    action->setToolTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  item("Searchforfiles1", "S&earch for files", "Search for and add files to file list",
+       &TNameListForm::SearchFilesClick);
+  item("Addfiles3", "&Add files", "Add files to file list", &TNameListForm::Addtofilelist1Click);
+  item("Unlistfiles1", "&Unlist files", "Unlist files from file list",
+       &TNameListForm::RemoveItemsClick);
+  item("Selectall1", "&Select all", "Select all files in file list",
+       &TNameListForm::SelectAllClick);
+  item("Unlistall1", "U&nlist all", "Unlist all files in file list",
+       &TNameListForm::RemoveAllClick);
+  ListPopMenu->addSeparator();
+  item("Importfilelist1", "&Import file list", "Import a file list form a text file",
+       &TNameListForm::Importfilelist2Click);
+  item("Addtofilelist1", "A&dd to file list", "Add files to file list",
+       &TNameListForm::OpenFilesClick);
+  item("Savefilelist1", "S&ave file list", "Save file list in a text file",
+       &TNameListForm::Savefilelist1Click);
+  ListPopMenu->addSeparator();
+  QMenu* columns = ListPopMenu->addMenu("&Columns");
+  columns->menuAction()->setObjectName("PopColumns");
+  DrawGrid1->FillColumnsMenu(columns);
+  QMenu* sort = ListPopMenu->addMenu("S&ort list");
+  sort->menuAction()->setObjectName("Sortlist2");
+  sort->menuAction()->setStatusTip("Sort files in file list");
+  const char* names[] = {"Path1",       "Name1",      "Extension1",    "Size1",
+                         "Attributes1", "Writtento1", "Accessedlast1", "Created1"};
+  for (int n = 1; n <= 8; ++n) {
+    QAction* action = sort->addAction(Qt8(SortMenuCaption(n)));
+    action->setObjectName(names[n - 1]);
+    connect(action, &QAction::triggered, this, [this, n] { PopSortClick(n); });
+  }
+}
+
+bool TNameListForm::AddFile(std::string_view path) {
+  return varnoke::AddFile(state_.Program.Fs, list_.Files, path);
+}
+
+void TNameListForm::RefreshGrid() {
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  model_->Refresh();
+  if (rows) DrawGrid1->SelectRows(rows->first, rows->second);
+  UpdateStatus();
+}
+
+void TNameListForm::UpdateStatus() {
+  const int count = list_.Files.Count();
+  panels_[1]->setText(QString::number(count));
+  panels_[3]->setText(QString::number(DrawGrid1->MarkedCount()));
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  panels_[4]->setText(rows && rows->first == rows->second && rows->first < count
+                          ? Qt8(model_->StatusText(rows->first))
+                          : QString());
+}
+
+void TNameListForm::SelectAllClick() {
+  if (Working() || list_.Files.Count() == 0) return;
+  DrawGrid1->SelectRows(0, list_.Files.Count() - 1);
+  UpdateStatus();
+}
+
+void TNameListForm::RemoveSelected() {
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  if (Working() || list_.Files.Count() == 0 || !rows) return;
+  {
+    BusyScope busy(Ui());
+    RemoveRows(list_.Files, rows->first, rows->second);
+  }
+  model_->Refresh();
+  DrawGrid1->SelectRows(rows->first, rows->first);
+  UpdateStatus();
+}
+
+void TNameListForm::RemoveAllClick() {
+  if (Working()) return;
+  list_.Files.Clear();
+  model_->Refresh();
+  DrawGrid1->SelectRows(0, 0);
+  UpdateStatus();
+}
+
+void TNameListForm::SpeedButton6Click() {
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  if (Working() || !rows) return;
+  BusyScope busy(Ui());
+  if (!MoveRowsUp(list_.Files, rows->first, rows->second)) return;
+  model_->Refresh();
+  DrawGrid1->SelectRows(rows->first - 1, rows->second - 1);
+  UpdateStatus();
+}
+
+void TNameListForm::SpeedButton7Click() {
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  if (Working() || !rows) return;
+  BusyScope busy(Ui());
+  if (!MoveRowsDown(list_.Files, rows->first, rows->second)) return;
+  model_->Refresh();
+  DrawGrid1->SelectRows(rows->first + 1, rows->second + 1);
+  UpdateStatus();
+}
+
+void TNameListForm::CopySelection(bool cut) {
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  if (Working() || list_.Files.Count() == 0 || !rows) return;
+  std::string text;
+  QByteArray uris;
+  {
+    BusyScope busy(Ui());
+    text = RowsText(list_.Files, rows->first, rows->second, state_.Program.Fs.Rules());
+    for (int i = rows->first; i <= std::min(rows->second, list_.Files.Count() - 1); ++i) {
+      const TVrnFile& f = list_.Files.Items(i);
+      uris.append(FileUri(state_.Program.Fs.Rules().Join(f.Path(), f.Name(), f.Ext())))
+          .append("\r\n");
+    }
+  }
+  if (cut) RemoveSelected();
+  if (text.empty()) return;
+  auto* mime = new QMimeData;
+  mime->setText(Qt8(text));
+  mime->setData("text/uri-list", uris);
+  QApplication::clipboard()->setMimeData(mime);
+}
+
+void TNameListForm::PasteFiles() {
+  if (Working()) return;
+  PasteMime(QApplication::clipboard()->mimeData());
+}
+
+void TNameListForm::PasteMime(const QMimeData* mime) {
+  const std::vector<std::string> paths = PathsOf(mime);
+  if (paths.empty()) return;
+  {
+    Operation operation(*this);
+    AddPaths(state_.Program.Fs, list_.Files, paths, Ui(), kPastePumpInterval);
+  }
+  RefreshGrid();
+}
+
+void TNameListForm::AddDroppedPaths(const std::vector<std::string>& paths) {
+  if (Working()) return;
+  {
+    Operation operation(*this);
+    AddPaths(state_.Program.Fs, list_.Files, paths, Ui(), kDropPumpInterval);
+  }
+  model_->Refresh();
+  // The first dropped file, when every item was listed.
+  const int first = list_.Files.Count() - static_cast<int>(paths.size());
+  DrawGrid1->SelectRows(first, first);
+  UpdateStatus();
+}
+
+void TNameListForm::PopSortClick(int number) {
+  SortByColumn(number);
+}
+
+void TNameListForm::SortByColumn(int columnId) {
+  if (Working()) return;
+  if (const std::optional<int> key = FileListSortKey(columnId)) {
+    BusyScope busy(Ui());
+    model_->Reorder([&] { list_.Files.Sort(*key); });
+  }
+  DrawGrid1->viewport()->update();
+  UpdateStatus();
+}
+
+void TNameListForm::PopColumnsClick(int columnId) {
+  DrawGrid1->PopColumnsClick(columnId);
+}
+
+// The dialogs for adding, searching, editing as text and the options open nothing
+// until they exist; the commands are wired already.
+void TNameListForm::OpenFilesClick() {}
+void TNameListForm::SearchFilesClick() {}
+void TNameListForm::SpeedButton13Click() {}
+void TNameListForm::SpeedButton8Click() {}
+
+void TNameListForm::RenameFilesClick() {
+  if (Working()) return;
+  QWidget* main = window();
+  const bool hideMain = main != this && main->isVisible();
+  if (hideMain) main->hide();
+  emit renameRequested();
+  if (hideMain) main->show();
+  RefreshGrid();
+}
+
+void TNameListForm::Savefilelist1Click() {
+  if (Working()) return;
+  const std::optional<std::string> path =
+      state_.Choose(this, ChooseFor::Save, Qt8(kFileListFilter),
+                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vls"));
+  if (!path) return;
+  Operation operation(*this);
+  BusyScope busy(Ui());
+  if (auto error =
+          SaveFileList(state_.Program.Store, Ui(), state_.Program.Fs.Rules(), list_.Files, *path)) {
+    Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+    return;
+  }
+  list_.Caption = *path;
+  setWindowTitle(Qt8(list_.Caption));
+}
+
+void TNameListForm::Addtofilelist1Click() {
+  if (Working()) return;
+  const std::optional<std::string> path =
+      state_.Choose(this, ChooseFor::Open, Qt8(kFileListFilter),
+                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vls"));
+  if (path) {
+    Operation operation(*this);
+    BusyScope busy(Ui());
+    if (auto error = ReadFileList(state_.Program.Store, Ui(), *path, kAddPumpInterval,
+                                  [this](std::string_view line) { AddFile(line); }))
+      Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+  }
+  RefreshGrid();
+}
+
+void TNameListForm::Resetall1Click() {
+  varnoke::Resetall1Click(list_.Options);
+}
+void TNameListForm::Resetname1Click() {
+  varnoke::Resetname1Click(list_.Options);
+}
+void TNameListForm::Resetdate1Click() {
+  varnoke::Resetdate1Click(list_.Options);
+}
+void TNameListForm::Resetattribute1Click() {
+  varnoke::Resetattribute1Click(list_.Options);
+}
+
+void TNameListForm::Open1Click() {
+  const std::optional<std::string> path =
+      state_.Choose(this, ChooseFor::Open, Qt8(kOptionSetFilter),
+                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vns"));
+  if (!path) return;
+  if (auto error = LoadOptionSet(state_.Program.Store, *path, list_.Options))
+    Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+}
+
+void TNameListForm::Saveas1Click() {
+  const std::optional<std::string> chosen =
+      state_.Choose(this, ChooseFor::Save, Qt8(kOptionSetFilter),
+                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vns"));
+  if (!chosen) return;
+  const std::string path = WithOptionSetExtension(*chosen, state_.Program.Fs.Rules());
+  if (auto error = SaveOptionSet(state_.Program.Store, path, list_.Options))
+    Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+}
+
+bool TNameListForm::DrawGrid1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  modifiers &= ~Qt::KeypadModifier;
+  const bool none = modifiers == Qt::NoModifier;
+  switch (key) {
+    case Qt::Key_A:
+      if (modifiers != Qt::ControlModifier) return false;
+      SelectAllClick();
+      return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      if (modifiers != Qt::AltModifier) return false;
+      key == Qt::Key_Up ? SpeedButton6Click() : SpeedButton7Click();
+      return true;
+    case Qt::Key_Insert:
+      if (none)
+        OpenFilesClick();
+      else if (modifiers == Qt::ShiftModifier)
+        PasteFiles();
+      else if (modifiers == Qt::ControlModifier)
+        CopySelection(false);
+      else
+        return false;
+      return true;
+    case Qt::Key_Delete:
+      if (none)
+        RemoveSelected();
+      else if (modifiers == Qt::ShiftModifier)
+        CopySelection(true);
+      else
+        return false;
+      return true;
+    case Qt::Key_C:
+      CopySelection(false);
+      return true;
+    case Qt::Key_V:
+      PasteFiles();
+      return true;
+    case Qt::Key_X:
+      CopySelection(true);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TNameListForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == DrawGrid1 && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return DrawGrid1KeyDown(key->key(), key->modifiers());
+  }
+  if (watched == DrawGrid1->viewport()) {
+    switch (event->type()) {
+      case QEvent::ContextMenu:
+        ListPopMenu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+      case QEvent::MouseButtonDblClick:
+        return true;  // a data row's double-click does nothing
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+        return QWidget::event(event);  // the window's own drop handling
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TNameListForm::closeEvent(QCloseEvent* event) {
+  if (Working()) {
+    closeWaiting_ = true;
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TNameListForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!Working() && (event->mimeData()->hasUrls() || event->mimeData()->hasText()))
+    event->acceptProposedAction();
+}
+
+void TNameListForm::dropEvent(QDropEvent* event) {
+  if (Working()) return;
+  const std::vector<std::string> paths = PathsOf(event->mimeData());
+  event->acceptProposedAction();
+  AddDroppedPaths(paths);
+}
+
+}  // namespace varnoke

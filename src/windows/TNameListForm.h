@@ -1,0 +1,104 @@
+#pragma once
+// A file-list window: one list with its own options, shown in a grid the user sorts,
+// reorders, prunes, copies from, pastes and drops files into. The main window's
+// commands act on the active one through the handlers below.
+#include <QWidget>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/FileListOwner.h"
+#include "windows/DesktopState.h"
+#include "windows/IconCache.h"
+
+class QLabel;
+class QMenu;
+class QMimeData;
+class QStatusBar;
+
+namespace varnoke {
+
+class FileListModel;
+class ListGrid;
+
+class TNameListForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  TNameListForm(DesktopState& state, QWidget* parent = nullptr);
+  ~TNameListForm() override;
+
+  FileListOwner& List() { return list_; }
+  IconCache& Icons() { return icons_; }
+  ListGrid* Grid() const { return DrawGrid1; }
+  // A long operation runs on the list: commands wait, closing waits for its end.
+  bool Working() const { return working_ > 0; }
+
+  bool AddFile(std::string_view path);
+  // Lists the paths in order as a drop does, then selects the first of them.
+  void AddDroppedPaths(const std::vector<std::string>& paths);
+  void RefreshGrid();
+  void UpdateStatus();
+
+  void SelectAllClick();
+  void RemoveSelected();
+  void RemoveItemsClick() { RemoveSelected(); }
+  void RemoveAllClick();
+  void SpeedButton6Click();
+  void SpeedButton7Click();
+  void CopySelection(bool cut);
+  void PasteFiles();
+  void PopSortClick(int number);
+  void PopColumnsClick(int columnId);
+  void OpenFilesClick();
+  void SearchFilesClick();
+  void SpeedButton13Click();
+  void SpeedButton8Click();
+  void RenameFilesClick();
+  void Savefilelist1Click();
+  void Addtofilelist1Click();
+  void Importfilelist2Click() { emit importRequested(); }
+  void Resetall1Click();
+  void Resetname1Click();
+  void Resetdate1Click();
+  void Resetattribute1Click();
+  void Open1Click();
+  void Saveas1Click();
+
+ signals:
+  // The main window's import: a list file read into a new window.
+  void importRequested();
+  // "&Start renaming": the main window is hidden; the preview runs in the slot.
+  void renameRequested();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  class Operation;  // marks a long operation for its length
+  bool DrawGrid1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void BuildPopupMenu();
+  void SortByColumn(int columnId);
+  void PasteMime(const QMimeData* mime);
+  Session& Ui() { return state_.Program.Ui; }
+
+  DesktopState& state_;
+  FileListOwner list_;
+  IconCache icons_;
+  FileListModel* model_ = nullptr;
+  ListGrid* DrawGrid1 = nullptr;
+  QStatusBar* StatusBar = nullptr;
+  QLabel* panels_[5] = {};
+  QMenu* ListPopMenu = nullptr;
+  int working_ = 0;
+  bool closeWaiting_ = false;
+};
+
+// The paths a drop or a paste carries: the file URIs of file managers, else the lines
+// of plain text.
+std::vector<std::string> PathsOf(const QMimeData* mime);
+
+}  // namespace varnoke
