@@ -66,6 +66,15 @@ std::vector<std::string> PathsOf(const QMimeData* mime) {
 
 TNameListForm::TNameListForm(DesktopState& state, QWidget* parent)
     : QWidget(parent), state_(state), list_(state.Settings.Defaults, state.ListCounter) {
+  FormCreate();
+}
+
+TNameListForm::TNameListForm(DesktopState& state, FileListOwner&& list, QWidget* parent)
+    : QWidget(parent), state_(state), list_(std::move(list)) {
+  FormCreate();
+}
+
+void TNameListForm::FormCreate() {
   setObjectName("NameListForm");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Qt8(list_.Caption));
@@ -260,19 +269,18 @@ void TNameListForm::PasteFiles() {
 void TNameListForm::PasteMime(const QMimeData* mime) {
   const std::vector<std::string> paths = PathsOf(mime);
   if (paths.empty()) return;
-  {
-    Operation operation(*this);
-    AddPaths(state_.Program.Fs, list_.Files, paths, Ui(), kPastePumpInterval);
-  }
+  AddPaths(paths, kPastePumpInterval);
   RefreshGrid();
+}
+
+void TNameListForm::AddPaths(const std::vector<std::string>& paths, int pumpInterval) {
+  Operation operation(*this);
+  varnoke::AddPaths(state_.Program.Fs, list_.Files, paths, Ui(), pumpInterval);
 }
 
 void TNameListForm::AddDroppedPaths(const std::vector<std::string>& paths) {
   if (Working()) return;
-  {
-    Operation operation(*this);
-    AddPaths(state_.Program.Fs, list_.Files, paths, Ui(), kDropPumpInterval);
-  }
+  AddPaths(paths, kDropPumpInterval);
   model_->Refresh();
   // The first dropped file, when every item was listed.
   const int first = list_.Files.Count() - static_cast<int>(paths.size());

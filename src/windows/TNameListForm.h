@@ -26,6 +26,8 @@ class TNameListForm : public QWidget {
 
  public:
   TNameListForm(DesktopState& state, QWidget* parent = nullptr);
+  // A window over a list filled already (by the start-up parameters).
+  TNameListForm(DesktopState& state, FileListOwner&& list, QWidget* parent = nullptr);
   ~TNameListForm() override;
 
   FileListOwner& List() { return list_; }
@@ -35,6 +37,9 @@ class TNameListForm : public QWidget {
   bool Working() const { return working_ > 0; }
 
   bool AddFile(std::string_view path);
+  // Lists the paths in order with the busy cursor (progress for long lists), letting
+  // events run every `pumpInterval` paths; the list's commands wait meanwhile.
+  void AddPaths(const std::vector<std::string>& paths, int pumpInterval);
   // Lists the paths in order as a drop does, then selects the first of them.
   void AddDroppedPaths(const std::vector<std::string>& paths);
   void RefreshGrid();
@@ -79,6 +84,7 @@ class TNameListForm : public QWidget {
 
  private:
   class Operation;  // marks a long operation for its length
+  void FormCreate();
   bool DrawGrid1KeyDown(int key, Qt::KeyboardModifiers modifiers);
   void BuildPopupMenu();
   void SortByColumn(int columnId);

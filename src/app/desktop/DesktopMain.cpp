@@ -1,0 +1,95 @@
+#include "app/desktop/DesktopMain.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/ParseCommandLine.h"
+#include "files/Settings.h"
+#include "platform/posix/PosixClock.h"
+#include "platform/posix/PosixFileStore.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixLocale.h"
+#include "platform/posix/PosixSettingsStore.h"
+#include "platform/posix/UserDirectories.h"
+#include "windows/QtSession.h"
+#include "windows/TMainForm.h"
+#include "windows/WaitCursor.h"
+#include "windows/WindowPosition.h"
+
+namespace varnoke {
+
+namespace {
+
+// Whether a window can be shown at all: an X or Wayland display, or a platform the
+// user chose.
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+// "Disable tool tips": the hints are swallowed before they show.
+class NoToolTips final : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
+};
+
+}  // namespace
+
+int DesktopMain(int argc, char** argv) {
+  if (!HasDisplay()) {
+    std::fputs(
+        "varnoke: no display to show a window on; to rename without one, use varnoke-cli "
+        "(varnoke-cli --help).\n",
+        stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Varnoke");
+  QApplication::setDesktopFileName("org.orvelia.Varnoke");
+
+  PosixFileSystem fs;
+  PosixFileStore store;
+  PosixSettingsStore settings(SettingsDirectory());
+  PosixClock clock;
+  const FormatSettings regional = PosixLocaleFormatSettings();
+  WaitCursor cursor;
+  QtSession session(nullptr, cursor);
+  Services services{
+      fs, store, settings, clock, regional, session, UserDataDirectory(), HomeDirectory(), true};
+
+  // The main window's creation reads the settings.
+  DesktopState state{services, ReadSettings(settings, fs, services.ProgramDirectory), 0};
+  for (const std::string& message : TakeSettingsProblemMessages(settings))
+    session.ask(message, "Varnoke", Buttons::Ok, Icon::Warning);
+  int status = 0;
+  {
+    TMainForm main(state);
+    if (const auto placement = ReadPlacement(settings, kMainWinPos))
+      ApplyPlacement(main, *placement);
+    main.show();
+    NoToolTips noToolTips;
+    if (state.Settings.Preferences & kPrefDisableToolTips) app.installEventFilter(&noToolTips);
+    if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
+
+    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    ParsedCommandLine parsed =
+        ParseCommandLine(parameters, state.Settings.Defaults, state.ListCounter, services);
+    if (parsed.List) main.OpenList(std::move(*parsed.List));
+
+    status = QApplication::exec();
+    // The main window's destruction writes the settings.
+    WriteSettings(settings, state.Settings, PlacementOf(main));
+    for (const std::string& message : TakeSettingsProblemMessages(settings))
+      session.ask(message, "Varnoke", Buttons::Ok, Icon::Warning);
+  }
+  return status;
+}
+
+}  // namespace varnoke

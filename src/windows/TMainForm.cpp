@@ -1,0 +1,473 @@
+#include "windows/TMainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "engine/ListEditing.h"
+#include "engine/Messages.h"
+#include "files/FileListFile.h"
+#include "platform/SessionScopes.h"
+#include "windows/HelpWindow.h"
+#include "windows/TAboutForm.h"
+#include "windows/TNameListForm.h"
+
+namespace varnoke {
+
+namespace {
+
+QString Qt8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A toolbar button: its tag, tool tip and the theme icon that shows it.
+struct ButtonSpec {
+  int Number;
+  int Tag;
+  const char* Tip;
+  const char* Icon;
+  bool Options;  // sent to OptionsClick
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {1, 1, "Preview renaming", "media-playback-start", false},
+    {14, 14, "Edit file list as text", "accessories-text-editor", false},
+    {2, 2, "New file list", "document-new", false},
+    {3, 3, "Open file list", "document-open", false},
+    {4, 4, "Save file list", "document-save", false},
+    {5, 5, "Search for and add files to file list", "edit-find", false},
+    {6, 6, "Add files to file list", "list-add", false},
+    {7, 7, "Unlist files from file list", "list-remove", false},
+    {8, 8, "Select all files in file list", "edit-select-all", false},
+    {9, 9, "Unlist all files in file list", "edit-clear", false},
+    {10, 10, "Move files up", "go-up", false},
+    {11, 11, "Move files down", "go-down", false},
+    {12, 1, "Set options", "preferences-system", true},
+    {13, 13, "Reset options", "edit-undo", false},
+    {15, 15, "About Varnoke", "help-about", false},
+};
+// Bevels stand after these buttons.
+constexpr int kGroupEnds[] = {14, 4, 11, 13};
+
+}  // namespace
+
+TMainForm::TMainForm(DesktopState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName("MainForm");
+  setWindowTitle("Varnoke 7.0");
+  resize(577, 408);
+  setAcceptDrops(true);
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  mdi_ = new QMdiArea(central);
+  mdi_->setObjectName("Workspace");
+  mdi_->setAccessibleName("File lists");
+  BuildToolbar();
+  layout->addWidget(ToolbarPanel);
+  layout->addWidget(mdi_, 1);
+  setCentralWidget(central);
+  BuildMenus();
+}
+
+TMainForm::~TMainForm() {
+  // The list windows go first: each stores the column layout as it goes.
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) delete sub;
+  delete help_;
+}
+
+void TMainForm::BuildToolbar() {
+  ToolbarPanel = new QFrame(this);
+  ToolbarPanel->setObjectName("ToolbarPanel");
+  ToolbarPanel->setFixedHeight(40);
+  auto* row = new QHBoxLayout(ToolbarPanel);
+  row->setContentsMargins(2, 2, 2, 2);
+  row->setSpacing(1);
+  ResetOptionsPop = new QMenu(this);
+  ResetOptionsPop->setObjectName("ResetOptionsPop");
+  for (const ButtonSpec& b : kButtons) {
+    auto* button = new QToolButton(ToolbarPanel);
+    button->setObjectName(QString("SpeedButton%1").arg(b.Number));
+    button->setFixedSize(36, 36);
+    button->setAutoRaise(true);
+    button->setToolTip(b.Tip);
+    button->setAccessibleName(b.Tip);
+    button->setIcon(QIcon::fromTheme(b.Icon, style()->standardIcon(QStyle::SP_FileIcon)));
+    button->setIconSize(QSize(24, 24));
+    button->setFocusPolicy(Qt::TabFocus);
+    const int tag = b.Tag;
+    if (b.Options)
+      connect(button, &QToolButton::clicked, this, [this, tag] { OptionsClick(tag); });
+    else
+      connect(button, &QToolButton::clicked, this, [this, tag] { ToolButtonClick(tag); });
+    row->addWidget(button);
+    if (std::find(std::begin(kGroupEnds), std::end(kGroupEnds), b.Number) != std::end(kGroupEnds)) {
+      auto* bevel = new QFrame(ToolbarPanel);
+      bevel->setFrameShape(QFrame::VLine);
+      bevel->setFrameShadow(QFrame::Sunken);
+      row->addWidget(bevel);
+    }
+  }
+  row->addStretch(1);
+}
+
+void TMainForm::BuildMenus() {
+  const auto add = [this](QMenu* menu, const char* name, const char* caption, QKeySequence shortcut,
+                          auto handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  QMenu* files = menuBar()->addMenu("&Files");
+  files->setObjectName("Files1");
+  const struct {
+    const char* Name;
+    const char* Caption;
+    QKeySequence Key;
+    int Tag;
+  } fileItems[] = {
+      {"Startrenaming1", "&Start renaming", QKeySequence(Qt::Key_F9), 1},
+      {"Editmanually1", "&Edit manually", QKeySequence(Qt::Key_F10), 14},
+      {"Newfilelist1", "&New file list", QKeySequence(Qt::CTRL | Qt::Key_N), 2},
+      {"Importfilelist1", "&Import file list", QKeySequence(Qt::CTRL | Qt::Key_O), 3},
+      {"Addtofilelist1", "A&dd to file list", QKeySequence(Qt::CTRL | Qt::Key_I), 16},
+      {"Savefilelist1", "S&ave file list", QKeySequence(Qt::CTRL | Qt::Key_S), 4},
+      {"Searchforfiles1", "S&earch for files", {}, 5},
+      {"Add1", "&Add", {}, 6},
+      {"Unlist1", "&Unlist", {}, 7},
+      {"Selectall1", "S&elect all", {}, 8},
+      {"Unlistall1", "U&nlist all", {}, 9},
+  };
+  for (const auto& item : fileItems) {
+    const int tag = item.Tag;
+    add(files, item.Name, item.Caption, item.Key, [this, tag] { ToolButtonClick(tag); });
+  }
+  files->addSeparator();
+  add(files, "Exit1", "E&xit", {}, [this] { ToolButtonClick(100); });
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  edit->setObjectName("Edit1");
+  const struct {
+    const char* Name;
+    const char* Caption;
+    int Tag;
+  } editItems[] = {{"Copy1", "&Copy", 1},
+                   {"Cut1", "C&ut", 2},
+                   {"Paste1", "&Paste", 4},
+                   {"Delete1", "&Delete", 3}};
+  for (const auto& item : editItems) {
+    const int tag = item.Tag;
+    add(edit, item.Name, item.Caption, {}, [this, tag] { EditItemClick(tag); });
+  }
+
+  QMenu* options = menuBar()->addMenu("&Options");
+  options->setObjectName("Options1");
+  const auto optionItem = [&](QMenu* menu, const char* name, const char* caption, int tag,
+                              QKeySequence key = {}) {
+    return add(menu, name, caption, key, [this, tag] { OptionsClick(tag); });
+  };
+  optionItem(options, "Setrenamingoptions1", "&Set renaming options", 1, QKeySequence(Qt::Key_F5));
+  options->addSeparator();
+  optionItem(options, "Resetall1", "&Reset all", 7);
+  optionItem(options, "Resetnames1", "Reset &names", 4);
+  optionItem(options, "Resetdates1", "Reset &dates", 5);
+  optionItem(options, "Resetattributes1", "&Reset &attributes", 6);
+  options->addSeparator();
+  Hidetoolbar1 = add(options, "Hidetoolbar1", "Hide &toolbar", {}, [this] { Hidetoolbar1Click(); });
+  add(options, "Preferences1", "Preferences...", {}, [] {});
+
+  QMenu* quick = menuBar()->addMenu("&Quick Settings");
+  quick->setObjectName("QuickSettings1");
+  optionItem(quick, "Open1", "&Open", 8)->setStatusTip("Read settings from a file");
+  optionItem(quick, "Saveas1", "&Save as", 9)->setStatusTip("Save settings in a file");
+
+  optionItem(ResetOptionsPop, "Alloptions1", "&All options", 7);
+  optionItem(ResetOptionsPop, "Nameoptions1", "&Name options", 4);
+  optionItem(ResetOptionsPop, "Dateoptions1", "&Date options", 5);
+  optionItem(ResetOptionsPop, "Attributeoptions1", "A&ttribute options", 6);
+
+  windowMenu_ = menuBar()->addMenu("&Window");
+  windowMenu_->setObjectName("Window1");
+  connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
+  FillWindowMenu();
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("Help1");
+  add(help, "Help2", "&Help", {}, [this] { ShowHelp(0); });
+  add(help, "Introduction1", "&Introduction", {}, [this] { ShowHelp(1); });
+  add(help, "Howtogethelp1", "How to &get help", {}, [this] { ShowHelp(0); });
+  add(help, "About1", "&About", {}, [this] { AboutClick(); });
+}
+
+void TMainForm::FillWindowMenu() {
+  windowMenu_->clear();
+  const auto item = [this](const char* name, const char* caption, auto handler) {
+    QAction* action = windowMenu_->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  item("Tilehorizontal1", "Tile &horizontal", [this] {
+    // Rows one above the other, as wide as the frame.
+    const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+    if (subs.isEmpty()) return;
+    const int height = mdi_->viewport()->height() / static_cast<int>(subs.size());
+    for (int i = 0; i < subs.size(); ++i) {
+      subs[i]->showNormal();
+      subs[i]->setGeometry(0, i * height, mdi_->viewport()->width(), height);
+    }
+  });
+  item("Tilevertical1", "Tile &vertical", [this] { mdi_->tileSubWindows(); });
+  item("Cascade1", "&Cascade", [this] { mdi_->cascadeSubWindows(); });
+  item("Arrangeicons1", "&Arange icons", [this] {
+    // Minimised windows in a row along the bottom edge.
+    int x = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+      if (!sub->isMinimized()) continue;
+      sub->move(x, mdi_->viewport()->height() - sub->height());
+      x += sub->width();
+    }
+  });
+  item("Minimizeall1", "&Minimize all", [this] {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showMinimized();
+  });
+  item("Normalizeall1", "&Normalize all", [this] {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showNormal();
+  });
+  const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+  if (!subs.isEmpty()) windowMenu_->addSeparator();
+  for (int i = 0; i < subs.size(); ++i) {
+    QMdiSubWindow* sub = subs[i];
+    QAction* action = windowMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+    action->setCheckable(true);
+    action->setChecked(sub == mdi_->activeSubWindow());
+    connect(action, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+  }
+}
+
+TNameListForm* TMainForm::ActiveList() const {
+  QMdiSubWindow* sub = mdi_->activeSubWindow();
+  if (!sub && !mdi_->subWindowList().isEmpty()) sub = mdi_->currentSubWindow();
+  return sub ? qobject_cast<TNameListForm*>(sub->widget()) : nullptr;
+}
+
+QList<TNameListForm*> TMainForm::Lists() const {
+  QList<TNameListForm*> lists;
+  for (QMdiSubWindow* sub : mdi_->subWindowList())
+    if (auto* list = qobject_cast<TNameListForm*>(sub->widget())) lists << list;
+  return lists;
+}
+
+TNameListForm* TMainForm::NewfilelistClick() {
+  return AddListWindow(new TNameListForm(state_));
+}
+
+TNameListForm* TMainForm::OpenList(FileListOwner&& owner) {
+  TNameListForm* list = AddListWindow(new TNameListForm(state_, std::move(owner)));
+  list->RefreshGrid();
+  return list;
+}
+
+TNameListForm* TMainForm::AddListWindow(TNameListForm* list) {
+  connect(list, &TNameListForm::importRequested, this, &TMainForm::ImportFileList);
+  QMdiSubWindow* sub = mdi_->addSubWindow(list);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->resize(640, 480);
+  list->show();
+  mdi_->setActiveSubWindow(sub);
+  return list;
+}
+
+void TMainForm::ToolButtonClick(int tag) {
+  switch (tag) {
+    case 2:
+      NewfilelistClick();
+      return;
+    case 3:
+      ImportFileList();
+      return;
+    case 5:
+    case 6: {
+      TNameListForm* list = ActiveList();
+      if (!list) list = NewfilelistClick();
+      tag == 5 ? list->SearchFilesClick() : list->OpenFilesClick();
+      return;
+    }
+    case 13:
+      if (ActiveList()) ResetOptionsPop->popup(QCursor::pos());
+      return;
+    case 15:
+      AboutClick();
+      return;
+    case 100:
+      close();
+      return;
+    default:
+      break;
+  }
+  TNameListForm* list = ActiveList();
+  if (!list) return;
+  switch (tag) {
+    case 1:
+      list->RenameFilesClick();
+      break;
+    case 14:
+      list->SpeedButton13Click();
+      break;
+    case 16:
+      list->Addtofilelist1Click();
+      break;
+    case 4:
+      list->Savefilelist1Click();
+      break;
+    case 7:
+      list->RemoveItemsClick();
+      break;
+    case 8:
+      list->SelectAllClick();
+      break;
+    case 9:
+      list->RemoveAllClick();
+      break;
+    case 10:
+      list->SpeedButton6Click();
+      break;
+    case 11:
+      list->SpeedButton7Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainForm::OptionsClick(int tag) {
+  TNameListForm* list = ActiveList();
+  if (!list) return;
+  switch (tag) {
+    case 1:
+      list->SpeedButton8Click();
+      break;
+    case 4:
+      list->Resetname1Click();
+      break;
+    case 5:
+      list->Resetdate1Click();
+      break;
+    case 6:
+      list->Resetattribute1Click();
+      break;
+    case 7:
+      list->Resetall1Click();
+      break;
+    case 8:
+      list->Open1Click();
+      break;
+    case 9:
+      list->Saveas1Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainForm::EditItemClick(int tag) {
+  TNameListForm* list = ActiveList();
+  if (!list) return;
+  switch (tag) {
+    case 1:
+      list->CopySelection(false);
+      break;
+    case 2:
+      list->CopySelection(true);
+      break;
+    case 3:
+      list->RemoveItemsClick();
+      break;
+    case 4:
+      list->PasteFiles();
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainForm::ImportFileList() {
+  const std::optional<std::string> path =
+      state_.Choose(this, ChooseFor::Open, Qt8(kFileListFilter),
+                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vls"));
+  if (!path) return;
+  Session& ui = state_.Program.Ui;
+  std::vector<std::string> lines;
+  if (auto error = LoadListLines(state_.Program.Store, *path, lines)) {
+    ui.ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+    return;
+  }
+  TNameListForm* list = NewfilelistClick();
+  list->AddPaths(lines, kImportPumpInterval);
+  list->List().Caption = *path;
+  list->setWindowTitle(Qt8(*path));
+  list->RefreshGrid();
+}
+
+TNameListForm* TMainForm::DropFiles(const std::vector<std::string>& paths) {
+  if (paths.empty()) return nullptr;
+  TNameListForm* list = NewfilelistClick();
+  list->AddPaths(paths, 10);
+  list->RefreshGrid();
+  return list;
+}
+
+void TMainForm::Hidetoolbar1Click() {
+  ToolbarPanel->setVisible(!ToolbarPanel->isVisible());
+  Hidetoolbar1->setText(ToolbarPanel->isVisible() ? "Hide &toolbar" : "Show &toolbar");
+}
+
+void TMainForm::AboutClick() {
+  TAboutForm about(this);
+  about.exec();
+}
+
+void TMainForm::ShowHelp(int topic) {
+  if (!help_) {
+    help_ = new HelpWindow(nullptr);
+    help_->setAttribute(Qt::WA_QuitOnClose, false);  // the frame's close ends the program
+  }
+  help_->ShowTopic(topic);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = PathsOf(event->mimeData());
+  event->acceptProposedAction();
+  DropFiles(paths);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // A list still busy with a long operation keeps the program open until it ends.
+  for (TNameListForm* list : Lists()) {
+    if (list->Working()) {
+      event->ignore();
+      return;
+    }
+  }
+  if (help_) help_->close();
+  event->accept();
+}
+
+}  // namespace varnoke

@@ -1,0 +1,70 @@
+#pragma once
+// The program's frame: menus, toolbar and a workspace of file-list windows. Nearly
+// every command goes to the active list window; the frame itself opens new lists,
+// imports list files, takes dropped files, arranges windows and shows help.
+#include <QMainWindow>
+#include <string>
+#include <vector>
+
+#include "engine/FileListOwner.h"
+#include "windows/DesktopState.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+namespace varnoke {
+
+class HelpWindow;
+class TNameListForm;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(DesktopState& state, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  TNameListForm* ActiveList() const;
+  QList<TNameListForm*> Lists() const;
+  QMdiArea* Workspace() const { return mdi_; }
+  HelpWindow* Help() const { return help_; }
+  QWidget* Toolbar() const { return ToolbarPanel; }
+
+  TNameListForm* NewfilelistClick();
+  // A window for a list the start-up parameters filled.
+  TNameListForm* OpenList(FileListOwner&& list);
+  // Commands by the tag of the item or button that sends them.
+  void ToolButtonClick(int tag);
+  void OptionsClick(int tag);
+  void EditItemClick(int tag);
+  void ImportFileList();
+  // Files dropped on the frame: one new window per drop.
+  TNameListForm* DropFiles(const std::vector<std::string>& paths);
+  void Hidetoolbar1Click();
+  void AboutClick();
+  void ShowHelp(int topic);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void FillWindowMenu();
+  TNameListForm* AddListWindow(TNameListForm* list);
+
+  DesktopState& state_;
+  QMdiArea* mdi_ = nullptr;
+  QWidget* ToolbarPanel = nullptr;
+  QMenu* ResetOptionsPop = nullptr;
+  QMenu* windowMenu_ = nullptr;
+  QAction* Hidetoolbar1 = nullptr;
+  HelpWindow* help_ = nullptr;
+};
+
+}  // namespace varnoke

@@ -1,0 +1,126 @@
+// The frame's commands as a user gives them: menus, toolbar, drops, windows and help.
+#include "windows/TMainForm.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
+#include <QToolButton>
+
+#include "windows/DesktopFixture.h"
+#include "windows/TNameListForm.h"
+
+namespace varnoke {
+namespace {
+
+class MainFormTest : public DesktopFixture {
+ protected:
+  QAction* Item(const char* name) { return main.findChild<QAction*>(name); }
+  TMainForm main{state};
+};
+
+TEST_F(MainFormTest, MenusToolbarAndCommandsWithoutAList) {
+  EXPECT_EQ(main.windowTitle(), "Varnoke 7.0");
+  EXPECT_EQ(main.size(), QSize(577, 408));
+  const struct {
+    const char* Name;
+    const char* Caption;
+    QKeySequence Key;
+  } items[] = {{"Startrenaming1", "&Start renaming", Qt::Key_F9},
+               {"Editmanually1", "&Edit manually", Qt::Key_F10},
+               {"Newfilelist1", "&New file list", Qt::CTRL | Qt::Key_N},
+               {"Importfilelist1", "&Import file list", Qt::CTRL | Qt::Key_O},
+               {"Addtofilelist1", "A&dd to file list", Qt::CTRL | Qt::Key_I},
+               {"Savefilelist1", "S&ave file list", Qt::CTRL | Qt::Key_S},
+               {"Setrenamingoptions1", "&Set renaming options", Qt::Key_F5}};
+  for (const auto& item : items) {
+    ASSERT_TRUE(Item(item.Name)) << item.Name;
+    EXPECT_EQ(Item(item.Name)->text(), item.Caption);
+    EXPECT_EQ(Item(item.Name)->shortcut(), item.Key);
+  }
+  for (int n = 1; n <= 15; ++n) {
+    auto* button = main.findChild<QToolButton*>(QString("SpeedButton%1").arg(n));
+    ASSERT_TRUE(button) << n;
+    EXPECT_EQ(button->size(), QSize(36, 36));
+    EXPECT_FALSE(button->toolTip().isEmpty());
+  }
+  // Commands that need a list do nothing without one.
+  for (int tag : {1, 4, 7, 8, 9, 10, 11, 13, 14, 16, 99}) main.ToolButtonClick(tag);
+  for (int tag = 1; tag <= 9; ++tag) main.OptionsClick(tag), main.EditItemClick(tag);
+  EXPECT_TRUE(main.Lists().isEmpty());
+  main.ToolButtonClick(6);  // "&Add" opens a list first
+  ASSERT_EQ(main.Lists().size(), 1);
+  EXPECT_EQ(main.Lists()[0]->windowTitle(), "Blank list (0)");
+
+  Item("Hidetoolbar1")->trigger();
+  EXPECT_EQ(Item("Hidetoolbar1")->text(), "Show &toolbar");
+  EXPECT_TRUE(main.Toolbar()->isHidden());
+  Item("Hidetoolbar1")->trigger();
+  EXPECT_EQ(Item("Hidetoolbar1")->text(), "Hide &toolbar");
+}
+
+TEST_F(MainFormTest, EachDropOpensOneWindow) {
+  MakeFiles(25);
+  std::vector<std::string> paths;
+  for (int i = 1; i <= 25; ++i) paths.push_back("/d/f" + std::to_string(i) + ".txt");
+  QMimeData drop;
+  QList<QUrl> urls;
+  for (const std::string& p : paths) urls << QUrl::fromLocalFile(QString::fromStdString(p));
+  drop.setUrls(urls);
+  QDropEvent event(QPointF(5, 5), Qt::CopyAction, &drop, Qt::LeftButton, Qt::NoModifier);
+  static_cast<QObject*>(&main)->event(&event);
+  ASSERT_EQ(main.Lists().size(), 1);
+  EXPECT_EQ(main.Lists()[0]->List().Files.Count(), 25);
+  EXPECT_EQ(session.Pumps, 2);
+  // A folder opens an empty window of its own.
+  main.DropFiles({"/d"});
+  ASSERT_EQ(main.Lists().size(), 2);
+  EXPECT_EQ(main.Lists()[1]->List().Files.Count(), 0);
+
+  // Commands go to the active window; Normalize all restores minimised ones.
+  main.Workspace()->setActiveSubWindow(main.Workspace()->subWindowList()[0]);
+  main.ToolButtonClick(8);
+  main.EditItemClick(3);
+  EXPECT_EQ(main.Lists()[0]->List().Files.Count(), 0);
+  Item("Minimizeall1")->trigger();
+  for (QMdiSubWindow* sub : main.Workspace()->subWindowList()) EXPECT_TRUE(sub->isMinimized());
+  Item("Normalizeall1")->trigger();
+  for (QMdiSubWindow* sub : main.Workspace()->subWindowList()) EXPECT_FALSE(sub->isMinimized());
+}
+
+TEST_F(MainFormTest, ImportReadsAListFileIntoANewWindow) {
+  MakeFiles(3);
+  fs.AddFile("/lists/three.vls", "/d/f1.txt\r\n/d/f3.txt\r\n/nothing\r\n");
+  const std::string list = dir.Path() + "/three.vls";
+  ASSERT_FALSE(store.Save(list, "/d/f1.txt\r\n/d/f3.txt\r\n/nothing\r\n"));
+  state.Choose = [&](QWidget*, ChooseFor, const QString& filter, const QString&, const QString&) {
+    EXPECT_EQ(filter, "Varnoke file lists|*.vls|All Files|*.*");
+    return std::optional<std::string>(list);
+  };
+  main.ToolButtonClick(3);
+  ASSERT_EQ(main.Lists().size(), 1);
+  EXPECT_EQ(main.Lists()[0]->windowTitle().toStdString(), list);
+  EXPECT_EQ(main.Lists()[0]->List().Files.Count(), 2);
+
+  // A list file that cannot be read: the reason, and no window.
+  state.Choose = [&](QWidget*, ChooseFor, const QString&, const QString&, const QString&) {
+    return std::optional<std::string>(dir.Path() + "/missing.vls");
+  };
+  main.ToolButtonClick(3);
+  EXPECT_EQ(main.Lists().size(), 1);
+  ASSERT_EQ(session.Questions.size(), 1u);
+  EXPECT_EQ(session.Questions[0].Text, "Cannot open file " + dir.Path() + "/missing.vls");
+}
+
+TEST_F(MainFormTest, HelpTopicsOpenOurHelp) {
+  Item("Introduction1")->trigger();
+  ASSERT_TRUE(main.Help());
+  EXPECT_TRUE(main.Help()->isVisible());
+  main.close();
+  EXPECT_FALSE(main.Help()->isVisible());
+}
+
+}  // namespace
+}  // namespace varnoke
