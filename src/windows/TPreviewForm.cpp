@@ -1,0 +1,300 @@
+#include "windows/TPreviewForm.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStyleOptionFocusRect>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "engine/ColumnLayout.h"
+#include "engine/PreparePreview.h"
+#include "platform/SessionScopes.h"
+#include "windows/EntryModels.h"
+#include "windows/ListGrid.h"
+
+namespace varnoke {
+
+namespace {
+
+constexpr std::string_view kCaption = "Varnoke preview";
+constexpr std::string_view kRenameNowText = "Rename now!";
+constexpr std::string_view kRenameNowHint =
+    "By clicking here you start the actual renaming process.\r\n"
+    "You may delete files from the file list to skip them.";
+constexpr int kPanelHeight = 41;
+// Deleting rows lets events through after every this many entries.
+constexpr int kDeletePumpInterval = 20;
+
+// The sort menu's items by number 1..8.
+constexpr std::array<const char*, 8> kSortItemNames = {
+    "N1Path1",       "N2Name1",    "N3Extension1",    "N4Size1",
+    "N5Attributes1", "N6Created1", "N7Accessedlast1", "N8Created1"};
+
+QString Qt8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The "Rename now!" panel: a raised caption that starts the run on a double-click, or
+// on Enter or Space when it has the keyboard focus (shown by a focus frame).
+class RenamePanel final : public QLabel {
+ public:
+  RenamePanel(std::function<void()> start, QWidget* parent)
+      : QLabel(parent), start_(std::move(start)) {}
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) {
+      start_();
+      return;
+    }
+    QLabel::mouseDoubleClickEvent(event);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Space:
+        start_();
+        return;
+      default:
+        QLabel::keyPressEvent(event);
+    }
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect().adjusted(2, 2, -2, -2);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+
+ private:
+  std::function<void()> start_;
+};
+
+// Sets a flag for the length of a scope (the window's work that lets events through).
+class WorkingScope {
+ public:
+  explicit WorkingScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~WorkingScope() { flag_ = false; }
+  WorkingScope(const WorkingScope&) = delete;
+  WorkingScope& operator=(const WorkingScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+TPreviewForm::TPreviewForm(FileListOwner& list, IconCache& icons, Services& services,
+                           QWidget* owner)
+    : QDialog(owner),
+      list_(list),
+      icons_(icons),
+      services_(services),
+      PrevFiles(services.Fs.Rules().FoldsCase()) {
+  FormCreate();
+}
+
+TPreviewForm::~TPreviewForm() {
+  FormDestroy();
+  // The grid goes before the model it shows, and the model before the list it reads.
+  delete DrawGrid1;
+}
+
+void TPreviewForm::FormCreate() {
+  setObjectName("PreviewForm");
+  setWindowTitle(Qt8(kCaption));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  resize(696, 480);
+
+  auto* panel = new RenamePanel([this] { Panel1DblClick(); }, this);
+  Panel1 = panel;
+  Panel1->setObjectName("Panel1");
+  Panel1->setText(Qt8(kRenameNowText));
+  Panel1->setToolTip(Qt8(kRenameNowHint).replace("\r\n", "\n"));
+  Panel1->setAlignment(Qt::AlignCenter);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setFixedHeight(kPanelHeight);
+  Panel1->setFocusPolicy(Qt::StrongFocus);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(16);
+  font.setBold(true);
+  font.setItalic(true);
+  font.setUnderline(true);
+  Panel1->setFont(font);
+  QPalette red = Panel1->palette();
+  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  Panel1->setPalette(red);
+
+  DrawGrid1 = new ListGrid(kPreviewColumnWidths, this);
+  DrawGrid1->setAccessibleName("Planned files");
+  model_ = std::make_unique<PreviewModel>(PrevFiles, list_.Files, services_.Regional,
+                                          services_.Fs.Rules(), icons_, nullptr);
+  DrawGrid1->SetEntryModel(model_.get());
+  DrawGrid1->LoadLayout(services_.Settings);
+  DrawGrid1->installEventFilter(this);
+  connect(DrawGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { UpdateStatusBar(); });
+  connect(DrawGrid1, &ListGrid::headerDoubleClicked, this,
+          [this](int columnId) { DrawGrid1HeaderDblClick(columnId); });
+
+  BuildPopupMenu();
+  BuildStatusBar();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(Panel1);
+  layout->addWidget(DrawGrid1, 1);
+  layout->addWidget(StatusBar);
+  setTabOrder(Panel1, DrawGrid1);
+
+  planned_ = PreparePreview(list_.Files, list_.Options, PrevFiles, services_);
+  model_->Refresh();
+  DrawGrid1->SelectRows(0, 0);
+  DrawGrid1->setFocus();
+  UpdateStatusBar();
+}
+
+void TPreviewForm::FormDestroy() {
+  DrawGrid1->StoreLayout(services_.Settings);
+}
+
+void TPreviewForm::BuildPopupMenu() {
+  ListPopMenu = new QMenu(this);
+  ListPopMenu->setObjectName("ListPopMenu");
+  PopColumns = ListPopMenu->addMenu("&Columns");
+  PopColumns->setObjectName("PopColumns");
+  DrawGrid1->FillColumnsMenu(PopColumns);
+  Sortlist1 = ListPopMenu->addMenu("S&ort list");
+  Sortlist1->setObjectName("Sortlist1");
+  for (int number = 1; number <= static_cast<int>(kSortItemNames.size()); ++number) {
+    QAction* item = Sortlist1->addAction(Qt8(SortMenuCaption(number)));
+    item->setObjectName(kSortItemNames[static_cast<std::size_t>(number - 1)]);
+    connect(item, &QAction::triggered, this, [this, number] { PopSortClick(number); });
+  }
+  DrawGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(DrawGrid1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { ListPopMenu->popup(DrawGrid1->viewport()->mapToGlobal(at)); });
+}
+
+void TPreviewForm::BuildStatusBar() {
+  StatusBar = new QStatusBar(this);
+  StatusBar->setObjectName("StatusBar");
+  StatusBar->setSizeGripEnabled(true);
+  struct PanelShape {
+    const char* Text;
+    const char* Name;  // the accessible name of a panel that shows a value
+    int Width;         // 0: takes the rest
+    bool Framed;
+  };
+  constexpr std::array<PanelShape, 5> shapes = {{{"Files:", nullptr, 28, false},
+                                                 {"", "Files", 60, true},
+                                                 {"Marked:", nullptr, 45, false},
+                                                 {"", "Marked", 60, true},
+                                                 {"", "Selected file", 0, true}}};
+  for (std::size_t i = 0; i < shapes.size(); ++i) {
+    auto* panel = new QLabel(QString::fromLatin1(shapes[i].Text), StatusBar);
+    panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    if (shapes[i].Name) panel->setAccessibleName(QString::fromLatin1(shapes[i].Name));
+    if (shapes[i].Framed) panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    if (shapes[i].Width > 0) panel->setFixedWidth(shapes[i].Width);
+    panel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    StatusBar->addWidget(panel, shapes[i].Width > 0 ? 0 : 1);
+    panels_[i] = panel;
+  }
+}
+
+void TPreviewForm::UpdateStatusBar() {
+  const int count = PrevFiles.Count();
+  panels_[1]->setText(QString::number(count));
+  panels_[3]->setText(QString::number(DrawGrid1->MarkedCount()));
+  QString selected;
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  if (rows && rows->first == rows->second && rows->first < count)
+    selected = Qt8(model_->StatusText(rows->first));
+  panels_[4]->setText(selected);
+}
+
+void TPreviewForm::SortBy(std::optional<int> key) {
+  if (key) {
+    BusyScope busy(services_.Ui);
+    model_->Reorder([this, key] { PrevFiles.Sort(*key); });
+  }
+  DrawGrid1->viewport()->update();
+  UpdateStatusBar();
+}
+
+void TPreviewForm::PopSortClick(int number) {
+  if (working_) return;
+  SortBy(PreviewSortKey(number));
+}
+
+void TPreviewForm::DrawGrid1HeaderDblClick(int columnId) {
+  if (working_) return;
+  SortBy(PreviewSortKey(columnId));
+}
+
+void TPreviewForm::DeleteSelectedRows() {
+  if (working_ || PrevFiles.Count() == 0) return;
+  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
+  if (!rows) return;
+  {
+    WorkingScope working(working_);
+    BusyScope busy(services_.Ui);
+    PumpEvery pump(services_.Ui, kDeletePumpInterval);
+    const int bottom = std::min(rows->second, PrevFiles.Count() - 1);
+    for (int i = bottom; i >= rows->first; --i) {
+      PrevFiles.Delete(i);
+      pump(i);
+    }
+    model_->Refresh();
+  }
+  DrawGrid1->SelectRows(rows->first, rows->first);
+  DrawGrid1->viewport()->update();
+  UpdateStatusBar();
+}
+
+void TPreviewForm::Panel1DblClick() {
+  if (working_) return;
+  {
+    WorkingScope working(working_);
+    report_ = RenameFiles(list_.Files, PrevFiles, list_.Options, services_.Fs, services_.Ui);
+    model_->Refresh();
+  }
+  accept();
+}
+
+void TPreviewForm::reject() {
+  if (!working_) QDialog::reject();
+}
+
+void TPreviewForm::closeEvent(QCloseEvent* event) {
+  if (working_) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == DrawGrid1 && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    DeleteSelectedRows();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace varnoke
