@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -431,8 +432,8 @@ TNameListForm* TMainForm::DropFiles(const std::vector<std::string>& paths) {
 }
 
 void TMainForm::Hidetoolbar1Click() {
-  ToolbarPanel->setVisible(!ToolbarPanel->isVisible());
-  Hidetoolbar1->setText(ToolbarPanel->isVisible() ? "Hide &toolbar" : "Show &toolbar");
+  ToolbarPanel->setHidden(!ToolbarPanel->isHidden());
+  Hidetoolbar1->setText(ToolbarPanel->isHidden() ? "Show &toolbar" : "Hide &toolbar");
 }
 
 void TMainForm::AboutClick() {

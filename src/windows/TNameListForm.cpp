@@ -22,6 +22,7 @@
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
+#include "windows/TPreviewForm.h"
 
 namespace varnoke {
 
@@ -318,7 +319,11 @@ void TNameListForm::RenameFilesClick() {
   QWidget* main = window();
   const bool hideMain = main != this && main->isVisible();
   if (hideMain) main->hide();
-  emit renameRequested();
+  {
+    Operation operation(*this);
+    TPreviewForm preview(list_, icons_, state_.Program, this);
+    if (preview.Planned()) preview.exec();
+  }
   if (hideMain) main->show();
   RefreshGrid();
 }

@@ -73,8 +73,6 @@ class TNameListForm : public QWidget {
  signals:
   // The main window's import: a list file read into a new window.
   void importRequested();
-  // "&Start renaming": the main window is hidden; the preview runs in the slot.
-  void renameRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "windows/DesktopFixture.h"
+#include "windows/HelpWindow.h"
 #include "windows/TNameListForm.h"
 
 namespace varnoke {

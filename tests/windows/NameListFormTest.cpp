@@ -64,7 +64,7 @@ TEST_F(NameListFormTest, KeysMoveRemoveAndCutRows) {
   Key(w, Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Names(w), "1 2 7 6 8 9 10 ");
   w->Grid()->SelectRows(6, 6);
-  Key(w, Qt::Key_Down, Qt::AltModifier);    // the last row stays
+  Key(w, Qt::Key_Down, Qt::AltModifier);  // the last row stays
   EXPECT_EQ(Names(w), "1 2 7 6 8 9 10 ");
   Key(w, Qt::Key_Up, Qt::AltModifier);
   EXPECT_EQ(Names(w), "1 2 7 6 8 10 9 ");
