@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -53,6 +54,8 @@ int DesktopMain(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Varnoke");
   QApplication::setDesktopFileName("org.orvelia.Varnoke");
+  // Outside a desktop that names a theme, the toolbar still shows its own icons.
+  QIcon::setFallbackThemeName("Adwaita");
 
   PosixFileSystem fs;
   PosixFileStore store;
