@@ -1,4 +1,5 @@
 #include "windows/EntryModels.h"
+#include "windows/QtText.h"
 
 #include <QBrush>
 #include <QColor>
@@ -7,14 +8,6 @@
 #include "engine/ColumnLayout.h"
 
 namespace varnoke {
-
-namespace {
-
-QString Qt8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 EntryTableModel::EntryTableModel(const FormatSettings& regional, const PathRules& rules,
                                  IconCache& icons, QObject* parent)

@@ -1,4 +1,5 @@
 #include "windows/HelpWindow.h"
+#include "windows/QtText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,10 +22,6 @@ namespace varnoke {
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 constexpr const char* kTopicPages[HelpWindow::kTopicCount] = {
     "qrc:/help/contents.html", "qrc:/help/introduction.html", "qrc:/help/conventions.html",
     "qrc:/help/datecodes.html", "qrc:/help/usinghelp.html"};
@@ -37,25 +34,25 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
       Topics(new QTreeWidget(this)),
       Page(new QTextBrowser(this)),
-      BackButton(new QPushButton(Text(kHelpBack), this)),
-      ForwardButton(new QPushButton(Text(kHelpForward), this)),
-      ContentsButton(new QPushButton(Text(kHelpContentsButton), this)) {
+      BackButton(new QPushButton(Qt8(kHelpBack), this)),
+      ForwardButton(new QPushButton(Qt8(kHelpForward), this)),
+      ContentsButton(new QPushButton(Qt8(kHelpContentsButton), this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(Text(kHelpCaption));
+  setWindowTitle(Qt8(kHelpCaption));
   resize(760, 540);
 
   Topics->setObjectName(QStringLiteral("Topics"));
-  Topics->setAccessibleName(Text(kHelpTopicsName));
+  Topics->setAccessibleName(Qt8(kHelpTopicsName));
   Topics->setHeaderHidden(true);
   Topics->setRootIsDecorated(false);
   for (int topic = 0; topic < kTopicCount; ++topic) {
-    auto* item = new QTreeWidgetItem(Topics, QStringList(Text(kHelpTopicTitles[topic])));
+    auto* item = new QTreeWidgetItem(Topics, QStringList(Qt8(kHelpTopicTitles[topic])));
     item->setData(0, kTopicRole, topic);
   }
 
   Page->setObjectName(QStringLiteral("Page"));
-  Page->setAccessibleName(Text(kHelpPageName));
+  Page->setAccessibleName(Qt8(kHelpPageName));
   Page->setOpenLinks(true);
   Page->setOpenExternalLinks(true);
 
@@ -143,8 +140,8 @@ void HelpWindow::PageSourceChanged(const QUrl&) {
     Topics->setCurrentItem(Topics->topLevelItem(topic));
   }
   const QString title = Page->documentTitle();
-  setWindowTitle(title.isEmpty() ? Text(kHelpCaption)
-                                 : Text(kHelpCaption) + QStringLiteral(" - ") + title);
+  setWindowTitle(title.isEmpty() ? Qt8(kHelpCaption)
+                                 : Qt8(kHelpCaption) + QStringLiteral(" - ") + title);
 }
 
 }  // namespace varnoke

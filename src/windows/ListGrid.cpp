@@ -1,4 +1,5 @@
 #include "windows/ListGrid.h"
+#include "windows/QtText.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -13,10 +14,6 @@ namespace varnoke {
 namespace {
 
 constexpr int kRowHeight = 18;
-
-QString Qt8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

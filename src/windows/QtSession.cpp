@@ -1,4 +1,5 @@
 #include "windows/QtSession.h"
+#include "windows/QtText.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -15,10 +16,6 @@
 namespace varnoke {
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QMessageBox::StandardButtons StandardButtons(Buttons buttons) {
   switch (buttons) {
@@ -84,7 +81,7 @@ class NormalCursorAside {
 }  // namespace
 
 QString MessageBoxText(std::string_view text) {
-  QString out = Text(text);
+  QString out = Qt8(text);
   out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return out;
@@ -104,7 +101,7 @@ void QtSession::pump() {
 
 void QtSession::start(std::string_view label, int max) {
   if (!progress_) progress_ = new TPrepPrevForm(parent_);
-  progress_->BlinkLabel->setText(Text(label));
+  progress_->BlinkLabel->setText(Qt8(label));
   progress_->Gauge->setRange(0, max);
   progress_->Gauge->setValue(0);
   progress_->show();
@@ -140,7 +137,7 @@ Answer QtSession::ask(std::string_view text, std::string_view caption, Buttons b
   QMessageBox::StandardButton chosen;
   {
     NormalCursorAside normal(cursor_);
-    QMessageBox box(BoxIcon(icon), Text(caption), MessageBoxText(text), StandardButtons(buttons),
+    QMessageBox box(BoxIcon(icon), Qt8(caption), MessageBoxText(text), StandardButtons(buttons),
                     parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(FirstButton(buttons));

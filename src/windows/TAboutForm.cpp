@@ -1,4 +1,5 @@
 #include "windows/TAboutForm.h"
+#include "windows/QtText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -18,12 +19,8 @@ namespace varnoke {
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QLabel* CentredLabel(QWidget* parent, const char* name, std::string_view text) {
-  auto* label = new QLabel(Text(text), parent);
+  auto* label = new QLabel(Qt8(text), parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setAlignment(Qt::AlignCenter);
   return label;
@@ -38,10 +35,10 @@ TAboutForm::TAboutForm(QWidget* owner)
       Version(CentredLabel(this, "Version", kAboutVersion)),
       Comments(CentredLabel(this, "Comments", kAboutPurpose)),
       Edition(CentredLabel(this, "Edition", kAboutEdition)),
-      OKButton(new QPushButton(Text(kAboutOk), this)) {
+      OKButton(new QPushButton(Qt8(kAboutOk), this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("AboutForm"));
-  setWindowTitle(Text(kAboutCaption));
+  setWindowTitle(Qt8(kAboutCaption));
   setFixedSize(kClientWidth, kClientHeight);
   setMask(EllipseShape());
   QPalette palette = this->palette();
@@ -52,7 +49,7 @@ TAboutForm::TAboutForm(QWidget* owner)
   ProgramIcon->setAlignment(Qt::AlignCenter);
   ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/images/varnoke.png"))
                              .scaled(257, 84, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  ProgramIcon->setAccessibleName(Text(kAboutPictureName));
+  ProgramIcon->setAccessibleName(Qt8(kAboutPictureName));
 
   QFont nameFont = ProductName->font();
   nameFont.setPixelSize(20);

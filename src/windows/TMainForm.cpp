@@ -1,4 +1,5 @@
 #include "windows/TMainForm.h"
+#include "windows/QtText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,10 +29,6 @@
 namespace varnoke {
 
 namespace {
-
-QString Qt8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A toolbar button: its tag, tool tip and the theme icon that shows it.
 struct ButtonSpec {

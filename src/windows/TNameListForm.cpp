@@ -1,4 +1,5 @@
 #include "windows/TNameListForm.h"
+#include "windows/QtText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,10 +31,6 @@ namespace {
 
 constexpr int kDropPumpInterval = 10;
 constexpr int kPastePumpInterval = 10;
-
-QString Qt8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

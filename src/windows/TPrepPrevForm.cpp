@@ -1,4 +1,5 @@
 #include "windows/TPrepPrevForm.h"
+#include "windows/QtText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,10 +21,6 @@ namespace varnoke {
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // The ellipses of the shape as left, top, right and bottom edges.
 constexpr int kEllipses[9][4] = {
     {0, 20, 100, 100},   {50, 0, 250, 100},   {20, 100, 400, 180},
@@ -44,7 +41,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
       BlinkTimer(new QTimer(this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("PrepPrevForm"));
-  setWindowTitle(Text(kProgressWindowName));
+  setWindowTitle(Qt8(kProgressWindowName));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(kClientWidth, kClientHeight);
 
@@ -57,7 +54,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   Image1->setGeometry(40, 24, 321, 105);
   Image1->setScaledContents(true);
   Image1->setPixmap(QPixmap(QStringLiteral(":/images/varnoke.png")));
-  Image1->setAccessibleName(Text(kProgressPictureName));
+  Image1->setAccessibleName(Qt8(kProgressPictureName));
 
   BlinkLabel->setObjectName(QStringLiteral("BlinkLabel"));
   BlinkLabel->setGeometry(56, 128, 279, 19);
@@ -68,7 +65,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   QPalette labelPalette = BlinkLabel->palette();
   labelPalette.setColor(QPalette::WindowText, kLabelColour);
   BlinkLabel->setPalette(labelPalette);
-  BlinkLabel->setText(Text(kPreparingPreviewLabel));
+  BlinkLabel->setText(Qt8(kPreparingPreviewLabel));
 
   Gauge->setObjectName(QStringLiteral("Gauge"));
   Gauge->setGeometry(56, 160, 281, 25);
@@ -79,7 +76,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
                      "QProgressBar::chunk { background: rgb(255, 0, 0); }"));
   Gauge->setRange(0, 100);
   Gauge->setValue(0);
-  Gauge->setAccessibleName(Text(kProgressGaugeName));
+  Gauge->setAccessibleName(Qt8(kProgressGaugeName));
 
   BlinkTimer->setObjectName(QStringLiteral("BlinkTimer"));
   BlinkTimer->setInterval(kBlinkInterval);

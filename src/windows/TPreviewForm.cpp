@@ -1,4 +1,5 @@
 #include "windows/TPreviewForm.h"
+#include "windows/QtText.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -34,10 +35,6 @@ constexpr int kDeletePumpInterval = 20;
 constexpr std::array<const char*, 8> kSortItemNames = {
     "N1Path1",       "N2Name1",    "N3Extension1",    "N4Size1",
     "N5Attributes1", "N6Created1", "N7Accessedlast1", "N8Created1"};
-
-QString Qt8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The "Rename now!" panel: a raised caption that starts the run on a double-click, or
 // on Enter or Space when it has the keyboard focus (shown by a focus frame).
