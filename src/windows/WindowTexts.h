@@ -5,6 +5,18 @@
 
 namespace varnoke {
 
+// The program's name as the windows show it.
+inline constexpr std::string_view kProgramName = "Varnoke";
+
+// About box.
+inline constexpr std::string_view kAboutCaption = "About Varnoke 7.0";
+inline constexpr std::string_view kAboutVersion = "Version 7.0";
+inline constexpr std::string_view kAboutPurpose =
+    "Renames, re-dates and re-attributes many files in one operation.";
+inline constexpr std::string_view kAboutEdition = "Linux edition";
+inline constexpr std::string_view kAboutOk = "OK";
+inline constexpr std::string_view kAboutPictureName = "Varnoke";
+
 // Progress window: what screen readers call its parts.
 inline constexpr std::string_view kProgressPictureName = "Varnoke";
 inline constexpr std::string_view kProgressWindowName = "Varnoke progress";
