@@ -22,4 +22,14 @@ inline constexpr std::string_view kProgressPictureName = "Varnoke";
 inline constexpr std::string_view kProgressWindowName = "Varnoke progress";
 inline constexpr std::string_view kProgressGaugeName = "Progress";
 
+// Help window. The topics by number (0 the contents) with the titles of their pages.
+inline constexpr std::string_view kHelpCaption = "Varnoke Help";
+inline constexpr std::string_view kHelpTopicTitles[] = {"Contents", "Introduction", "Conventions",
+                                                        "Date codes", "Using help"};
+inline constexpr std::string_view kHelpTopicsName = "Help topics";
+inline constexpr std::string_view kHelpPageName = "Help page";
+inline constexpr std::string_view kHelpBack = "&Back";
+inline constexpr std::string_view kHelpForward = "&Forward";
+inline constexpr std::string_view kHelpContentsButton = "&Contents";
+
 }  // namespace varnoke

@@ -1,0 +1,155 @@
+#include "windows/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "windows/WindowTexts.h"
+
+static void InitWindowResources() {
+  Q_INIT_RESOURCE(resources);
+}
+
+namespace varnoke {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+constexpr const char* kTopicPages[HelpWindow::kTopicCount] = {
+    "qrc:/help/contents.html", "qrc:/help/introduction.html", "qrc:/help/conventions.html",
+    "qrc:/help/datecodes.html", "qrc:/help/usinghelp.html"};
+
+constexpr int kTopicRole = Qt::UserRole;
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      Topics(new QTreeWidget(this)),
+      Page(new QTextBrowser(this)),
+      BackButton(new QPushButton(Text(kHelpBack), this)),
+      ForwardButton(new QPushButton(Text(kHelpForward), this)),
+      ContentsButton(new QPushButton(Text(kHelpContentsButton), this)) {
+  InitWindowResources();
+  setObjectName(QStringLiteral("HelpWindow"));
+  setWindowTitle(Text(kHelpCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/images/varnoke-icon.png")));
+  resize(760, 540);
+
+  Topics->setObjectName(QStringLiteral("Topics"));
+  Topics->setAccessibleName(Text(kHelpTopicsName));
+  Topics->setHeaderHidden(true);
+  Topics->setRootIsDecorated(false);
+  for (int topic = 0; topic < kTopicCount; ++topic) {
+    auto* item = new QTreeWidgetItem(Topics, QStringList(Text(kHelpTopicTitles[topic])));
+    item->setData(0, kTopicRole, topic);
+  }
+
+  Page->setObjectName(QStringLiteral("Page"));
+  Page->setAccessibleName(Text(kHelpPageName));
+  Page->setOpenLinks(true);
+  Page->setOpenExternalLinks(true);
+
+  BackButton->setObjectName(QStringLiteral("BackButton"));
+  ForwardButton->setObjectName(QStringLiteral("ForwardButton"));
+  ContentsButton->setObjectName(QStringLiteral("ContentsButton"));
+  BackButton->setEnabled(false);
+  ForwardButton->setEnabled(false);
+  BackButton->setAutoDefault(false);
+  ForwardButton->setAutoDefault(false);
+  ContentsButton->setAutoDefault(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ContentsButton);
+  buttons->addWidget(BackButton);
+  buttons->addWidget(ForwardButton);
+  buttons->addStretch();
+
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(Topics);
+  splitter->addWidget(Page);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({180, 580});
+  splitter->setChildrenCollapsible(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(splitter, 1);
+
+  setTabOrder(Topics, Page);
+  setTabOrder(Page, ContentsButton);
+  setTabOrder(ContentsButton, BackButton);
+  setTabOrder(BackButton, ForwardButton);
+
+  connect(Topics, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { TopicsCurrentItemChanged(item); });
+  connect(Page, &QTextBrowser::sourceChanged, this,
+          [this](const QUrl& url) { PageSourceChanged(url); });
+  connect(Page, &QTextBrowser::backwardAvailable, BackButton, &QPushButton::setEnabled);
+  connect(Page, &QTextBrowser::forwardAvailable, ForwardButton, &QPushButton::setEnabled);
+  connect(BackButton, &QPushButton::clicked, Page, &QTextBrowser::backward);
+  connect(ForwardButton, &QPushButton::clicked, Page, &QTextBrowser::forward);
+  connect(ContentsButton, &QPushButton::clicked, this, [this] { ShowTopic(Contents); });
+  auto* back = new QShortcut(QKeySequence::Back, this);
+  connect(back, &QShortcut::activated, Page, &QTextBrowser::backward);
+  auto* forward = new QShortcut(QKeySequence::Forward, this);
+  connect(forward, &QShortcut::activated, Page, &QTextBrowser::forward);
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+QUrl HelpWindow::TopicUrl(int topic) {
+  if (topic < 0 || topic >= kTopicCount) topic = Contents;
+  return QUrl(QString::fromLatin1(kTopicPages[topic]));
+}
+
+void HelpWindow::ShowTopic(int topic) {
+  Page->setSource(TopicUrl(topic));
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+int HelpWindow::CurrentTopic() const {
+  return TopicOf(Page->source());
+}
+
+int HelpWindow::TopicOf(const QUrl& url) {
+  const QUrl page = url.adjusted(QUrl::RemoveFragment);
+  for (int topic = 0; topic < kTopicCount; ++topic) {
+    if (TopicUrl(topic) == page) return topic;
+  }
+  return -1;
+}
+
+void HelpWindow::TopicsCurrentItemChanged(QTreeWidgetItem* item) {
+  if (item == nullptr) return;
+  const QUrl url = TopicUrl(item->data(0, kTopicRole).toInt());
+  if (Page->source().adjusted(QUrl::RemoveFragment) != url) Page->setSource(url);
+}
+
+// The list follows the page, whichever way it was reached (a link, Back, a topic
+// number), and the caption names it.
+void HelpWindow::PageSourceChanged(const QUrl& url) {
+  const int topic = TopicOf(url);
+  if (topic >= 0) {
+    const QSignalBlocker quiet(Topics);
+    Topics->setCurrentItem(Topics->topLevelItem(topic));
+  }
+  const QString title = Page->documentTitle();
+  setWindowTitle(title.isEmpty() ? Text(kHelpCaption)
+                                 : Text(kHelpCaption) + QStringLiteral(" - ") + title);
+}
+
+}  // namespace varnoke
