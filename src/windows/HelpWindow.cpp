@@ -2,7 +2,7 @@
 #include "windows/QtText.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QIcon>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
@@ -40,6 +40,7 @@ HelpWindow::HelpWindow(QWidget* parent)
   InitWindowResources();
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(Qt8(kHelpCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/images/varnoke-icon.png")));
   resize(760, 540);
 
   Topics->setObjectName(QStringLiteral("Topics"));
@@ -118,9 +119,13 @@ void HelpWindow::ShowTopic(int topic) {
 }
 
 int HelpWindow::CurrentTopic() const {
-  const QUrl shown = Page->source().adjusted(QUrl::RemoveFragment);
+  return TopicOf(Page->source());
+}
+
+int HelpWindow::TopicOf(const QUrl& url) {
+  const QUrl page = url.adjusted(QUrl::RemoveFragment);
   for (int topic = 0; topic < kTopicCount; ++topic) {
-    if (TopicUrl(topic) == shown) return topic;
+    if (TopicUrl(topic) == page) return topic;
   }
   return -1;
 }
@@ -133,8 +138,8 @@ void HelpWindow::TopicsCurrentItemChanged(QTreeWidgetItem* item) {
 
 // The list follows the page, whichever way it was reached (a link, Back, a topic
 // number), and the caption names it.
-void HelpWindow::PageSourceChanged(const QUrl&) {
-  const int topic = CurrentTopic();
+void HelpWindow::PageSourceChanged(const QUrl& url) {
+  const int topic = TopicOf(url);
   if (topic >= 0) {
     const QSignalBlocker quiet(Topics);
     Topics->setCurrentItem(Topics->topLevelItem(topic));

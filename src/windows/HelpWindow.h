@@ -26,8 +26,10 @@ class HelpWindow : public QWidget {
   void ShowTopic(int topic);
   // The topic whose page is shown, or -1 for none.
   int CurrentTopic() const;
-  // Where a topic's page lives (a number that names no topic gives the contents).
+  // Where a topic's page lives (a number that names no topic gives the contents), and
+  // the topic of a page (-1 for none).
   static QUrl TopicUrl(int topic);
+  static int TopicOf(const QUrl& url);
 
   QTreeWidget* Topics;
   QTextBrowser* Page;

@@ -13,7 +13,6 @@
 
 namespace varnoke {
 
-class TPrepPrevForm;
 class WaitCursor;
 
 class QtSession final : public Session {

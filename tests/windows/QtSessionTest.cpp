@@ -1,0 +1,146 @@
+#include "windows/QtSession.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "engine/RenameMessages.h"
+#include "windows/TPrepPrevForm.h"
+#include "windows/WaitCursor.h"
+
+namespace varnoke {
+namespace {
+
+// Answers the next message box with `button`, after letting `look` see it.
+void AnswerNextBox(QMessageBox::StandardButton button, std::function<void(QMessageBox&)> look = {},
+                   int triesLeft = 50) {
+  QTimer::singleShot(0, [=] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      if (triesLeft > 0) AnswerNextBox(button, look, triesLeft - 1);
+      return;
+    }
+    if (look) look(*box);
+    box->button(button)->click();
+  });
+}
+
+TEST(QtSessionTest, ProgressShowsTheWorkAndGoesAwayAtTheEnd) {
+  WaitCursor cursor;
+  QtSession session(nullptr, cursor);
+  EXPECT_EQ(session.ProgressWindow(), nullptr);
+
+  session.start(kRenamingLabel, 3);
+  QPointer<TPrepPrevForm> form = session.ProgressWindow();
+  ASSERT_FALSE(form.isNull());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->BlinkLabel->text().toStdString(), kRenamingLabel);
+  EXPECT_EQ(form->Gauge->maximum(), 3);
+  EXPECT_EQ(form->Gauge->value(), 0);
+  session.step();
+  session.step();
+  EXPECT_EQ(form->Gauge->value(), 2);
+  session.hide();
+  EXPECT_FALSE(form->isVisible());
+  session.show();
+  EXPECT_TRUE(form->isVisible());
+
+  session.finish();
+  EXPECT_EQ(session.ProgressWindow(), nullptr);
+  ASSERT_FALSE(form.isNull());  // released once pending events run
+  EXPECT_TRUE(form->Finished);
+  EXPECT_FALSE(form->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(form.isNull());
+}
+
+TEST(QtSessionTest, PumpLetsEventsRunAtFirstAndThenOnlyNowAndThen) {
+  WaitCursor cursor;
+  QtSession session(nullptr, cursor);
+  int handled = 0;
+  const auto post = [&] { QTimer::singleShot(0, qApp, [&] { ++handled; }); };
+  post();
+  session.pump();
+  EXPECT_EQ(handled, 1);
+  constexpr int kCalls = 200;
+  for (int i = 0; i < kCalls; ++i) {
+    post();
+    session.pump();
+  }
+  EXPECT_LT(handled, kCalls + 1);  // back-to-back pumps skip
+  QCoreApplication::processEvents();
+}
+
+TEST(QtSessionTest, AskShowsTheBoxWithProgressAndBusyCursorAside) {
+  WaitCursor cursor;
+  QtSession session(nullptr, cursor);
+  session.start(kRenamingLabel, 10);
+  session.busyCursor(true);
+  EXPECT_TRUE(cursor.IsOn());
+  cursor.Tick();
+  QPointer<TPrepPrevForm> form = session.ProgressWindow();
+
+  bool seen = false;
+  AnswerNextBox(QMessageBox::No, [&](QMessageBox& box) {
+    seen = true;
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(box.text(), QStringLiteral("The file:\n/tmp/<a>.txt\nis busy."));
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Name conflict"));
+    EXPECT_EQ(box.icon(), QMessageBox::Question);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+  });
+  EXPECT_EQ(session.ask("The file:\r\n/tmp/<a>.txt\r\nis busy.", "Name conflict", Buttons::YesNo,
+                        Icon::Question),
+            Answer::No);
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
+  session.busyCursor(false);
+  EXPECT_FALSE(cursor.IsOn());
+  session.finish();
+}
+
+TEST(QtSessionTest, EveryButtonGivesItsAnswer) {
+  WaitCursor cursor;
+  QtSession session(nullptr, cursor);
+  const struct {
+    Buttons Kind;
+    QMessageBox::StandardButton Click;
+    Answer Expected;
+    QMessageBox::Icon Symbol;
+    Icon Asked;
+  } cases[] = {
+      {Buttons::Ok, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon, Icon::None},
+      {Buttons::OkCancel, QMessageBox::Ok, Answer::Ok, QMessageBox::Warning, Icon::Warning},
+      {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel, QMessageBox::Critical, Icon::Error},
+      {Buttons::YesNo, QMessageBox::Yes, Answer::Yes, QMessageBox::Information, Icon::Information},
+      {Buttons::YesNoCancel, QMessageBox::Cancel, Answer::Cancel, QMessageBox::Question,
+       Icon::Question},
+  };
+  for (const auto& c : cases) {
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    bool firstIsDefault = false;
+    AnswerNextBox(c.Click, [&](QMessageBox& box) {
+      shown = box.icon();
+      const bool ok = c.Kind == Buttons::Ok || c.Kind == Buttons::OkCancel;
+      firstIsDefault = box.defaultButton() == box.button(ok ? QMessageBox::Ok : QMessageBox::Yes);
+    });
+    EXPECT_EQ(session.ask("Question?", "Varnoke", c.Kind, c.Asked), c.Expected);
+    EXPECT_EQ(shown, c.Symbol);
+    EXPECT_TRUE(firstIsDefault);
+  }
+}
+
+}  // namespace
+}  // namespace varnoke
