@@ -33,6 +33,7 @@ ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
   verticalHeader()->setMinimumSectionSize(kRowHeight);
   horizontalHeader()->setSectionsMovable(true);
   horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setDefaultSectionSize(static_cast<int>(kHiddenColumnWidth));
   horizontalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setStretchLastSection(false);

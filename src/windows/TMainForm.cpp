@@ -73,6 +73,9 @@ TMainForm::TMainForm(DesktopState& state, QWidget* parent) : QMainWindow(parent)
   mdi_ = new QMdiArea(central);
   mdi_->setObjectName("Workspace");
   mdi_->setAccessibleName("File lists");
+  // List windows are larger than the frame at first: the workspace scrolls to them.
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   BuildToolbar();
   layout->addWidget(ToolbarPanel);
   layout->addWidget(mdi_, 1);

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "engine/AddFile.h"
@@ -23,6 +22,7 @@
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
+#include "windows/ListStatusBar.h"
 #include "windows/TPreviewForm.h"
 
 namespace varnoke {
@@ -91,28 +91,7 @@ void TNameListForm::FormCreate() {
           &TNameListForm::UpdateStatus);
   connect(DrawGrid1, &ListGrid::headerDoubleClicked, this, &TNameListForm::SortByColumn);
 
-  StatusBar = new QStatusBar(this);
-  StatusBar->setObjectName("StatusBar");
-  StatusBar->setSizeGripEnabled(false);
-  const struct {
-    const char* Text;
-    int Width;
-    const char* Name;
-  } panels[] = {{"Files:", 28, "Files"},
-                {"", 60, "Number of files"},
-                {"Marked:", 45, "Marked"},
-                {"", 60, "Number of marked files"},
-                {"", 50, "Selected file"}};
-  for (int i = 0; i < 5; ++i) {
-    panels_[i] = new QLabel(panels[i].Text, StatusBar);
-    panels_[i]->setMinimumWidth(panels[i].Width);
-    if (i % 2 == 1 || i == 4) {
-      panels_[i]->setFrameShape(QFrame::Panel);
-      panels_[i]->setFrameShadow(QFrame::Sunken);
-      panels_[i]->setAccessibleName(panels[i].Name);
-    }
-    StatusBar->addWidget(panels_[i], i == 4 ? 1 : 0);
-  }
+  StatusBar = new ListStatusBar(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -182,13 +161,7 @@ void TNameListForm::RefreshGrid() {
 }
 
 void TNameListForm::UpdateStatus() {
-  const int count = list_.Files.Count();
-  panels_[1]->setText(QString::number(count));
-  panels_[3]->setText(QString::number(DrawGrid1->MarkedCount()));
-  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
-  panels_[4]->setText(rows && rows->first == rows->second && rows->first < count
-                          ? Qt8(model_->StatusText(rows->first))
-                          : QString());
+  StatusBar->ShowStatusOf(*DrawGrid1);
 }
 
 void TNameListForm::SelectAllClick() {

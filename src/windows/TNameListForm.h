@@ -14,12 +14,12 @@
 class QLabel;
 class QMenu;
 class QMimeData;
-class QStatusBar;
 
 namespace varnoke {
 
 class FileListModel;
 class ListGrid;
+class ListStatusBar;
 
 class TNameListForm : public QWidget {
   Q_OBJECT
@@ -94,8 +94,7 @@ class TNameListForm : public QWidget {
   IconCache icons_;
   FileListModel* model_ = nullptr;
   ListGrid* DrawGrid1 = nullptr;
-  QStatusBar* StatusBar = nullptr;
-  QLabel* panels_[5] = {};
+  ListStatusBar* StatusBar = nullptr;
   QMenu* ListPopMenu = nullptr;
   int working_ = 0;
   bool closeWaiting_ = false;

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QStatusBar>
 #include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <functional>
@@ -17,6 +16,7 @@
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
+#include "windows/ListStatusBar.h"
 
 namespace varnoke {
 
@@ -147,7 +147,7 @@ void TPreviewForm::FormCreate() {
           [this](int columnId) { DrawGrid1HeaderDblClick(columnId); });
 
   BuildPopupMenu();
-  BuildStatusBar();
+  StatusBar = new ListStatusBar(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -186,42 +186,8 @@ void TPreviewForm::BuildPopupMenu() {
           [this](const QPoint& at) { ListPopMenu->popup(DrawGrid1->viewport()->mapToGlobal(at)); });
 }
 
-void TPreviewForm::BuildStatusBar() {
-  StatusBar = new QStatusBar(this);
-  StatusBar->setObjectName("StatusBar");
-  StatusBar->setSizeGripEnabled(true);
-  struct PanelShape {
-    const char* Text;
-    const char* Name;  // the accessible name of a panel that shows a value
-    int Width;         // 0: takes the rest
-    bool Framed;
-  };
-  constexpr std::array<PanelShape, 5> shapes = {{{"Files:", nullptr, 28, false},
-                                                 {"", "Files", 60, true},
-                                                 {"Marked:", nullptr, 45, false},
-                                                 {"", "Marked", 60, true},
-                                                 {"", "Selected file", 0, true}}};
-  for (std::size_t i = 0; i < shapes.size(); ++i) {
-    auto* panel = new QLabel(QString::fromLatin1(shapes[i].Text), StatusBar);
-    panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    if (shapes[i].Name) panel->setAccessibleName(QString::fromLatin1(shapes[i].Name));
-    if (shapes[i].Framed) panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    if (shapes[i].Width > 0) panel->setFixedWidth(shapes[i].Width);
-    panel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    StatusBar->addWidget(panel, shapes[i].Width > 0 ? 0 : 1);
-    panels_[i] = panel;
-  }
-}
-
 void TPreviewForm::UpdateStatusBar() {
-  const int count = PrevFiles.Count();
-  panels_[1]->setText(QString::number(count));
-  panels_[3]->setText(QString::number(DrawGrid1->MarkedCount()));
-  QString selected;
-  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
-  if (rows && rows->first == rows->second && rows->first < count)
-    selected = Qt8(model_->StatusText(rows->first));
-  panels_[4]->setText(selected);
+  StatusBar->ShowStatusOf(*DrawGrid1);
 }
 
 void TPreviewForm::SortBy(std::optional<int> key) {

@@ -17,11 +17,11 @@
 
 class QLabel;
 class QMenu;
-class QStatusBar;
 
 namespace varnoke {
 
 class ListGrid;
+class ListStatusBar;
 class PreviewModel;
 
 class TPreviewForm final : public QDialog {
@@ -63,7 +63,6 @@ class TPreviewForm final : public QDialog {
   void FormCreate();
   void FormDestroy();
   void BuildPopupMenu();
-  void BuildStatusBar();
   // Sorts by a preview key with the busy cursor; the rows keep their selection.
   void SortBy(std::optional<int> key);
 
@@ -73,8 +72,7 @@ class TPreviewForm final : public QDialog {
 
   QLabel* Panel1 = nullptr;
   ListGrid* DrawGrid1 = nullptr;
-  QStatusBar* StatusBar = nullptr;
-  std::array<QLabel*, 5> panels_ = {};
+  ListStatusBar* StatusBar = nullptr;
   QMenu* ListPopMenu = nullptr;
   QMenu* PopColumns = nullptr;
   QMenu* Sortlist1 = nullptr;

@@ -35,7 +35,7 @@ class NameListFormTest : public DesktopFixture {
     return s;
   }
   static QString Panel(TNameListForm* w, int i) {
-    return w->findChild<QStatusBar*>("StatusBar")->findChildren<QLabel*>()[i]->text();
+    return w->findChild<QLabel*>(QString("StatusPanel%1").arg(i))->text();
   }
   static void Key(TNameListForm* w, int key, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(w->Grid(), static_cast<Qt::Key>(key), m);
