@@ -1,7 +1,9 @@
 #include "model/TVrnFile.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
+#include <type_traits>
 
 namespace varnoke {
 
@@ -90,29 +92,44 @@ void TVrnFiles::Move(int from, int to) {
 namespace {
 
 // The order of a stable sort, found by sorting small (key, position) records with
-// the position breaking ties, then moving every entry once into its place: entries
+// the position breaking ties, then moving every entry into its place: entries
 // are large, and moving them at every merge step costs twice as much as the sort
-// of the names alone. The keys (views into the entries' own text for names) stay
-// valid because no entry moves until the order is known.
+// of the names alone.
 template <typename KeyOf>
 void StableSortBy(std::vector<TVrnFile>& entries, KeyOf key) {
   using KeyType = decltype(key(entries.front()));
+  // Texts are copied into the records: most names fit a string's own buffer, so the
+  // sort compares records that lie side by side instead of reaching into the entries.
+  using Stored =
+      std::conditional_t<std::is_same_v<KeyType, std::string_view>, std::string, KeyType>;
   struct Item {
-    KeyType Key;
+    Stored Key;
     std::uint32_t Position;
   };
   std::vector<Item> items;
   items.reserve(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i)
-    items.push_back({key(entries[i]), static_cast<std::uint32_t>(i)});
+    items.push_back({Stored(key(entries[i])), static_cast<std::uint32_t>(i)});
   std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
     if (const auto order = a.Key <=> b.Key; order != 0) return order < 0;
     return a.Position < b.Position;
   });
-  std::vector<TVrnFile> sorted;
-  sorted.reserve(entries.size());
-  for (const Item& item : items) sorted.push_back(std::move(entries[item.Position]));
-  entries = std::move(sorted);
+  // The entries follow their records in place, one cycle of the permutation at a time:
+  // a second list of this size would cost a page fault per few entries.
+  constexpr std::uint32_t kPlaced = UINT32_MAX;
+  for (std::size_t start = 0; start < items.size(); ++start) {
+    if (items[start].Position == kPlaced || items[start].Position == start) continue;
+    TVrnFile held = std::move(entries[start]);
+    std::size_t at = start;
+    while (items[at].Position != start) {
+      const std::size_t from = items[at].Position;
+      entries[at] = std::move(entries[from]);
+      items[at].Position = kPlaced;
+      at = from;
+    }
+    entries[at] = std::move(held);
+    items[at].Position = kPlaced;
+  }
 }
 
 }  // namespace
