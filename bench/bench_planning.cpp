@@ -27,22 +27,10 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/IdleStores.h"
+#include "platform/testing/QuietSession.h"
 
 namespace varnoke {
 namespace {
-
-// A session that does nothing: the benchmark measures planning, not a window.
-class QuietSession final : public Session {
- public:
-  void pump() override {}
-  void start(std::string_view, int) override {}
-  void step() override {}
-  void hide() override {}
-  void show() override {}
-  void finish() override {}
-  void busyCursor(bool) override {}
-  Answer ask(std::string_view, std::string_view, Buttons b, Icon) override { return SafeAnswer(b); }
-};
 
 std::string FileName(int i) {
   char buf[32];
