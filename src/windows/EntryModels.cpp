@@ -1,11 +1,11 @@
 #include "windows/EntryModels.h"
-#include "windows/QtText.h"
 
 #include <QBrush>
 #include <QColor>
 
 #include "engine/CellTexts.h"
 #include "engine/ColumnLayout.h"
+#include "windows/QtText.h"
 
 namespace varnoke {
 

@@ -1,5 +1,4 @@
 #include "windows/HelpWindow.h"
-#include "windows/QtText.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "windows/QtText.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {

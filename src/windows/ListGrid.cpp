@@ -1,5 +1,4 @@
 #include "windows/ListGrid.h"
-#include "windows/QtText.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "windows/EntryModels.h"
+#include "windows/QtText.h"
 
 namespace varnoke {
 

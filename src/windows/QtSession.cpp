@@ -1,5 +1,4 @@
 #include "windows/QtSession.h"
-#include "windows/QtText.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -10,6 +9,7 @@
 #include <QProgressBar>
 #include <vector>
 
+#include "windows/QtText.h"
 #include "windows/TPrepPrevForm.h"
 #include "windows/WaitCursor.h"
 

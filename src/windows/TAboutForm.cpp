@@ -1,5 +1,4 @@
 #include "windows/TAboutForm.h"
-#include "windows/QtText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "windows/QtText.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {

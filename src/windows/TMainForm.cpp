@@ -1,5 +1,4 @@
 #include "windows/TMainForm.h"
-#include "windows/QtText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,6 +22,7 @@
 #include "files/FileListFile.h"
 #include "platform/SessionScopes.h"
 #include "windows/HelpWindow.h"
+#include "windows/QtText.h"
 #include "windows/TAboutForm.h"
 #include "windows/TNameListForm.h"
 

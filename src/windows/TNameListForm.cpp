@@ -1,5 +1,4 @@
 #include "windows/TNameListForm.h"
-#include "windows/QtText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,6 +22,7 @@
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
+#include "windows/QtText.h"
 #include "windows/TPreviewForm.h"
 
 namespace varnoke {

@@ -1,5 +1,4 @@
 #include "windows/TPrepPrevForm.h"
-#include "windows/QtText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -11,6 +10,7 @@
 #include <string_view>
 
 #include "engine/Messages.h"
+#include "windows/QtText.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {

@@ -1,5 +1,4 @@
 #include "windows/TPreviewForm.h"
-#include "windows/QtText.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -17,6 +16,7 @@
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
+#include "windows/QtText.h"
 
 namespace varnoke {
 

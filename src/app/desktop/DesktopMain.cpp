@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/ParseCommandLine.h"
+#include "files/FileMessages.h"
 #include "files/Settings.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
@@ -70,7 +71,7 @@ int DesktopMain(int argc, char** argv) {
   // The main window's creation reads the settings.
   DesktopState state{services, ReadSettings(settings, fs, services.ProgramDirectory), 0};
   for (const std::string& message : TakeSettingsProblemMessages(settings))
-    session.ask(message, "Varnoke", Buttons::Ok, Icon::Warning);
+    session.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
   int status = 0;
   {
     TMainForm main(state);
@@ -90,7 +91,7 @@ int DesktopMain(int argc, char** argv) {
     // The main window's destruction writes the settings.
     WriteSettings(settings, state.Settings, PlacementOf(main));
     for (const std::string& message : TakeSettingsProblemMessages(settings))
-      session.ask(message, "Varnoke", Buttons::Ok, Icon::Warning);
+      session.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
   }
   return status;
 }
