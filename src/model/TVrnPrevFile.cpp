@@ -146,6 +146,17 @@ void TVrnPrevFiles::Delete(int i) {
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
+void TVrnPrevFiles::DeleteRange(int first, int last) {
+  const std::size_t begin = static_cast<std::size_t>(std::max(first, 0));
+  const std::size_t end =
+      std::min(static_cast<std::size_t>(std::max(last + 1, 0)), entries_.size());
+  if (begin >= end) return;
+  if (!indexStale_)
+    for (std::size_t i = begin; i < end; ++i) Unindex(entries_[i].get());
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(begin),
+                 entries_.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
 void TVrnPrevFiles::Clear() {
   slots_.clear();
   indexed_ = 0;

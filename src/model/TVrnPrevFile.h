@@ -74,6 +74,8 @@ class TVrnPrevFiles {
   void AddCopy(const TVrnPrevFile& entry);
   // Releases the entry at i and closes the gap.
   void Delete(int i);
+  // Releases the entries first..last (clamped to the list) and closes the gap once.
+  void DeleteRange(int first, int last);
   // Releases every entry, the last first.
   void Clear();
   // Stable ascending sort by one key; a key outside 0..8 changes nothing. Returns

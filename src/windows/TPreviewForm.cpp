@@ -28,8 +28,6 @@ constexpr std::string_view kRenameNowHint =
     "By clicking here you start the actual renaming process.\r\n"
     "You may delete files from the file list to skip them.";
 constexpr int kPanelHeight = 41;
-// Deleting rows lets events through after every this many entries.
-constexpr int kDeletePumpInterval = 20;
 
 // The sort menu's items by number 1..8.
 constexpr std::array<const char*, 8> kSortItemNames = {
@@ -214,14 +212,10 @@ void TPreviewForm::DeleteSelectedRows() {
   const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
   if (!rows) return;
   {
-    WorkingScope working(working_);
+    // One cut however many rows: a million rows deleted one by one would move the rest
+    // of the list each time.
     BusyScope busy(services_.Ui);
-    PumpEvery pump(services_.Ui, kDeletePumpInterval);
-    const int bottom = std::min(rows->second, PrevFiles.Count() - 1);
-    for (int i = bottom; i >= rows->first; --i) {
-      PrevFiles.Delete(i);
-      pump(i);
-    }
+    PrevFiles.DeleteRange(rows->first, rows->second);
     model_->Refresh();
   }
   DrawGrid1->SelectRows(rows->first, rows->first);

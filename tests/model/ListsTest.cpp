@@ -91,6 +91,10 @@ TEST(Lists, RandomEditsKeepWhatTheRowsKeep) {
         files.DeletePositions({at, other, at});
         fileRows.erase(fileRows.begin() + std::max(at, other));
         if (at != other) fileRows.erase(fileRows.begin() + std::min(at, other));
+        const int last = to + pick(3);  // may reach past the end
+        list.DeleteRange(to, last);
+        prevRows.erase(prevRows.begin() + std::min(to, m),
+                       prevRows.begin() + std::min(last + 1, m));
       } else if (op < 70 && n > 0) {
         files.Move(at, other);
         Row moved = fileRows[at];
