@@ -79,6 +79,16 @@ std::string RowsText(const TVrnFiles& files, int first, int last, const PathRule
   return text;
 }
 
+std::string RowsUriList(const TVrnFiles& files, int first, int last, const PathRules& rules) {
+  std::string text;
+  if (!InList(files, first, last)) return text;
+  for (int i = first; i <= last; ++i) {
+    const TVrnFile& f = files.Items(i);
+    text.append(FileUri(rules.Join(f.Path(), f.Name(), f.Ext()))).append("\r\n");
+  }
+  return text;
+}
+
 std::vector<std::string> TextPaths(std::string_view text) {
   std::vector<std::string> paths;
   for (std::string_view line : SplitListLines(text))

@@ -28,6 +28,9 @@ void RemoveRows(TVrnFiles& files, int first, int last);
 // The full paths of first..last, each followed by CR LF, as copied to the clipboard.
 std::string RowsText(const TVrnFiles& files, int first, int last, const PathRules& rules);
 
+// The same rows as a text/uri-list: one file URI per line, each followed by CR LF.
+std::string RowsUriList(const TVrnFiles& files, int first, int last, const PathRules& rules);
+
 // The paths of pasted or dropped plain text: one per line, lines ending in CR LF, CR
 // or LF; empty lines are skipped.
 std::vector<std::string> TextPaths(std::string_view text);

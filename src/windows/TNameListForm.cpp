@@ -213,22 +213,18 @@ void TNameListForm::SpeedButton7Click() {
 void TNameListForm::CopySelection(bool cut) {
   const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
   if (Working() || list_.Files.Count() == 0 || !rows) return;
-  std::string text;
-  QByteArray uris;
+  std::string text, uris;
   {
     BusyScope busy(Ui());
-    text = RowsText(list_.Files, rows->first, rows->second, state_.Program.Fs.Rules());
-    for (int i = rows->first; i <= std::min(rows->second, list_.Files.Count() - 1); ++i) {
-      const TVrnFile& f = list_.Files.Items(i);
-      uris.append(FileUri(state_.Program.Fs.Rules().Join(f.Path(), f.Name(), f.Ext())))
-          .append("\r\n");
-    }
+    const PathRules& rules = state_.Program.Fs.Rules();
+    text = RowsText(list_.Files, rows->first, rows->second, rules);
+    uris = RowsUriList(list_.Files, rows->first, rows->second, rules);
   }
   if (cut) RemoveSelected();
   if (text.empty()) return;
   auto* mime = new QMimeData;
   mime->setText(Qt8(text));
-  mime->setData("text/uri-list", uris);
+  mime->setData("text/uri-list", QByteArray::fromStdString(uris));
   QApplication::clipboard()->setMimeData(mime);
 }
 

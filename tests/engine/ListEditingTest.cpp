@@ -57,6 +57,7 @@ TEST(ListEditing, CopiedTextPastesAsTheSamePaths) {
   const PosixPathRules rules;
   const std::string text = RowsText(files, 1, 3, rules);
   EXPECT_EQ(text, "/d/2\r\n/d/3\r\n/d/4\r\n");
+  EXPECT_EQ(UriListPaths(RowsUriList(files, 1, 3, rules)), TextPaths(text));
   EXPECT_EQ(TextPaths(text), (Strings{"/d/2", "/d/3", "/d/4"}));
   EXPECT_EQ(TextPaths("/a\r/b\n/c\r\n\r\n/d"), (Strings{"/a", "/b", "/c", "/d"}));
   EXPECT_EQ(RowsText(files, 4, 9, rules), "");
