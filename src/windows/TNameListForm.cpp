@@ -191,22 +191,22 @@ void TNameListForm::RemoveAllClick() {
 }
 
 void TNameListForm::SpeedButton6Click() {
-  const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
-  if (Working() || !rows) return;
-  BusyScope busy(Ui());
-  if (!MoveRowsUp(list_.Files, rows->first, rows->second)) return;
-  model_->Refresh();
-  DrawGrid1->SelectRows(rows->first - 1, rows->second - 1);
-  UpdateStatus();
+  MoveSelection(-1);
 }
 
 void TNameListForm::SpeedButton7Click() {
+  MoveSelection(+1);
+}
+
+void TNameListForm::MoveSelection(int by) {
   const std::optional<RowRange> rows = DrawGrid1->SelectedRows();
   if (Working() || !rows) return;
   BusyScope busy(Ui());
-  if (!MoveRowsDown(list_.Files, rows->first, rows->second)) return;
+  const bool moved = by < 0 ? MoveRowsUp(list_.Files, rows->first, rows->second)
+                            : MoveRowsDown(list_.Files, rows->first, rows->second);
+  if (!moved) return;
   model_->Refresh();
-  DrawGrid1->SelectRows(rows->first + 1, rows->second + 1);
+  DrawGrid1->SelectRows(rows->first + by, rows->second + by);
   UpdateStatus();
 }
 

@@ -86,6 +86,8 @@ class TNameListForm : public QWidget {
   bool DrawGrid1KeyDown(int key, Qt::KeyboardModifiers modifiers);
   void BuildPopupMenu();
   void SortByColumn(int columnId);
+  // The selected rows one place up (-1) or down (+1), the selection with them.
+  void MoveSelection(int by);
   void PasteMime(const QMimeData* mime);
   Session& Ui() { return state_.Program.Ui; }
 
