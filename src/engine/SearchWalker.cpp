@@ -63,6 +63,7 @@ class Walker {
 
   bool Run() {
     std::deque<std::string> directories{WithSeparator(choices_.Directory, separator_)};
+    Listed(directories.size());
     if (choices_.Subdirectories) {
       Caption(kBuildingDirectoryTree);
       if (!BuildTree(directories)) return false;
@@ -76,6 +77,10 @@ class Walker {
  private:
   void Caption(std::string_view text) {
     if (callbacks_.SetCaption) callbacks_.SetCaption(text);
+  }
+
+  void Listed(std::size_t directories) {
+    if (callbacks_.DirectoriesListed) callbacks_.DirectoriesListed(directories);
   }
 
   // Lets the user interface run; false once the user has stopped the search.
@@ -99,6 +104,7 @@ class Walker {
           if ((attr & (kAttrHidden | kAttrSystem)) != 0) continue;
           directories.push_back(path);
           pending.push_back(path);
+          Listed(directories.size());
         }
         if (!Continue()) return false;
       }

@@ -4,6 +4,7 @@
 // out), searched for every filter in turn, each accepted file handed to the file
 // list's AddFile. Also what the search dialog takes from and gives back to the
 // options records.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -48,6 +49,9 @@ struct SearchCallbacks {
   std::function<void(std::string_view)> AddFile;
   // The dialog's caption as the search goes through its phases.
   std::function<void(std::string_view)> SetCaption;
+  // How many directories the search has listed to be searched so far: the start
+  // directory at first, then again after each one the directory phase finds.
+  std::function<void(std::size_t)> DirectoriesListed = {};
 };
 
 // Runs the search of `choices` (the OK button). `searchStopped` is cleared at the

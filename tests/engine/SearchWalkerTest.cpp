@@ -26,8 +26,10 @@ struct SearchWalkerTest : ::testing::Test {
   TFiles owner;
   bool stopped = true;  // a search clears it
   Strings added, captions;
+  std::vector<std::size_t> listed;
   SearchCallbacks callbacks{[this](std::string_view p) { added.emplace_back(p); },
-                            [this](std::string_view c) { captions.emplace_back(c); }};
+                            [this](std::string_view c) { captions.emplace_back(c); },
+                            [this](std::size_t n) { listed.push_back(n); }};
 
   void SetUp() override {
     for (const char* f :
@@ -77,6 +79,7 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
                  std::to_string(c.AttrBits));
     added.clear();
     captions.clear();
+    listed.clear();
     owner.Flags = Enumerate | SearchUseSystem | SearchSystem;
     EXPECT_EQ(Search(c.Filters, c.Subdirs, c.AttrBits), SearchOutcome::Completed);
     EXPECT_EQ(added, Paths(c.Found));
@@ -85,6 +88,10 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
     Strings phases{std::string(kSearchingForFiles), std::string(kSearchCaption)};
     if (c.Subdirs) phases.insert(phases.begin(), std::string(kBuildingDirectoryTree));
     EXPECT_EQ(captions, phases);
+    // The start directory, then sub1, sub2 and sub1/deeper as the tree grows.
+    const std::vector<std::size_t> growth =
+        c.Subdirs ? std::vector<std::size_t>{1, 2, 3, 4} : std::vector<std::size_t>{1};
+    EXPECT_EQ(listed, growth);
   }
 }
 
