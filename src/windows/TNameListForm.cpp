@@ -23,6 +23,8 @@
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
 #include "windows/QtText.h"
+#include "windows/TAddFiles.h"
+#include "windows/TFileSearchForm.h"
 #include "windows/TPreviewForm.h"
 
 namespace varnoke {
@@ -273,10 +275,29 @@ void TNameListForm::PopColumnsClick(int columnId) {
   DrawGrid1->PopColumnsClick(columnId);
 }
 
-// The dialogs for adding, searching, editing as text and the options open nothing
-// until they exist; the commands are wired already.
-void TNameListForm::OpenFilesClick() {}
-void TNameListForm::SearchFilesClick() {}
+void TNameListForm::OpenFilesClick() {
+  if (Working()) return;
+  {
+    Operation operation(*this);
+    TAddFiles dialog(*this, state_, this);
+    dialog.exec();
+  }
+  RefreshGrid();
+}
+
+void TNameListForm::SearchFilesClick() {
+  if (Working()) return;
+  {
+    // The search lets events run while it adds to the list.
+    Operation operation(*this);
+    TFileSearchForm dialog(*this, state_, this);
+    dialog.exec();
+  }
+  RefreshGrid();
+}
+
+// The dialogs for editing as text and the options open nothing until they exist; the
+// commands are wired already.
 void TNameListForm::SpeedButton13Click() {}
 void TNameListForm::SpeedButton8Click() {}
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "windows/DesktopFixture.h"
@@ -51,7 +52,14 @@ TEST_F(MainFormTest, MenusToolbarAndCommandsWithoutAList) {
   for (int tag : {1, 4, 7, 8, 9, 10, 11, 13, 14, 16, 99}) main.ToolButtonClick(tag);
   for (int tag = 1; tag <= 9; ++tag) main.OptionsClick(tag), main.EditItemClick(tag);
   EXPECT_TRUE(main.Lists().isEmpty());
-  main.ToolButtonClick(6);  // "&Add" opens a list first
+  QString opened;  // the dialog "&Add" shows, closed at once
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    opened = dialog->objectName();
+    dialog->close();
+  });
+  main.ToolButtonClick(6);  // "&Add" opens a list first, then its add-files dialog
+  EXPECT_EQ(opened, "AddFiles");
   ASSERT_EQ(main.Lists().size(), 1);
   EXPECT_EQ(main.Lists()[0]->windowTitle(), "Blank list (0)");
 
