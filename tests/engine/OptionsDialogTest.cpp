@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "engine/Messages.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/testing/FixedClock.h"
