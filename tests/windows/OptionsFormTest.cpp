@@ -1,0 +1,107 @@
+// The options dialog driven through its widgets: the sample follows what is typed while
+// the list and its options stay as they were until "&OK".
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "DesktopFixture.h"
+#include "engine/Messages.h"
+#include "windows/QtText.h"
+#include "windows/TOptionsForm.h"
+
+namespace varnoke {
+namespace {
+
+class OptionsForm : public DesktopFixture {
+ protected:
+  OptionsForm() {
+    MakeFiles(3);
+    for (int i = 1; i <= 3; ++i)
+      list.Files.AddEntry(false, "/d", "f" + std::to_string(i), "txt", 0, 0x20, 0, 0, 0);
+    list.Options.Flags = ChangeName | Enumerate;
+  }
+  void Open() {
+    form = std::make_unique<TOptionsForm>(
+        list, state, [this](int topic) { topics.push_back(topic); }, nullptr);
+    form->show();
+  }
+  QString Sample(int row, int column = 1) {
+    QTreeWidgetItem* item = form->SampleList->topLevelItem(row);
+    return item ? item->text(column) : QString();
+  }
+  void Type(QLineEdit* edit, const QString& text) {
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+
+  FileListOwner list{state.Settings.Defaults, state.ListCounter};
+  std::unique_ptr<TOptionsForm> form;
+  std::vector<int> topics;
+};
+
+TEST_F(OptionsForm, TheSampleFollowsTheNameWhileNothingIsTakenOverUntilOk) {
+  Open();
+  EXPECT_EQ(Sample(0, 0), "f1.txt");
+  EXPECT_EQ(Sample(2), "3.txt");
+  const TFiles before = list.Options;
+  fs.ResetCalls();
+
+  Type(form->Edit1, "Pic");
+  EXPECT_TRUE(form->SampleTimer->isActive());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0) == "Pic1.txt"; }));
+  EXPECT_EQ(Sample(2), "Pic3.txt");
+  Type(form->Edit1, "a/b");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0, 0) == Qt8(kFilenameFieldIllegal); }));
+  EXPECT_EQ(list.Options, before);
+  EXPECT_EQ(list.Files.Items(0).Name(), "f1");
+  EXPECT_EQ(fs.ChangingCalls(), 0);
+  EXPECT_TRUE(session.Questions.empty());
+
+  QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+  ASSERT_EQ(session.Questions.size(), 1u);
+  EXPECT_EQ(session.Questions[0].Text, kFilenameFieldIllegal);
+  EXPECT_TRUE(form->isVisible());
+  Type(form->Edit1, "Pic");
+  QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_EQ(list.Options.Name, "Pic");
+  EXPECT_EQ(state.Settings.Defaults.Name, "");
+}
+
+TEST_F(OptionsForm, YearLettersHelpMenuAndSaveEveryTime) {
+  state.Settings.Preferences = kPrefSaveEveryTime;
+  list.Options.AttrMask = list.Options.AttrValues = 0x01;
+  list.Options.ModifiedDate = Calendar(2010, 5, 6);
+  Open();
+  EXPECT_TRUE(form->ACheckBox[0]->isChecked() && form->ACheckBox[1]->isChecked());
+  form->Resetattributes1->trigger();
+  EXPECT_FALSE(form->ACheckBox[0]->isChecked() || form->ACheckBox[1]->isChecked());
+
+  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  form->Edit3->setFocus();
+  QTest::keyClick(form->Edit3, Qt::Key_F1);
+  EXPECT_EQ(topics, (std::vector<int>{2, 3}));
+
+  form->DCheckBox[1]->setChecked(true);  // "Modified:"
+  form->DSpinEdit[6]->selectAll();
+  QTest::keyClicks(form->DSpinEdit[6], "abc");  // the year of "Modified:"
+  Type(form->Edit1, "Pic");
+  QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_EQ(FileTimeToSystemTime(list.Options.ModifiedDate)->Year, 1980);
+  EXPECT_EQ(form->DSpinEdit[6]->text(), "1980");
+  EXPECT_EQ(list.Options.AttrMask, 0);
+  EXPECT_EQ(state.Settings.Defaults.Name, "Pic");
+  EXPECT_EQ(state.Settings.Defaults.DateFlags, kDateModified);
+}
+
+}  // namespace
+}  // namespace varnoke
