@@ -8,7 +8,6 @@
 #include "engine/GridMessages.h"
 #include "engine/Messages.h"
 #include "engine/PreparePreview.h"
-#include "files/OptionSetFile.h"
 
 namespace varnoke {
 
@@ -190,13 +189,6 @@ void ApplyQuickSetting(QuickSetting command, TFiles& record, const PathRules& ru
       break;
   }
   FormCreate(record, rules, values);
-}
-
-std::optional<std::string> OpenOptionSet(FileStore& store, std::string_view path, TFiles& record,
-                                         const PathRules& rules, OptionsFormValues& values) {
-  std::optional<std::string> error = LoadOptionSet(store, path, record);
-  FormCreate(record, rules, values);
-  return error;
 }
 
 namespace {

@@ -175,10 +175,6 @@ enum class QuickSetting { ResetAll, ResetNames, ResetDates, ResetAttributes };
 // Runs the command on the record and loads the values again from it.
 void ApplyQuickSetting(QuickSetting command, TFiles& record, const PathRules& rules,
                        OptionsFormValues& values);
-// "&Open": loads an options set into the record, then the values from the record as it
-// then is (also after a failure, which returns its message).
-std::optional<std::string> OpenOptionSet(FileStore& store, std::string_view path, TFiles& record,
-                                         const PathRules& rules, OptionsFormValues& values);
 
 // The sample of new names: the first files of the list with the names the values shown
 // would give them.

@@ -3,6 +3,8 @@
 // default options with the preferences (read at its creation, written at its
 // destruction), and the counter that numbers new lists. Made by the program's start
 // and passed in; nothing here is global.
+#include <functional>
+
 #include "engine/Services.h"
 #include "files/Settings.h"
 #include "windows/FileChooser.h"
@@ -14,6 +16,8 @@ struct DesktopState {
   StoredSettings Settings;  // Defaults and Preferences
   int ListCounter = 0;      // the next "Blank list (n)"
   FileChooser Choose = ChooseWithDialog;
+  // Opens a topic of the program's help; the main window sets it.
+  std::function<void(int topic)> ShowHelp = [](int) {};
 };
 
 }  // namespace varnoke

@@ -81,9 +81,11 @@ TMainForm::TMainForm(DesktopState& state, QWidget* parent) : QMainWindow(parent)
   layout->addWidget(mdi_, 1);
   setCentralWidget(central);
   BuildMenus();
+  state_.ShowHelp = [this](int topic) { ShowHelp(topic); };
 }
 
 TMainForm::~TMainForm() {
+  state_.ShowHelp = [](int) {};
   // The list windows go first: each stores the column layout as it goes.
   for (QMdiSubWindow* sub : mdi_->subWindowList()) delete sub;
   delete help_;

@@ -17,14 +17,15 @@
 #include "engine/ListEditing.h"
 #include "engine/Messages.h"
 #include "files/FileListFile.h"
-#include "files/OptionSetFile.h"
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
+#include "windows/OptionSetCommands.h"
 #include "windows/QtText.h"
 #include "windows/TAddFiles.h"
 #include "windows/TFileSearchForm.h"
+#include "windows/TOptionsForm.h"
 #include "windows/TPreviewForm.h"
 
 namespace varnoke {
@@ -296,10 +297,15 @@ void TNameListForm::SearchFilesClick() {
   RefreshGrid();
 }
 
-// The dialogs for editing as text and the options open nothing until they exist; the
-// commands are wired already.
+void TNameListForm::SpeedButton8Click() {
+  if (Working()) return;
+  TOptionsForm dialog(list_, state_, state_.ShowHelp, this);
+  dialog.exec();
+}
+
+// Editing the names as text opens nothing until its dialog exists; the command is
+// wired already.
 void TNameListForm::SpeedButton13Click() {}
-void TNameListForm::SpeedButton8Click() {}
 
 void TNameListForm::RenameFilesClick() {
   if (Working()) return;
@@ -361,22 +367,11 @@ void TNameListForm::Resetattribute1Click() {
 }
 
 void TNameListForm::Open1Click() {
-  const std::optional<std::string> path =
-      state_.Choose(this, ChooseFor::Open, Qt8(kOptionSetFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vns"));
-  if (!path) return;
-  if (auto error = LoadOptionSet(state_.Program.Store, *path, list_.Options))
-    Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+  OpenOptionSetInto(list_.Options, state_, this);
 }
 
 void TNameListForm::Saveas1Click() {
-  const std::optional<std::string> chosen =
-      state_.Choose(this, ChooseFor::Save, Qt8(kOptionSetFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vns"));
-  if (!chosen) return;
-  const std::string path = WithOptionSetExtension(*chosen, state_.Program.Fs.Rules());
-  if (auto error = SaveOptionSet(state_.Program.Store, path, list_.Options))
-    Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
+  SaveOptionSetOf(list_.Options, state_, this);
 }
 
 bool TNameListForm::DrawGrid1KeyDown(int key, Qt::KeyboardModifiers modifiers) {

@@ -20,9 +20,9 @@
 #include <QVBoxLayout>
 
 #include "engine/Messages.h"
-#include "files/OptionSetFile.h"
 #include "windows/DirectoryControls.h"
 #include "windows/HelpWindow.h"
+#include "windows/OptionSetCommands.h"
 #include "windows/OptionsFormTexts.h"
 #include "windows/QtText.h"
 
@@ -563,27 +563,11 @@ void TOptionsForm::QuickSettingClick(QuickSetting command) {
 }
 
 void TOptionsForm::Open1Click() {
-  const std::optional<std::string> path =
-      state_.Choose(this, ChooseFor::Open, Qt8(kOptionSetFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vns"));
-  if (!path) return;
-  OptionsFormValues values = Values();
-  if (auto error = OpenOptionSet(state_.Program.Store, *path, list_.Options,
-                                 state_.Program.Fs.Rules(), values))
-    Tell(*error, Icon::Error);
-  ShowValues(values);
-  ApplyEnabling();
+  if (OpenOptionSetInto(list_.Options, state_, this)) FormCreate();
 }
 
 void TOptionsForm::Saveas1Click() {
-  const std::optional<std::string> chosen =
-      state_.Choose(this, ChooseFor::Save, Qt8(kOptionSetFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vns"));
-  if (!chosen) return;
-  const std::string path = WithOptionSetExtension(*chosen, state_.Program.Fs.Rules());
-  if (auto error = SaveOptionSet(state_.Program.Store, path, list_.Options))
-    Tell(*error, Icon::Error);
-  FormCreate();
+  if (SaveOptionSetOf(list_.Options, state_, this)) FormCreate();
 }
 
 void TOptionsForm::UpdateSample() {
