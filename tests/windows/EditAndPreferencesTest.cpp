@@ -1,5 +1,8 @@
-// The names editor driven as a user drives it.
+// The names editor and the preferences dialog driven as a user drives them.
+#include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -8,8 +11,11 @@
 #include "engine/AddFile.h"
 #include "engine/EditMessages.h"
 #include "engine/FileListOwner.h"
+#include "engine/PreferenceChoices.h"
 #include "windows/DesktopFixture.h"
 #include "windows/TEditForm.h"
+#include "windows/TPreferences.h"
+#include "windows/ToolTipSwitch.h"
 
 namespace varnoke {
 namespace {
@@ -58,6 +64,43 @@ TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
   EXPECT_EQ(list.Files.Items(1).Name(), "F2");
   EXPECT_EQ(list.Files.Items(2).Name(), "new");
   EXPECT_TRUE(ReadPlacement(settings, kEditWinPos).has_value());
+}
+
+TEST_F(EditAndPreferencesTest, PreferencesRebuildTheBitsOnOk) {
+  const struct {
+    const char* What;
+    bool Blank, NoTips, EveryTime, TrueCases, Ok;
+    std::uint8_t Bits;
+    std::optional<std::uint32_t> DontPrettyPath;
+  } cases[] = {
+      {"cancel", true, false, true, true, false, kPrefDisableToolTips, std::nullopt},
+      {"all on", true, true, true, true, true, 0x07, 1},
+      {"all off", false, false, false, false, true, 0x00, 0},
+  };
+  state.Settings.Preferences = kPrefDisableToolTips;
+  SwitchToolTips(false);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    const std::uint8_t before = state.Settings.Preferences;
+    TPreferences dialog(state);
+    EXPECT_EQ(dialog.CheckBox2->isChecked(), (before & kPrefDisableToolTips) != 0);
+    EXPECT_EQ(dialog.RadioGroup1Items[1]->isChecked(), (before & kPrefSaveEveryTime) != 0);
+    dialog.CheckBox1->setChecked(c.Blank);
+    dialog.CheckBox2->setChecked(c.NoTips);
+    dialog.RadioGroup1Items[c.EveryTime ? 1 : 0]->setChecked(true);
+    dialog.CheckBox3->setChecked(c.TrueCases);
+    QTest::mouseClick(c.Ok ? dialog.BitBtn2 : dialog.BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(state.Settings.Preferences, c.Bits);
+    EXPECT_EQ(ToolTipsOn(), (c.Bits & kPrefDisableToolTips) == 0);
+    // Written at once: a fresh store over the same file sees it.
+    const std::optional<RegValue> stored =
+        PosixSettingsStore(dir.Path()).Read(kExplorerAdvancedKey, kDontPrettyPath);
+    EXPECT_EQ(stored ? stored->AsDword() : std::nullopt, c.DontPrettyPath);
+    if (c.DontPrettyPath) {
+      EXPECT_EQ(TPreferences(state).CheckBox3->isChecked(), *c.DontPrettyPath != 0);
+    }
+  }
+  SwitchToolTips(true);
 }
 
 }  // namespace
