@@ -1,0 +1,359 @@
+#include "engine/EditNames.h"
+
+#include "engine/AddFile.h"
+#include "engine/EditMessages.h"
+#include "engine/LetterCase.h"
+#include "model/TFiles.h"
+#include "platform/SessionScopes.h"
+
+namespace varnoke {
+namespace {
+
+constexpr std::string_view kTitleSeparators = "\n !#%&()*+,-.:;=?\\^_";
+constexpr std::string_view kNotFullPathReason = "the new name is no full path";
+constexpr std::size_t kEditTextPumpInterval = 10;
+
+// UTF-8 of characters a text editor takes as the end of a line.
+constexpr std::string_view kBreakingCharacters[] = {"\r", "\n", "\xE2\x80\xA9", "\xEF\xB7\x90",
+                                                    "\xEF\xB7\x91"};
+
+void ReplaceLineBreaks(std::string& line) {
+  for (std::string_view mark : kBreakingCharacters) {
+    for (std::size_t at = line.find(mark); at != std::string::npos; at = line.find(mark, at + 1))
+      line.replace(at, mark.size(), "?");
+  }
+}
+
+// The extension as a full path of the rules ends with it: "" or "." + ext.
+std::string ExtSuffix(std::string_view ext, const PathRules& rules) {
+  return rules.Join("", "", ext).substr(1);
+}
+
+std::string FullPathOf(const TVrnFile& entry, const PathRules& rules) {
+  return rules.Join(entry.Path(), entry.Name(), entry.Ext());
+}
+
+// Whether a new path names its directory in full (a bare or relative name would move
+// the file to wherever the program happens to run).
+bool IsFullFilePath(std::string_view path, const PathRules& rules) {
+  return path.find(rules.Separator()) != std::string_view::npos &&
+         rules.IsFullPath(rules.Split(path).Path);
+}
+
+// Applying the lines: one line at a time against the entry at the same place.
+class Applier {
+ public:
+  Applier(FileSystem& fs, Session& session, TVrnFiles& files, std::vector<std::string>& lines,
+          int mode)
+      : fs_(fs), rules_(fs.Rules()), session_(session), files_(files), lines_(lines), mode_(mode) {}
+
+  EditApplied Run(int n);
+
+ private:
+  enum class Step { Next, Again, Stop };
+  Step ApplyLine(std::size_t line);
+  Step Overwrite(std::size_t line, const std::string& from, const std::string& to);
+  // The entry at `entry_` now names `to`: listed anew and put back in its place.
+  void Relist(const std::string& to);
+  Step Vanished(std::size_t line);
+  void Tell(const std::string& text) {
+    AskAside(session_, text, kVarnokeCaption, Buttons::Ok, Icon::Warning);
+  }
+
+  FileSystem& fs_;
+  const PathRules& rules_;
+  Session& session_;
+  TVrnFiles& files_;
+  std::vector<std::string>& lines_;
+  int mode_;
+  int entry_ = 0;  // the entry of the current line
+  int count_ = 0;  // lines still to apply, this one included
+  bool removed_ = false;
+};
+
+EditApplied Applier::Run(int n) {
+  BusyScope busy(session_);
+  PumpEvery pump(session_, 10);
+  count_ = n;
+  std::size_t line = 0;
+  while (static_cast<int>(line) < count_ && entry_ < files_.Count()) {
+    pump(static_cast<std::int64_t>(line) + 1);
+    const Step step = ApplyLine(line);
+    if (step == Step::Stop) return {EditOutcome::Stopped, removed_};
+    if (step == Step::Next) ++line;
+  }
+  return {EditOutcome::Done, removed_};
+}
+
+Applier::Step Applier::ApplyLine(std::size_t line) {
+  const TVrnFile& entry = files_.Items(entry_);
+  const std::string& text = lines_[line];
+  if (text == EditLine(entry, mode_, rules_)) {
+    ++entry_;
+    return Step::Next;
+  }
+  const std::string from = FullPathOf(entry, rules_);
+  const std::string to = EditedPath(entry, text, mode_, rules_);
+  if (!IsFullFilePath(to, rules_)) {
+    Tell(NotRenamedMessage(from, to, kNotFullPathReason));
+    ++entry_;
+    return Step::Next;
+  }
+  if (fs_.MoveNoReplace(from, to)) {
+    Relist(to);
+    return Step::Next;
+  }
+  if (!fs_.Exists(from)) return Vanished(line);
+  return Overwrite(line, from, to);
+}
+
+Applier::Step Applier::Overwrite(std::size_t line, const std::string& from, const std::string& to) {
+  const Answer answer = AskAside(session_, OverwriteQuestion(to), kEditFileExistsCaption,
+                                 Buttons::YesNoCancel, Icon::None);
+  if (answer == Answer::Cancel) return Step::Stop;
+  if (answer != Answer::Yes) {
+    ++entry_;
+    return Step::Next;
+  }
+  // Only a real other file in the way goes, and only to the trash.
+  if (fs_.Exists(to) && !fs_.SameFile(from, to)) {
+    const FsStatus trashed = fs_.DeleteToTrash(to);
+    if (!trashed) {
+      Tell(NotTrashedMessage(to, from, trashed.Reason()));
+      ++entry_;
+      return Step::Next;
+    }
+  }
+  const FsStatus moved = fs_.MoveNoReplace(from, to);
+  if (moved) {
+    Relist(to);
+    return Step::Next;
+  }
+  if (!fs_.Exists(from)) return Vanished(line);
+  Tell(NotRenamedMessage(from, to, moved.Reason()));
+  ++entry_;
+  return Step::Next;
+}
+
+void Applier::Relist(const std::string& to) {
+  files_.Delete(entry_);
+  if (AddFile(fs_, files_, to)) {
+    files_.Move(files_.Count() - 1, entry_);
+    ++entry_;
+  }
+  // A file that cannot be listed under its new name has no entry any more: the next
+  // line keeps the entry that followed it.
+}
+
+Applier::Step Applier::Vanished(std::size_t line) {
+  files_.Delete(entry_);
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
+  --count_;
+  removed_ = true;
+  return Step::Again;
+}
+
+// The code point of the valid UTF-8 sequence at text[i] and its length; 0 when the
+// bytes there are no valid sequence (overlong, a surrogate, beyond U+10FFFF, cut).
+std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& code) {
+  const auto b0 = static_cast<unsigned char>(text[i]);
+  if (b0 < 0x80) {
+    code = b0;
+    return 1;
+  }
+  std::size_t length = 0;
+  char32_t least = 0;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2, code = b0 & 0x1F, least = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3, code = b0 & 0x0F, least = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4, code = b0 & 0x07, least = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto b = static_cast<unsigned char>(text[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (b & 0x3F);
+  }
+  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}
+
+}  // namespace
+
+int EditModeOf(std::uint8_t editParts) {
+  return editParts < kEditModeCount ? editParts : kEditNameOnly;
+}
+
+std::string EditLine(const TVrnFile& entry, int mode, const PathRules& rules) {
+  std::string line;
+  switch (mode) {
+    case kEditNameAndExt:
+      line = rules.Join("", entry.Name(), entry.Ext()).substr(1);
+      break;
+    case kEditNameAndPath:
+      line.append(entry.Path()).append(1, rules.Separator()).append(entry.Name());
+      break;
+    case kEditNameExtAndPath:
+      line = FullPathOf(entry, rules);
+      break;
+    default:
+      line = entry.Name();
+      break;
+  }
+  ReplaceLineBreaks(line);
+  return line;
+}
+
+std::string EditedPath(const TVrnFile& entry, std::string_view line, int mode,
+                       const PathRules& rules) {
+  switch (mode) {
+    case kEditNameAndExt:
+      return std::string(entry.Path()).append(1, rules.Separator()).append(line);
+    case kEditNameAndPath:
+      return std::string(line).append(ExtSuffix(entry.Ext(), rules));
+    case kEditNameExtAndPath:
+      return std::string(line);
+    default:
+      return rules.Join(entry.Path(), line, entry.Ext());
+  }
+}
+
+std::string EditText(const TVrnFiles& files, int mode, const PathRules& rules, Session& session) {
+  BusyScope busy(session);
+  std::string text;
+  for (int i = 0; i < files.Count(); ++i) {
+    if (i > 0) text.push_back('\n');
+    text += EditLine(files.Items(i), mode, rules);
+    if (static_cast<std::size_t>(i) % kEditTextPumpInterval == kEditTextPumpInterval - 1)
+      session.pump();
+  }
+  return text;
+}
+
+std::vector<std::string> EditLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string EditTextOf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text.push_back('\n');
+    text += lines[i];
+  }
+  return text;
+}
+
+void ChangeCase(std::string& text, CaseChange change) {
+  std::string none;
+  switch (change) {
+    case CaseChange::Upper:
+      ApplyCaseMode(kCaseUpper, text, none);
+      break;
+    case CaseChange::Lower:
+      ApplyCaseMode(kCaseLower, text, none);
+      break;
+    case CaseChange::Title:
+      ApplyCaseMode(kCaseTitle, text, none);  // lower case, the first character upper
+      for (std::size_t k = 0; k + 1 < text.size(); ++k)
+        if (kTitleSeparators.find(text[k]) != std::string_view::npos)
+          text[k + 1] = AsciiUpper(text[k + 1]);
+      break;
+  }
+}
+
+EditApplied ApplyEditedNames(FileSystem& fs, Session& session, TVrnFiles& files,
+                             std::vector<std::string>& lines, int mode) {
+  if (session.ask(kReallyRenameText, kEditConfirmationCaption, Buttons::YesNo, Icon::Question) !=
+      Answer::Yes)
+    return {};
+  const int lineCount = static_cast<int>(lines.size());
+  int n = files.Count();
+  if (lineCount > n && session.ask(kMoreLinesText, kEditWarningCaption, Buttons::OkCancel,
+                                   Icon::Warning) != Answer::Ok)
+    return {};
+  if (lineCount < n) {
+    if (session.ask(kFewerLinesText, kEditWarningCaption, Buttons::OkCancel, Icon::Warning) !=
+        Answer::Ok)
+      return {};
+    n = lineCount;
+  }
+  return Applier(fs, session, files, lines, mode).Run(n);
+}
+
+std::u16string NameTextToUtf16(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8(bytes, i, code);
+    if (length == 0) {
+      out.push_back(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[i])));
+      ++i;
+      continue;
+    }
+    if (code >= 0x10000) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(code));
+    }
+    i += length;
+  }
+  return out;
+}
+
+std::string Utf16ToNameText(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      AppendUtf8(out,
+                 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      ++i;
+    } else if (c >= 0xDC80 && c <= 0xDCFF) {
+      out.push_back(static_cast<char>(c - 0xDC00));  // a byte that was no valid UTF-8
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      AppendUtf8(out, 0xFFFD);
+    } else {
+      AppendUtf8(out, c);
+    }
+  }
+  return out;
+}
+
+}  // namespace varnoke

@@ -1,0 +1,217 @@
+#include "engine/EditNames.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/AddFile.h"
+#include "engine/EditMessages.h"
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/testing/ScriptedSession.h"
+
+namespace varnoke {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// A file system with a list of its files and a user who answers from a script.
+struct World {
+  // The files listed in this order.
+  void List(const Strings& paths) {
+    for (const std::string& p : paths) {
+      fs.AddFile(p);
+      ASSERT_TRUE(AddFile(fs, files, p));
+    }
+  }
+  Strings Paths() const {
+    Strings out;
+    for (const TVrnFile& f : files) out.push_back(fs.Rules().Join(f.Path(), f.Name(), f.Ext()));
+    return out;
+  }
+  Strings Captions() const {
+    Strings out;
+    for (const AskedQuestion& q : session.Questions) out.push_back(q.Caption);
+    return out;
+  }
+  EditOutcome Apply(Strings& lines, int mode, const std::vector<Answer>& answers) {
+    session.Answers.assign(answers.begin(), answers.end());
+    return ApplyEditedNames(fs, session, files, lines, mode).Outcome;
+  }
+
+  FakeFileSystem fs{FakeFileSystem::Style::Posix};
+  TVrnFiles files;
+  ScriptedSession session;
+};
+
+class EditNamesTest : public ::testing::Test, public World {};
+
+TEST_F(EditNamesTest, LinesAndTheirPathsInEveryMode) {
+  List({"/d/photo.jpg", "/d/readme", "/x/a.b.c"});
+  const struct {
+    int Mode;
+    const char* Text;
+  } cases[] = {
+      {kEditNameOnly, "photo\nreadme\na.b"},
+      {kEditNameAndExt, "photo.jpg\nreadme\na.b.c"},
+      {kEditNameAndPath, "/d/photo\n/d/readme\n/x/a.b"},
+      {kEditNameExtAndPath, "/d/photo.jpg\n/d/readme\n/x/a.b.c"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Mode);
+    EXPECT_EQ(EditText(files, c.Mode, fs.Rules(), session), c.Text);
+    const Strings lines = EditLines(c.Text);
+    for (int i = 0; i < files.Count(); ++i)  // unedited lines name the files themselves
+      EXPECT_EQ(EditedPath(files.Items(i), lines[i], c.Mode, fs.Rules()), Paths()[i]);
+  }
+  // The Windows rules write the dot also before an empty extension.
+  TVrnFiles windows;
+  windows.AddEntry(false, "c:\\d", "readme", "", 0, 0, 0, 0, 0);
+  EXPECT_EQ(EditLine(windows.Items(0), kEditNameExtAndPath, WindowsPathRules()), "c:\\d\\readme.");
+  EXPECT_EQ(EditLines("a\n\nb\n"), Strings({"a", "", "b"}));
+  EXPECT_EQ(EditLines(""), Strings());
+  EXPECT_EQ(EditModeOf(7), kEditNameOnly);
+}
+
+TEST_F(EditNamesTest, ACaseChangeRenamesAndRelistsInPlace) {
+  List({"/d/a.txt", "/d/photo.jpg", "/d/z.txt"});
+  Strings lines = {"a.txt", "Photo.JPG", "z.txt"};
+  EXPECT_EQ(Apply(lines, kEditNameAndExt, {Answer::Yes}), EditOutcome::Done);
+  EXPECT_EQ(Paths(), Strings({"/d/a.txt", "/d/Photo.JPG", "/d/z.txt"}));
+  EXPECT_EQ(files.Items(1).Name(), "Photo");
+  EXPECT_EQ(files.Items(1).Ext(), "JPG");
+  EXPECT_TRUE(fs.HasFile("/d/Photo.JPG"));
+  EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
+  EXPECT_EQ(Captions(), Strings({std::string(kEditConfirmationCaption)}));
+}
+
+TEST_F(EditNamesTest, LinesFollowEntriesByPositionOnly) {
+  List({"/d/1", "/d/2", "/d/3", "/d/4", "/d/5"});
+  Strings lines = EditLines("n1\nn3\nn4\nn5");  // line 2 deleted: the names shift
+  EXPECT_EQ(Apply(lines, kEditNameOnly, {Answer::Yes, Answer::Ok}), EditOutcome::Done);
+  EXPECT_EQ(session.Questions.at(1).Text, kFewerLinesText);
+  EXPECT_EQ(Paths(), Strings({"/d/n1", "/d/n3", "/d/n4", "/d/n5", "/d/5"}));
+}
+
+TEST_F(EditNamesTest, AVanishedFileTakesItsLineWithIt) {
+  List({"/d/1", "/d/2", "/d/3"});
+  fs.Delete("/d/2");
+  Strings lines = {"a", "b", "c"};
+  const EditApplied applied = [&] {
+    session.Answers = {Answer::Yes};
+    return ApplyEditedNames(fs, session, files, lines, kEditNameOnly);
+  }();
+  EXPECT_EQ(applied.Outcome, EditOutcome::Done);
+  EXPECT_TRUE(applied.LinesRemoved);
+  EXPECT_EQ(lines, Strings({"a", "c"}));
+  EXPECT_EQ(Paths(), Strings({"/d/a", "/d/c"}));
+}
+
+TEST_F(EditNamesTest, TheFileInTheWayGoesToTheTrashOnlyOnYes) {
+  const struct {
+    const char* What;
+    Answer Overwrite;
+    bool TrashWorks;
+    EditOutcome Outcome;
+    Strings Listed;
+    int Trashed;
+    int Notes;  // messages after the question
+  } cases[] = {
+      {"Yes", Answer::Yes, true, EditOutcome::Done, {"/d/b", "/d/z"}, 1, 0},
+      {"No", Answer::No, true, EditOutcome::Done, {"/d/a", "/d/z"}, 0, 0},
+      {"Cancel", Answer::Cancel, true, EditOutcome::Stopped, {"/d/a", "/d/y"}, 0, 0},
+      {"no trash", Answer::Yes, false, EditOutcome::Done, {"/d/a", "/d/z"}, 0, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    World w;
+    w.List({"/d/a", "/d/y"});
+    w.fs.AddFile("/d/b", "old");
+    w.fs.TrashAvailable = c.TrashWorks;
+    Strings lines = {"b", "z"};
+    EXPECT_EQ(w.Apply(lines, kEditNameOnly, {Answer::Yes, c.Overwrite}), c.Outcome);
+    EXPECT_EQ(w.session.Questions.at(1).Text, OverwriteQuestion("/d/b"));
+    EXPECT_EQ(w.session.Questions.at(1).Kind, Buttons::YesNoCancel);
+    EXPECT_EQ(w.Paths(), c.Listed);
+    ASSERT_EQ(w.fs.Trash().size(), static_cast<std::size_t>(c.Trashed));
+    if (c.Trashed) {
+      EXPECT_EQ(w.fs.Trash()[0].File.Content, "old");
+    }
+    EXPECT_EQ(w.fs.Calls(FakeOp::Delete), 0);  // nothing is ever deleted for good
+    EXPECT_EQ(w.session.Questions.size(), 2u + static_cast<std::size_t>(c.Notes));
+    if (c.Notes) {
+      EXPECT_NE(w.session.Questions.back().Text.find("/d/b"), std::string::npos);
+    }
+  }
+}
+
+TEST_F(EditNamesTest, QuestionsBeforeTheFirstFile) {
+  const struct {
+    const char* What;
+    int Lines;
+    std::vector<Answer> Answers;
+    EditOutcome Outcome;
+    const char* Last;  // text of the last question
+    int Moves;
+  } cases[] = {
+      {"not confirmed", 3, {Answer::No}, EditOutcome::NotStarted, kReallyRenameText.data(), 0},
+      {"more lines: Cancel", 4, {Answer::Yes}, EditOutcome::NotStarted, kMoreLinesText.data(), 0},
+      {"more lines: OK", 4, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kMoreLinesText.data(), 3},
+      {"fewer lines: OK",
+       2,
+       {Answer::Yes, Answer::Ok},
+       EditOutcome::Done,
+       kFewerLinesText.data(),
+       2},
+      {"fewer lines: Cancel",
+       2,
+       {Answer::Yes, Answer::Cancel},
+       EditOutcome::NotStarted,
+       kFewerLinesText.data(),
+       0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    World w;
+    w.List({"/d/1", "/d/2", "/d/3"});
+    Strings lines = {"a", "b", "c", "d"};
+    lines.resize(static_cast<std::size_t>(c.Lines));
+    EXPECT_EQ(w.Apply(lines, kEditNameOnly, c.Answers), c.Outcome);
+    EXPECT_EQ(w.session.Questions.back().Text, c.Last);
+    EXPECT_EQ(w.fs.Calls(FakeOp::MoveNoReplace), c.Moves);
+  }
+}
+
+TEST_F(EditNamesTest, CaseButtonsOnASelection) {
+  const struct {
+    CaseChange Change;
+    const char* In;
+    const char* Out;
+  } cases[] = {
+      {CaseChange::Title, "AN_OLD-FILE.TXT", "An_Old-File.Txt"},
+      {CaseChange::Title, "my holiday_photo-02.JPG\nx(y)z^w", "My Holiday_Photo-02.Jpg\nX(Y)Z^W"},
+      {CaseChange::Title, "a/b\rc\xC3\xA9", "A/b\rc\xC3\xA9"},  // no separators; é untouched
+      {CaseChange::Upper, "ab\xC3\xA9z", "AB\xC3\xA9Z"},
+      {CaseChange::Lower, "AB.TXT", "ab.txt"},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.In;
+    ChangeCase(text, c.Change);
+    EXPECT_EQ(text, c.Out);
+  }
+}
+
+TEST_F(EditNamesTest, NamesSurviveTheEditorUnchanged) {
+  for (const std::string name :
+       {"plain", "caf\xC3\xA9 \xF0\x9F\x93\xB7", "latin1 caf\xE9", "\xED\xA0\x80\xC0\xAF\xFF"}) {
+    const std::u16string shown = NameTextToUtf16(name);
+    EXPECT_EQ(Utf16ToNameText(shown), name);
+  }
+  EXPECT_EQ(NameTextToUtf16("caf\xC3\xA9"), u"caf\u00E9");
+  // A name holding a line break shows it as "?" and is left alone while its line is.
+  List({"/d/two\nlines", "/d/b"});
+  Strings lines = EditLines(EditText(files, kEditNameOnly, fs.Rules(), session));
+  EXPECT_EQ(lines, Strings({"two?lines", "b"}));
+  EXPECT_EQ(Apply(lines, kEditNameOnly, {Answer::Yes}), EditOutcome::Done);
+  EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 0);
+}
+
+}  // namespace
+}  // namespace varnoke
