@@ -25,6 +25,7 @@
 #include "windows/QtText.h"
 #include "windows/TAboutForm.h"
 #include "windows/TNameListForm.h"
+#include "windows/TPreferences.h"
 
 namespace varnoke {
 
@@ -191,7 +192,10 @@ void TMainForm::BuildMenus() {
   optionItem(options, "Resetattributes1", "&Reset &attributes", 6);
   options->addSeparator();
   Hidetoolbar1 = add(options, "Hidetoolbar1", "Hide &toolbar", {}, [this] { Hidetoolbar1Click(); });
-  add(options, "Preferences1", "Preferences...", {}, [] {});
+  add(options, "Preferences1", "Preferences...", {}, [this] {
+    TPreferences preferences(state_, this);
+    preferences.exec();
+  });
 
   QMenu* quick = menuBar()->addMenu("&Quick Settings");
   quick->setObjectName("QuickSettings1");

@@ -24,6 +24,7 @@
 #include "windows/OptionSetCommands.h"
 #include "windows/QtText.h"
 #include "windows/TAddFiles.h"
+#include "windows/TEditChoiceForm.h"
 #include "windows/TFileSearchForm.h"
 #include "windows/TOptionsForm.h"
 #include "windows/TPreviewForm.h"
@@ -303,9 +304,11 @@ void TNameListForm::SpeedButton8Click() {
   dialog.exec();
 }
 
-// Editing the names as text opens nothing until its dialog exists; the command is
-// wired already.
-void TNameListForm::SpeedButton13Click() {}
+void TNameListForm::SpeedButton13Click() {
+  if (Working()) return;
+  TEditChoiceForm dialog(*this, state_, this);
+  dialog.exec();
+}
 
 void TNameListForm::RenameFilesClick() {
   if (Working()) return;

@@ -1,7 +1,6 @@
 #include "app/desktop/DesktopMain.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +18,7 @@
 #include "platform/posix/UserDirectories.h"
 #include "windows/QtSession.h"
 #include "windows/TMainForm.h"
+#include "windows/ToolTipSwitch.h"
 #include "windows/WaitCursor.h"
 #include "windows/WindowPosition.h"
 
@@ -35,12 +35,6 @@ bool HasDisplay() {
   }
   return false;
 }
-
-// "Disable tool tips": the hints are swallowed before they show.
-class NoToolTips final : public QObject {
- protected:
-  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
-};
 
 }  // namespace
 
@@ -78,8 +72,7 @@ int DesktopMain(int argc, char** argv) {
     if (const auto placement = ReadPlacement(settings, kMainWinPos))
       ApplyPlacement(main, *placement);
     main.show();
-    NoToolTips noToolTips;
-    if (state.Settings.Preferences & kPrefDisableToolTips) app.installEventFilter(&noToolTips);
+    SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
     if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
 
     const std::vector<std::string> parameters(argv + 1, argv + argc);
