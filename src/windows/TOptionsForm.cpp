@@ -31,7 +31,6 @@ namespace varnoke {
 namespace {
 
 constexpr int kSamplePause = 300;  // ms without a change before the sample is made anew
-constexpr int kSampleRowHeight = 18;
 
 QString Tip(std::string_view text) {
   return Qt8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -157,7 +156,7 @@ TOptionsForm::TOptionsForm(FileListOwner& list, DesktopState& state,
   SampleList->setUniformRowHeights(true);
   SampleList->setSelectionMode(QAbstractItemView::NoSelection);
   SampleList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  SampleList->setFixedHeight(kSampleRowHeight * 6);
+  SampleList->setMinimumWidth(320);
   SampleList->header()->setStretchLastSection(true);
   SampleList->setColumnWidth(0, 200);
   auto* sampleLayout = new QVBoxLayout(sampleBox);
@@ -182,8 +181,12 @@ TOptionsForm::TOptionsForm(FileListOwner& list, DesktopState& state,
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   MakeMenu();
-  layout->addWidget(TabbedNotebook1);
-  layout->addWidget(sampleBox);
+  // The sample stands beside the notebook: below it the dialog would not fit a laptop's
+  // screen.
+  auto* pages = new QHBoxLayout;
+  pages->addWidget(TabbedNotebook1);
+  pages->addWidget(sampleBox);
+  layout->addLayout(pages);
   layout->addLayout(buttons);
 
   // The directory controls start where the options aim, else where browsing starts.
