@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QTimer>
 
 #include "engine/VolumeOf.h"
 #include "windows/QtText.h"
@@ -36,6 +38,14 @@ DirectoryListBox::DirectoryListBox(QWidget* parent)
   setModel(model_);
   for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
   header()->hide();
+  // The model reads and sorts directories in the background: until the user takes over,
+  // the directory set stays in view as rows arrive above it.
+  const auto follow = [this] {
+    if (!shown_.isEmpty()) scrollTo(model_->index(shown_), QAbstractItemView::PositionAtCenter);
+  };
+  connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, follow, Qt::QueuedConnection);
+  connect(model_, &QAbstractItemModel::layoutChanged, this, follow, Qt::QueuedConnection);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (current.isValid()) emit directoryChanged(model_->filePath(current));
@@ -49,14 +59,33 @@ std::string DirectoryListBox::Directory() const {
 }
 
 void DirectoryListBox::SetDirectory(const std::string& directory) {
-  QString path = Qt8(directory);
+  QString path = QDir::cleanPath(Qt8(directory));  // the model knows "/a/b", not "/a/b/"
   while (!path.isEmpty() && path != "/" && !QFileInfo(path).isDir())
     path = QFileInfo(path).absolutePath();
   if (path.isEmpty()) path = "/";
   const QModelIndex index = model_->index(path);
+  for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) expand(above);
   setCurrentIndex(index);
-  scrollTo(index);
   expand(index);
+  shown_ = path;
+  scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void DirectoryListBox::showEvent(QShowEvent* event) {
+  QTreeView::showEvent(event);
+  // Before it is shown the tree has no height to centre a row in.
+  QTimer::singleShot(0, this,
+                     [this] { scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter); });
+}
+
+bool DirectoryListBox::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel) shown_.clear();
+  return QTreeView::viewportEvent(event);
+}
+
+void DirectoryListBox::keyPressEvent(QKeyEvent* event) {
+  shown_.clear();
+  QTreeView::keyPressEvent(event);
 }
 
 void DirectoryListBox::SetDrive(const std::string& drive) {

@@ -37,8 +37,14 @@ class DirectoryListBox : public QTreeView {
  signals:
   void directoryChanged(const QString& directory);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QFileSystemModel* model_;
+  QString shown_;  // the directory set, kept in view while the tree fills; empty once the user acts
 };
 
 // Wires a drive box to its tree and starts both at `directory`.

@@ -25,7 +25,7 @@ class TAddFiles : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 318;
+  static constexpr int kWidth = 560;   // wide enough for whole names beside the tree
   static constexpr int kHeight = 312;  // always
   static constexpr int kMinWidth = 317;
 
