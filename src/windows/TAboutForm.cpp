@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "windows/NamedWidgets.h"
 #include "windows/QtText.h"
 #include "windows/WindowTexts.h"
 
@@ -20,8 +21,7 @@ namespace varnoke {
 namespace {
 
 QLabel* CentredLabel(QWidget* parent, const char* name, std::string_view text) {
-  auto* label = new QLabel(Qt8(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
+  QLabel* label = NamedLabel(name, text, parent);
   label->setAlignment(Qt::AlignCenter);
   return label;
 }

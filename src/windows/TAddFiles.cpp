@@ -14,28 +14,13 @@
 #include "engine/AddFilesChoices.h"
 #include "files/WindowPlacement.h"
 #include "windows/DirectoryControls.h"
+#include "windows/NamedWidgets.h"
 #include "windows/QtText.h"
 #include "windows/SearchFormTexts.h"
 #include "windows/TNameListForm.h"
 #include "windows/WindowPosition.h"
 
 namespace varnoke {
-namespace {
-
-QLabel* NamedLabel(const char* name, std::string_view text, QWidget* parent) {
-  auto* label = new QLabel(Qt8(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-QPushButton* NamedButton(const char* name, std::string_view text, QWidget* parent) {
-  auto* button = new QPushButton(Qt8(text), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 TAddFiles::TAddFiles(TNameListForm& owner, DesktopState& state, QWidget* parent)
     : QDialog(parent ? parent : &owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

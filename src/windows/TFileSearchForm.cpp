@@ -15,6 +15,7 @@
 
 #include "engine/SearchMessages.h"
 #include "windows/DirectoryControls.h"
+#include "windows/NamedWidgets.h"
 #include "windows/QtText.h"
 #include "windows/SearchFormTexts.h"
 #include "windows/TNameListForm.h"
@@ -33,25 +34,6 @@ constexpr AttributeBox kAttributeBoxes[] = {
     {&TFileSearchForm::CheckBox6, SearchUseSystem},   {&TFileSearchForm::CheckBox7, SearchSystem},
     {&TFileSearchForm::CheckBox8, SearchUseHidden},   {&TFileSearchForm::CheckBox9, SearchHidden},
 };
-
-QLabel* NamedLabel(const char* name, std::string_view text, QWidget* parent) {
-  auto* label = new QLabel(Qt8(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-QPushButton* NamedButton(const char* name, std::string_view text, QWidget* parent) {
-  auto* button = new QPushButton(Qt8(text), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-QCheckBox* NamedBox(const char* name, std::string_view text, QWidget* parent) {
-  auto* box = new QCheckBox(Qt8(text), parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
 
 // A use box has no caption of its own: screen readers call it after its attribute.
 QCheckBox* UseBox(const char* name, std::string_view attribute, QWidget* parent) {

@@ -22,6 +22,7 @@
 #include "engine/Messages.h"
 #include "windows/DirectoryControls.h"
 #include "windows/HelpWindow.h"
+#include "windows/NamedWidgets.h"
 #include "windows/OptionSetCommands.h"
 #include "windows/OptionsFormTexts.h"
 #include "windows/QtText.h"
@@ -46,8 +47,7 @@ QString Numbered(const char* prefix, std::size_t index) {
 }
 
 QLabel* BuddyLabel(const char* name, std::string_view caption, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(Qt8(caption), parent);
-  label->setObjectName(QString::fromLatin1(name));
+  QLabel* label = NamedLabel(name, caption, parent);
   label->setBuddy(buddy);
   return label;
 }
