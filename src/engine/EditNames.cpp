@@ -136,13 +136,17 @@ Applier::Step Applier::Overwrite(std::size_t line, const std::string& from, cons
 }
 
 void Applier::Relist(const std::string& to) {
-  files_.Delete(entry_);
-  if (AddFile(fs_, files_, to)) {
-    files_.Move(files_.Count() - 1, entry_);
+  // Listed on its own and put in the old entry's place: removing and inserting would
+  // move every later entry, once per edited line.
+  TVrnFiles fresh;
+  if (AddFile(fs_, fresh, to)) {
+    files_.Items(entry_) = std::move(fresh.Items(0));
     ++entry_;
+    return;
   }
   // A file that cannot be listed under its new name has no entry any more: the next
   // line keeps the entry that followed it.
+  files_.Delete(entry_);
 }
 
 Applier::Step Applier::Vanished(std::size_t line) {
