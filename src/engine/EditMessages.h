@@ -53,4 +53,13 @@ inline std::string NotRenamedMessage(std::string_view source, std::string_view t
   return text;
 }
 
+// A file that stepped aside for an earlier line could not get its name back when
+// applying stopped: it is kept under another name (OK, exclamation icon, kVarnokeCaption).
+inline std::string KeptBesideMessage(std::string_view oldFullPath, std::string_view nowFullPath) {
+  std::string text = AboutFile("The file:\r\n", oldFullPath,
+                               "\r\ncould not get its name back, because another file has it now. "
+                               "It is kept as:\r\n");
+  return text.append(nowFullPath);
+}
+
 }  // namespace varnoke

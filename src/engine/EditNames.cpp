@@ -3,8 +3,11 @@
 #include "engine/AddFile.h"
 #include "engine/EditMessages.h"
 #include "engine/LetterCase.h"
+#include "engine/PendingSources.h"
 #include "model/TFiles.h"
 #include "platform/SessionScopes.h"
+
+#include <algorithm>
 
 namespace varnoke {
 namespace {
@@ -45,7 +48,13 @@ class Applier {
  public:
   Applier(FileSystem& fs, Session& session, TVrnFiles& files, std::vector<std::string>& lines,
           int mode)
-      : fs_(fs), rules_(fs.Rules()), session_(session), files_(files), lines_(lines), mode_(mode) {}
+      : fs_(fs),
+        rules_(fs.Rules()),
+        session_(session),
+        files_(files),
+        lines_(lines),
+        mode_(mode),
+        pending_(fs, files.Count()) {}
 
   EditApplied Run(int n);
 
@@ -56,6 +65,14 @@ class Applier {
   // The entry at `entry_` now names `to`: listed anew and put back in its place.
   void Relist(const std::string& to);
   Step Vanished(std::size_t line);
+  // The entry at `entry_` leaves the list.
+  void Drop();
+  // A later line's file standing at `path` moves to a temporary name beside it.
+  bool MoveAside(const std::string& path, int self);
+  // Files still waiting aside when applying ends go back to their names.
+  void SettleAside();
+  // Where the entry first at `place` stands now.
+  int EntryAt(int place) const;
   void Tell(const std::string& text) {
     AskAside(session_, text, kVarnokeCaption, Buttons::Ok, Icon::Warning);
   }
@@ -69,20 +86,89 @@ class Applier {
   int entry_ = 0;  // the entry of the current line
   int count_ = 0;  // lines still to apply, this one included
   bool removed_ = false;
+  // Where the file of every entry whose line names a change lies until its turn, by the
+  // entry's place when applying began (entries only ever leave at the current place).
+  PendingSources pending_;
+  std::vector<int> dropped_;  // places of entries that left the list, ascending
+  std::vector<int> aside_;    // places of files moved out of an earlier line's way
+  int tempCounter_ = 0;
 };
 
 EditApplied Applier::Run(int n) {
   BusyScope busy(session_);
   PumpEvery pump(session_, 10);
   count_ = n;
+  for (int i = 0; i < std::min(n, files_.Count()); ++i) {
+    const TVrnFile& entry = files_.Items(i);
+    if (lines_[static_cast<std::size_t>(i)] != EditLine(entry, mode_, rules_))
+      pending_.Add(i, FullPathOf(entry, rules_));
+  }
   std::size_t line = 0;
+  EditOutcome outcome = EditOutcome::Done;
   while (static_cast<int>(line) < count_ && entry_ < files_.Count()) {
     pump(static_cast<std::int64_t>(line) + 1);
     const Step step = ApplyLine(line);
-    if (step == Step::Stop) return {EditOutcome::Stopped, removed_};
+    if (step == Step::Stop) {
+      outcome = EditOutcome::Stopped;
+      break;
+    }
     if (step == Step::Next) ++line;
   }
-  return {EditOutcome::Done, removed_};
+  SettleAside();
+  return {outcome, removed_};
+}
+
+int Applier::EntryAt(int place) const {
+  return place - static_cast<int>(std::lower_bound(dropped_.begin(), dropped_.end(), place) -
+                                  dropped_.begin());
+}
+
+void Applier::Drop() {
+  dropped_.push_back(entry_ + static_cast<int>(dropped_.size()));
+  files_.Delete(entry_);
+}
+
+bool Applier::MoveAside(const std::string& path, int self) {
+  const int waiting = pending_.Find(path);
+  if (waiting < 0 || waiting == self) return false;
+  const std::string source = pending_.Source(waiting);
+  const SplitPath where = rules_.Split(source);
+  for (int tries = 0; tries < 10'000; ++tries) {
+    std::string temp = rules_.Join(where.Path, ".varnoke-" + std::to_string(++tempCounter_), "tmp");
+    if (fs_.MoveNoReplace(source, temp)) {
+      pending_.MoveTo(waiting, std::move(temp));
+      aside_.push_back(waiting);
+      return true;
+    }
+    if (!fs_.Exists(temp)) return false;  // not a taken name: the move itself fails
+  }
+  return false;
+}
+
+void Applier::SettleAside() {
+  for (const int place : aside_) {
+    const std::string& temp = pending_.Source(place);
+    if (!fs_.Exists(temp) || std::binary_search(dropped_.begin(), dropped_.end(), place)) continue;
+    const int at = EntryAt(place);
+    const TVrnFile& entry = files_.Items(at);
+    const std::string original = FullPathOf(entry, rules_);
+    if (fs_.MoveNoReplace(temp, original)) continue;
+    // Its old name is taken by now (an earlier line gave it to another file): the file
+    // goes beside it with a "#n" suffix, and the entry names it there.
+    std::string settled = temp;
+    for (int n = 1; n <= 10'000; ++n) {
+      const std::string beside = rules_.Join(
+          entry.Path(), std::string(entry.Name()) + "#" + std::to_string(n), entry.Ext());
+      if (fs_.MoveNoReplace(temp, beside)) {
+        settled = beside;
+        break;
+      }
+      if (!fs_.Exists(beside)) break;
+    }
+    TVrnFiles fresh;
+    if (AddFile(fs_, fresh, settled)) files_.Items(at) = std::move(fresh.Items(0));
+    Tell(KeptBesideMessage(original, settled));
+  }
 }
 
 Applier::Step Applier::ApplyLine(std::size_t line) {
@@ -92,7 +178,11 @@ Applier::Step Applier::ApplyLine(std::size_t line) {
     ++entry_;
     return Step::Next;
   }
-  const std::string from = FullPathOf(entry, rules_);
+  // A file moved out of an earlier line's way is taken from where it waits.
+  const int place = entry_ + static_cast<int>(dropped_.size());
+  const std::string& waiting = pending_.Source(place);
+  const std::string from = waiting.empty() ? FullPathOf(entry, rules_) : waiting;
+  pending_.Remove(place);
   const std::string to = EditedPath(entry, text, mode_, rules_);
   if (!IsFullFilePath(to, rules_)) {
     Tell(NotRenamedMessage(from, to, kNotFullPathReason));
@@ -104,6 +194,12 @@ Applier::Step Applier::ApplyLine(std::size_t line) {
     return Step::Next;
   }
   if (!fs_.Exists(from)) return Vanished(line);
+  // The file in the way is one a later line renames (a swap, a chain, a cycle of
+  // names): it steps aside and takes its own turn from there; nothing is asked.
+  if (MoveAside(to, place) && fs_.MoveNoReplace(from, to)) {
+    Relist(to);
+    return Step::Next;
+  }
   return Overwrite(line, from, to);
 }
 
@@ -146,11 +242,11 @@ void Applier::Relist(const std::string& to) {
   }
   // A file that cannot be listed under its new name has no entry any more: the next
   // line keeps the entry that followed it.
-  files_.Delete(entry_);
+  Drop();
 }
 
 Applier::Step Applier::Vanished(std::size_t line) {
-  files_.Delete(entry_);
+  Drop();
   lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
   --count_;
   removed_ = true;

@@ -142,6 +142,46 @@ TEST_F(EditNamesTest, TheFileInTheWayGoesToTheTrashOnlyOnYes) {
   }
 }
 
+// Names given to each other's files (swaps, cycles) need no question: the file in the way
+// steps aside and takes its own turn. Stopped before its turn, it gets its name back, or
+// one beside it when an earlier line took that name.
+TEST(EditNamesSwaps, FilesTradeNamesWithoutQuestionsOrTemporaryNames) {
+  const struct {
+    const char* What;
+    Strings Listed;  // each file holds its own name as content
+    Strings Lines;
+    std::vector<Answer> Answers;  // after the confirmation
+    Strings Expected;             // the listed paths afterwards, each "path=content"
+    int Questions;                // after the confirmation
+  } cases[] = {
+      {"swap", {"/d/a", "/d/b"}, {"b", "a"}, {}, {"/d/b=a", "/d/a=b"}, 0},
+      {"cycle", {"/d/a", "/d/b", "/d/c"}, {"b", "c", "a"}, {}, {"/d/b=a", "/d/c=b", "/d/a=c"}, 0},
+      {"stopped before its turn",
+       {"/d/a", "/d/b", "/d/x"},
+       {"b", "x", "x"},
+       {Answer::Cancel},
+       {"/d/b=a", "/d/b#1=b", "/d/x=x"},
+       2},  // the overwrite question, then where b's file is kept
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    World w;
+    for (const std::string& p : c.Listed) w.fs.AddFile(p, p.substr(3));
+    for (const std::string& p : c.Listed) ASSERT_TRUE(AddFile(w.fs, w.files, p));
+    Strings lines = c.Lines;
+    std::vector<Answer> answers = {Answer::Yes};
+    answers.insert(answers.end(), c.Answers.begin(), c.Answers.end());
+    w.Apply(lines, kEditNameOnly, answers);
+    Strings now;
+    for (const std::string& p : w.Paths()) now.push_back(p + "=" + w.fs.File(p)->Content);
+    EXPECT_EQ(now, c.Expected);
+    EXPECT_EQ(w.session.Questions.size(), 1u + static_cast<std::size_t>(c.Questions));
+    EXPECT_TRUE(w.fs.Trash().empty());
+    for (const char* p : {"/d/.varnoke-1.tmp", "/d/.varnoke-2.tmp"})
+      EXPECT_FALSE(w.fs.Exists(p)) << p;
+  }
+}
+
 TEST_F(EditNamesTest, QuestionsBeforeTheFirstFile) {
   const struct {
     const char* What;
