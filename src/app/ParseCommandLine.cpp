@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineMessages.h"
 #include "app/CommandLineSearch.h"
+#include "engine/AddFile.h"
 #include "engine/ParallelListing.h"
 #include "files/FileListFile.h"
 #include "files/FileMessages.h"
@@ -54,7 +55,16 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
                            std::string_view path, std::string cause) {
     result.Problems.push_back({what, parameter, std::string(path), std::move(cause)});
   };
+  bool listingFiles = false;  // every parameter after "--files" is a file to list
   for (const std::string& parameter : parameters) {
+    if (listingFiles) {
+      AddFile(fs, list.Files, parameter);
+      continue;
+    }
+    if (parameter == "--files") {
+      listingFiles = true;
+      continue;
+    }
     const Switch s = ClassifyParameter(parameter);
     switch (s.Kind) {
       case SwitchKind::OptionSet:

@@ -86,7 +86,9 @@ TEST_F(ParseCommandLineTest, OneListInParameterOrder) {
            {{"/O:$/a.txt", "/S:*.txt"}, "Blank list (4) Def: [Varnoke, error] [Varnoke error, warning] {$/a.txt: Read beyond end of file} {*.txt: not a full path}"},
            // A later set replaces an earlier one; only a set before a search steers it.
            {{"/o:$/first.vns", "/O:$/ro.vns", "/S:$/d/*"}, "Blank list (5) Set *: top.jpg"},
-           {{"/S:$/d/*.txt", "/O:$/ro.vns"}, "Blank list (6) Set *.txt: top.txt"}})
+           {{"/S:$/d/*.txt", "/O:$/ro.vns"}, "Blank list (6) Set *.txt: top.txt"},
+           // After --files every parameter is a file, a switch among them too.
+           {{"--files", "$/c.txt", "/L:$/one.vls", "$/d"}, "Blank list (7) Def: c.txt"}})
     EXPECT_EQ(Parse(parameters), In(list));
   // clang-format on
 }
