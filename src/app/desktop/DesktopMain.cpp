@@ -4,12 +4,18 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/ParseCommandLine.h"
+#include "app/Transfer.h"
+#include "app/TransferredParameters.h"
+#include "app/desktop/MainFormLists.h"
+#include "app/desktop/TransferServer.h"
 #include "files/FileMessages.h"
 #include "files/Settings.h"
+#include "platform/posix/InstanceLock.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -39,6 +45,18 @@ bool HasDisplay() {
 }  // namespace
 
 int DesktopMain(int argc, char** argv) {
+  // Files named relative to where this start was made are named in full: a running
+  // instance that takes them works in another directory.
+  std::error_code noDirectory;
+  const std::vector<std::string> parameters =
+      AbsoluteParameters(std::vector<std::string>(argv + 1, argv + argc),
+                         std::filesystem::current_path(noDirectory).string());
+  // One instance at a time: a later start hands its parameters over and ends. When the
+  // lock cannot be had at all, the program runs unprotected.
+  InstanceLock lock(RuntimeDirectory());
+  if (lock.Held() == InstanceLock::State::Theirs &&
+      SendToChannel(lock.ChannelPath(), EncodeTransfer(parameters)))
+    return 0;
   if (!HasDisplay()) {
     std::fputs(
         "varnoke: no display to show a window on; to rename without one, use varnoke-cli "
@@ -75,7 +93,16 @@ int DesktopMain(int argc, char** argv) {
     SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
     if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
 
-    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    TransferServer server([&](const std::vector<std::string>& handed) {
+      // The running instance comes to the front, restored from minimised or maximised.
+      main.showNormal();
+      main.raise();
+      main.activateWindow();
+      MainFormLists lists(main);
+      ProcessTransferredParameters(handed, lists, services);
+    });
+    if (lock.Held() == InstanceLock::State::Ours) server.Listen(lock.ChannelPath());
+
     ParsedCommandLine parsed =
         ParseCommandLine(parameters, state.Settings.Defaults, state.ListCounter, services);
     if (parsed.List) main.OpenList(std::move(*parsed.List));
