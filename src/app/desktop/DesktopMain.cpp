@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/ParseCommandLine.h"
+#include "app/RunAutomatically.h"
 #include "app/Transfer.h"
 #include "app/TransferredParameters.h"
 #include "app/desktop/MainFormLists.h"
@@ -24,6 +25,8 @@
 #include "platform/posix/UserDirectories.h"
 #include "windows/QtSession.h"
 #include "windows/TMainForm.h"
+#include "windows/TNameListForm.h"
+#include "windows/TPreviewForm.h"
 #include "windows/ToolTipSwitch.h"
 #include "windows/WaitCursor.h"
 #include "windows/WindowPosition.h"
@@ -42,6 +45,42 @@ bool HasDisplay() {
   return false;
 }
 
+// The program's settings as the main window reads them at its creation, and writes them
+// at its destruction.
+class MainWindowSettings {
+ public:
+  explicit MainWindowSettings(DesktopState& state) : state_(state) { TellProblems(); }
+  void Write(const QWidget& main) {
+    WriteSettings(state_.Program.Settings, state_.Settings, PlacementOf(main));
+    TellProblems();
+  }
+
+ private:
+  void TellProblems() {
+    for (const std::string& message : TakeSettingsProblemMessages(state_.Program.Settings))
+      state_.Program.Ui.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
+  }
+  DesktopState& state_;
+};
+
+// The automatic run: the main window made but never shown, the one list the
+// parameters fill, its preview planned and carried out at once.
+void RenameAutomatically(const std::vector<std::string>& parameters, DesktopState& state) {
+  MainWindowSettings settings(state);
+  TMainForm main(state);
+  ParsedCommandLine parsed =
+      ParseCommandLine(parameters, state.Settings.Defaults, state.ListCounter, state.Program);
+  if (parsed.List) {
+    TNameListForm* list = main.OpenList(std::move(*parsed.List));
+    TPreviewForm preview(list->List(), list->Icons(), state.Program, list);
+    if (preview.Planned()) {
+      preview.show();
+      preview.Panel1DblClick();
+    }
+  }
+  settings.Write(main);
+}
+
 }  // namespace
 
 int DesktopMain(int argc, char** argv) {
@@ -51,13 +90,13 @@ int DesktopMain(int argc, char** argv) {
   const std::vector<std::string> parameters =
       AbsoluteParameters(std::vector<std::string>(argv + 1, argv + argc),
                          std::filesystem::current_path(noDirectory).string());
-  // One instance at a time: a later start hands its parameters over and ends. When the
-  // lock cannot be had at all, the program runs unprotected.
-  InstanceLock lock(RuntimeDirectory());
-  if (lock.Held() == InstanceLock::State::Theirs &&
-      SendToChannel(lock.ChannelPath(), EncodeTransfer(parameters)))
-    return 0;
+  const auto handOver = [&](const InstanceLock& lock) {
+    return lock.Held() == InstanceLock::State::Theirs &&
+           SendToChannel(lock.ChannelPath(), EncodeTransfer(parameters));
+  };
   if (!HasDisplay()) {
+    // A later start needs no display to hand its parameters over.
+    if (handOver(InstanceLock(RuntimeDirectory()))) return 0;
     std::fputs(
         "varnoke: no display to show a window on; to rename without one, use varnoke-cli "
         "(varnoke-cli --help).\n",
@@ -72,47 +111,55 @@ int DesktopMain(int argc, char** argv) {
 
   PosixFileSystem fs;
   PosixFileStore store;
-  PosixSettingsStore settings(SettingsDirectory());
+  PosixSettingsStore settingsStore(SettingsDirectory());
   PosixClock clock;
   const FormatSettings regional = PosixLocaleFormatSettings();
   WaitCursor cursor;
   QtSession session(nullptr, cursor);
-  Services services{
-      fs, store, settings, clock, regional, session, UserDataDirectory(), HomeDirectory(), true};
+  Services services{fs,       store,   settingsStore,       clock,
+                    regional, session, UserDataDirectory(), HomeDirectory(),
+                    true};
+  const auto freshState = [&] {
+    return DesktopState{services, ReadSettings(settingsStore, fs, services.ProgramDirectory), 0};
+  };
 
-  // The main window's creation reads the settings.
-  DesktopState state{services, ReadSettings(settings, fs, services.ProgramDirectory), 0};
-  for (const std::string& message : TakeSettingsProblemMessages(settings))
-    session.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
-  int status = 0;
-  {
-    TMainForm main(state);
-    if (const auto placement = ReadPlacement(settings, kMainWinPos))
-      ApplyPlacement(main, *placement);
-    main.show();
-    SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
-    if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
+  // The automatic run comes first, before the test for a running instance.
+  if (RunAutomatically(parameters, session, [&] {
+        DesktopState state = freshState();
+        RenameAutomatically(parameters, state);
+      }))
+    return 0;
 
-    TransferServer server([&](const std::vector<std::string>& handed) {
-      // The running instance comes to the front, restored from minimised or maximised.
-      main.showNormal();
-      main.raise();
-      main.activateWindow();
-      MainFormLists lists(main);
-      ProcessTransferredParameters(handed, lists, services);
-    });
-    if (lock.Held() == InstanceLock::State::Ours) server.Listen(lock.ChannelPath());
+  // One instance at a time: a later start hands its parameters over and ends. When the
+  // lock cannot be had at all, the program runs unprotected.
+  InstanceLock lock(RuntimeDirectory());
+  if (handOver(lock)) return 0;
 
-    ParsedCommandLine parsed =
-        ParseCommandLine(parameters, state.Settings.Defaults, state.ListCounter, services);
-    if (parsed.List) main.OpenList(std::move(*parsed.List));
+  DesktopState state = freshState();
+  MainWindowSettings settings(state);
+  TMainForm main(state);
+  if (const auto placement = ReadPlacement(settingsStore, kMainWinPos))
+    ApplyPlacement(main, *placement);
+  main.show();
+  SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
+  if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
 
-    status = QApplication::exec();
-    // The main window's destruction writes the settings.
-    WriteSettings(settings, state.Settings, PlacementOf(main));
-    for (const std::string& message : TakeSettingsProblemMessages(settings))
-      session.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
-  }
+  TransferServer server([&](const std::vector<std::string>& handed) {
+    // The running instance comes to the front, restored from minimised or maximised.
+    main.showNormal();
+    main.raise();
+    main.activateWindow();
+    MainFormLists lists(main);
+    ProcessTransferredParameters(handed, lists, services);
+  });
+  if (lock.Held() == InstanceLock::State::Ours) server.Listen(lock.ChannelPath());
+
+  ParsedCommandLine parsed =
+      ParseCommandLine(parameters, state.Settings.Defaults, state.ListCounter, services);
+  if (parsed.List) main.OpenList(std::move(*parsed.List));
+
+  const int status = QApplication::exec();
+  settings.Write(main);
   return status;
 }
 
