@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ListFiles.h"
+#include "model/PathRules.h"
 
 namespace varnoke {
 
@@ -50,6 +51,34 @@ std::vector<std::string> AbsoluteParameters(std::span<const std::string> paramet
     }
     const std::size_t prefix = parameter.size() - s.Value.size();
     out.push_back(parameter.substr(0, prefix) + AbsolutePath(s.Value, currentDirectory));
+  }
+  return out;
+}
+
+std::vector<std::string> SortOutOpenedFiles(std::span<const std::string> parameters) {
+  std::vector<std::string> out, files;
+  bool opened = false;
+  for (const std::string& parameter : parameters) {
+    if (!opened) {
+      opened = parameter == kFilesSwitch;
+      if (!opened) out.push_back(parameter);
+      continue;
+    }
+    const auto endsWith = [&](std::string_view ext) {
+      return parameter.size() > ext.size() &&
+             EqualsIgnoreAsciiCase(
+                 std::string_view(parameter).substr(parameter.size() - ext.size()), ext);
+    };
+    if (endsWith(".vls"))
+      out.push_back("/L:" + parameter);
+    else if (endsWith(".vns"))
+      out.push_back("/O:" + parameter);
+    else
+      files.push_back(parameter);
+  }
+  if (!files.empty()) {
+    out.emplace_back(kFilesSwitch);
+    out.insert(out.end(), files.begin(), files.end());
   }
   return out;
 }

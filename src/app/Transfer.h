@@ -24,6 +24,11 @@ std::string EncodeTransfer(std::span<const std::string> parameters);
 std::vector<std::string> AbsoluteParameters(std::span<const std::string> parameters,
                                             std::string_view currentDirectory);
 
+// What a file manager opens with the program ("varnoke --files FILE..."): a file list
+// (".vls") becomes /L:, an options set (".vns") /O:, and the other files stay after
+// "--files", to be listed. Parameters before "--files" are kept as they are.
+std::vector<std::string> SortOutOpenedFiles(std::span<const std::string> parameters);
+
 // The receiving end of one connection: bytes in any pieces, whole messages taken as
 // they complete. Hostile input costs bounded memory: a transfer longer than the
 // limits fails the connection.

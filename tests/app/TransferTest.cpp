@@ -60,5 +60,11 @@ TEST(Transfer, RelativeFilesAreNamedFromTheSecondStartsDirectory) {
                      "/R", "bare", "--files", "/home/ann/x.jpg", "/y.jpg"}));
 }
 
+TEST(Transfer, OpenedFilesListsAndSetsSortedOut) {
+  EXPECT_EQ(SortOutOpenedFiles(Strings{"/R", "--files", "/a.jpg", "/w.VLS", "/s.vns", "/b"}),
+            (Strings{"/R", "/L:/w.VLS", "/O:/s.vns", "--files", "/a.jpg", "/b"}));
+  EXPECT_EQ(SortOutOpenedFiles(Strings{"--files", "/only.vls"}), (Strings{"/L:/only.vls"}));
+}
+
 }  // namespace
 }  // namespace varnoke

@@ -88,8 +88,8 @@ int DesktopMain(int argc, char** argv) {
   // instance that takes them works in another directory.
   std::error_code noDirectory;
   const std::vector<std::string> parameters =
-      AbsoluteParameters(std::vector<std::string>(argv + 1, argv + argc),
-                         std::filesystem::current_path(noDirectory).string());
+      SortOutOpenedFiles(AbsoluteParameters(std::vector<std::string>(argv + 1, argv + argc),
+                                            std::filesystem::current_path(noDirectory).string()));
   const auto handOver = [&](const InstanceLock& lock) {
     return lock.Held() == InstanceLock::State::Theirs &&
            SendToChannel(lock.ChannelPath(), EncodeTransfer(parameters));
