@@ -9,7 +9,7 @@ prefix="$root/build/install"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j "$(nproc)" --target varnoke varnoke-cli >/dev/null
 cmake --install "$root/build" --prefix "$prefix" >/dev/null
-command -v update-mime-database >/dev/null 2>&1 && update-mime-database "$prefix/share/mime" || true
+command -v update-mime-database >/dev/null 2>&1 && update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || true
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "No display here, so this is the console demonstration (scripts/demo.sh)."
