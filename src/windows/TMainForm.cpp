@@ -26,6 +26,7 @@
 #include "windows/TAboutForm.h"
 #include "windows/TNameListForm.h"
 #include "windows/TPreferences.h"
+#include "windows/TPreviewForm.h"
 
 namespace varnoke {
 
@@ -286,6 +287,15 @@ TNameListForm* TMainForm::OpenList(FileListOwner&& owner) {
   TNameListForm* list = AddListWindow(new TNameListForm(state_, std::move(owner)));
   list->RefreshGrid();
   return list;
+}
+
+std::optional<RenameReport> TMainForm::RenameAtOnce(FileListOwner&& owner) {
+  TNameListForm* list = OpenList(std::move(owner));
+  TPreviewForm preview(list->List(), list->Icons(), state_.Program, list);
+  if (!preview.Planned()) return std::nullopt;
+  preview.show();
+  preview.Panel1DblClick();
+  return preview.Report();
 }
 
 TNameListForm* TMainForm::AddListWindow(TNameListForm* list) {

@@ -3,10 +3,12 @@
 // every command goes to the active list window; the frame itself opens new lists,
 // imports list files, takes dropped files, arranges windows and shows help.
 #include <QMainWindow>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/FileListOwner.h"
+#include "engine/RenameFiles.h"
 #include "windows/DesktopState.h"
 
 class QAction;
@@ -36,6 +38,9 @@ class TMainForm : public QMainWindow {
   TNameListForm* NewfilelistClick();
   // A window for a list the start-up parameters filled.
   TNameListForm* OpenList(FileListOwner&& list);
+  // The automatic run: the list's preview planned and carried out at once, this window
+  // never shown. Returns what the run did (nothing when planning refused).
+  std::optional<RenameReport> RenameAtOnce(FileListOwner&& list);
   // Commands by the tag of the item or button that sends them.
   void ToolButtonClick(int tag);
   void OptionsClick(int tag);

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "engine/AddFile.h"
 #include "windows/DesktopFixture.h"
 #include "windows/HelpWindow.h"
 #include "windows/TNameListForm.h"
@@ -121,6 +122,21 @@ TEST_F(MainFormTest, ImportReadsAListFileIntoANewWindow) {
   EXPECT_EQ(main.Lists().size(), 1);
   ASSERT_EQ(session.Questions.size(), 1u);
   EXPECT_EQ(session.Questions[0].Text, "Cannot open file " + dir.Path() + "/missing.vls");
+}
+
+TEST_F(MainFormTest, TheAutomaticRunRenamesWithoutShowingTheMainWindow) {
+  MakeFiles(3);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
+  list.Options.Set(ChangeName, true);
+  list.Options.Set(Enumerate, true);
+  list.Options.Name = "Pic";
+  const std::optional<RenameReport> report = main.RenameAtOnce(std::move(list));
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->Changed, 3);
+  EXPECT_TRUE(fs.Exists("/d/Pic3.txt"));
+  EXPECT_FALSE(main.isVisible());
+  EXPECT_TRUE(session.Questions.empty());  // nothing asked beyond the start's question
 }
 
 TEST_F(MainFormTest, HelpTopicsOpenOurHelp) {

@@ -25,8 +25,6 @@
 #include "platform/posix/UserDirectories.h"
 #include "windows/QtSession.h"
 #include "windows/TMainForm.h"
-#include "windows/TNameListForm.h"
-#include "windows/TPreviewForm.h"
 #include "windows/ToolTipSwitch.h"
 #include "windows/WaitCursor.h"
 #include "windows/WindowPosition.h"
@@ -70,14 +68,7 @@ void RenameAutomatically(const std::vector<std::string>& parameters, DesktopStat
   TMainForm main(state);
   ParsedCommandLine parsed =
       ParseCommandLine(parameters, state.Settings.Defaults, state.ListCounter, state.Program);
-  if (parsed.List) {
-    TNameListForm* list = main.OpenList(std::move(*parsed.List));
-    TPreviewForm preview(list->List(), list->Icons(), state.Program, list);
-    if (preview.Planned()) {
-      preview.show();
-      preview.Panel1DblClick();
-    }
-  }
+  if (parsed.List) main.RenameAtOnce(std::move(*parsed.List));
   settings.Write(main);
 }
 
