@@ -160,7 +160,7 @@ std::optional<std::string> ApplyAdvancedPattern(std::string_view source, std::st
     }
   }
   // The scan: `out` is the pattern as transformed up to the scan position, so its
-  // length is the position i of the description.
+  // length is the scan position i of the search-and-replace rules.
   std::string n(source);
   std::string out;
   for (std::size_t k = 0; k < p.size();) {
