@@ -55,12 +55,37 @@ ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments
       result.SaveOptions = std::move(*file);
       if (result.SaveOptions.empty() && result.Error.empty())
         result.Error = "--save-options needs a file name";
+    } else if (auto way = ValueOf("--recover", arguments, i, result.Error)) {
+      result.Recover = std::move(*way);
+      if (result.Error.empty() && result.Recover != "finish" && result.Recover != "rollback")
+        result.Error = "--recover takes finish or rollback, not '" + result.Recover + "'";
+    } else if (argument == "--history") {
+      result.History = true;
+    } else if (argument == "--undo" || argument.starts_with("--undo=")) {
+      // The count is optional: "--undo", "--undo 3", "--undo=3".
+      std::string count = argument.size() > 7 ? argument.substr(7) : std::string();
+      if (count.empty() && i + 1 < arguments.size() && !arguments[i + 1].empty() &&
+          arguments[i + 1].find_first_not_of("0123456789") == std::string::npos)
+        count = arguments[++i];
+      result.Undo = 1;
+      if (!count.empty()) {
+        result.Undo =
+            count.size() <= 4 && count.find_first_not_of("0123456789") == std::string::npos
+                ? std::stoi(count)
+                : 0;
+        if (result.Undo < 1)
+          result.Error = "--undo takes a number of runs from 1 up, not '" + count + "'";
+      }
     } else if (argument.starts_with("--plan")) {
       result.Error = "unknown plan format '" + argument + "' (only --plan=tsv is known)";
     } else {
       result.Error = "unknown option '" + argument + "'";
     }
   }
+  if (result.Error.empty() && result.JournalsOnly() &&
+      (!result.Parameters.empty() || result.OptionsOnly() || result.PlanTsv || result.List ||
+       (!result.Recover.empty() + result.History + (result.Undo > 0)) > 1))
+    result.Error = "--recover, --history and --undo go alone (with --yes at most)";
   if (!result.Error.empty() || !result.OptionsOnly()) return result;
   if (result.PlanTsv || result.List) {
     result.Error = "--show-options and --save-options do not go with --plan=tsv or --list";
@@ -100,6 +125,10 @@ std::string ConsoleUsage() {
          "                  save the resulting options as an options set; rename nothing\n"
          "      --show-options\n"
          "                  print the resulting options as FIELD=VALUE lines; rename nothing\n"
+         "      --recover finish|rollback\n"
+         "                  finish or roll back a renaming that was cut short\n"
+         "      --history   list the last complete renamings that can be undone\n"
+         "      --undo [N]  undo the last N renamings (1 by default), newest first\n"
          "  -h, --help      show this help\n"
          "      --version   show the version\n"
          "\n"

@@ -21,11 +21,16 @@ struct ConsoleArguments {
   std::vector<std::string> Sets;        // --set FIELD=VALUE, in order
   std::string SaveOptions;              // --save-options FILE
   bool ShowOptions = false;             // --show-options
+  std::string Recover;                  // --recover finish|rollback
+  bool History = false;                 // --history
+  int Undo = 0;                         // --undo [N]: the last N complete runs
   std::vector<std::string> Parameters;  // switches and bare names, in order
   std::string Error;                    // not empty: the arguments cannot be used
 
   // Only the options are worked on: loaded, changed, saved or shown.
   bool OptionsOnly() const { return ShowOptions || !SaveOptions.empty(); }
+  // Only the run journals are worked on: recovery, history, undo.
+  bool JournalsOnly() const { return !Recover.empty() || History || Undo > 0; }
 };
 
 // Options may stand anywhere; "--" ends them (what follows is kept as parameters).

@@ -2,16 +2,21 @@
 
 #include <algorithm>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <set>
 
 #include "app/CommandLine.h"
+#include "app/ConsoleJournals.h"
 #include "app/EscapedText.h"
 #include "app/OptionSwitches.h"
 #include "app/ParseCommandLine.h"
 #include "app/PlanText.h"
 #include "app/PlanTsv.h"
 #include "app/RunAutomatically.h"
+#include "engine/JournalKeeper.h"
+#include "engine/JournalMessages.h"
+#include "engine/Messages.h"
 #include "engine/PreparePreview.h"
 #include "engine/RenameFiles.h"
 #include "files/FileMessages.h"
@@ -22,6 +27,13 @@
 namespace varnoke {
 
 namespace {
+
+// What the journal and the history say ran the renaming.
+std::string ConsoleOrigin(const ConsoleArguments& arguments) {
+  std::string origin = "varnoke-cli";
+  for (const std::string& parameter : arguments.Parameters) origin += " " + parameter;
+  return origin;
+}
 
 // Lines the automatic run's question takes below the plan shown before it.
 constexpr int kQuestionLines = 5;
@@ -179,8 +191,18 @@ class ConsoleRun {
   int Rename(FileListOwner& list, TVrnPrevFiles& preview) {
     // Files left out of the plan (a name no file system takes) count as not renamed.
     const int listed = list.Files.Count();
+    std::unique_ptr<RunJournal> journal;
+    if (services_.Journals) {
+      journal = JournalKeeper(*services_.Journals, services_.Fs, services_.Time)
+                    .NewRun(ConsoleOrigin(arguments_), list.Options);
+      if (!journal->Open() && session_.ask(NoJournalQuestion(journal->Problem()), kVarnokeCaption,
+                                           Buttons::OkCancel, Icon::Warning) != Answer::Ok) {
+        streams_.Err << "Nothing renamed.\n";
+        return kExitUnrenamed;
+      }
+    }
     const RenameReport report =
-        RenameFiles(list.Files, preview, list.Options, services_.Fs, session_);
+        RenameFiles(list.Files, preview, list.Options, services_.Fs, session_, journal.get());
     streams_.Err << report.Changed << " file(s) changed, " << report.Unchanged << " unchanged, "
                  << listed - report.Done() << " not renamed";
     if (report.Stopped) streams_.Err << "; stopped at a name conflict";
@@ -205,10 +227,13 @@ AnswerMode AnswerModeFor(const ConsoleArguments& arguments, const ConsoleStreams
 }
 
 int RunConsole(const ConsoleArguments& arguments, Services& services, ConsoleStreams& streams) {
+  if (arguments.JournalsOnly())
+    return RunJournalCommand(arguments, services, streams.Out, streams.Err);
   if (arguments.Parameters.empty() && !arguments.PlanTsv && !arguments.OptionsOnly()) {
     streams.Err << ConsoleUsage();
     return kExitBadArguments;
   }
+  if (!arguments.OptionsOnly()) OfferRecovery(services, streams.Err);
   return ConsoleRun(arguments, services, streams, AnswerModeFor(arguments, streams)).Run();
 }
 

@@ -3,6 +3,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixJournalFiles.h"
 #include "platform/posix/PosixLocale.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "platform/posix/UserDirectories.h"
@@ -62,6 +64,10 @@ int ConsoleMain(int argc, char** argv) {
                          streams.ErrIsTerminal);
   Services services{
       fs, store, settings, clock, regional, session, UserDataDirectory(), HomeDirectory(), true};
+  // VARNOKE_NO_JOURNAL=1 runs without a journal: the benchmarks measure what it costs.
+  PosixJournalDirectory journals(JournalDirectoryPath());
+  const char* noJournal = std::getenv("VARNOKE_NO_JOURNAL");
+  if (noJournal == nullptr || noJournal[0] == '\0') services.Journals = &journals;
   return RunConsole(arguments, services, streams);
 }
 

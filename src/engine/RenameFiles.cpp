@@ -1,6 +1,7 @@
 #include "engine/RenameFiles.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -53,13 +54,14 @@ void Assign(TVrnPrevFile& p, const Place& where) {
 class Run {
  public:
   Run(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options, FileSystem& fs,
-      Session& session)
+      Session& session, RunJournal* journal)
       : files_(files),
         preview_(preview),
         options_(options),
         fs_(fs),
         rules_(fs.Rules()),
         session_(session),
+        journal_(journal && journal->Open() ? journal : nullptr),
         pending_(fs, preview.Count()) {}
 
   RenameReport Execute();
@@ -75,14 +77,23 @@ class Run {
   Outcome Vanished(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old);
   Outcome Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& target, const Place& old,
                   const FsStatus& status);
-  FsStatus Carry(bool plannedBusy, std::string_view source, std::string_view target);
+  FsStatus Carry(int i, bool plannedBusy, std::string_view source, std::string_view target);
   bool MoveAside(int j);
   Place SettleAside(int i, const Place& original, const Place& planned);
   void SettleEveryAside();
   void GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old);
   // Whether there was anything to apply.
-  bool ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f, const std::string& target);
+  bool ApplyTimesAndAttributes(int i, const TVrnPrevFile& p, const TVrnFile& f,
+                               const std::string& target);
   void Note(std::string_view text);
+  void RecordEntries();
+  // A change on disk, recorded before and after when the run keeps a journal.
+  FsStatus Recorded(JournalOp op, int entry, std::string_view from, std::string_view to,
+                    const std::function<FsStatus()>& change);
+  FsStatus Move(JournalOp op, int entry, std::string_view from, std::string_view to) {
+    return Recorded(op, entry, from, to, [&] { return fs_.MoveNoReplace(from, to); });
+  }
+  FsStatus Trash(JournalOp op, int entry, std::string_view path);
 
   TVrnFile* FileOf(const TVrnPrevFile& p) {
     if (p.FileIndex < 0 || p.FileIndex >= files_.Count()) return nullptr;
@@ -98,6 +109,7 @@ class Run {
   FileSystem& fs_;
   const PathRules& rules_;
   Session& session_;
+  RunJournal* journal_;
   PendingSources pending_;
   // Preview positions whose file was moved out of an earlier entry's way and waits
   // under a temporary name (its source in pending_).
@@ -120,6 +132,7 @@ RenameReport Run::Execute() {
   for (int i = 0; i < planned.Count(); ++i)
     if (const TVrnFile* f = FileOf(planned.Items(i)))
       pending_.Add(i, rules_.Join(f->Path(), f->Name(), f->Ext()));
+  RecordEntries();
 
   for (int i = 0; i < preview_.Count(); ++i) {
     pump(i);
@@ -134,7 +147,55 @@ RenameReport Run::Execute() {
                                        : report_.Failed);
     session_.step();
   }
+  if (journal_) {
+    journal_->End(report_.Changed, report_.Failed);
+    if (!journal_->Problem().empty()) Note(journal_->Problem());
+  }
   return report_;
+}
+
+void Run::RecordEntries() {
+  if (!journal_) return;
+  const TVrnPrevFiles& planned = preview_;
+  JournalEntry e;
+  for (int i = 0; i < planned.Count(); ++i) {
+    const TVrnPrevFile& p = planned.Items(i);
+    if (const TVrnFile* f = FileOf(p)) {
+      e.OldPath = pending_.Source(i);
+      e.NewPath = rules_.Join(p.Path(), p.Name, p.Ext);
+      e.Size = f->Size;
+      e.OldAttr = f->Attr;
+      e.OldTimes = {f->Created, f->Accessed, f->Written};
+      e.NewAttr = p.Attr;
+      e.NewTimes = {p.Created, p.Accessed, p.Written};
+    } else {
+      e = JournalEntry();  // nothing to go by: never changed
+    }
+    journal_->AddEntry(e);
+  }
+  journal_->Begin();
+  if (!journal_->Problem().empty()) {
+    Note(journal_->Problem());
+    journal_ = nullptr;
+  }
+}
+
+FsStatus Run::Recorded(JournalOp op, int entry, std::string_view from, std::string_view to,
+                       const std::function<FsStatus()>& change) {
+  if (!journal_) return change();
+  const long seq = journal_->Before(op, entry, from, to);
+  const FsStatus status = change();
+  journal_->After(seq, status);
+  return status;
+}
+
+FsStatus Run::Trash(JournalOp op, int entry, std::string_view path) {
+  std::string trashedAt;
+  if (!journal_) return fs_.TrashAndLocate(path, trashedAt);
+  const long seq = journal_->Before(op, entry, path, {});
+  const FsStatus status = fs_.TrashAndLocate(path, trashedAt);
+  journal_->After(seq, status, trashedAt);
+  return status;
 }
 
 Run::Outcome Run::RenameOne(int i) {
@@ -158,7 +219,7 @@ Run::Outcome Run::RenameOne(int i) {
         aside_.erase(i);
     }
   }
-  const bool applied = !p.Busy && ApplyTimesAndAttributes(p, *f, target);
+  const bool applied = !p.Busy && ApplyTimesAndAttributes(i, p, *f, target);
   return source != target || applied ? Outcome::Done : Outcome::Unchanged;
 }
 
@@ -175,7 +236,7 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
   }
   if (p.Conflict && options_.Has(DeleteOnConflict))
     return SettleByDeleting(i, p, f, source, target, old, plannedBusy);
-  const FsStatus carried = Carry(plannedBusy, source, target);
+  const FsStatus carried = Carry(i, plannedBusy, source, target);
   if (carried) return Outcome::Done;
   // Why the move failed decides what the user is asked, if anything.
   if (!fs_.Exists(source)) return Vanished(i, p, f, old);
@@ -201,10 +262,10 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
   if (!fs_.Exists(source)) return Vanished(i, p, f, old);
   FsStatus carried;
   if (!fs_.Exists(target) || fs_.SameFile(source, target)) {
-    carried = Carry(plannedBusy, source, target);
-  } else if (fs_.DeleteToTrash(target)) {
-    carried = Carry(plannedBusy, source, target);
-  } else if (fs_.DeleteToTrash(source)) {
+    carried = Carry(i, plannedBusy, source, target);
+  } else if (Trash(JournalOp::Trash, i, target)) {
+    carried = Carry(i, plannedBusy, source, target);
+  } else if (Trash(JournalOp::TrashSource, i, source)) {
     // The file being renamed is in the trash; the file in the way stays as it was, and
     // the entry must not name that other file as its own.
     aside_.erase(i);
@@ -247,10 +308,12 @@ Run::Outcome Run::Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string
 
 // A file planned busy is moved only once it can be opened exclusively: Linux would
 // rename a file that another program holds open.
-FsStatus Run::Carry(bool plannedBusy, std::string_view source, std::string_view target) {
+FsStatus Run::Carry(int i, bool plannedBusy, std::string_view source, std::string_view target) {
   if (plannedBusy && !fs_.OpenExclusive(source, Access::Read))
     return FsStatus::Failure(std::errc::device_or_resource_busy);
-  return MoveOrCopyFile(fs_, options_.Transport, source, target);
+  const bool copy = options_.Transport == kTransportCopy;
+  return Recorded(copy ? JournalOp::Copy : JournalOp::Move, i, source, target,
+                  [&] { return MoveOrCopyFile(fs_, options_.Transport, source, target); });
 }
 
 bool Run::MoveAside(int j) {
@@ -262,7 +325,7 @@ bool Run::MoveAside(int j) {
   if (p.Busy && !fs_.OpenExclusive(source, Access::Read)) return false;
   for (int tries = 0; tries < kMaxNameTries; ++tries) {
     std::string temp = rules_.Join(f->Path(), ".varnoke-" + std::to_string(++tempCounter_), "tmp");
-    if (fs_.MoveNoReplace(source, temp)) {
+    if (Move(JournalOp::Aside, j, source, temp)) {
       pending_.MoveTo(j, std::move(temp));
       aside_.insert(j);
       return true;
@@ -278,13 +341,13 @@ bool Run::MoveAside(int j) {
 Place Run::SettleAside(int i, const Place& original, const Place& planned) {
   const std::string temp = pending_.Source(i);
   aside_.erase(i);
-  if (fs_.MoveNoReplace(temp, Join(original))) return original;
-  if (options_.Transport != kTransportCopy && fs_.MoveNoReplace(temp, Join(planned)))
+  if (Move(JournalOp::Settle, i, temp, Join(original))) return original;
+  if (options_.Transport != kTransportCopy && Move(JournalOp::Settle, i, temp, Join(planned)))
     return planned;
   for (int n = 1; n <= kMaxNameTries; ++n) {
     Place beside{original.Path, original.Name + "#" + std::to_string(n), original.Ext};
     const std::string path = Join(beside);
-    if (fs_.MoveNoReplace(temp, path)) return beside;
+    if (Move(JournalOp::Settle, i, temp, path)) return beside;
     if (!fs_.Exists(path)) break;
   }
   // Nowhere to go: the entry names the temporary file, so the list still finds it.
@@ -312,15 +375,24 @@ void Run::GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old) {
   Assign(p, where);
 }
 
-bool Run::ApplyTimesAndAttributes(const TVrnPrevFile& p, const TVrnFile& f,
+bool Run::ApplyTimesAndAttributes(int i, const TVrnPrevFile& p, const TVrnFile& f,
                                   const std::string& target) {
   const bool times = p.Created != f.Created || p.Accessed != f.Accessed || p.Written != f.Written;
   if (times) {
-    if (auto held = fs_.OpenExclusive(target, Access::ReadWrite))
-      held->SetTimes(&p.Created, &p.Accessed, &p.Written);
+    Recorded(JournalOp::Times, i, target, {}, [&] {
+      auto held = fs_.OpenExclusive(target, Access::ReadWrite);
+      return held && held->SetTimes(&p.Created, &p.Accessed, &p.Written)
+                 ? FsStatus()
+                 : FsStatus::Failure(std::errc::permission_denied);
+    });
   }
   const bool attributes = p.Attr != f.Attr;
-  if (attributes) fs_.SetAttributes(target, p.Attr);
+  if (attributes) {
+    Recorded(JournalOp::Attributes, i, target, {}, [&] {
+      return fs_.SetAttributes(target, p.Attr) ? FsStatus()
+                                               : FsStatus::Failure(std::errc::permission_denied);
+    });
+  }
   return times || attributes;
 }
 
@@ -331,8 +403,8 @@ void Run::Note(std::string_view text) {
 }  // namespace
 
 RenameReport RenameFiles(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options,
-                         FileSystem& fs, Session& session) {
-  return Run(files, preview, options, fs, session).Execute();
+                         FileSystem& fs, Session& session, RunJournal* journal) {
+  return Run(files, preview, options, fs, session, journal).Execute();
 }
 
 }  // namespace varnoke

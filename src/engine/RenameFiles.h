@@ -8,6 +8,7 @@
 #include "model/TFiles.h"
 #include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
+#include "engine/RunJournal.h"
 #include "platform/FileSystem.h"
 #include "platform/Session.h"
 
@@ -34,7 +35,10 @@ struct RenameReport {
 // since it was listed is reported and costs no other file, and a failure that is no
 // name conflict (a missing directory, a full disk, no permission) is reported with its
 // reason, once per reason and directory.
+// With a journal, every entry is recorded before the first change and every change
+// before and after it is made, so that a run cut short can be finished or rolled back
+// and a complete run undone.
 RenameReport RenameFiles(TVrnFiles& files, TVrnPrevFiles& preview, const TFiles& options,
-                         FileSystem& fs, Session& session);
+                         FileSystem& fs, Session& session, RunJournal* journal = nullptr);
 
 }  // namespace varnoke

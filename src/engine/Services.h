@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/FileStore.h"
 #include "platform/FileSystem.h"
+#include "platform/JournalFiles.h"
 #include "platform/Session.h"
 #include "platform/SettingsStore.h"
 
@@ -21,9 +22,10 @@ struct Services {
   Clock& Time;
   const FormatSettings& Regional;  // what the date codes and the grids write
   Session& Ui;
-  std::string ProgramDirectory = {};  // the per-user directory that stands for the program's
-  std::string BrowseStart = {};       // where adding and searching start when nothing was chosen
-  bool ListInParallel = false;        // Fs allows calls from several threads
+  std::string ProgramDirectory = {};     // the per-user directory that stands for the program's
+  std::string BrowseStart = {};          // where adding and searching start when nothing was chosen
+  bool ListInParallel = false;           // Fs allows calls from several threads
+  JournalDirectory* Journals = nullptr;  // where runs keep their journals; none: runs keep none
 };
 
 }  // namespace varnoke

@@ -104,6 +104,17 @@ class FileSystem {
   virtual FsStatus Delete(std::string_view path) = 0;
   // Moves a file to the trash (recycle bin); fails when that cannot be done.
   virtual FsStatus DeleteToTrash(std::string_view path) = 0;
+  // Moves a file to the trash as DeleteToTrash does and tells where the trash keeps
+  // it, so that it can be brought back; `trashedAt` is empty when that cannot be told.
+  virtual FsStatus TrashAndLocate(std::string_view path, std::string& trashedAt) {
+    trashedAt.clear();
+    return DeleteToTrash(path);
+  }
+  // Brings a file from where TrashAndLocate said the trash keeps it back to `original`
+  // (never over another file) and drops the trash's own note of it.
+  virtual FsStatus RestoreFromTrash(std::string_view trashedAt, std::string_view original) {
+    return MoveNoReplace(trashedAt, original);
+  }
   // The longest file name (in bytes) that the file system holding `directory` takes;
   // nullopt when it cannot be told (no such directory, no limit).
   virtual std::optional<std::size_t> MaxNameLength(std::string_view directory) = 0;

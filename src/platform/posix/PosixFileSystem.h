@@ -28,6 +28,9 @@ class PosixFileSystem final : public FileSystem {
   FsStatus CopyNoReplace(std::string_view from, std::string_view to) override;
   FsStatus Delete(std::string_view path) override;
   FsStatus DeleteToTrash(std::string_view path) override;
+  // Where the trash put a file, and bringing it back (PosixTrash.cpp).
+  FsStatus TrashAndLocate(std::string_view path, std::string& trashedAt) override;
+  FsStatus RestoreFromTrash(std::string_view trashedAt, std::string_view original) override;
 
  private:
   PosixPathRules rules_;

@@ -45,6 +45,12 @@ std::string UserDataDirectory() {
   return dir + "/";
 }
 
+std::string JournalDirectoryPath() {
+  std::string base = AbsoluteFromEnvironment("XDG_STATE_HOME");
+  if (base.empty()) base = HomeWithoutSlash() + "/.local/state";
+  return base + "/Orvelia/Varnoke/journal";
+}
+
 std::string HomeDirectory() {
   return HomeWithoutSlash() + "/";
 }

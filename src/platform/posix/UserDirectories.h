@@ -13,6 +13,11 @@ std::string SettingsDirectory();
 // ~/.local/share/Orvelia/Varnoke/; ends in "/" and is created on first use.
 std::string UserDataDirectory();
 
+// The per-user state directory where the run journals are kept:
+// $XDG_STATE_HOME/Orvelia/Varnoke/journal, else ~/.local/state/Orvelia/Varnoke/journal.
+// Not created here.
+std::string JournalDirectoryPath();
+
 // The home directory, ending in "/": where browsing starts when nothing was chosen.
 std::string HomeDirectory();
 

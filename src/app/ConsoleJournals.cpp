@@ -1,0 +1,87 @@
+#include "app/ConsoleJournals.h"
+
+#include <ostream>
+
+#include "engine/JournalText.h"
+
+namespace varnoke {
+namespace {
+
+void TellProblems(const std::vector<std::string>& problems, std::ostream& err) {
+  for (const std::string& problem : problems) err << "varnoke-cli: " << problem << "\n";
+}
+
+bool Clean(const JournalOutcome& outcome) {
+  return outcome.Problem.empty() && outcome.LeftAsTheyWere == 0;
+}
+
+}  // namespace
+
+int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std::ostream& out,
+                      std::ostream& err) {
+  if (!services.Journals) {
+    err << "varnoke-cli: no run journals are kept here.\n";
+    return kExitUnrenamed;
+  }
+  JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
+  bool clean = true;
+  if (!arguments.Recover.empty()) {
+    std::vector<std::string> problems;
+    const std::vector<RunSummary> runs = keeper.Unfinished(problems);
+    TellProblems(problems, err);
+    if (runs.empty()) err << "No renaming was cut short; nothing to recover.\n";
+    const bool finish = arguments.Recover == "finish";
+    for (const RunSummary& run : runs) {
+      err << RunLine(run, services.Time) << "\n";
+      const JournalOutcome outcome = keeper.Recover(
+          run.Name, finish ? RecoveryWay::Finish : RecoveryWay::Rollback, services.Ui);
+      err << OutcomeText(finish ? "Finished" : "Rolled back", outcome);
+      clean = clean && Clean(outcome);
+    }
+    return clean && problems.empty() ? kExitDone : kExitUnrenamed;
+  }
+  if (arguments.History) {
+    const std::vector<RunSummary> runs = keeper.History();
+    if (runs.empty()) err << "No renaming to undo.\n";
+    int n = 0;
+    for (const RunSummary& run : runs) out << ++n << "  " << RunLine(run, services.Time) << "\n";
+    return kExitDone;
+  }
+  const std::vector<RunSummary> runs = keeper.History(arguments.Undo);
+  if (runs.empty()) {
+    err << "No renaming to undo.\n";
+    return kExitUnrenamed;
+  }
+  for (const RunSummary& run : runs) {
+    err << "Undoing " << RunLine(run, services.Time) << "\n";
+    const JournalOutcome outcome = keeper.Undo(run.Name, services.Ui);
+    err << OutcomeText("Undone", outcome);
+    clean = clean && Clean(outcome);
+  }
+  if (static_cast<int>(runs.size()) < arguments.Undo)
+    err << "Only " << runs.size() << " renaming(s) could be undone.\n";
+  return clean ? kExitDone : kExitUnrenamed;
+}
+
+void OfferRecovery(Services& services, std::ostream& err) {
+  if (!services.Journals) return;
+  JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
+  std::vector<std::string> problems;
+  const std::vector<RunSummary> runs = keeper.Unfinished(problems);
+  TellProblems(problems, err);
+  for (const RunSummary& run : runs) {
+    const Answer answer = services.Ui.ask(RecoveryQuestion(run, services.Time), kRecoveryCaption,
+                                          Buttons::YesNoCancel, Icon::Question);
+    if (answer == Answer::Cancel) {
+      err << "Left for later: varnoke-cli --recover finish|rollback settles it.\n";
+      continue;
+    }
+    const bool finish = answer == Answer::Yes;
+    err << OutcomeText(
+        finish ? "Finished" : "Rolled back",
+        keeper.Recover(run.Name, finish ? RecoveryWay::Finish : RecoveryWay::Rollback,
+                       services.Ui));
+  }
+}
+
+}  // namespace varnoke

@@ -1,0 +1,546 @@
+#include "engine/JournalKeeper.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "engine/JournalMessages.h"
+#include "engine/RenameFiles.h"
+
+namespace varnoke {
+namespace {
+
+constexpr int kMaxSuffix = 10'000;
+
+// Where the files of a journaled run are now, as its records and the disk tell.
+struct EntryTrace {
+  std::string At;  // empty: the file went to the trash (TrashedAt) or cannot be found
+  std::string TrashedAt;
+  bool InTrash = false;
+  bool CopyMade = false;
+  bool CopyCertain = false;  // the copy's record says it was made, not only the disk
+  bool TimesSet = false;
+  bool AttrSet = false;
+};
+
+struct TrashedFile {
+  std::string Original;
+  std::string TrashedAt;
+};
+
+struct Trace {
+  std::vector<EntryTrace> Entries;
+  std::vector<TrashedFile> Trashed;  // files that stood in the way, oldest first
+};
+
+// A change whose record after it is missing happened or not as the disk shows.
+bool Happened(const JournalChange& c, FileSystem& fs) {
+  if (c.State != ChangeState::Unknown) return c.State == ChangeState::Done;
+  switch (c.Op) {
+    case JournalOp::Move:
+    case JournalOp::Aside:
+    case JournalOp::Settle:
+      return !fs.Exists(c.From) && fs.Exists(c.To);
+    case JournalOp::Copy:
+      return fs.Exists(c.To);
+    case JournalOp::Trash:
+    case JournalOp::TrashSource:
+      return !fs.Exists(c.From);
+    case JournalOp::Times:
+    case JournalOp::Attributes:
+      return true;  // setting them again, or back, does no harm
+  }
+  return false;
+}
+
+Trace TraceRun(const JournalRun& run, FileSystem& fs) {
+  Trace t;
+  t.Entries.resize(run.Entries.size());
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) t.Entries[i].At = run.Entries[i].OldPath;
+  for (const JournalChange& c : run.Changes) {
+    if (c.Entry < 0 || !Happened(c, fs)) continue;
+    EntryTrace& e = t.Entries[static_cast<std::size_t>(c.Entry)];
+    switch (c.Op) {
+      case JournalOp::Move:
+      case JournalOp::Aside:
+      case JournalOp::Settle:
+        e.At = c.To;
+        break;
+      case JournalOp::Copy:
+        e.CopyMade = true;
+        e.CopyCertain = c.State == ChangeState::Done;
+        break;
+      case JournalOp::Trash:
+        t.Trashed.push_back({c.From, c.TrashedAt});
+        break;
+      case JournalOp::TrashSource:
+        e.InTrash = true;
+        e.TrashedAt = c.TrashedAt;
+        e.At.clear();
+        break;
+      case JournalOp::Times:
+        e.TimesSet = true;
+        break;
+      case JournalOp::Attributes:
+        e.AttrSet = true;
+        break;
+    }
+  }
+  // The disk has the last word: a change that reached the disk while its record did
+  // not (a power cut) leaves a file under another name the run gave it.
+  std::unordered_set<std::string> held;
+  for (const EntryTrace& e : t.Entries)
+    if (!e.At.empty()) held.insert(e.At);
+  for (std::size_t i = 0; i < t.Entries.size(); ++i) {
+    EntryTrace& e = t.Entries[i];
+    if (e.At.empty() || run.Entries[i].OldPath.empty() || fs.Exists(e.At)) continue;
+    std::vector<std::string> names = {run.Entries[i].OldPath, run.Entries[i].NewPath};
+    for (const JournalChange& c : run.Changes)
+      if (c.Entry == static_cast<int>(i) && !c.To.empty()) names.push_back(c.To);
+    std::string found;
+    for (const std::string& name : names)
+      if (!held.count(name) && fs.Exists(name)) {
+        found = name;
+        break;
+      }
+    held.erase(e.At);
+    e.At = found;
+    if (!found.empty()) held.insert(found);
+  }
+  return t;
+}
+
+// One file of a job: from where it is to where it goes, with its times and attributes.
+struct JobItem {
+  int Entry = -1;
+  std::string From;
+  std::string To;
+  std::uint64_t Size = 0;
+  FileTimes FromTimes, ToTimes;
+  std::uint32_t FromAttr = 0, ToAttr = 0;
+  bool Conflict = false;
+};
+
+// Notes become messages of the outcome; every question gets the answer that changes
+// nothing, so recovery and undo never ask.
+class ReportingSession final : public Session {
+ public:
+  ReportingSession(Session& ui, std::vector<std::string>& messages)
+      : ui_(ui), messages_(messages) {}
+  void pump() override { ui_.pump(); }
+  void start(std::string_view label, int max) override { ui_.start(label, max); }
+  void step() override { ui_.step(); }
+  void hide() override { ui_.hide(); }
+  void show() override { ui_.show(); }
+  void finish() override { ui_.finish(); }
+  void busyCursor(bool on) override { ui_.busyCursor(on); }
+  Answer ask(std::string_view text, std::string_view, Buttons buttons, Icon) override {
+    messages_.emplace_back(text);
+    return SafeAnswer(buttons);
+  }
+
+ private:
+  Session& ui_;
+  std::vector<std::string>& messages_;
+};
+
+bool IsTemporaryName(const PathRules& rules, std::string_view path) {
+  const SplitPath parts = rules.Split(path);
+  return parts.Ext == "tmp" && parts.Name.rfind(".varnoke-", 0) == 0;
+}
+
+}  // namespace
+
+struct JournalKeeper::Held {
+  std::string Name;
+  std::unique_ptr<AppendFile> File;
+  JournalRun Run;
+  Trace Where;
+};
+
+JournalKeeper::JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock)
+    : journals_(journals), fs_(fs), clock_(clock) {}
+
+std::unique_ptr<RunJournal> JournalKeeper::NewRun(std::string origin, const TFiles& options) {
+  Prune(kJournalsKept - 1);
+  JournalHeader header;
+  header.Started = clock_.NowUtc();
+  header.Transport = options.Transport;
+  header.DeleteOnConflict = options.Has(DeleteOnConflict);
+  header.Origin = std::move(origin);
+  return std::make_unique<RunJournal>(journals_, std::move(header));
+}
+
+std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name,
+                                                         JournalOutcome& outcome) {
+  auto held = std::make_unique<Held>();
+  held->Name = name;
+  held->File = journals_.Hold(name);
+  if (!held->File) {
+    outcome.Problem = JournalHeldMessage(journals_.Where() + "/" + name);
+    return nullptr;
+  }
+  const FileBytes bytes = journals_.Read(name);
+  JournalReading reading = ReadJournal(bytes.Bytes);
+  if (bytes.Error || !reading.Run) {
+    const std::string where = journals_.Where() + "/" + name;
+    held->File.reset();
+    journals_.Rename(name, name + ".bad");
+    outcome.Problem =
+        JournalUnreadableMessage(where, bytes.Error ? "it cannot be read" : reading.Problem);
+    return nullptr;
+  }
+  held->Run = std::move(*reading.Run);
+  held->Where = TraceRun(held->Run, fs_);
+  return held;
+}
+
+std::vector<RunSummary> JournalKeeper::Unfinished(std::vector<std::string>& problems) {
+  std::vector<RunSummary> found;
+  for (const std::string& name : journals_.Names()) {
+    std::unique_ptr<AppendFile> hold = journals_.Hold(name);
+    if (!hold) continue;  // a live run's journal
+    const FileBytes bytes = journals_.Read(name);
+    JournalReading reading = ReadJournal(bytes.Bytes);
+    if (bytes.Error || !reading.Run) {
+      hold.reset();
+      journals_.Rename(name, name + ".bad");
+      problems.push_back(JournalUnreadableMessage(
+          journals_.Where() + "/" + name, bytes.Error ? "it cannot be read" : reading.Problem));
+      continue;
+    }
+    const JournalRun& run = *reading.Run;
+    if (!run.Begun) {
+      // Cut short before its first change: there is nothing to finish or undo.
+      hold.reset();
+      journals_.Remove(name);
+      continue;
+    }
+    if (run.Complete || !run.RecoveredAs.empty()) continue;
+    found.push_back({name, run.Header, static_cast<int>(run.Entries.size()),
+                     static_cast<int>(run.Changes.size())});
+  }
+  return found;
+}
+
+std::vector<RunSummary> JournalKeeper::History(int limit) {
+  std::vector<RunSummary> runs;
+  std::vector<std::string> names = journals_.Names();
+  for (auto it = names.rbegin(); it != names.rend() && static_cast<int>(runs.size()) < limit;
+       ++it) {
+    const FileBytes bytes = journals_.Read(*it);
+    const JournalReading reading = ReadJournal(bytes.Bytes);
+    if (bytes.Error || !reading.Run) continue;
+    const JournalRun& run = *reading.Run;
+    if (!run.Complete || run.Header.Kind != RunKind::Run || !run.UndoneBy.empty() ||
+        run.Changed == 0)
+      continue;
+    runs.push_back({*it, run.Header, static_cast<int>(run.Entries.size()), run.Changed});
+  }
+  return runs;
+}
+
+void JournalKeeper::Prune(int keep) {
+  std::vector<std::string> names = journals_.Names();
+  int kept = 0;
+  for (auto it = names.rbegin(); it != names.rend(); ++it) {
+    if (kept < keep) {
+      ++kept;
+      continue;
+    }
+    std::unique_ptr<AppendFile> hold = journals_.Hold(*it);
+    if (!hold) continue;
+    const JournalReading reading = ReadJournal(journals_.Read(*it).Bytes);
+    // A run cut short stays until it is recovered; a damaged journal is kept aside.
+    if (!reading.Run) continue;
+    if (reading.Run->Begun && !reading.Run->Complete && reading.Run->RecoveredAs.empty()) continue;
+    hold.reset();
+    journals_.Remove(*it);
+  }
+}
+
+JournalOutcome JournalKeeper::Recover(const std::string& name, RecoveryWay way, Session& session) {
+  JournalOutcome outcome;
+  std::unique_ptr<Held> held = Take(name, outcome);
+  if (!held) return outcome;
+  if (held->Run.Complete || !held->Run.RecoveredAs.empty()) {
+    outcome.Problem = "The run journal " + name + " is of a complete renaming; nothing to recover.";
+    return outcome;
+  }
+  outcome = way == RecoveryWay::Finish ? Forward(*held, session)
+                                       : Reverse(*held, RunKind::Rollback, session);
+  std::string mark;
+  AppendRecoveredRecord(mark, way == RecoveryWay::Finish ? "finish" : "rollback");
+  if (!held->File->Append(mark) || !held->File->Flush())
+    outcome.Messages.push_back("The run journal " + name + " could not be marked as recovered.");
+  return outcome;
+}
+
+JournalOutcome JournalKeeper::Undo(const std::string& name, Session& session) {
+  JournalOutcome outcome;
+  std::unique_ptr<Held> held = Take(name, outcome);
+  if (!held) return outcome;
+  if (!held->Run.Complete || !held->Run.UndoneBy.empty() || held->Run.Header.Kind != RunKind::Run) {
+    outcome.Problem = "The run journal " + name + " is of no complete renaming to undo.";
+    return outcome;
+  }
+  return Reverse(*held, RunKind::Undo, session);
+}
+
+namespace {
+
+// Carries out the items with the renaming run itself (which steps files of the job out
+// of each other's way and never overwrites), journaled as `kind` of journal `of`.
+// Returns where each item's file is afterwards.
+std::vector<std::string> RunJob(const std::vector<JobItem>& items, std::uint8_t transport,
+                                bool deleteOnConflict, RunKind kind, const std::string& of,
+                                JournalDirectory& journals, FileSystem& fs, Clock& clock,
+                                Session& session, JournalOutcome& outcome,
+                                std::string& journalName) {
+  std::vector<std::string> where;
+  if (items.empty()) return where;
+  const PathRules& rules = fs.Rules();
+  TVrnFiles files;
+  TVrnPrevFiles preview(rules.FoldsCase());
+  preview.Reserve(static_cast<int>(items.size()));
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    const JobItem& item = items[k];
+    const SplitPath from = rules.Split(item.From);
+    files.AddEntry(false, from.Path, from.Name, from.Ext, item.Size, item.FromAttr,
+                   item.FromTimes.Created, item.FromTimes.Accessed, item.FromTimes.Written);
+    const SplitPath to = rules.Split(item.To);
+    TVrnPrevFile p;
+    p.FileIndex = static_cast<std::int32_t>(k);
+    p.SetPath(to.Path);
+    p.Name = to.Name;
+    p.Ext = to.Ext;
+    p.Size = item.Size;
+    p.Attr = item.ToAttr;
+    p.Created = item.ToTimes.Created;
+    p.Accessed = item.ToTimes.Accessed;
+    p.Written = item.ToTimes.Written;
+    p.Conflict = item.Conflict;
+    preview.AddCopy(p);
+  }
+  TFiles options;
+  options.Transport = transport;
+  options.Set(DeleteOnConflict, deleteOnConflict);
+  JournalHeader header;
+  header.Started = clock.NowUtc();
+  header.Kind = kind;
+  header.Transport = transport;
+  header.DeleteOnConflict = deleteOnConflict;
+  header.Origin = std::string(RunKindName(kind)) + " of " + of;
+  header.Of = of;
+  RunJournal journal(journals, std::move(header));
+  if (!journal.Open()) outcome.Messages.push_back(journal.Problem());
+  journalName = journal.Name();
+  ReportingSession quiet(session, outcome.Messages);
+  RenameFiles(files, preview, options, fs, quiet, &journal);
+  for (int k = 0; k < files.Count(); ++k) {
+    const TVrnFile& f = files.Items(k);
+    where.push_back(rules.Join(f.Path(), f.Name(), f.Ext()));
+  }
+  return where;
+}
+
+// What the file at `path` is now; nullopt when it cannot be read.
+std::optional<FileInfo> InfoOf(FileSystem& fs, std::string_view path) {
+  if (auto file = fs.OpenExclusive(path, Access::Read)) return file->Query();
+  return std::nullopt;
+}
+
+// Whether the file at `path` is still as the run left it.
+bool Unchanged(FileSystem& fs, std::string_view path, std::uint64_t size, FileTime written) {
+  const std::optional<FileInfo> info = InfoOf(fs, path);
+  return info && info->Size == size && info->Times.Written == written;
+}
+
+}  // namespace
+
+// Rolling back or undoing: every file goes back to its old name with its old times
+// and attributes, copies are removed, trashed files come back.
+JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session) {
+  JournalOutcome outcome;
+  const JournalRun& run = held.Run;
+  const bool undo = kind == RunKind::Undo;
+  const bool copies = run.Header.Transport == kTransportCopy;
+  std::vector<JobItem> items;
+  std::unordered_set<std::string> moving;  // files of the job: never "in the way"
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) {
+    const EntryTrace& e = held.Where.Entries[i];
+    if (!e.At.empty()) moving.insert(e.At);
+  }
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) {
+    const JournalEntry& entry = run.Entries[i];
+    const EntryTrace& e = held.Where.Entries[i];
+    if (entry.OldPath.empty() || e.InTrash) continue;
+    const FileTimes nowTimes = e.TimesSet ? entry.NewTimes : entry.OldTimes;
+    const std::uint32_t nowAttr = e.AttrSet ? entry.NewAttr : entry.OldAttr;
+    if (copies && e.CopyMade) {
+      // The copy carries the planned times; a copy changed since stays.
+      const FileTime written = e.TimesSet ? entry.NewTimes.Written : entry.OldTimes.Written;
+      if (undo && !Unchanged(fs_, entry.NewPath, entry.Size, written)) {
+        outcome.Messages.push_back(ChangedSinceRunMessage(entry.NewPath));
+        ++outcome.LeftAsTheyWere;
+      } else {
+        // A copy that only the disk tells of goes to the trash, not away for good.
+        const FsStatus removed =
+            e.CopyCertain ? fs_.Delete(entry.NewPath) : fs_.DeleteToTrash(entry.NewPath);
+        if (removed)
+          ++outcome.Reached;
+        else
+          outcome.Messages.push_back(CopyNotRemovedMessage(entry.NewPath, removed.Reason()));
+      }
+    }
+    if (e.At.empty()) {
+      outcome.Messages.push_back(NotFoundMessage(entry.NewPath));
+      ++outcome.LeftAsTheyWere;
+      continue;
+    }
+    const bool moved = e.At != entry.OldPath;
+    const bool restamp = !copies && (e.TimesSet || e.AttrSet);
+    if (!moved && !restamp) continue;
+    if (undo && !Unchanged(fs_, e.At, entry.Size, nowTimes.Written)) {
+      outcome.Messages.push_back(ChangedSinceRunMessage(e.At));
+      ++outcome.LeftAsTheyWere;
+      continue;
+    }
+    if (moved && !moving.count(entry.OldPath) && fs_.Exists(entry.OldPath)) {
+      outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.OldPath));
+      ++outcome.LeftAsTheyWere;
+      continue;
+    }
+    JobItem item;
+    item.Entry = static_cast<int>(i);
+    item.From = e.At;
+    item.To = entry.OldPath;
+    item.Size = entry.Size;
+    item.FromTimes = nowTimes;
+    item.ToTimes = copies ? nowTimes : entry.OldTimes;
+    item.FromAttr = nowAttr;
+    item.ToAttr = copies ? nowAttr : entry.OldAttr;
+    items.push_back(std::move(item));
+  }
+  std::string journalName;
+  const std::vector<std::string> where =
+      RunJob(items, kTransportMove, false, kind, held.Name, journals_, fs_, clock_, session,
+             outcome, journalName);
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    if (where[k] == items[k].To)
+      ++outcome.Reached;
+    else
+      ++outcome.LeftAsTheyWere;
+  }
+  // Files of the run that went to the trash come back once their places are free again.
+  auto restore = [&](const std::string& original, const std::string& trashedAt) {
+    if (trashedAt.empty()) {
+      outcome.Messages.push_back(TrashUnknownMessage(original));
+      ++outcome.LeftAsTheyWere;
+    } else if (fs_.Exists(original)) {
+      outcome.Messages.push_back(PlaceTakenMessage(trashedAt, original));
+      ++outcome.LeftAsTheyWere;
+    } else if (const FsStatus back = fs_.RestoreFromTrash(trashedAt, original); !back) {
+      outcome.Messages.push_back(NotRestoredMessage(original, back.Reason()));
+      ++outcome.LeftAsTheyWere;
+    } else {
+      ++outcome.Reached;
+    }
+  };
+  for (std::size_t i = 0; i < run.Entries.size(); ++i)
+    if (held.Where.Entries[i].InTrash)
+      restore(run.Entries[i].OldPath, held.Where.Entries[i].TrashedAt);
+  for (auto it = held.Where.Trashed.rbegin(); it != held.Where.Trashed.rend(); ++it)
+    restore(it->Original, it->TrashedAt);
+  if (undo) {
+    std::string mark;
+    AppendUndoneRecord(mark, journalName.empty() ? std::string("-") : journalName);
+    if (!held.File->Append(mark) || !held.File->Flush())
+      outcome.Messages.push_back("The run journal " + held.Name +
+                                 " could not be marked as undone.");
+  }
+  return outcome;
+}
+
+// Finishing a run cut short: every file not yet at its planned place goes there (a
+// place another file holds is settled as the run would have: the trash when the run
+// was to send files in the way there, otherwise the file stays), then no file is left
+// under a temporary name.
+JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
+  JournalOutcome outcome;
+  const JournalRun& run = held.Run;
+  const bool copies = run.Header.Transport == kTransportCopy;
+  std::unordered_set<std::string> moving;
+  for (const EntryTrace& e : held.Where.Entries)
+    if (!e.At.empty()) moving.insert(e.At);
+  std::vector<JobItem> items;
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) {
+    const JournalEntry& entry = run.Entries[i];
+    EntryTrace& e = held.Where.Entries[i];
+    if (entry.OldPath.empty() || e.InTrash) continue;
+    if (e.At.empty()) {
+      outcome.Messages.push_back(NotFoundMessage(entry.OldPath));
+      ++outcome.LeftAsTheyWere;
+      continue;
+    }
+    const bool there = copies ? e.CopyMade : e.At == entry.NewPath;
+    const bool restamp = !e.TimesSet && entry.NewTimes != entry.OldTimes;
+    const bool reattribute = !e.AttrSet && entry.NewAttr != entry.OldAttr;
+    if (there && !restamp && !reattribute) continue;
+    JobItem item;
+    item.Entry = static_cast<int>(i);
+    item.From = e.At;
+    item.To = there && !copies ? e.At : entry.NewPath;
+    if (there && copies) continue;  // a whole copy took the planned times with it
+    if (!there && !moving.count(entry.NewPath) && fs_.Exists(entry.NewPath)) {
+      if (!run.Header.DeleteOnConflict) {
+        outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.NewPath));
+        ++outcome.LeftAsTheyWere;
+        continue;
+      }
+      item.Conflict = true;
+    }
+    item.Size = entry.Size;
+    item.FromTimes = e.TimesSet ? entry.NewTimes : entry.OldTimes;
+    item.ToTimes = entry.NewTimes;
+    item.FromAttr = e.AttrSet ? entry.NewAttr : entry.OldAttr;
+    item.ToAttr = entry.NewAttr;
+    items.push_back(std::move(item));
+  }
+  std::string journalName;
+  const std::vector<std::string> where =
+      RunJob(items, run.Header.Transport, run.Header.DeleteOnConflict, RunKind::Finish, held.Name,
+             journals_, fs_, clock_, session, outcome, journalName);
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    EntryTrace& e = held.Where.Entries[static_cast<std::size_t>(items[k].Entry)];
+    if (!copies) e.At = where[k];
+    if (copies || where[k] == items[k].To)
+      ++outcome.Reached;
+    else
+      ++outcome.LeftAsTheyWere;
+  }
+  // No file stays under a temporary name: back to its old name, else on to its planned
+  // one, else beside its old name with a "#n" suffix.
+  const PathRules& rules = fs_.Rules();
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) {
+    EntryTrace& e = held.Where.Entries[i];
+    if (e.At.empty() || !IsTemporaryName(rules, e.At) || !fs_.Exists(e.At)) continue;
+    const JournalEntry& entry = run.Entries[i];
+    std::vector<std::string> places = {entry.OldPath};
+    if (!copies) places.push_back(entry.NewPath);
+    const SplitPath old = rules.Split(entry.OldPath);
+    for (int n = 1; n <= kMaxSuffix; ++n)
+      places.push_back(rules.Join(old.Path, old.Name + "#" + std::to_string(n), old.Ext));
+    for (const std::string& place : places) {
+      if (fs_.MoveNoReplace(e.At, place)) {
+        e.At = place;
+        break;
+      }
+      if (!fs_.Exists(place)) break;  // not a taken name: the move itself fails
+    }
+    if (IsTemporaryName(rules, e.At))
+      outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.OldPath));
+  }
+  return outcome;
+}
+
+}  // namespace varnoke

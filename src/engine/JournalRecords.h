@@ -1,0 +1,100 @@
+#pragma once
+// The run journal's records: what a run is about to change and what became of it, as
+// lines of tab-separated fields (a backslash escapes a tab, a line end or itself in a
+// path, so any name round-trips). docs/journal.md describes the format.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/FileTime.h"
+#include "platform/FileSystem.h"
+
+namespace varnoke {
+
+inline constexpr int kJournalVersion = 1;
+inline constexpr std::string_view kJournalMagic = "varnoke-journal";
+
+// What a journaled run was: a renaming of its own, or the undoing, rolling back or
+// finishing of an earlier one (named in JournalHeader::Of).
+enum class RunKind { Run, Undo, Rollback, Finish };
+
+// The changes a run makes on disk.
+enum class JournalOp {
+  Move,         // the entry's file to its planned place (a rename or a move)
+  Copy,         // a copy of the entry's file to its planned place
+  Aside,        // a file of the run, in an earlier entry's way, to a temporary name
+  Settle,       // a file from its temporary name to where it stays
+  Trash,        // the file standing at a planned place to the trash
+  TrashSource,  // the entry's own file to the trash (the file in the way could not go)
+  Times,        // planned times set on the file at From
+  Attributes,   // planned attributes set on the file at From
+};
+
+struct JournalHeader {
+  FileTime Started = 0;  // UTC
+  RunKind Kind = RunKind::Run;
+  std::uint8_t Transport = 0;
+  bool DeleteOnConflict = false;
+  std::string Origin;  // who ran it: the command line or the window
+  std::string Of;      // for an undo, rollback or finishing: the journal it acts on
+};
+
+struct JournalEntry {
+  std::string OldPath;
+  std::string NewPath;
+  std::uint64_t Size = 0;
+  std::uint32_t OldAttr = 0;
+  std::uint32_t NewAttr = 0;
+  FileTimes OldTimes;
+  FileTimes NewTimes;
+};
+
+enum class ChangeState { Unknown, Done, Failed };
+
+struct JournalChange {
+  JournalOp Op = JournalOp::Move;
+  int Entry = -1;  // -1: a file that is no entry of the run (a file in the way)
+  std::string From;
+  std::string To;
+  ChangeState State = ChangeState::Unknown;  // Unknown: the run ended before it said
+  int Error = 0;
+  std::string TrashedAt;  // Trash, TrashSource: where the trash keeps the file
+};
+
+struct JournalRun {
+  JournalHeader Header;
+  std::vector<JournalEntry> Entries;
+  bool Begun = false;  // every entry is recorded; changes may follow
+  std::vector<JournalChange> Changes;
+  bool Complete = false;
+  int Changed = 0;
+  int Failed = 0;
+  std::string UndoneBy;     // the journal of the run that undid this one
+  std::string RecoveredAs;  // "finish" or "rollback" after a recovery
+};
+
+// Writing: each function appends whole lines to `out`.
+void AppendHeaderRecords(std::string& out, const JournalHeader& header);
+void AppendEntryRecord(std::string& out, int index, const JournalEntry& entry);
+void AppendBeginRecord(std::string& out, int entries);
+void AppendChangeRecord(std::string& out, long seq, const JournalChange& change);
+void AppendOutcomeRecord(std::string& out, long seq, int error, std::string_view trashedAt);
+void AppendEndRecord(std::string& out, int changed, int failed);
+void AppendUndoneRecord(std::string& out, std::string_view by);
+void AppendRecoveredRecord(std::string& out, std::string_view how);
+
+struct JournalReading {
+  std::optional<JournalRun> Run;  // nullopt: Problem says why
+  std::string Problem;            // "damaged at line N: ..." or "not a journal of this program"
+};
+
+// Reads a whole journal. A last line without its line end is a write cut short by a
+// crash and is ignored; anything else that is not a record of this version makes the
+// journal damaged, and it is never acted on.
+JournalReading ReadJournal(std::string_view bytes);
+
+std::string_view RunKindName(RunKind kind);
+
+}  // namespace varnoke

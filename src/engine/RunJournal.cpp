@@ -1,0 +1,100 @@
+#include "engine/RunJournal.h"
+
+#include <cstdio>
+
+namespace varnoke {
+namespace {
+
+// Entries are written in blocks of about this size; they all reach the disk before
+// the first change.
+constexpr std::size_t kEntryBlock = 1 << 20;
+// Writes between two flushes to disk: a power cut loses at most the last batch.
+constexpr long kFlushEvery = 8192;
+constexpr int kNameTries = 100;
+
+}  // namespace
+
+std::string JournalName(FileTime started, int attempt) {
+  const SystemTime t = FileTimeToSystemTime(started).value_or(SystemTime{});
+  char name[64];
+  std::snprintf(name, sizeof name, "run-%04u%02u%02u-%02u%02u%02u-%03u", unsigned{t.Year},
+                unsigned{t.Month}, unsigned{t.Day}, unsigned{t.Hour}, unsigned{t.Minute},
+                unsigned{t.Second}, unsigned{t.Milliseconds});
+  std::string text = name;
+  if (attempt > 0) text += "-" + std::to_string(attempt);
+  return text + ".vnj";
+}
+
+RunJournal::RunJournal(JournalDirectory& directory, JournalHeader header) : directory_(directory) {
+  IoError error;
+  for (int attempt = 0; attempt < kNameTries && !file_; ++attempt) {
+    name_ = JournalName(header.Started, attempt);
+    file_ = directory_.Create(name_, error);
+    if (!file_ && error.Code != EEXIST) break;
+  }
+  if (!file_) {
+    problem_ = "the run journal could not be made in " + directory_.Where() + ": " +
+               FsStatus::Failure(error.Code).Reason();
+    name_.clear();
+    return;
+  }
+  AppendHeaderRecords(buffer_, header);
+}
+
+RunJournal::~RunJournal() = default;
+
+void RunJournal::AddEntry(const JournalEntry& entry) {
+  if (!file_) return;
+  AppendEntryRecord(buffer_, entries_++, entry);
+  if (buffer_.size() >= kEntryBlock) Write(false);
+}
+
+void RunJournal::Begin() {
+  if (!file_) return;
+  AppendBeginRecord(buffer_, entries_);
+  Write(true);
+}
+
+long RunJournal::Before(JournalOp op, int entry, std::string_view from, std::string_view to) {
+  const long seq = nextSeq_++;
+  if (!file_) return seq;
+  JournalChange change;
+  change.Op = op;
+  change.Entry = entry;
+  change.From = from;
+  change.To = to;
+  AppendChangeRecord(buffer_, seq, change);
+  Write(++writesSinceFlush_ >= kFlushEvery);
+  return seq;
+}
+
+void RunJournal::After(long seq, const FsStatus& status, std::string_view trashedAt) {
+  if (!file_) return;
+  AppendOutcomeRecord(buffer_, seq, status.Error(), trashedAt);
+  // What recovery must not guess is written now: a failure (the file stayed) and where
+  // the trash keeps a file.
+  if (!status || !trashedAt.empty()) Write(false);
+}
+
+void RunJournal::End(int changed, int failed) {
+  if (!file_) return;
+  AppendEndRecord(buffer_, changed, failed);
+  Write(true);
+}
+
+void RunJournal::Write(bool flush) {
+  if (!file_ || buffer_.empty()) return;
+  bool ok = file_->Append(buffer_);
+  buffer_.clear();
+  if (ok && flush) {
+    ok = file_->Flush();
+    writesSinceFlush_ = 0;
+  }
+  if (!ok) {
+    problem_ = "the run journal " + directory_.Where() + "/" + name_ +
+               " could not be written; the renaming went on without it";
+    file_.reset();
+  }
+}
+
+}  // namespace varnoke

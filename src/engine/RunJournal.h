@@ -1,0 +1,58 @@
+#pragma once
+// The journal a run keeps while it changes the disk: its entries first, made durable
+// before the first change, then a record before every change and one after it.
+// Records are appended with one write each; the record after a change that succeeded
+// travels with the record before the next change (one write per change), while a
+// failure and a trashing are written at once. Appends are flushed to disk in batches.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/JournalRecords.h"
+#include "platform/JournalFiles.h"
+
+namespace varnoke {
+
+class RunJournal {
+ public:
+  // Creates a new journal in `directory`, named after the run's start; Open() tells
+  // whether that worked.
+  RunJournal(JournalDirectory& directory, JournalHeader header);
+  ~RunJournal();
+  RunJournal(const RunJournal&) = delete;
+  RunJournal& operator=(const RunJournal&) = delete;
+
+  // False when no journal could be made; Problem() says why.
+  bool Open() const { return file_ != nullptr; }
+  const std::string& Name() const { return name_; }
+  // Empty while all is well; otherwise why the journal is not (or no longer) kept.
+  const std::string& Problem() const { return problem_; }
+
+  // The entries, then Begin: after it they are on disk and changes may follow.
+  void AddEntry(const JournalEntry& entry);
+  void Begin();
+
+  // Before a change: returns its number for After.
+  long Before(JournalOp op, int entry, std::string_view from, std::string_view to);
+  // After it: success, or the system's reason; where the trash keeps a trashed file.
+  void After(long seq, const FsStatus& status, std::string_view trashedAt = {});
+  // The run ended as reported; the journal is complete and flushed.
+  void End(int changed, int failed);
+
+ private:
+  void Write(bool flush);
+
+  JournalDirectory& directory_;
+  std::unique_ptr<AppendFile> file_;
+  std::string name_;
+  std::string problem_;
+  std::string buffer_;  // records not yet written
+  int entries_ = 0;
+  long nextSeq_ = 0;
+  long writesSinceFlush_ = 0;
+};
+
+// The file name of a journal of a run that started at `started` (UTC), the n-th try.
+std::string JournalName(FileTime started, int attempt);
+
+}  // namespace varnoke

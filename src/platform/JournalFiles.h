@@ -1,0 +1,44 @@
+#pragma once
+// The directory of run journals: files appended record by record while a run changes
+// the disk, held by their run while it lasts, read back after a crash and for undo.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileStore.h"
+
+namespace varnoke {
+
+// A journal held open for appending. The hold ends when the object is destroyed (or
+// the process dies): until then no other process takes the journal for recovery.
+class AppendFile {
+ public:
+  virtual ~AppendFile() = default;
+  // Appends `bytes` with one write: a killed process leaves all of them or none
+  // (false when not all could be written: a full disk, an I/O error).
+  virtual bool Append(std::string_view bytes) = 0;
+  // Makes what was appended survive a power cut.
+  virtual bool Flush() = 0;
+};
+
+class JournalDirectory {
+ public:
+  virtual ~JournalDirectory() = default;
+  // The directory, for messages.
+  virtual std::string Where() const = 0;
+  // Names of the journals in it, sorted (names begin with the run's time).
+  virtual std::vector<std::string> Names() = 0;
+  virtual FileBytes Read(std::string_view name) = 0;
+  // A new journal of that name, held; nullptr when it exists or cannot be made
+  // (`error` then tells why).
+  virtual std::unique_ptr<AppendFile> Create(std::string_view name, IoError& error) = 0;
+  // An existing journal, held for appending; nullptr when a live run holds it or it
+  // cannot be opened.
+  virtual std::unique_ptr<AppendFile> Hold(std::string_view name) = 0;
+  virtual bool Remove(std::string_view name) = 0;
+  // Renames a journal (kept aside when damaged); never replaces another file.
+  virtual bool Rename(std::string_view from, std::string_view to) = 0;
+};
+
+}  // namespace varnoke
