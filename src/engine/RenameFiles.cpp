@@ -11,6 +11,7 @@
 
 #include "engine/PendingSources.h"
 #include "engine/RenameMessages.h"
+#include "model/Attributes.h"
 #include "platform/SessionScopes.h"
 
 namespace varnoke {
@@ -378,21 +379,28 @@ void Run::GiveBack(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old) {
 bool Run::ApplyTimesAndAttributes(int i, const TVrnPrevFile& p, const TVrnFile& f,
                                   const std::string& target) {
   const bool times = p.Created != f.Created || p.Accessed != f.Accessed || p.Written != f.Written;
-  if (times) {
+  const bool attributes = p.Attr != f.Attr;
+  auto setTimes = [&] {
     Recorded(JournalOp::Times, i, target, {}, [&] {
       auto held = fs_.OpenExclusive(target, Access::ReadWrite);
       return held && held->SetTimes(&p.Created, &p.Accessed, &p.Written)
                  ? FsStatus()
                  : FsStatus::Failure(std::errc::permission_denied);
     });
-  }
-  const bool attributes = p.Attr != f.Attr;
-  if (attributes) {
+  };
+  auto setAttributes = [&] {
     Recorded(JournalOp::Attributes, i, target, {}, [&] {
       return fs_.SetAttributes(target, p.Attr) ? FsStatus()
                                                : FsStatus::Failure(std::errc::permission_denied);
     });
-  }
+  };
+  // Times need the file open for writing: a file that the same plan makes writable
+  // again is made so first, else its new times would be refused.
+  const bool writableFirst =
+      attributes && (f.Attr & kAttrReadOnly) != 0 && (p.Attr & kAttrReadOnly) == 0;
+  if (attributes && writableFirst) setAttributes();
+  if (times) setTimes();
+  if (attributes && !writableFirst) setAttributes();
   return times || attributes;
 }
 

@@ -1,0 +1,213 @@
+// The run journal: its records read back exactly, damage is told and never acted on,
+// complete runs are undone to the very times and attributes they started from, a file
+// changed since or a place taken since is refused, and only the newest journals stay.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+
+#include "RenameWorld.h"
+#include "engine/JournalKeeper.h"
+#include "engine/JournalMessages.h"
+#include "model/Attributes.h"
+#include "platform/posix/PosixJournalFiles.h"
+
+namespace varnoke {
+namespace {
+
+using testing::RenameRun;
+using testing::Strings;
+using testing::World;
+
+TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
+  JournalHeader h;
+  h.Started = 134'000'000'000'000'000ULL;
+  h.Transport = kTransportCopy;
+  h.DeleteOnConflict = true;
+  h.Origin = "varnoke-cli /O:a\tb.vns /R";
+  std::string text;
+  AppendHeaderRecords(text, h);
+  JournalEntry e{"/d/tab\there", "/d/new\nline\\back\r", 5, 0x21, 0x01, {1, 2, 3}, {4, 5, 6}};
+  AppendEntryRecord(text, 0, e);
+  AppendBeginRecord(text, 1);
+  AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "/d/in the way", "", {}, 0, {}});
+  AppendOutcomeRecord(text, 0, 0, "/home/u/.local/share/Trash/files/in the way");
+  AppendChangeRecord(text, 1, {JournalOp::Copy, 0, e.OldPath, e.NewPath, {}, 0, {}});
+  AppendEndRecord(text, 1, 0);
+  AppendUndoneRecord(text, "run-x.vnj");
+  const JournalReading reading = ReadJournal(text);
+  ASSERT_TRUE(reading.Run) << reading.Problem;
+  const JournalRun& run = *reading.Run;
+  EXPECT_EQ(run.Header.Origin, h.Origin);
+  EXPECT_EQ(run.Header.Transport, kTransportCopy);
+  EXPECT_TRUE(run.Header.DeleteOnConflict);
+  ASSERT_EQ(run.Entries.size(), 1u);
+  EXPECT_EQ(run.Entries[0].OldPath, e.OldPath);
+  EXPECT_EQ(run.Entries[0].NewPath, e.NewPath);
+  EXPECT_EQ(run.Entries[0].NewTimes, e.NewTimes);
+  EXPECT_EQ(run.Entries[0].OldAttr, 0x21u);
+  ASSERT_EQ(run.Changes.size(), 2u);
+  EXPECT_EQ(run.Changes[0].State, ChangeState::Done);
+  EXPECT_EQ(run.Changes[0].TrashedAt, "/home/u/.local/share/Trash/files/in the way");
+  EXPECT_EQ(run.Changes[1].State, ChangeState::Unknown);  // its outcome never came
+  EXPECT_TRUE(run.Complete);
+  EXPECT_EQ(run.UndoneBy, "run-x.vnj");
+}
+
+TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
+  const std::string head = "varnoke-journal\t1\nrun\trun\t1\t1\t0\tcli\t\n";
+  const std::string entry = "e\t0\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n";
+  struct Case {
+    std::string Text;
+    std::string Problem;  // empty: readable
+  };
+  const Case cases[] = {
+      {head + entry + "go\t1\nb\t0\tmove\t0\t/a\t/b\na\t0\t0\t\nb\t1\tmo", ""},
+      {"", "not a journal of this program (it is empty)"},
+      {"REGEDIT4\n", "not a journal of this program"},
+      {"varnoke-journal\t2\n", "written in journal version 2, which this program does not read"},
+      {head + "e\t1\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n", "damaged at line 3"},
+      {head + entry + "b\t0\tmove\t0\t/a\t/b\n", "damaged at line 4"},  // a change before "go"
+      {head + entry + "go\t1\na\t0\t0\t\n", "damaged at line 5"},       // an outcome of nothing
+      {head + entry + "go\t1\nb\t0\tmove\t1\t/a\t/b\n", "damaged at line 5"},  // no entry 1
+      {head + entry + "go\t1\nb\t0\tmove\t0\t/a\\q\t/b\n", "damaged at line 5"},
+      {head + entry + "go\t1\nend\t0\t0\nb\t0\tmove\t0\t/a\t/b\n", "damaged at line 6"},
+  };
+  for (const Case& c : cases) {
+    const JournalReading reading = ReadJournal(c.Text);
+    EXPECT_EQ(reading.Problem.substr(0, c.Problem.size()), c.Problem) << c.Text;
+    EXPECT_EQ(reading.Run.has_value(), c.Problem.empty()) << c.Text;
+  }
+}
+
+// The status of every file under a directory that undo must give back: name, content,
+// permissions, last-write time in nanoseconds.
+std::map<std::string, std::string> Status(const std::string& dir) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir)) {
+    if (e.is_directory()) continue;
+    struct stat st {};
+    ::lstat(e.path().c_str(), &st);
+    out[e.path().lexically_relative(dir)] =
+        testing::ReadFile(e.path()) + " mode " + std::to_string(st.st_mode) + " written " +
+        std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
+  }
+  return out;
+}
+
+class JournalOnRealFiles : public ::testing::Test {
+ protected:
+  JournalOnRealFiles() : journals(state.Path()), run(world) {}
+  std::unique_ptr<RunJournal> Journal() {
+    return JournalKeeper(journals, world.Fs(), run.clock).NewRun("test", run.options);
+  }
+  RenameReport Rename() {
+    std::unique_ptr<RunJournal> journal = Journal();
+    EXPECT_TRUE(journal->Open()) << journal->Problem();
+    return RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, journal.get());
+  }
+  JournalOutcome UndoLast() {
+    JournalKeeper keeper(journals, world.Fs(), run.clock);
+    const std::vector<RunSummary> history = keeper.History();
+    EXPECT_FALSE(history.empty());
+    return history.empty() ? JournalOutcome{} : keeper.Undo(history[0].Name, run.session);
+  }
+  std::string Dir() const { return world.At(""); }
+
+  World world;
+  testing::TempDir state;
+  PosixJournalDirectory journals;
+  RenameRun run;
+};
+
+TEST_F(JournalOnRealFiles, UndoGivesBackNamesTimesAndAttributesExactly) {
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "keep.txt", "in-the-way.txt"})
+    world.Write(name, std::string("content of ") + name);
+  world.Write("fixed.txt", "unchanged");
+  // Times are kept in the program's own unit of 100 ns: the files start on such a time.
+  for (const auto& e : std::filesystem::directory_iterator(Dir())) {
+    const timespec times[2] = {{1'700'000'000, 123'456'700}, {1'700'000'000, 987'654'300}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, e.path().c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+  }
+  const auto before = Status(Dir());
+  run.options.Set(DeleteOnConflict, true);
+  // A swap, a file moved onto a name held by a file outside the run (trashed), a file
+  // that only gets new times and the read-only attribute.
+  run.Plan("a.txt", "b.txt", true);
+  run.Plan("b.txt", "a.txt", true);
+  run.Plan("c.txt", "in-the-way.txt", true);
+  TVrnPrevFile& stamped = run.Plan("keep.txt", "keep.txt");
+  stamped.Written = stamped.Written - 10'000'000ULL * 3600;
+  stamped.Attr |= kAttrReadOnly;
+  const RenameReport report = Rename();
+  ASSERT_EQ(report.Changed, 4);
+  ASSERT_EQ(world.Read("b.txt"), "content of a.txt");
+  ASSERT_NE(Status(Dir()), before);
+
+  const JournalOutcome outcome = UndoLast();
+  EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
+  EXPECT_EQ(outcome.LeftAsTheyWere, 0);
+  EXPECT_EQ(Status(Dir()), before);
+  EXPECT_TRUE(world.Trashed().empty());
+  // An undone run is no longer offered.
+  EXPECT_TRUE(JournalKeeper(journals, world.Fs(), run.clock).History().empty());
+}
+
+TEST_F(JournalOnRealFiles, UndoOfACopyRemovesTheCopiesOnly) {
+  world.Write("a.txt", "a");
+  world.Write("sub/");
+  const auto before = Status(Dir());
+  run.options.Transport = kTransportCopy;
+  run.Plan("a.txt", "sub/a.txt");
+  ASSERT_EQ(Rename().Changed, 1);
+  ASSERT_EQ(world.Read("sub/a.txt"), "a");
+  EXPECT_EQ(UndoLast().Reached, 1);
+  EXPECT_EQ(Status(Dir()), before);
+  EXPECT_FALSE(world.Read("sub/a.txt"));
+}
+
+TEST_F(JournalOnRealFiles, UndoRefusesAFileChangedSinceAndAPlaceTakenSinceAndOverwritesNothing) {
+  for (const char* name : {"a.txt", "b.txt"}) world.Write(name, name);
+  run.Plan("a.txt", "a2.txt");
+  run.Plan("b.txt", "b2.txt");
+  ASSERT_EQ(Rename().Changed, 2);
+  world.Write("a2.txt", "changed after the run");
+  world.Write("b.txt", "a new file under the old name");
+  const JournalOutcome outcome = UndoLast();
+  EXPECT_EQ(outcome.LeftAsTheyWere, 2);
+  EXPECT_EQ(outcome.Messages, (Strings{ChangedSinceRunMessage(world.At("a2.txt")),
+                                       PlaceTakenMessage(world.At("b2.txt"), world.At("b.txt"))}));
+  EXPECT_EQ(world.Files(), (Strings{"a2.txt=changed after the run",
+                                    "b.txt=a new file under the old name", "b2.txt=b.txt"}));
+}
+
+TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewestKept) {
+  world.Write("a.txt", "a");
+  run.Plan("a.txt", "b.txt");
+  std::unique_ptr<RunJournal> live = Journal();  // a run still going holds its journal
+  live->AddEntry({world.At("a.txt"), world.At("b.txt"), 1, 32, 32, {}, {}});
+  live->Begin();
+  testing::WriteFile(state / "run-00000000-000000-000.vnj", "varnoke-journal\t1\ngarbage\n");
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  std::vector<std::string> problems;
+  EXPECT_TRUE(keeper.Unfinished(problems).empty());
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("damaged at line 2"), std::string::npos) << problems[0];
+  EXPECT_TRUE(testing::FileExists(state / "run-00000000-000000-000.vnj.bad"));
+  live.reset();  // the run died: its journal is offered now
+  ASSERT_EQ(keeper.Unfinished(problems).size(), 1u);
+
+  for (int i = 0; i < kJournalsKept + 3; ++i) {
+    testing::WriteFile(state / ("run-3000" + std::to_string(1000 + i) + ".vnj"),
+                       "varnoke-journal\t1\nrun\trun\t1\t1\t0\tt\t\ngo\t0\nend\t0\t0\n");
+  }
+  keeper.Prune();
+  // The newest twenty and the run cut short stay; the damaged one stays aside.
+  EXPECT_EQ(journals.Names().size(), static_cast<std::size_t>(kJournalsKept) + 1);
+  EXPECT_EQ(keeper.Unfinished(problems).size(), 1u);
+}
+
+}  // namespace
+}  // namespace varnoke
