@@ -14,9 +14,7 @@
 #include "app/PlanText.h"
 #include "app/PlanTsv.h"
 #include "app/RunAutomatically.h"
-#include "engine/JournalKeeper.h"
-#include "engine/JournalMessages.h"
-#include "engine/Messages.h"
+#include "engine/JournalSession.h"
 #include "engine/PreparePreview.h"
 #include "engine/RenameFiles.h"
 #include "files/FileMessages.h"
@@ -191,18 +189,13 @@ class ConsoleRun {
   int Rename(FileListOwner& list, TVrnPrevFiles& preview) {
     // Files left out of the plan (a name no file system takes) count as not renamed.
     const int listed = list.Files.Count();
-    std::unique_ptr<RunJournal> journal;
-    if (services_.Journals) {
-      journal = JournalKeeper(*services_.Journals, services_.Fs, services_.Time)
-                    .NewRun(ConsoleOrigin(arguments_), list.Options);
-      if (!journal->Open() && session_.ask(NoJournalQuestion(journal->Problem()), kVarnokeCaption,
-                                           Buttons::OkCancel, Icon::Warning) != Answer::Ok) {
-        streams_.Err << "Nothing renamed.\n";
-        return kExitUnrenamed;
-      }
+    const JournalForRun journal = StartJournal(services_, ConsoleOrigin(arguments_), list.Options);
+    if (!journal.Go) {
+      streams_.Err << "Nothing renamed.\n";
+      return kExitUnrenamed;
     }
-    const RenameReport report =
-        RenameFiles(list.Files, preview, list.Options, services_.Fs, session_, journal.get());
+    const RenameReport report = RenameFiles(list.Files, preview, list.Options, services_.Fs,
+                                            session_, journal.Journal.get());
     streams_.Err << report.Changed << " file(s) changed, " << report.Unchanged << " unchanged, "
                  << listed - report.Done() << " not renamed";
     if (report.Stopped) streams_.Err << "; stopped at a name conflict";
@@ -233,7 +226,10 @@ int RunConsole(const ConsoleArguments& arguments, Services& services, ConsoleStr
     streams.Err << ConsoleUsage();
     return kExitBadArguments;
   }
-  if (!arguments.OptionsOnly()) OfferRecovery(services, streams.Err);
+  if (!arguments.OptionsOnly())
+    OfferRecovery(services, [&](const std::string& text) {
+      streams.Err << text << (text.ends_with('\n') ? "" : "\n");
+    });
   return ConsoleRun(arguments, services, streams, AnswerModeFor(arguments, streams)).Run();
 }
 

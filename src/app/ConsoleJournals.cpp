@@ -63,25 +63,4 @@ int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std
   return clean ? kExitDone : kExitUnrenamed;
 }
 
-void OfferRecovery(Services& services, std::ostream& err) {
-  if (!services.Journals) return;
-  JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
-  std::vector<std::string> problems;
-  const std::vector<RunSummary> runs = keeper.Unfinished(problems);
-  TellProblems(problems, err);
-  for (const RunSummary& run : runs) {
-    const Answer answer = services.Ui.ask(RecoveryQuestion(run, services.Time), kRecoveryCaption,
-                                          Buttons::YesNoCancel, Icon::Question);
-    if (answer == Answer::Cancel) {
-      err << "Left for later: varnoke-cli --recover finish|rollback settles it.\n";
-      continue;
-    }
-    const bool finish = answer == Answer::Yes;
-    err << OutcomeText(
-        finish ? "Finished" : "Rolled back",
-        keeper.Recover(run.Name, finish ? RecoveryWay::Finish : RecoveryWay::Rollback,
-                       services.Ui));
-  }
-}
-
 }  // namespace varnoke

@@ -13,8 +13,4 @@ namespace varnoke {
 int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std::ostream& out,
                       std::ostream& err);
 
-// Asks about each renaming cut short (Yes finishes, No rolls back, Cancel leaves it)
-// and tells what was done.
-void OfferRecovery(Services& services, std::ostream& err);
-
 }  // namespace varnoke

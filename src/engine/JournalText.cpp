@@ -43,6 +43,13 @@ std::string RecoveryQuestion(const RunSummary& run, Clock& clock) {
          "it for later.";
 }
 
+std::string UndoQuestion(const RunSummary& run, Clock& clock) {
+  return "Undo the renaming of " + Files(run.Files) + " that started " +
+         LocalDate(run.Header.Started, clock) + " (" + run.Header.Origin +
+         ")?\n\nEvery file goes back to its old name, times and attributes; a file changed "
+         "since, or whose old name another file holds now, stays as it is.";
+}
+
 std::string UndoCaption(const RunSummary& run) {
   return "Undo last renaming (" + Files(run.Files) + ")";
 }

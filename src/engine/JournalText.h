@@ -18,6 +18,12 @@ std::string OutcomeText(std::string_view done, const JournalOutcome& outcome);
 // The question at start-up; Yes finishes, No rolls back, Cancel leaves it for later.
 std::string RecoveryQuestion(const RunSummary& run, Clock& clock);
 inline constexpr std::string_view kRecoveryCaption = "Varnoke: renaming cut short";
+inline constexpr std::string_view kRecoveryLaterText =
+    "Left for later: the next start asks again, and varnoke-cli --recover finish|rollback "
+    "settles it without questions.";
+
+// "Undo the renaming of 12 files that started 2026-12-07 10:15:02 (...)?"
+std::string UndoQuestion(const RunSummary& run, Clock& clock);
 
 // The desktop's menu item: "Undo last renaming (1,204 files)".
 std::string UndoCaption(const RunSummary& run);

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "engine/JournalSession.h"
+#include "engine/JournalText.h"
 #include "engine/ListEditing.h"
 #include "engine/Messages.h"
 #include "files/FileListFile.h"
@@ -161,6 +163,10 @@ void TMainForm::BuildMenus() {
     const int tag = item.Tag;
     add(files, item.Name, item.Caption, item.Key, [this, tag] { ToolButtonClick(tag); });
   }
+  files->addSeparator();
+  Undolastrenaming1 = add(files, "Undolastrenaming1", "Und&o last renaming", {},
+                          [this] { UndolastrenamingClick(); });
+  connect(files, &QMenu::aboutToShow, this, &TMainForm::UpdateUndoItem);
   files->addSeparator();
   add(files, "Exit1", "E&xit", {}, [this] { ToolButtonClick(100); });
 
@@ -450,6 +456,20 @@ TNameListForm* TMainForm::DropFiles(const std::vector<std::string>& paths) {
 void TMainForm::Hidetoolbar1Click() {
   ToolbarPanel->setHidden(!ToolbarPanel->isHidden());
   Hidetoolbar1->setText(ToolbarPanel->isHidden() ? "Show &toolbar" : "Hide &toolbar");
+}
+
+void TMainForm::UpdateUndoItem() {
+  const std::optional<RunSummary> last = LastUndoable(state_.Program);
+  QString caption = Qt8(last ? UndoCaption(*last) : std::string("Undo last renaming"));
+  caption.insert(3, QLatin1Char('&'));  // "Und&o", the letter no other item of the menu takes
+  Undolastrenaming1->setText(caption);
+  Undolastrenaming1->setEnabled(last.has_value());
+}
+
+void TMainForm::UndolastrenamingClick() {
+  const std::string told = UndoLastRun(state_.Program);
+  if (!told.empty()) state_.Program.Ui.ask(told, kVarnokeCaption, Buttons::Ok, Icon::Information);
+  UpdateUndoItem();
 }
 
 void TMainForm::AboutClick() {

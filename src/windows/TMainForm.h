@@ -51,6 +51,10 @@ class TMainForm : public QMainWindow {
   void Hidetoolbar1Click();
   void AboutClick();
   void ShowHelp(int topic);
+  // "Undo last renaming (n files)": the newest complete run, asked about and undone.
+  void UndolastrenamingClick();
+  // The item's caption and whether it can be chosen, as the journals stand now.
+  void UpdateUndoItem();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -69,6 +73,7 @@ class TMainForm : public QMainWindow {
   QMenu* ResetOptionsPop = nullptr;
   QMenu* windowMenu_ = nullptr;
   QAction* Hidetoolbar1 = nullptr;
+  QAction* Undolastrenaming1 = nullptr;
   HelpWindow* help_ = nullptr;
 };
 

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "engine/ColumnLayout.h"
+#include "engine/JournalSession.h"
 #include "engine/PreparePreview.h"
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
@@ -227,7 +228,11 @@ void TPreviewForm::Panel1DblClick() {
   if (working_) return;
   {
     WorkingScope working(working_);
-    report_ = RenameFiles(list_.Files, PrevFiles, list_.Options, services_.Fs, services_.Ui);
+    const JournalForRun journal =
+        StartJournal(services_, "Varnoke window \"" + list_.Caption + "\"", list_.Options);
+    if (!journal.Go) return;
+    report_ = RenameFiles(list_.Files, PrevFiles, list_.Options, services_.Fs, services_.Ui,
+                          journal.Journal.get());
     model_->Refresh();
   }
   accept();

@@ -24,7 +24,14 @@ TEST(ConsoleArgumentsTest, ParametersOrTheError) {
            {{"--set"}, "--set needs a value"},
            {{"--save-options="}, "--save-options needs a file name"},
            {{"--show-options", "--plan=tsv"}, "--show-options and --save-options do not go with --plan=tsv or --list"},
-           {{"--save-options", "a", "/O:/s.vns", "/S:/d/*"}, "--show-options and --save-options take options sets (/O:) only, not '/S:/d/*'"}}) {
+           {{"--save-options", "a", "/O:/s.vns", "/S:/d/*"}, "--show-options and --save-options take options sets (/O:) only, not '/S:/d/*'"},
+           {{"--recover", "later"}, "--recover takes finish or rollback, not 'later'"},
+           {{"--recover"}, "--recover needs a value"},
+           {{"--undo=0"}, "--undo takes a number of runs from 1 up, not '0'"},
+           {{"--undo=x"}, "--undo takes a number of runs from 1 up, not 'x'"},
+           {{"--undo", "/O:/s.vns"}, "--recover, --history and --undo go alone (with --yes at most)"},
+           {{"--history", "--undo"}, "--recover, --history and --undo go alone (with --yes at most)"},
+           {{"--undo", "3", "--yes"}, ""}}) {
     // clang-format on
     const ConsoleArguments a = ParseConsoleArguments(args);
     std::string parameters;

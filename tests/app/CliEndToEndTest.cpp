@@ -230,6 +230,23 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
             kQuestion, "$/in/f1.txt"}));
 // clang-format on
 
+TEST_F(CliTest, HistoryListsTheRunAndUndoGivesTheNamesBack) {
+  ASSERT_EQ(Run("@run --yes").Status, 0);
+  ASSERT_EQ(Renamed(), 3);
+  const CliResult history = Run("--history");
+  EXPECT_EQ(history.Status, 0);
+  EXPECT_NE(history.Out.find("1  "), std::string::npos) << history.Out;
+  EXPECT_NE(history.Out.find("  3 files (3 changed)  varnoke-cli /O:"), std::string::npos)
+      << history.Out;
+  const CliResult undone = Run("--undo 1");
+  EXPECT_EQ(undone.Status, 0) << undone.Err;
+  EXPECT_NE(undone.Err.find("Undone: 3 file(s) where they belong, 0 left as they were."),
+            std::string::npos)
+      << undone.Err;
+  EXPECT_EQ(Renamed(), 0);
+  EXPECT_EQ(Run("--undo").Status, 1);  // nothing left to undo
+}
+
 TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {
   const std::string made =
       "--set name=Doc --set change-name=on --set enumerate=on --set start=10 --set step=5 "

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 
 #include "engine/AddFile.h"
+#include "platform/posix/PosixJournalFiles.h"
 #include "windows/DesktopFixture.h"
 #include "windows/HelpWindow.h"
 #include "windows/TNameListForm.h"
@@ -137,6 +139,32 @@ TEST_F(MainFormTest, TheAutomaticRunRenamesWithoutShowingTheMainWindow) {
   EXPECT_TRUE(fs.Exists("/d/Pic3.txt"));
   EXPECT_FALSE(main.isVisible());
   EXPECT_TRUE(session.Questions.empty());  // nothing asked beyond the start's question
+}
+
+TEST_F(MainFormTest, UndoLastRenamingShowsTheRunsSizeAndGivesTheNamesBack) {
+  PosixJournalDirectory journals(dir / "journal");
+  services.Journals = &journals;
+  QMenu* files = main.findChild<QMenu*>("Files1");
+  emit files->aboutToShow();
+  EXPECT_FALSE(Item("Undolastrenaming1")->isEnabled());  // nothing renamed yet
+  MakeFiles(3);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
+  list.Options.Set(ChangeName, true);
+  list.Options.Set(Enumerate, true);
+  list.Options.Name = "Pic";
+  ASSERT_TRUE(main.RenameAtOnce(std::move(list)));
+  emit files->aboutToShow();
+  EXPECT_TRUE(Item("Undolastrenaming1")->isEnabled());
+  EXPECT_EQ(Item("Undolastrenaming1")->text(), "Und&o last renaming (3 files)");
+
+  session.Answers = {Answer::Yes};
+  Item("Undolastrenaming1")->trigger();
+  for (int i = 1; i <= 3; ++i) EXPECT_TRUE(fs.Exists("/d/f" + std::to_string(i) + ".txt")) << i;
+  ASSERT_EQ(session.Questions.size(), 2u);
+  EXPECT_EQ(session.Questions[1].Text,
+            "Undone: 3 file(s) where they belong, 0 left as they were.\n");
+  EXPECT_FALSE(Item("Undolastrenaming1")->isEnabled());  // the run is undone
 }
 
 TEST_F(MainFormTest, HelpTopicsOpenOurHelp) {

@@ -14,12 +14,15 @@
 #include "app/TransferredParameters.h"
 #include "app/desktop/MainFormLists.h"
 #include "app/desktop/TransferServer.h"
+#include "engine/JournalSession.h"
+#include "engine/Messages.h"
 #include "files/FileMessages.h"
 #include "files/Settings.h"
 #include "platform/posix/InstanceLock.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixJournalFiles.h"
 #include "platform/posix/PosixLocale.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "platform/posix/UserDirectories.h"
@@ -110,6 +113,8 @@ int DesktopMain(int argc, char** argv) {
   Services services{fs,       store,   settingsStore,       clock,
                     regional, session, UserDataDirectory(), HomeDirectory(),
                     true};
+  PosixJournalDirectory journals(JournalDirectoryPath());
+  services.Journals = &journals;
   const auto freshState = [&] {
     return DesktopState{services, ReadSettings(settingsStore, fs, services.ProgramDirectory), 0};
   };
@@ -132,6 +137,10 @@ int DesktopMain(int argc, char** argv) {
   if (const auto placement = ReadPlacement(settingsStore, kMainWinPos))
     ApplyPlacement(main, *placement);
   main.show();
+  // A renaming cut short (a crash, a power cut) is offered to be finished or rolled back.
+  OfferRecovery(services, [&](const std::string& text) {
+    session.ask(text, kVarnokeCaption, Buttons::Ok, Icon::Information);
+  });
   SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
   if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
 

@@ -1,0 +1,36 @@
+#pragma once
+// The journal as the front ends meet it: a journal for each run they start, and at
+// their start the offer to finish or roll back a run cut short.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/JournalKeeper.h"
+#include "engine/RunJournal.h"
+#include "engine/Services.h"
+#include "model/TFiles.h"
+
+namespace varnoke {
+
+struct JournalForRun {
+  std::unique_ptr<RunJournal> Journal;  // null: the run keeps none
+  bool Go = true;                       // false: the user would not rename without one
+};
+
+// A journal for a run of `origin` ("varnoke-cli /O:...", "window List 1"). When none can
+// be made the user is asked whether to rename without one.
+JournalForRun StartJournal(Services& services, std::string origin, const TFiles& options);
+
+// Asks about each run cut short (Yes finishes it, No rolls it back, Cancel leaves it for
+// later) and passes each outcome, and each journal that could not be used, to `tell`.
+void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell);
+
+// The newest complete run that can still be undone.
+std::optional<RunSummary> LastUndoable(Services& services);
+
+// Asks whether to undo the newest complete run and does it; returns what to tell the
+// user afterwards (empty when there was none or the user said No).
+std::string UndoLastRun(Services& services);
+
+}  // namespace varnoke
