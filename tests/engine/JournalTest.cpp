@@ -11,6 +11,8 @@
 #include "RenameWorld.h"
 #include "engine/JournalKeeper.h"
 #include "engine/JournalMessages.h"
+#include "engine/JournalSession.h"
+#include "engine/JournalText.h"
 #include "model/Attributes.h"
 #include "platform/posix/PosixJournalFiles.h"
 
@@ -207,6 +209,53 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
   // The newest twenty and the run cut short stay; the damaged one stays aside.
   EXPECT_EQ(journals.Names().size(), static_cast<std::size_t>(kJournalsKept) + 1);
   EXPECT_EQ(keeper.Unfinished(problems).size(), 1u);
+}
+
+// A run cut short after its first move: Yes at the start finishes it, No rolls it back,
+// Cancel leaves it for the next start. Its records claim a second move that never
+// reached the disk (a power cut): the disk is believed.
+TEST_F(JournalOnRealFiles, ARunCutShortIsFinishedRolledBackOrLeftAsTheUserSays) {
+  const std::string a = world.At("a.txt"), b = world.At("b.txt");
+  const std::string c = world.At("c.txt"), d = world.At("d.txt");
+  auto cutShort = [&] {
+    world.Write("b.txt", "a");  // a.txt became b.txt before the cut
+    world.Write("c.txt", "c");  // c.txt never became d.txt
+    std::unique_ptr<RunJournal> journal = Journal();
+    journal->AddEntry({a, b, 1, 32, 32, {}, {}});
+    journal->AddEntry({c, d, 1, 32, 32, {}, {}});
+    journal->Begin();
+    journal->After(journal->Before(JournalOp::Move, 0, a, b), FsStatus());
+    journal->After(journal->Before(JournalOp::Move, 1, c, d), FsStatus());
+    journal->Before(JournalOp::Times, 1, d, "");
+  };  // the journal is let go without its end, as a killed run leaves it
+  Services services = run.Planning();
+  services.Journals = &journals;
+  std::vector<std::string> told;
+  auto tell = [&](const std::string& text) { told.push_back(text); };
+
+  cutShort();
+  run.session.Answers = {Answer::Cancel};
+  OfferRecovery(services, tell);
+  EXPECT_EQ(told, Strings{std::string(kRecoveryLaterText)});
+  EXPECT_EQ(run.session.Questions.at(0).Caption, kRecoveryCaption);
+
+  run.session.Answers = {Answer::Yes};
+  told.clear();
+  OfferRecovery(services, tell);
+  EXPECT_EQ(world.Files(), (Strings{"b.txt=a", "d.txt=c"}));
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0], "Finished: 1 file(s) where they belong, 0 left as they were.\n");
+  told.clear();
+  OfferRecovery(services, tell);  // settled: not offered again
+  EXPECT_TRUE(told.empty());
+
+  std::filesystem::remove(world.At("b.txt"));
+  std::filesystem::remove(world.At("d.txt"));
+  cutShort();
+  run.session.Answers = {Answer::No};
+  OfferRecovery(services, tell);
+  EXPECT_EQ(world.Files(), (Strings{"a.txt=a", "c.txt=c"}));
+  EXPECT_EQ(told.at(0), "Rolled back: 2 file(s) where they belong, 0 left as they were.\n");
 }
 
 }  // namespace
