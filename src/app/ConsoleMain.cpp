@@ -66,6 +66,8 @@ int ConsoleMain(int argc, char** argv) {
       fs, store, settings, clock, regional, session, UserDataDirectory(), HomeDirectory(), true};
   // VARNOKE_NO_JOURNAL=1 runs without a journal: the benchmarks measure what it costs.
   PosixJournalDirectory journals(JournalDirectoryPath());
+  std::error_code noDirectory;
+  services.WorkingDirectory = std::filesystem::current_path(noDirectory).string();
   const char* noJournal = std::getenv("VARNOKE_NO_JOURNAL");
   if (noJournal == nullptr || noJournal[0] == '\0') services.Journals = &journals;
   return RunConsole(arguments, services, streams);

@@ -160,13 +160,15 @@ struct JournalKeeper::Held {
 JournalKeeper::JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock)
     : journals_(journals), fs_(fs), clock_(clock) {}
 
-std::unique_ptr<RunJournal> JournalKeeper::NewRun(std::string origin, const TFiles& options) {
+std::unique_ptr<RunJournal> JournalKeeper::NewRun(std::string origin, const TFiles& options,
+                                                  std::string workingDirectory) {
   Prune(kJournalsKept - 1);
   JournalHeader header;
   header.Started = clock_.NowUtc();
   header.Transport = options.Transport;
   header.DeleteOnConflict = options.Has(DeleteOnConflict);
   header.Origin = std::move(origin);
+  header.Directory = std::move(workingDirectory);
   return std::make_unique<RunJournal>(journals_, std::move(header));
 }
 
@@ -190,6 +192,7 @@ std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name
     return nullptr;
   }
   held->Run = std::move(*reading.Run);
+  MakePathsFull(held->Run, fs_.Rules());
   held->Where = TraceRun(held->Run, fs_);
   return held;
 }

@@ -39,7 +39,9 @@ class JournalKeeper {
   JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock);
 
   // A journal for a new run (older journals beyond the kept number are removed first).
-  std::unique_ptr<RunJournal> NewRun(std::string origin, const TFiles& options);
+  // `workingDirectory`: where the run's relative paths, if any, start from.
+  std::unique_ptr<RunJournal> NewRun(std::string origin, const TFiles& options,
+                                     std::string workingDirectory = {});
 
   // Journals of runs cut short that no running program holds, oldest first. A damaged
   // or foreign journal is set aside (".bad") and named in `problems`.

@@ -166,7 +166,7 @@ class Reader {
 
   bool TakeRun(const std::vector<std::string>& f) {
     JournalHeader& h = run_.Header;
-    int kind = f.size() == 7 ? IndexOf(kKindNames, f[1]) : -1;
+    int kind = f.size() == 8 ? IndexOf(kKindNames, f[1]) : -1;
     int transport = 0;
     int deletes = 0;
     if (kind < 0 || !Parse(f[2], h.Started) || !Parse(f[3], transport) || transport > 2 ||
@@ -177,6 +177,7 @@ class Reader {
     h.DeleteOnConflict = deletes != 0;
     h.Origin = f[5];
     h.Of = f[6];
+    h.Directory = f[7];
     return true;
   }
 
@@ -246,6 +247,7 @@ void AppendHeaderRecords(std::string& out, const JournalHeader& h) {
   Field(out, h.DeleteOnConflict ? 1 : 0);
   Field(out, h.Origin);
   Field(out, h.Of);
+  Field(out, h.Directory);
   out += '\n';
 }
 
@@ -303,6 +305,23 @@ void AppendRecoveredRecord(std::string& out, std::string_view how) {
   out += "recovered";
   Field(out, how);
   out += '\n';
+}
+
+void MakePathsFull(JournalRun& run, const PathRules& rules) {
+  const std::string& base = run.Header.Directory;
+  auto full = [&](std::string& path) {
+    if (path.empty() || base.empty()) return;
+    const SplitPath parts = rules.Split(path);
+    if (!rules.IsFullPath(parts.Path)) path = base + rules.Separator() + path;
+  };
+  for (JournalEntry& e : run.Entries) {
+    full(e.OldPath);
+    full(e.NewPath);
+  }
+  for (JournalChange& c : run.Changes) {
+    full(c.From);
+    full(c.To);
+  }
 }
 
 JournalReading ReadJournal(std::string_view bytes) {

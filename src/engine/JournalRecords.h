@@ -37,8 +37,9 @@ struct JournalHeader {
   RunKind Kind = RunKind::Run;
   std::uint8_t Transport = 0;
   bool DeleteOnConflict = false;
-  std::string Origin;  // who ran it: the command line or the window
-  std::string Of;      // for an undo, rollback or finishing: the journal it acts on
+  std::string Origin;     // who ran it: the command line or the window
+  std::string Of;         // for an undo, rollback or finishing: the journal it acts on
+  std::string Directory;  // the working directory that relative paths of the run start from
 };
 
 struct JournalEntry {
@@ -96,5 +97,9 @@ struct JournalReading {
 JournalReading ReadJournal(std::string_view bytes);
 
 std::string_view RunKindName(RunKind kind);
+
+// Makes every path of the run's entries and changes a full path: a list may have named
+// its files relative to the working directory of the program that ran it.
+void MakePathsFull(JournalRun& run, const PathRules& rules);
 
 }  // namespace varnoke

@@ -11,7 +11,7 @@ JournalForRun StartJournal(Services& services, std::string origin, const TFiles&
   JournalForRun run;
   if (!services.Journals) return run;
   run.Journal = JournalKeeper(*services.Journals, services.Fs, services.Time)
-                    .NewRun(std::move(origin), options);
+                    .NewRun(std::move(origin), options, services.WorkingDirectory);
   if (!run.Journal->Open()) {
     run.Go = services.Ui.ask(NoJournalQuestion(run.Journal->Problem()), kVarnokeCaption,
                              Buttons::OkCancel, Icon::Warning) == Answer::Ok;

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/RunJournal.h"
 #include "model/TFiles.h"
 #include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
-#include "engine/RunJournal.h"
 #include "platform/FileSystem.h"
 #include "platform/Session.h"
 

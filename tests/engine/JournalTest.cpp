@@ -29,12 +29,13 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   h.Transport = kTransportCopy;
   h.DeleteOnConflict = true;
   h.Origin = "varnoke-cli /O:a\tb.vns /R";
+  h.Directory = "/home/u";
   std::string text;
   AppendHeaderRecords(text, h);
-  JournalEntry e{"/d/tab\there", "/d/new\nline\\back\r", 5, 0x21, 0x01, {1, 2, 3}, {4, 5, 6}};
+  JournalEntry e{"d/tab\there", "/d/new\nline\\back\r", 5, 0x21, 0x01, {1, 2, 3}, {4, 5, 6}};
   AppendEntryRecord(text, 0, e);
   AppendBeginRecord(text, 1);
-  AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "/d/in the way", "", {}, 0, {}});
+  AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "d/in the way", "", {}, 0, {}});
   AppendOutcomeRecord(text, 0, 0, "/home/u/.local/share/Trash/files/in the way");
   AppendChangeRecord(text, 1, {JournalOp::Copy, 0, e.OldPath, e.NewPath, {}, 0, {}});
   AppendEndRecord(text, 1, 0);
@@ -56,10 +57,16 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   EXPECT_EQ(run.Changes[1].State, ChangeState::Unknown);  // its outcome never came
   EXPECT_TRUE(run.Complete);
   EXPECT_EQ(run.UndoneBy, "run-x.vnj");
+  // A list that named its files relative to the working directory.
+  JournalRun full = run;
+  MakePathsFull(full, PosixPathRules());
+  EXPECT_EQ(full.Entries[0].OldPath, "/home/u/d/tab\there");
+  EXPECT_EQ(full.Entries[0].NewPath, e.NewPath);
+  EXPECT_EQ(full.Changes[0].From, "/home/u/d/in the way");
 }
 
 TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
-  const std::string head = "varnoke-journal\t1\nrun\trun\t1\t1\t0\tcli\t\n";
+  const std::string head = "varnoke-journal\t1\nrun\trun\t1\t1\t0\tcli\t\t\n";
   const std::string entry = "e\t0\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n";
   struct Case {
     std::string Text;
@@ -203,7 +210,7 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
 
   for (int i = 0; i < kJournalsKept + 3; ++i) {
     testing::WriteFile(state / ("run-3000" + std::to_string(1000 + i) + ".vnj"),
-                       "varnoke-journal\t1\nrun\trun\t1\t1\t0\tt\t\ngo\t0\nend\t0\t0\n");
+                       "varnoke-journal\t1\nrun\trun\t1\t1\t0\tt\t\t\ngo\t0\nend\t0\t0\n");
   }
   keeper.Prune();
   // The newest twenty and the run cut short stay; the damaged one stays aside.

@@ -115,6 +115,7 @@ int DesktopMain(int argc, char** argv) {
                     true};
   PosixJournalDirectory journals(JournalDirectoryPath());
   services.Journals = &journals;
+  services.WorkingDirectory = std::filesystem::current_path(noDirectory).string();
   const auto freshState = [&] {
     return DesktopState{services, ReadSettings(settingsStore, fs, services.ProgramDirectory), 0};
   };
