@@ -13,6 +13,11 @@ constexpr std::array<std::string_view, 8> kOpNames = {
 
 void Field(std::string& out, std::string_view text) {
   out += '\t';
+  // Most names need no escape: they go in whole.
+  if (text.find_first_of("\\\t\n\r") == std::string_view::npos) {
+    out += text;
+    return;
+  }
   for (const char c : text) {
     switch (c) {
       case '\\':
