@@ -143,6 +143,23 @@ class ReportingSession final : public Session {
   std::vector<std::string>& messages_;
 };
 
+// What the ends of a journal tell (see GlanceAtJournal).
+std::optional<JournalGlance> Glance(JournalDirectory& journals, const std::string& name) {
+  constexpr std::size_t kHead = 1 << 16;
+  constexpr std::size_t kTail = 1 << 12;
+  const std::optional<std::uint64_t> size = journals.SizeOf(name);
+  if (!size) return std::nullopt;
+  if (*size <= kHead) {
+    const FileBytes whole = journals.Read(name);
+    if (whole.Error) return std::nullopt;
+    return GlanceAtJournal(whole.Bytes, whole.Bytes);
+  }
+  const FileBytes head = journals.ReadPart(name, 0, kHead);
+  const FileBytes tail = journals.ReadPart(name, *size - kTail, kTail);
+  if (head.Error || tail.Error) return std::nullopt;
+  return GlanceAtJournal(head.Bytes, tail.Bytes);
+}
+
 bool IsTemporaryName(const PathRules& rules, std::string_view path) {
   const SplitPath parts = rules.Split(path);
   return parts.Ext == "tmp" && parts.Name.rfind(".varnoke-", 0) == 0;
@@ -200,6 +217,10 @@ std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name
 std::vector<RunSummary> JournalKeeper::Unfinished(std::vector<std::string>& problems) {
   std::vector<RunSummary> found;
   for (const std::string& name : journals_.Names()) {
+    // A settled run is told by the journal's ends; only the others are read whole.
+    if (const std::optional<JournalGlance> glance = Glance(journals_, name);
+        glance && (glance->Complete || !glance->RecoveredAs.empty()))
+      continue;
     std::unique_ptr<AppendFile> hold = journals_.Hold(name);
     if (!hold) continue;  // a live run's journal
     const FileBytes bytes = journals_.Read(name);
@@ -230,14 +251,11 @@ std::vector<RunSummary> JournalKeeper::History(int limit) {
   std::vector<std::string> names = journals_.Names();
   for (auto it = names.rbegin(); it != names.rend() && static_cast<int>(runs.size()) < limit;
        ++it) {
-    const FileBytes bytes = journals_.Read(*it);
-    const JournalReading reading = ReadJournal(bytes.Bytes);
-    if (bytes.Error || !reading.Run) continue;
-    const JournalRun& run = *reading.Run;
-    if (!run.Complete || run.Header.Kind != RunKind::Run || !run.UndoneBy.empty() ||
-        run.Changed == 0)
+    const std::optional<JournalGlance> glance = Glance(journals_, *it);
+    if (!glance || !glance->Complete || glance->Header.Kind != RunKind::Run ||
+        !glance->UndoneBy.empty() || glance->Changed == 0)
       continue;
-    runs.push_back({*it, run.Header, static_cast<int>(run.Entries.size()), run.Changed});
+    runs.push_back({*it, glance->Header, glance->Entries, glance->Changed});
   }
   return runs;
 }
@@ -250,14 +268,14 @@ void JournalKeeper::Prune(int keep) {
       ++kept;
       continue;
     }
-    std::unique_ptr<AppendFile> hold = journals_.Hold(*it);
-    if (!hold) continue;
-    const JournalReading reading = ReadJournal(journals_.Read(*it).Bytes);
     // A run cut short stays until it is recovered; a damaged journal is kept aside.
-    if (!reading.Run) continue;
-    if (reading.Run->Begun && !reading.Run->Complete && reading.Run->RecoveredAs.empty()) continue;
-    hold.reset();
-    journals_.Remove(*it);
+    const std::optional<JournalGlance> glance = Glance(journals_, *it);
+    if (!glance || (!glance->Complete && glance->RecoveredAs.empty())) continue;
+    std::unique_ptr<AppendFile> hold = journals_.Hold(*it);
+    if (hold) {
+      hold.reset();
+      journals_.Remove(*it);
+    }
   }
 }
 

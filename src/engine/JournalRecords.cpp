@@ -159,7 +159,9 @@ class Reader {
     if (tag == "b") return TakeChange(f);
     if (tag == "a") return TakeOutcome(f);
     if (tag == "end") {
-      run_.Complete = f.size() == 3 && Parse(f[1], run_.Changed) && Parse(f[2], run_.Failed);
+      int entries = -1;
+      run_.Complete = f.size() == 4 && Parse(f[1], run_.Changed) && Parse(f[2], run_.Failed) &&
+                      Parse(f[3], entries) && entries == static_cast<int>(run_.Entries.size());
       return run_.Complete;
     }
     if (tag == "recovered" && f.size() == 2 && (f[1] == "finish" || f[1] == "rollback")) {
@@ -293,10 +295,11 @@ void AppendOutcomeRecord(std::string& out, long seq, int error, std::string_view
   out += '\n';
 }
 
-void AppendEndRecord(std::string& out, int changed, int failed) {
+void AppendEndRecord(std::string& out, int changed, int failed, int entries) {
   out += "end";
   Field(out, changed);
   Field(out, failed);
+  Field(out, entries);
   out += '\n';
 }
 
@@ -327,6 +330,36 @@ void MakePathsFull(JournalRun& run, const PathRules& rules) {
     full(c.From);
     full(c.To);
   }
+}
+
+std::optional<JournalGlance> GlanceAtJournal(std::string_view head, std::string_view tail) {
+  std::size_t second = head.find('\n');
+  if (second != std::string_view::npos) second = head.find('\n', second + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  JournalReading start = ReadJournal(head.substr(0, second + 1));
+  if (!start.Run) return std::nullopt;
+  JournalGlance glance;
+  glance.Header = std::move(start.Run->Header);
+  // The first line of the tail may be cut: only whole lines after it are looked at.
+  std::size_t at = tail.find('\n');
+  while (at != std::string_view::npos && at + 1 < tail.size()) {
+    const std::size_t end = tail.find('\n', at + 1);
+    if (end == std::string_view::npos) break;
+    const auto f = Fields(tail.substr(at + 1, end - at - 1));
+    at = end;
+    if (!f || f->empty()) continue;
+    const std::string& tag = (*f)[0];
+    if (tag == "end" && f->size() == 4) {
+      int failed = 0;
+      glance.Complete = Parse((*f)[1], glance.Changed) && Parse((*f)[2], failed) &&
+                        Parse((*f)[3], glance.Entries);
+    } else if (tag == "undone" && f->size() == 2) {
+      glance.UndoneBy = (*f)[1];
+    } else if (tag == "recovered" && f->size() == 2) {
+      glance.RecoveredAs = (*f)[1];
+    }
+  }
+  return glance;
 }
 
 JournalReading ReadJournal(std::string_view bytes) {

@@ -82,7 +82,7 @@ void AppendEntryRecord(std::string& out, int index, const JournalEntry& entry);
 void AppendBeginRecord(std::string& out, int entries);
 void AppendChangeRecord(std::string& out, long seq, const JournalChange& change);
 void AppendOutcomeRecord(std::string& out, long seq, int error, std::string_view trashedAt);
-void AppendEndRecord(std::string& out, int changed, int failed);
+void AppendEndRecord(std::string& out, int changed, int failed, int entries);
 void AppendUndoneRecord(std::string& out, std::string_view by);
 void AppendRecoveredRecord(std::string& out, std::string_view how);
 
@@ -95,6 +95,20 @@ struct JournalReading {
 // crash and is ignored; anything else that is not a record of this version makes the
 // journal damaged, and it is never acted on.
 JournalReading ReadJournal(std::string_view bytes);
+
+// What the beginning and the end of a journal tell without reading the rest: enough to
+// list and prune runs. Acting on a run always reads the whole journal.
+struct JournalGlance {
+  JournalHeader Header;
+  bool Complete = false;
+  int Entries = 0;
+  int Changed = 0;
+  std::string UndoneBy;
+  std::string RecoveredAs;
+};
+// `head`: the journal's first bytes (its first two lines at least); `tail`: its last
+// bytes (all of them for a small journal). nullopt when the head is no journal's.
+std::optional<JournalGlance> GlanceAtJournal(std::string_view head, std::string_view tail);
 
 std::string_view RunKindName(RunKind kind);
 

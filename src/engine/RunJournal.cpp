@@ -78,7 +78,7 @@ void RunJournal::After(long seq, const FsStatus& status, std::string_view trashe
 
 void RunJournal::End(int changed, int failed) {
   if (!file_) return;
-  AppendEndRecord(buffer_, changed, failed);
+  AppendEndRecord(buffer_, changed, failed, entries_);
   Write(true);
 }
 

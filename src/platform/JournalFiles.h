@@ -1,7 +1,9 @@
 #pragma once
 // The directory of run journals: files appended record by record while a run changes
 // the disk, held by their run while it lasts, read back after a crash and for undo.
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +32,10 @@ class JournalDirectory {
   // Names of the journals in it, sorted (names begin with the run's time).
   virtual std::vector<std::string> Names() = 0;
   virtual FileBytes Read(std::string_view name) = 0;
+  // `length` bytes from `offset` (fewer at the end of the journal).
+  virtual FileBytes ReadPart(std::string_view name, std::uint64_t offset, std::size_t length) = 0;
+  // The journal's size in bytes; nullopt when it cannot be told.
+  virtual std::optional<std::uint64_t> SizeOf(std::string_view name) = 0;
   // A new journal of that name, held; nullptr when it exists or cannot be made
   // (`error` then tells why).
   virtual std::unique_ptr<AppendFile> Create(std::string_view name, IoError& error) = 0;

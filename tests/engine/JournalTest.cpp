@@ -38,7 +38,7 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "d/in the way", "", {}, 0, {}});
   AppendOutcomeRecord(text, 0, 0, "/home/u/.local/share/Trash/files/in the way");
   AppendChangeRecord(text, 1, {JournalOp::Copy, 0, e.OldPath, e.NewPath, {}, 0, {}});
-  AppendEndRecord(text, 1, 0);
+  AppendEndRecord(text, 1, 0, 1);
   AppendUndoneRecord(text, "run-x.vnj");
   const JournalReading reading = ReadJournal(text);
   ASSERT_TRUE(reading.Run) << reading.Problem;
@@ -82,7 +82,7 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
       {head + entry + "go\t1\na\t0\t0\t\n", "damaged at line 5"},       // an outcome of nothing
       {head + entry + "go\t1\nb\t0\tmove\t1\t/a\t/b\n", "damaged at line 5"},  // no entry 1
       {head + entry + "go\t1\nb\t0\tmove\t0\t/a\\q\t/b\n", "damaged at line 5"},
-      {head + entry + "go\t1\nend\t0\t0\nb\t0\tmove\t0\t/a\t/b\n", "damaged at line 6"},
+      {head + entry + "go\t1\nend\t0\t0\t1\nb\t0\tmove\t0\t/a\t/b\n", "damaged at line 6"},
   };
   for (const Case& c : cases) {
     const JournalReading reading = ReadJournal(c.Text);
@@ -210,7 +210,7 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
 
   for (int i = 0; i < kJournalsKept + 3; ++i) {
     testing::WriteFile(state / ("run-3000" + std::to_string(1000 + i) + ".vnj"),
-                       "varnoke-journal\t1\nrun\trun\t1\t1\t0\tt\t\t\ngo\t0\nend\t0\t0\n");
+                       "varnoke-journal\t1\nrun\trun\t1\t1\t0\tt\t\t\ngo\t0\nend\t0\t0\t0\n");
   }
   keeper.Prune();
   // The newest twenty and the run cut short stay; the damaged one stays aside.

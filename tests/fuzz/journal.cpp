@@ -22,7 +22,8 @@ std::string Write(const varnoke::JournalRun& run) {
     if (c.State != ChangeState::Unknown) AppendOutcomeRecord(out, seq, c.Error, c.TrashedAt);
     ++seq;
   }
-  if (run.Complete) AppendEndRecord(out, run.Changed, run.Failed);
+  if (run.Complete)
+    AppendEndRecord(out, run.Changed, run.Failed, static_cast<int>(run.Entries.size()));
   if (!run.UndoneBy.empty()) AppendUndoneRecord(out, run.UndoneBy);
   if (!run.RecoveredAs.empty()) AppendRecoveredRecord(out, run.RecoveredAs);
   return out;
@@ -40,11 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const varnoke::JournalRun& a = *reading.Run;
   const varnoke::JournalRun& b = *again.Run;
   if (a.Entries.size() != b.Entries.size() || a.Changes.size() != b.Changes.size() ||
-      a.Complete != b.Complete || a.Header.Origin != b.Header.Origin ||
-      a.UndoneBy != b.UndoneBy || a.RecoveredAs != b.RecoveredAs)
+      a.Complete != b.Complete || a.Header.Origin != b.Header.Origin || a.UndoneBy != b.UndoneBy ||
+      a.RecoveredAs != b.RecoveredAs)
     std::abort();
   for (std::size_t i = 0; i < a.Entries.size(); ++i)
-    if (a.Entries[i].OldPath != b.Entries[i].OldPath || a.Entries[i].NewPath != b.Entries[i].NewPath)
+    if (a.Entries[i].OldPath != b.Entries[i].OldPath ||
+        a.Entries[i].NewPath != b.Entries[i].NewPath)
       std::abort();
   for (std::size_t i = 0; i < a.Changes.size(); ++i)
     if (a.Changes[i].From != b.Changes[i].From || a.Changes[i].State != b.Changes[i].State ||

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -87,6 +88,35 @@ FileBytes PosixJournalDirectory::Read(std::string_view name) {
   else
     out.Bytes = std::move(read.Bytes);
   return out;
+}
+
+FileBytes PosixJournalDirectory::ReadPart(std::string_view name, std::uint64_t offset,
+                                          std::size_t length) {
+  FileBytes out;
+  const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) {
+    out.Error = IoErrorFromErrno(errno);
+    return out;
+  }
+  out.Bytes.resize(length);
+  std::size_t got = 0;
+  while (got < length) {
+    const ssize_t n =
+        ::pread(fd, out.Bytes.data() + got, length - got, static_cast<off_t>(offset + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) out.Error = IoErrorFromErrno(errno);
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  out.Bytes.resize(got);
+  ::close(fd);
+  return out;
+}
+
+std::optional<std::uint64_t> PosixJournalDirectory::SizeOf(std::string_view name) {
+  struct stat st {};
+  if (::stat(PathOf(name).c_str(), &st) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(st.st_size);
 }
 
 std::unique_ptr<AppendFile> PosixJournalDirectory::Create(std::string_view name, IoError& error) {

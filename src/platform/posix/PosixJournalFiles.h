@@ -16,6 +16,8 @@ class PosixJournalDirectory final : public JournalDirectory {
   std::string Where() const override { return directory_; }
   std::vector<std::string> Names() override;
   FileBytes Read(std::string_view name) override;
+  FileBytes ReadPart(std::string_view name, std::uint64_t offset, std::size_t length) override;
+  std::optional<std::uint64_t> SizeOf(std::string_view name) override;
   std::unique_ptr<AppendFile> Create(std::string_view name, IoError& error) override;
   std::unique_ptr<AppendFile> Hold(std::string_view name) override;
   bool Remove(std::string_view name) override;
