@@ -161,7 +161,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
     w.Busy = false;
     if (f.Busy) {
       const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
-      if (!ctx.Fs.OpenExclusive(path, Access::ReadWrite)) {
+      if (ctx.Fs.IsBusy(path, Access::ReadWrite)) {
         w.Busy = true;
         Note(ctx.Ui, StillBusyMessage(path), kVarnokeCaption);
       }
