@@ -87,6 +87,7 @@ struct DirEntry {
   std::string Name;  // the name inside the directory, "." and ".." included
   bool IsDirectory = false;
   std::uint32_t Attr = 0;  // attribute bits as GetAttributes would give them
+  bool IsLink = false;     // a symbolic link (never IsDirectory, wherever it points)
 };
 
 class FileSystem {

@@ -241,6 +241,7 @@ bool ReadDirectory(std::string_view directory, bool withAttributes,
     // A link is never a directory to walk into, wherever it points: a link to a
     // parent would make a search of the subdirectories endless.
     entry.IsDirectory = type == DT_DIR;
+    entry.IsLink = type == DT_LNK;
     if (withAttributes) {
       // Attributes of what a link names; a dangling link's of the link itself.
       struct stat st;
