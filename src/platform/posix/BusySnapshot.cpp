@@ -10,9 +10,14 @@
 #include <array>
 #include <charconv>
 #include <string>
+#include <thread>
 
 namespace varnoke {
 namespace {
+
+constexpr std::size_t kMaxThreads = 4;
+// Below this many processes per thread a thread costs more than it saves.
+constexpr std::size_t kProcessesPerThread = 64;
 
 // A descriptor closed when it goes.
 class Fd {
@@ -139,19 +144,37 @@ BusySnapshot BusySnapshot::Take(const FileKey* only) {
   }
 
   Fd proc(::open("/proc", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (only && !keys.empty()) return snapshot;
+  std::vector<std::string> pids;
   const std::string own = std::to_string(self);
   alignas(dirent64) std::array<char, 32768> buffer;
-  while (proc && !(only && !keys.empty())) {
-    const ssize_t got = ::getdents64(proc.Get(), buffer.data(), buffer.size());
+  for (;;) {
+    const ssize_t got = proc ? ::getdents64(proc.Get(), buffer.data(), buffer.size()) : 0;
     if (got <= 0) break;
-    for (ssize_t at = 0; at < got && !(only && !keys.empty());) {
+    for (ssize_t at = 0; at < got;) {
       const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
       at += entry->d_reclen;
       const std::string_view name = entry->d_name;
-      if (name.empty() || name[0] < '1' || name[0] > '9' || name == own) continue;
-      AddWriters(proc.Get(), name, only, keys);
+      if (!name.empty() && name[0] >= '1' && name[0] <= '9' && name != own) pids.emplace_back(name);
     }
   }
+  // Looking at every descriptor of every process is the costly part; it is shared
+  // among the cores, each walking its own share of the processes.
+  const std::size_t parts = std::clamp<std::size_t>(
+      std::min<std::size_t>(std::thread::hardware_concurrency(), kMaxThreads), 1,
+      std::max<std::size_t>(1, pids.size() / kProcessesPerThread));
+  std::vector<std::vector<FileKey>> found(parts);
+  {
+    std::vector<std::jthread> workers;
+    for (std::size_t t = 1; t < parts; ++t)
+      workers.emplace_back([&, t] {
+        for (std::size_t i = t; i < pids.size(); i += parts)
+          AddWriters(proc.Get(), pids[i], only, found[t]);
+      });
+    for (std::size_t i = 0; i < pids.size(); i += parts)
+      AddWriters(proc.Get(), pids[i], only, found[0]);
+  }
+  for (const std::vector<FileKey>& part : found) keys.insert(keys.end(), part.begin(), part.end());
   std::sort(keys.begin(), keys.end());
   keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
   return snapshot;

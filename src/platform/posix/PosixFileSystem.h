@@ -5,6 +5,7 @@
 // other processes hold open for writing, moves that never replace a file, the desktop
 // trash.
 #include "platform/FileSystem.h"
+#include "platform/posix/HeldDirectory.h"
 
 namespace varnoke {
 
@@ -37,6 +38,7 @@ class PosixFileSystem final : public FileSystem {
 
  private:
   PosixPathRules rules_;
+  HeldDirectory moveDirectory_;  // where the last moves happened
 };
 
 }  // namespace varnoke
