@@ -95,6 +95,8 @@ class EmptyDisk final : public FileSystem {
  public:
   const PathRules& Rules() const override { return rules_; }
   std::unique_ptr<OpenFile> OpenExclusive(std::string_view, Access) override { return nullptr; }
+  std::shared_ptr<const Listing> BeginListing() override { return nullptr; }
+  bool IsBusy(std::string_view, Access) override { return true; }
   std::optional<std::uint32_t> GetAttributes(std::string_view) override { return std::nullopt; }
   bool SetAttributes(std::string_view, std::uint32_t) override { return false; }
   bool Exists(std::string_view) override { return false; }

@@ -4,21 +4,31 @@
 # 1. In-place renames of N files in one directory (f000001.txt -> Pic000001.txt), each
 #    tool on a fresh copy of the directory, the tools alternating, ROUNDS rounds:
 #      varnoke  varnoke-cli /O:examples/pic-numbering.vns /L:LIST /R --yes
-#      raw      bench/raw_rename: only the system calls the job needs
+#      raw      bench/raw_rename: only the system calls the job needs (statx and
+#               lgetxattr per file, one read of the directory, renameat2 relative
+#               to the held directory)
 #      bare     bench/raw_rename --bare: nothing but the renameat2 calls
 #      rename   find -print0 | rename -0 (package rename)
 #      mmv      mmv -r (package mmv)
-# 2. Planning a search over a tree of N files: varnoke-cli /SR:DIR/*.jpg --plan=tsv
-#    against find DIR -name '*.jpg'.
-# Prints the best time of each tool and its ratio to the raw program (to find in 2).
+# 2. Listing N files: varnoke-cli /L:LIST --plan=tsv (nothing changed) against
+#    raw_rename --list, the listing calls alone.
+# 3. Planning a search over a tree of N files: varnoke-cli /SR:DIR/*.jpg --plan=tsv
+#    against find DIR -name '*.jpg' -printf '%s %T@ %m\n' (a peer that also reads
+#    every match's metadata) and plain find.
+# 4. The look at busy files under a desktop-like load: bench/snapshot_cost with 300
+#    sleeping processes holding 67 descriptors each.
+# Prints the best time of each tool and its ratio to the raw program (to find -printf
+# in 3).
 #
 #   sh bench/compare.sh            N=100000 ROUNDS=3 by default
 #   N=20000 ROUNDS=5 sh bench/compare.sh
+#   BUILD=build sh bench/compare.sh   an existing build directory instead of build-bench
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 N=${N:-100000}
 ROUNDS=${ROUNDS:-3}
-build="$root/build-bench"
+build=${BUILD:-$root/build-bench}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
 if ! command -v rename >/dev/null 2>&1 || ! command -v mmv >/dev/null 2>&1; then
   sudo=""
@@ -28,7 +38,7 @@ if ! command -v rename >/dev/null 2>&1 || ! command -v mmv >/dev/null 2>&1; then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" --target varnoke-cli raw_rename >/dev/null
+cmake --build "$build" -j "$(nproc)" --target varnoke-cli raw_rename snapshot_cost >/dev/null
 cli="$build/src/app/varnoke-cli"
 raw="$build/bench/raw_rename"
 set_file="$root/examples/pic-numbering.vns"
@@ -95,7 +105,23 @@ for tool in $tools; do
   printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "$tool" "$best" "$(ratio "$best" "$raw_best")" "$all"
 done
 
-# --- 2. a search planned over a tree ---------------------------------------------
+# --- 2. listing ------------------------------------------------------------------
+fresh
+times_list=""
+times_rawlist=""
+round=1
+while [ "$round" -le "$ROUNDS" ]; do
+  times_list="$times_list $(time_ms sh -c "\"$cli\" \"/L:$work/list.vls\" --plan=tsv </dev/null >/dev/null 2>&1")"
+  times_rawlist="$times_rawlist $(time_ms "$raw" --list "$work/list.vls")"
+  round=$((round + 1))
+done
+list_best=$(echo "$times_list" | best_of)
+rawlist_best=$(echo "$times_rawlist" | best_of)
+echo "Listing $N files (best of $ROUNDS, ms; ratio to raw):"
+printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "varnoke" "$list_best" "$(ratio "$list_best" "$rawlist_best")" "$times_list"
+printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "raw" "$rawlist_best" "1.00" "$times_rawlist"
+
+# --- 3. a search planned over a tree ---------------------------------------------
 rm -rf "$run" "$work/master"
 tree="$work/tree"
 per_dir=$((N / 100))
@@ -114,15 +140,24 @@ if [ "$found" -ne "$expected" ]; then
   exit 1
 fi
 times_plan=""
+times_printf=""
 times_find=""
 round=1
 while [ "$round" -le "$ROUNDS" ]; do
   times_plan="$times_plan $(time_ms sh -c "\"$cli\" \"/SR:$tree/*.jpg\" --plan=tsv </dev/null >/dev/null 2>&1")"
+  times_printf="$times_printf $(time_ms sh -c "find \"$tree\" -name '*.jpg' -printf '%s %T@ %m\\n' >/dev/null")"
   times_find="$times_find $(time_ms sh -c "find \"$tree\" -name '*.jpg' >/dev/null")"
   round=$((round + 1))
 done
 plan_best=$(echo "$times_plan" | best_of)
+printf_best=$(echo "$times_printf" | best_of)
 find_best=$(echo "$times_find" | best_of)
-echo "Search over a tree of $N files, $expected of them *.jpg (best of $ROUNDS, ms):"
-printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "varnoke" "$plan_best" "$(ratio "$plan_best" "$find_best")" "$times_plan"
-printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "find" "$find_best" "1.00" "$times_find"
+echo "Search over a tree of $N files, $expected of them *.jpg (best of $ROUNDS, ms; ratio to find -printf):"
+printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "varnoke" "$plan_best" "$(ratio "$plan_best" "$printf_best")" "$times_plan"
+printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "printf" "$printf_best" "1.00" "$times_printf"
+printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "find" "$find_best" "$(ratio "$find_best" "$printf_best")" "$times_find"
+
+# --- 4. the look at busy files under load ------------------------------------------
+echo "The look at busy files that a listing takes once:"
+printf '  '
+"$build/bench/snapshot_cost" 300 67 20

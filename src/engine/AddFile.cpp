@@ -2,7 +2,14 @@
 
 namespace varnoke {
 
-bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view given) {
+bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath) {
+  if (const Listing* open = fs.OpenListing()) return AddFile(fs, *open, files, fullPath);
+  const ListingScope listing(fs);
+  return AddFile(fs, listing.Get(), files, fullPath);
+}
+
+bool AddFile(const FileSystem& fs, const Listing& listing, TVrnFiles& files,
+             std::string_view given) {
   const PathRules& rules = fs.Rules();
   // "/data/./a.txt" and "/data//a.txt" are listed as "/data/a.txt".
   std::string plain;
@@ -14,18 +21,11 @@ bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view given) {
     return false;
   if (parts.Name.empty() && parts.Ext.empty()) return false;  // "dir/": no file part
 
-  if (std::unique_ptr<OpenFile> file = fs.OpenExclusive(fullPath, Access::Read)) {
-    if (const std::optional<FileInfo> info = file->Query()) {
-      files.AddEntry(false, parts.Path, parts.Name, parts.Ext, info->Size, info->Attr,
-                     info->Times.Created, info->Times.Accessed, info->Times.Written);
-      return true;
-    }
-    // Opened but unreadable: listed as a file that could not be read, i.e. busy.
-    files.AddEntry(true, parts.Path, parts.Name, parts.Ext, 0, 0, 0, 0, 0);
-    return true;
-  }
-  if (!fs.Exists(fullPath)) return false;
-  files.AddEntry(true, parts.Path, parts.Name, parts.Ext, 0, 0, 0, 0, 0);
+  const std::optional<ListedFile> listed = listing.List(fullPath);
+  if (!listed) return false;
+  const FileInfo& info = listed->Info;  // all 0 for a busy file
+  files.AddEntry(listed->Busy, parts.Path, parts.Name, parts.Ext, info.Size, info.Attr,
+                 info.Times.Created, info.Times.Accessed, info.Times.Written);
   return true;
 }
 

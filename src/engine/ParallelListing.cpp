@@ -27,8 +27,11 @@ void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std:
       std::max(1u, std::min(kMaxThreads, std::thread::hardware_concurrency()));
   const std::size_t parts = std::min(cores, paths.size() / kPathsPerThread);
   files.Reserve(files.Count() + static_cast<int>(paths.size()));
+  // One look at which files are busy, shared read-only by every thread.
+  const ListingScope scope(fs);
+  const Listing& listing = scope.Get();
   if (parts <= 1) {
-    for (const std::string& path : paths) AddFile(fs, files, path);
+    for (const std::string& path : paths) AddFile(fs, listing, files, path);
     return;
   }
   // Contiguous blocks, so that joining them in block order keeps the path order.
@@ -41,7 +44,7 @@ void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std:
         const std::size_t begin = paths.size() * b / parts;
         const std::size_t end = paths.size() * (b + 1) / parts;
         blocks[b].Reserve(static_cast<int>(end - begin));
-        for (std::size_t i = begin; i < end; ++i) AddFile(fs, blocks[b], paths[i]);
+        for (std::size_t i = begin; i < end; ++i) AddFile(fs, listing, blocks[b], paths[i]);
       });
     }
   }
@@ -54,6 +57,7 @@ void PendingPaths::ListInto(FileSystem& fs, TVrnFiles& files) {
 }
 
 void PendingPaths::ListOneByOne(FileSystem& fs, TVrnFiles& files) {
+  const ListingScope scope(fs);
   for (const std::string& path : paths_) AddFile(fs, files, path);
   paths_.clear();
 }

@@ -9,9 +9,9 @@
 
 namespace varnoke {
 
-// Lists `paths` into `files` after its present entries; the file system must allow
-// calls from several threads (the POSIX backend keeps no state between calls).
-// Short lists are listed on the calling thread.
+// Lists `paths` into `files` after its present entries, from one listing; the
+// listing must allow calls from several threads (the POSIX one only reads its look at
+// the system). Short lists are listed on the calling thread.
 void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std::string>& paths);
 
 // Collects the paths handed to it, to be listed together.

@@ -152,6 +152,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
   const bool numbered = o.Has(ChangeName) && o.Has(Enumerate);
 
   NameLimits limits(ctx.Fs);
+  ExistingNames onDisk(ctx.Fs);
   TVrnPrevFile w;
   for (int i = 0; i < files.Count(); ++i) {
     pump(i);
@@ -161,7 +162,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
     w.Busy = false;
     if (f.Busy) {
       const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
-      if (!ctx.Fs.OpenExclusive(path, Access::ReadWrite)) {
+      if (ctx.Fs.IsBusy(path, Access::ReadWrite)) {
         w.Busy = true;
         Note(ctx.Ui, StillBusyMessage(path), kVarnokeCaption);
       }
@@ -178,7 +179,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       else
         w.SetSharedPath(targetDir);
       ApplyCaseMode(o.CaseMode, w.Name, w.Ext);
-      TestConflict(w, f, preview, o, ctx.Fs);
+      TestConflict(w, f, preview, o, onDisk);
       const std::size_t length = w.Name.size() + (w.Ext.empty() ? 0 : w.Ext.size() + 1);
       const std::optional<std::size_t> maximum = limits.For(w.SharedPath());
       if (maximum && length > *maximum)

@@ -183,6 +183,7 @@ SearchOutcome SearchClick(const SearchChoices& choices, TFiles& owner, FileSyste
   searchStopped = false;
   {
     BusyScope busy(session);
+    const ListingScope listing(fs);  // the files found share one look at busy files
     if (!Walker(choices, fs, session, searchStopped, callbacks).Run())
       return SearchOutcome::Stopped;
   }

@@ -64,10 +64,30 @@ class FsStatus {
   int error_ = 0;
 };
 
+// What listing a file finds.
+struct ListedFile {
+  // Held by another program, unreadable, or no regular file: then Info is all 0.
+  bool Busy = false;
+  FileInfo Info;
+};
+
+// Lists files for a file list. Which files other programs hold is, on some systems, only
+// seen by a look at the whole system; such a backend takes that look once, when the
+// listing begins, and answers every file from it. List may be called from several
+// threads at once.
+class Listing {
+ public:
+  virtual ~Listing() = default;
+  // nullopt when no file of that name exists (nothing there, or a directory). A link is
+  // listed as itself with its target's data, and is never busy.
+  virtual std::optional<ListedFile> List(std::string_view path) const = 0;
+};
+
 struct DirEntry {
   std::string Name;  // the name inside the directory, "." and ".." included
   bool IsDirectory = false;
   std::uint32_t Attr = 0;  // attribute bits as GetAttributes would give them
+  bool IsLink = false;     // a symbolic link (never IsDirectory, wherever it points)
 };
 
 class FileSystem {
@@ -80,6 +100,16 @@ class FileSystem {
   // another process, no permission, a directory, missing...). A link to a file opens
   // as the link: its target's data is read, and nothing set on it reaches the target.
   virtual std::unique_ptr<OpenFile> OpenExclusive(std::string_view path, Access access) = 0;
+
+  // Begins a listing (see Listing); ListingScope shares one among many files.
+  virtual std::shared_ptr<const Listing> BeginListing() = 0;
+  // The listing of the innermost open ListingScope; nullptr when none is open.
+  const Listing* OpenListing() const { return openListing_.get(); }
+
+  // Whether a file is busy now, by a fresh look at that one file: held by another
+  // program, unreadable, not a regular file, or gone; for ReadWrite also read-only or
+  // a running program. Asked right before a file planned busy is changed.
+  virtual bool IsBusy(std::string_view path, Access access) = 0;
 
   // Attribute bits of a file or directory; nullopt when there is no such entry.
   virtual std::optional<std::uint32_t> GetAttributes(std::string_view path) = 0;
@@ -133,6 +163,31 @@ class FileSystem {
 
   // The mounted file systems, the root first.
   virtual std::vector<std::string> Volumes() = 0;
+
+ private:
+  friend class ListingScope;
+  std::shared_ptr<const Listing> openListing_;
+};
+
+// Every file listed while a scope is open (a drop, a paste, a search, a list file)
+// shares one listing, so the system is looked at once, not once per file. An inner
+// scope uses the outer one's listing. Opened and closed on one thread.
+class ListingScope {
+ public:
+  explicit ListingScope(FileSystem& fs)
+      : fs_(fs), outer_(fs.openListing_), listing_(outer_ ? outer_ : fs.BeginListing()) {
+    fs_.openListing_ = listing_;
+  }
+  ~ListingScope() { fs_.openListing_ = std::move(outer_); }
+  ListingScope(const ListingScope&) = delete;
+  ListingScope& operator=(const ListingScope&) = delete;
+
+  const Listing& Get() const { return *listing_; }
+
+ private:
+  FileSystem& fs_;
+  std::shared_ptr<const Listing> outer_;
+  std::shared_ptr<const Listing> listing_;
 };
 
 }  // namespace varnoke

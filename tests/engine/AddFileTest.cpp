@@ -22,41 +22,53 @@ class AddFileTest : public ::testing::Test {
   TVrnFiles files_;
 };
 
-// The calls per file, counted on the in-memory file system: one open and one query for a
-// file that can be read, and the handle closed again (it opens once more); a busy file
-// costs the open and the existence test; a file that opens but cannot be read is busy.
-TEST(AddFileCalls, OneOpenAndOneQueryPerFile) {
+// The calls per file, counted on the in-memory file system: a listing begun, and one
+// look at the file, nothing opened; a file that cannot be read is busy. A listing sees
+// the files busy when it began, and a scope shares one listing among its files.
+TEST(AddFileCalls, OneListingAndOneLookPerFile) {
   FakeFileSystem fs;
   fs.AddFile("/d/free.txt", "hello", {1, 2, 3});
   fs.AddFile("/d/busy.txt", "x");
   fs.AddFile("/d/unreadable.txt", "x");
   fs.SetBusy("/d/busy.txt", true);
-  fs.Fail(FakeOp::Query, "/d/unreadable.txt");
+  fs.Fail(FakeOp::List, "/d/unreadable.txt");
   TVrnFiles files;
   const struct {
     const char* Path;
-    int Exists;
-    bool Busy;
+    bool Listed, Busy;
     std::int32_t Size;
   } cases[] = {
       // clang-format off
-      {"/d/free.txt", 0, false, 5}, {"/d/busy.txt", 1, true, 0}, {"/d/unreadable.txt", 0, true, 0},
+      {"/d/free.txt", true, false, 5}, {"/d/busy.txt", true, true, 0},
+      {"/d/unreadable.txt", true, true, 0}, {"/d/missing.txt", false, false, 0},
       // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Path);
     fs.ResetCalls();
-    ASSERT_TRUE(AddFile(fs, files, c.Path));
-    EXPECT_EQ(fs.Calls(FakeOp::OpenExclusive), 1);
-    EXPECT_EQ(fs.Calls(FakeOp::Query), c.Busy && c.Exists ? 0 : 1);
-    EXPECT_EQ(fs.Calls(FakeOp::Exists), c.Exists);
+    ASSERT_EQ(AddFile(fs, files, c.Path), c.Listed);
+    EXPECT_EQ(fs.Calls(FakeOp::BeginListing), 1);
+    EXPECT_EQ(fs.Calls(FakeOp::List), 1);
     EXPECT_EQ(fs.TotalCalls(), 2);
+    if (!c.Listed) continue;
     EXPECT_EQ(files.Items(files.Count() - 1).Busy, c.Busy);
     EXPECT_EQ(files.Items(files.Count() - 1).Size, c.Size);
-    if (!c.Exists) {
-      EXPECT_TRUE(fs.OpenExclusive(c.Path, Access::Read));
-    }
   }
+
+  fs.ResetCalls();
+  {
+    const ListingScope scope(fs);
+    fs.SetBusy("/d/free.txt", true);  // after the look: still free for this listing
+    const ListingScope inner(fs);
+    EXPECT_TRUE(AddFile(fs, files, "/d/free.txt"));
+    EXPECT_TRUE(AddFile(fs, files, "/d/busy.txt"));
+  }
+  EXPECT_EQ(fs.Calls(FakeOp::BeginListing), 1);
+  EXPECT_FALSE(files.Items(files.Count() - 2).Busy);
+  EXPECT_TRUE(files.Items(files.Count() - 1).Busy);
+  EXPECT_EQ(fs.OpenListing(), nullptr);
+  AddFile(fs, files, "/d/free.txt");  // a new listing sees it busy
+  EXPECT_TRUE(files.Items(files.Count() - 1).Busy);
 }
 
 // Every name survives the round trip: the entry's full path is the file's path, and

@@ -15,6 +15,8 @@
 #include "platform/testing/ScriptedSession.h"
 #include "support/TempDir.h"
 
+#include <unistd.h>
+
 namespace varnoke {
 namespace {
 
@@ -76,6 +78,53 @@ TEST(Conflicts, SuffixesAndMarks) {
     EXPECT_EQ(names, c.Expected);
     for (const std::string& name : c.Listed) EXPECT_EQ(fs.GetAttributes(root + name), kAttrArchive);
   }
+}
+
+// A directory read whole answers as the file system would name by name: directories and
+// links to them are no files, a folding store is asked name by name, and so is a
+// directory that cannot be read.
+TEST(ExistingNames, OneReadAnswersAsEveryTestWould) {
+  testing::TempDir dir;
+  dir.Write("a.txt");
+  dir.Write("Data.");
+  dir.MakeDir("sub");
+  ASSERT_EQ(::symlink((dir / "sub").c_str(), (dir / "to-sub").c_str()), 0);
+  ASSERT_EQ(::symlink((dir / "a.txt").c_str(), (dir / "to-a").c_str()), 0);
+  const Strings names = {"a.txt", "A.TXT", "Data.", "data", "sub", "to-sub", "to-a", "none"};
+  PosixFileSystem real;
+  FakeFileSystem exact, folding(FakeFileSystem::Style::Posix, true),
+      windows(FakeFileSystem::Style::Windows);
+  for (FakeFileSystem* fake : {&exact, &folding, &windows}) {
+    const std::string root = fake == &windows ? "c:\\d" : "/d";
+    const char sep = fake->Rules().Separator();
+    for (const char* name : {"a.txt", "Data."}) fake->AddFile(root + sep + name);
+    fake->AddDirectory(root + sep + "sub");
+  }
+  const struct {
+    FileSystem* Fs;
+    std::string Root;
+  } cases[] = {
+      {&real, dir.Path()}, {&exact, "/d"}, {&folding, "/d"}, {&windows, "c:\\d"}, {&exact, "/x"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Root);
+    ExistingNames onDisk(*c.Fs, 0);
+    for (const std::string& name : names) {
+      const SplitPath p = c.Fs->Rules().Split(c.Root + c.Fs->Rules().Separator() + name);
+      EXPECT_EQ(onDisk.Exists(c.Root, p.Name, p.Ext),
+                c.Fs->Exists(c.Fs->Rules().Join(c.Root, p.Name, p.Ext)))
+          << name;
+    }
+  }
+  exact.ResetCalls();
+  folding.ResetCalls();
+  ExistingNames inExact(exact, 0), inFolding(folding, 0);
+  for (const std::string& name : names) {
+    inExact.Exists("/d", name, "");
+    inFolding.Exists("/d", name, "");
+  }
+  EXPECT_EQ(exact.Calls(FakeOp::Enumerate), 1);
+  EXPECT_EQ(exact.Calls(FakeOp::Exists), 0);
+  EXPECT_EQ(folding.Calls(FakeOp::Exists), static_cast<int>(names.size()));
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ TEST_F(Planning, ProgressStillBusyFilesAndExistenceTests) {
   options.CaseMode = kCaseLower;
   preview.Clear();
   Plan();
-  EXPECT_EQ(fs.TotalCalls(), fs.Calls(FakeOp::OpenExclusive));  // the busy files tried again
+  EXPECT_EQ(fs.TotalCalls(), fs.Calls(FakeOp::IsBusy));  // the busy files tried again
   options.Flags = ChangeName | Enumerate;
   preview.Clear();
   Plan();

@@ -9,8 +9,8 @@ namespace varnoke {
 namespace {
 
 constexpr std::array<const char*, kFakeOpCount> kOpNames = {
-    "open", "query", "settimes", "getattr", "setattr",   "exists",  "samefile",
-    "move", "copy",  "delete",   "trash",   "enumerate", "volumes",
+    "open",   "listing",  "list", "isbusy", "query",  "settimes", "getattr",   "setattr",
+    "exists", "samefile", "move", "copy",   "delete", "trash",    "enumerate", "volumes",
 };
 
 }  // namespace
@@ -45,6 +45,30 @@ class FakeFileSystem::FakeOpenFile final : public OpenFile {
   FakeFileSystem& fs_;
   NodePtr node_;
   Access access_;
+};
+
+// A listing: the files busy when it began are busy for it; the rest is read when asked.
+class FakeFileSystem::FakeListing final : public Listing {
+ public:
+  explicit FakeListing(FakeFileSystem& fs) : fs_(fs) {
+    for (const auto& [key, node] : fs.nodes_)
+      if (node->Data.Busy) busy_.push_back(key);
+  }
+
+  std::optional<ListedFile> List(std::string_view path) const override {
+    const int error = fs_.Enter(FakeOp::List, path);
+    NodePtr node = fs_.FindFile(path);
+    if (!node) return std::nullopt;
+    ListedFile out;
+    // A file that cannot be read is listed busy, as one held by another program.
+    out.Busy = error != 0 || std::find(busy_.begin(), busy_.end(), fs_.Key(path)) != busy_.end();
+    if (!out.Busy) out.Info = FileInfo{node->Data.Size, fs_.ReportedAttr(*node), node->Data.Times};
+    return out;
+  }
+
+ private:
+  FakeFileSystem& fs_;
+  std::vector<std::string> busy_;
 };
 
 FakeFileSystem::FakeFileSystem(Style style, bool caseInsensitiveStore)
@@ -260,6 +284,18 @@ std::unique_ptr<OpenFile> FakeFileSystem::OpenExclusive(std::string_view path, A
   if (!node || node->Data.Busy || node->Holds > 0) return nullptr;
   if (access == Access::ReadWrite && (node->Data.Attr & kAttrReadOnly)) return nullptr;
   return std::make_unique<FakeOpenFile>(*this, std::move(node), access);
+}
+
+std::shared_ptr<const Listing> FakeFileSystem::BeginListing() {
+  (void)Enter(FakeOp::BeginListing, {});
+  return std::make_shared<FakeListing>(*this);
+}
+
+bool FakeFileSystem::IsBusy(std::string_view path, Access access) {
+  if (Enter(FakeOp::IsBusy, path) != 0) return true;
+  NodePtr node = FindFile(path);
+  if (!node || node->Data.Busy) return true;
+  return access == Access::ReadWrite && (node->Data.Attr & kAttrReadOnly);
 }
 
 std::optional<std::uint32_t> FakeFileSystem::GetAttributes(std::string_view path) {

@@ -22,9 +22,13 @@
 
 namespace varnoke {
 
-// Every operation the fake counts. Query and SetTimes are the calls on an open file.
+// Every operation the fake counts. Query and SetTimes are the calls on an open file,
+// List the call on a listing.
 enum class FakeOp {
   OpenExclusive,
+  BeginListing,
+  List,
+  IsBusy,
   Query,
   SetTimes,
   GetAttributes,
@@ -38,7 +42,7 @@ enum class FakeOp {
   Enumerate,
   Volumes,
 };
-inline constexpr std::size_t kFakeOpCount = 13;
+inline constexpr std::size_t kFakeOpCount = 16;
 
 // A file as the fake holds it.
 struct FakeFile {
@@ -47,7 +51,7 @@ struct FakeFile {
   std::uint64_t Size = 0;  // Content.size() unless set apart from it
   std::uint32_t Attr = 0;
   FileTimes Times;
-  bool Busy = false;  // held open by another process
+  bool Busy = false;  // held open by another process (as a listing begun later sees it)
 };
 
 struct TrashedFile {
@@ -120,6 +124,10 @@ class FakeFileSystem final : public FileSystem {
   // --- FileSystem -----------------------------------------------------------------
   const PathRules& Rules() const override { return *rules_; }
   std::unique_ptr<OpenFile> OpenExclusive(std::string_view path, Access access) override;
+  // A listing sees the files busy when it began; calls on it are counted as List and
+  // must come from one thread at a time.
+  std::shared_ptr<const Listing> BeginListing() override;
+  bool IsBusy(std::string_view path, Access access) override;
   std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, std::uint32_t attr) override;
   bool Exists(std::string_view path) override;
@@ -141,6 +149,7 @@ class FakeFileSystem final : public FileSystem {
   };
   using NodePtr = std::shared_ptr<Node>;
   class FakeOpenFile;
+  class FakeListing;
   struct NthFault {
     FakeOp Op;
     int Remaining;          // calls of Op still to come before it strikes

@@ -165,6 +165,18 @@ FsStatus RenameThroughSideName(const std::string& from, const std::string& to) {
 }  // namespace
 
 FsStatus PosixFileSystem::MoveNoReplace(std::string_view fromView, std::string_view toView) {
+  // A rename inside one directory, the usual case, goes relative to that directory.
+  const std::size_t slash = fromView.rfind('/');
+  if (slash != std::string_view::npos && slash == toView.rfind('/') &&
+      fromView.substr(0, slash) == toView.substr(0, slash) && slash + 1 < fromView.size() &&
+      slash + 1 < toView.size()) {
+    const std::string fromName = CPath(fromView.substr(slash + 1));
+    const std::string toName = CPath(toView.substr(slash + 1));
+    if (moveDirectory_.RenameNoReplace(fromView.substr(0, slash), fromName.c_str(),
+                                       toName.c_str()) == 0)
+      return {};
+    // Any failure is looked at again by the whole paths below.
+  }
   const std::string from = CPath(fromView), to = CPath(toView);
   const int error = RenameNoReplace(from, to);
   if (error == 0) return {};

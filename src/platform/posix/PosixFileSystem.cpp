@@ -16,11 +16,10 @@
 #include "platform/posix/DosAttrib.h"
 #include "platform/posix/PosixAttributes.h"
 #include "platform/posix/PosixTime.h"
+#include "platform/posix/StatxInfo.h"
 
 namespace varnoke {
 namespace {
-
-constexpr unsigned kStatxMask = STATX_BASIC_STATS | STATX_BTIME;
 
 // string_view is not NUL-terminated; the system calls need a C string.
 std::string CPath(std::string_view path) {
@@ -30,23 +29,6 @@ std::string CPath(std::string_view path) {
 // The stored root directory is the empty string.
 std::string DirectoryPath(std::string_view directory) {
   return directory.empty() ? std::string("/") : std::string(directory);
-}
-
-FileTime FromStatx(const struct statx_timestamp& t) {
-  return FileTimeFromUnix(t.tv_sec, t.tv_nsec);
-}
-
-// Size, attributes and times of a status read; `attr` as the entry's attribute bits.
-FileInfo InfoOf(const struct statx& status, std::uint32_t attr) {
-  FileInfo info;
-  info.Size = status.stx_size;
-  info.Attr = attr;
-  info.Times.Written = FromStatx(status.stx_mtime);
-  info.Times.Accessed = FromStatx(status.stx_atime);
-  // Without a birth time the last-write time stands in, as Wine reports it.
-  info.Times.Created =
-      (status.stx_mask & STATX_BTIME) ? FromStatx(status.stx_btime) : info.Times.Written;
-  return info;
 }
 
 // The access and write times to set (a null pointer leaves that time as it is).
@@ -259,6 +241,7 @@ bool ReadDirectory(std::string_view directory, bool withAttributes,
     // A link is never a directory to walk into, wherever it points: a link to a
     // parent would make a search of the subdirectories endless.
     entry.IsDirectory = type == DT_DIR;
+    entry.IsLink = type == DT_LNK;
     if (withAttributes) {
       // Attributes of what a link names; a dangling link's of the link itself.
       struct stat st;

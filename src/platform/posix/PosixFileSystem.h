@@ -1,14 +1,21 @@
 #pragma once
 // The Linux file system behind the FileSystem interface: native paths, exclusive
 // opens by open() + flock(), times from statx(), attributes from the mode and the
-// user.DOSATTRIB extended attribute, moves that never replace a file, the desktop trash.
+// user.DOSATTRIB extended attribute, busy files from the system's locks and the files
+// other processes hold open for writing, moves that never replace a file, the desktop
+// trash.
 #include "platform/FileSystem.h"
+#include "platform/posix/HeldDirectory.h"
 
 namespace varnoke {
 
 class PosixFileSystem final : public FileSystem {
  public:
   const PathRules& Rules() const override { return rules_; }
+
+  // Listing and the busy test (PosixListing.cpp).
+  std::shared_ptr<const Listing> BeginListing() override;
+  bool IsBusy(std::string_view path, Access access) override;
 
   // Reading side (PosixFileSystem.cpp).
   std::unique_ptr<OpenFile> OpenExclusive(std::string_view path, Access access) override;
@@ -34,6 +41,7 @@ class PosixFileSystem final : public FileSystem {
 
  private:
   PosixPathRules rules_;
+  HeldDirectory moveDirectory_;  // where the last moves happened
 };
 
 }  // namespace varnoke
