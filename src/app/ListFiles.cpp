@@ -60,6 +60,7 @@ int ListFiles(std::ostream& out, std::ostream& err, FileSystem& fs, Clock& clock
               const std::vector<std::string>& paths, std::string_view currentDirectory) {
   TVrnFiles files;
   int missed = 0;
+  ListingScope listing(fs);  // one look at what other programs hold, for all the files
   for (const std::string& path : paths) {
     if (AddFile(fs, files, AbsolutePath(path, currentDirectory))) continue;
     ++missed;

@@ -47,6 +47,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
   if (parameters.empty()) return result;
   FileListOwner& list = result.List.emplace(defaults, listCounter);
   FileSystem& fs = services.Fs;
+  ListingScope listing(fs);  // every file the parameters list shares one look
   Session& ui = services.Ui;
   // The search dialog, made at the first search parameter and kept for the others.
   std::optional<CommandLineSearch> search;

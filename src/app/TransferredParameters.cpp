@@ -18,6 +18,7 @@ constexpr std::string_view kTemporaryList = "VARNOKE.TMP";
 void ListFromFile(std::string_view path, ListWindows& windows, Services& services) {
   FileListOwner& list = windows.OpenList();
   FileSystem& fs = services.Fs;
+  ListingScope listing(fs);
   if (fs.Exists(path)) {
     if (auto error = ReadFileList(services.Store, services.Ui, path, kImportPumpInterval,
                                   [&](std::string_view line) { AddFile(fs, list.Files, line); }))
@@ -49,6 +50,7 @@ void ProcessTransferredParameters(std::span<const std::string> parameters, ListW
                                   Services& services) {
   FileListOwner* files = nullptr;  // the window of the files after "--files"
   bool listingFiles = false;
+  ListingScope listing(services.Fs);
   for (const std::string& parameter : parameters) {
     if (listingFiles) {
       AddFile(services.Fs, files->Files, parameter);

@@ -96,6 +96,7 @@ class Applier {
 
 EditApplied Applier::Run(int n) {
   BusyScope busy(session_);
+  ListingScope listing(fs_);  // the files listed anew share one look
   PumpEvery pump(session_, 10);
   count_ = n;
   for (int i = 0; i < std::min(n, files_.Count()); ++i) {

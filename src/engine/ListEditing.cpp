@@ -134,6 +134,7 @@ AddedPaths AddPaths(FileSystem& fs, TVrnFiles& files, const std::vector<std::str
     progress.emplace(session, kAddingFilesLabel, count);
   else
     busy.emplace(session);
+  ListingScope listing(fs);  // one look at what other programs hold, for all the paths
   PumpEvery pump(session, pumpInterval);
   for (int i = 0; i < count; ++i) {
     pump(i);

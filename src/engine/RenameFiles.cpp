@@ -307,10 +307,10 @@ Run::Outcome Run::Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string
   return Outcome::Failed;
 }
 
-// A file planned busy is moved only once it can be opened exclusively: Linux would
-// rename a file that another program holds open.
+// A file planned busy is moved only once nothing holds it any more: Linux would rename
+// a file that another program has open or locked.
 FsStatus Run::Carry(int i, bool plannedBusy, std::string_view source, std::string_view target) {
-  if (plannedBusy && !fs_.OpenExclusive(source, Access::Read))
+  if (plannedBusy && fs_.IsBusy(source, Access::Read))
     return FsStatus::Failure(std::errc::device_or_resource_busy);
   const bool copy = options_.Transport == kTransportCopy;
   return Recorded(copy ? JournalOp::Copy : JournalOp::Move, i, source, target,
@@ -323,7 +323,7 @@ bool Run::MoveAside(int j) {
   const TVrnFile* f = FileOf(p);
   if (!f) return false;
   const std::string source = pending_.Source(j);
-  if (p.Busy && !fs_.OpenExclusive(source, Access::Read)) return false;
+  if (p.Busy && fs_.IsBusy(source, Access::Read)) return false;
   for (int tries = 0; tries < kMaxNameTries; ++tries) {
     std::string temp = rules_.Join(f->Path(), ".varnoke-" + std::to_string(++tempCounter_), "tmp");
     if (Move(JournalOp::Aside, j, source, temp)) {

@@ -187,6 +187,7 @@ void TAddFiles::BitBtn2Click() {
   std::vector<bool> marked(names_.size(), false);
   for (const QModelIndex& row : FileListBox1->selectionModel()->selectedRows())
     marked[static_cast<std::size_t>(row.row())] = true;
+  ListingScope listing(state_.Program.Fs);
   AddMarkedFiles(listedDirectory_, names_, marked, state_.Program.Fs.Rules().Separator(),
                  state_.Program.Ui, [this](std::string_view path) { owner_.AddFile(path); });
   owner_.RefreshGrid();

@@ -349,6 +349,7 @@ void TNameListForm::Addtofilelist1Click() {
   if (path) {
     Operation operation(*this);
     BusyScope busy(Ui());
+    ListingScope listing(state_.Program.Fs);
     if (auto error = ReadFileList(state_.Program.Store, Ui(), *path, kAddPumpInterval,
                                   [this](std::string_view line) { AddFile(line); }))
       Ui().ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);

@@ -3,9 +3,13 @@
 // once that process ends; a file another process only reads is free.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/AddFile.h"
 #include "engine/Messages.h"
 #include "engine/PreparePreview.h"
+#include "engine/RenameFiles.h"
+#include "engine/RenameMessages.h"
 #include "platform/LockHolder.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/testing/FixedClock.h"
@@ -60,11 +64,25 @@ TEST(BusyFiles, HeldByAnotherProcessUntilItEnds) {
         EXPECT_EQ(session.Questions[0].Text, StillBusyMessage(path));
       }
       EXPECT_EQ(fs.IsBusy(path, Access::Read), c.Busy);
+      if (c.Busy) {
+        // The run looks again right before the move: still held, so kept with a message.
+        EXPECT_EQ(RenameFiles(files, preview, options, fs, session).Changed, 0);
+        EXPECT_TRUE(testing::FileExists(path));
+        EXPECT_EQ(session.Questions.back().Text, kRenameBusyText);
+      }
     }
     files.Clear();
     ASSERT_TRUE(AddFile(fs, files, path));
     EXPECT_FALSE(files.Items(0).Busy);
     EXPECT_FALSE(fs.IsBusy(path, Access::ReadWrite));
+    if (c.Busy) {
+      // Planned busy, but the holder has ended: the run renames it.
+      preview.Items(0).Busy = true;
+      preview.Items(0).Name = "renamed1";
+      EXPECT_EQ(RenameFiles(files, preview, options, fs, session).Changed, 1);
+      EXPECT_TRUE(testing::FileExists(dir / "renamed1.txt"));
+      std::filesystem::remove(dir / "renamed1.txt");
+    }
   }
 }
 
