@@ -4,6 +4,8 @@
 # 1. In-place renames of N files in one directory (f000001.txt -> Pic000001.txt), each
 #    tool on a fresh copy of the directory, the tools alternating, ROUNDS rounds:
 #      varnoke  varnoke-cli /O:examples/pic-numbering.vns /L:LIST /R --yes
+#      nojournal  the same without its run journal (VARNOKE_NO_JOURNAL=1): the journal's
+#               cost is varnoke / nojournal
 #      raw      bench/raw_rename: only the system calls the job needs (statx and
 #               lgetxattr per file, one read of the directory, renameat2 relative
 #               to the held directory)
@@ -46,7 +48,7 @@ set_file="$root/examples/pic-numbering.vns"
 work=$(mktemp -d /tmp/varnoke-compare.XXXXXX)
 trap 'rm -rf "$work"' EXIT INT TERM
 export VARNOKE_CONFIG_DIR="$work/config" XDG_DATA_HOME="$work/data" \
-  XDG_CONFIG_HOME="$work/config-home"
+  XDG_CONFIG_HOME="$work/config-home" XDG_STATE_HOME="$work/state"
 
 now_ns() { date +%s%N; }
 # Runs the command, prints its wall time in milliseconds.
@@ -79,12 +81,15 @@ check() {
 }
 
 do_varnoke() { "$cli" "/O:$set_file" "/L:$work/list.vls" /R --yes </dev/null >/dev/null 2>&1; }
+do_nojournal() {
+  VARNOKE_NO_JOURNAL=1 "$cli" "/O:$set_file" "/L:$work/list.vls" /R --yes </dev/null >/dev/null 2>&1
+}
 do_raw() { "$raw" "$work/list.vls" Pic 6; }
 do_bare() { "$raw" --bare "$work/list.vls" Pic 6; }
 do_rename() { find "$run" -name 'f*.txt' -print0 | rename -0 's/f(\d+)\.txt$/Pic$1.txt/'; }
 do_mmv() { (cd "$run" && mmv -r 'f*.txt' 'Pic#1.txt'); }
 
-tools="varnoke raw bare rename mmv"
+tools="varnoke nojournal raw bare rename mmv"
 for tool in $tools; do eval "times_$tool=''"; done
 round=1
 while [ "$round" -le "$ROUNDS" ]; do
@@ -102,8 +107,15 @@ eval "raw_best=\$(echo \$times_raw | best_of)"
 for tool in $tools; do
   eval "all=\$times_$tool"
   best=$(echo "$all" | best_of)
-  printf '  %-8s %7s ms  %5sx   (runs:%s)\n' "$tool" "$best" "$(ratio "$best" "$raw_best")" "$all"
+  printf '  %-9s %7s ms  %5sx   (runs:%s)\n' "$tool" "$best" "$(ratio "$best" "$raw_best")" "$all"
 done
+eval "varnoke_best=\$(echo \$times_varnoke | best_of)"
+eval "nojournal_best=\$(echo \$times_nojournal | best_of)"
+eval "mmv_best=\$(echo \$times_mmv | best_of)"
+eval "rename_best=\$(echo \$times_rename | best_of)"
+printf '  the journal costs %sx; varnoke is %sx mmv, %sx rename\n' \
+  "$(ratio "$varnoke_best" "$nojournal_best")" "$(ratio "$varnoke_best" "$mmv_best")" \
+  "$(ratio "$varnoke_best" "$rename_best")"
 
 # --- 2. listing ------------------------------------------------------------------
 fresh
