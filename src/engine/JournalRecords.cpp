@@ -102,6 +102,8 @@ class Reader {
  public:
   JournalReading Read(std::string_view bytes) {
     JournalReading reading;
+    // A run that was killed leaves zero bytes after its last record.
+    bytes = bytes.substr(0, bytes.find('\0'));
     std::size_t at = 0;
     while (at < bytes.size()) {
       const std::size_t end = bytes.find('\n', at);
@@ -340,6 +342,7 @@ std::optional<JournalGlance> GlanceAtJournal(std::string_view head, std::string_
   if (!start.Run) return std::nullopt;
   JournalGlance glance;
   glance.Header = std::move(start.Run->Header);
+  tail = tail.substr(0, tail.find('\0'));
   // The first line of the tail may be cut: only whole lines after it are looked at.
   std::size_t at = tail.find('\n');
   while (at != std::string_view::npos && at + 1 < tail.size()) {

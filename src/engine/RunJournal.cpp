@@ -71,9 +71,7 @@ long RunJournal::Before(JournalOp op, int entry, std::string_view from, std::str
 void RunJournal::After(long seq, const FsStatus& status, std::string_view trashedAt) {
   if (!file_) return;
   AppendOutcomeRecord(buffer_, seq, status.Error(), trashedAt);
-  // What recovery must not guess is written now: a failure (the file stayed) and where
-  // the trash keeps a file.
-  if (!status || !trashedAt.empty()) Write(false);
+  Write(false);
 }
 
 void RunJournal::End(int changed, int failed) {

@@ -1,9 +1,7 @@
 #pragma once
 // The journal a run keeps while it changes the disk: its entries first, made durable
-// before the first change, then a record before every change and one after it.
-// Records are appended with one write each; the record after a change that succeeded
-// travels with the record before the next change (one write per change), while a
-// failure and a trashing are written at once. Appends are flushed to disk in batches.
+// before the first change, then a record before every change and one after it, each
+// appended whole before the run goes on. Appends are flushed to disk in batches.
 #include <memory>
 #include <string>
 #include <string_view>

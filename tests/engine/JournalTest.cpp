@@ -74,6 +74,7 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
   };
   const Case cases[] = {
       {head + entry + "go\t1\nb\t0\tmove\t0\t/a\t/b\na\t0\t0\t\nb\t1\tmo", ""},
+      {head + entry + "go\t1\nb\t0\tmo" + std::string(100, '\0'), ""},  // a killed run's end
       {"", "not a journal of this program (it is empty)"},
       {"REGEDIT4\n", "not a journal of this program"},
       {"varnoke-journal\t2\n", "written in journal version 2, which this program does not read"},
