@@ -34,7 +34,8 @@ class JournalDirectory {
   virtual FileBytes Read(std::string_view name) = 0;
   // `length` bytes from `offset` (fewer at the end of the journal).
   virtual FileBytes ReadPart(std::string_view name, std::uint64_t offset, std::size_t length) = 0;
-  // The journal's size in bytes; nullopt when it cannot be told.
+  // The size of the journal's records in bytes (a journal a killed run left may go on
+  // with zero bytes); nullopt when it cannot be told.
   virtual std::optional<std::uint64_t> SizeOf(std::string_view name) = 0;
   // A new journal of that name, held; nullptr when it exists or cannot be made
   // (`error` then tells why).

@@ -170,9 +170,11 @@ FileBytes PosixJournalDirectory::ReadPart(std::string_view name, std::uint64_t o
 }
 
 std::optional<std::uint64_t> PosixJournalDirectory::SizeOf(std::string_view name) {
-  struct stat st {};
-  if (::stat(PathOf(name).c_str(), &st) != 0) return std::nullopt;
-  return static_cast<std::uint64_t>(st.st_size);
+  const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return std::nullopt;
+  const std::uint64_t end = RecordsEnd(fd);
+  ::close(fd);
+  return end;
 }
 
 std::unique_ptr<AppendFile> PosixJournalDirectory::Create(std::string_view name, IoError& error) {
