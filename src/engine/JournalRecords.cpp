@@ -197,10 +197,19 @@ class Reader {
       return false;
     e.OldPath = f[2];
     e.NewPath = f[3];
-    if (!Parse(f[4], e.Size) || !Parse(f[5], e.OldAttr) || !Parse(f[6], e.OldTimes.Created) ||
-        !Parse(f[7], e.OldTimes.Accessed) || !Parse(f[8], e.OldTimes.Written) ||
-        !Parse(f[9], e.NewAttr) || !Parse(f[10], e.NewTimes.Created) ||
-        !Parse(f[11], e.NewTimes.Accessed) || !Parse(f[12], e.NewTimes.Written))
+    // Old creation and access times are left out (0 here) when the run keeps the times:
+    // nothing needs them then.
+    if (!Parse(f[4], e.Size) || !Parse(f[5], e.OldAttr) ||
+        (!f[6].empty() && !Parse(f[6], e.OldTimes.Created)) ||
+        (!f[7].empty() && !Parse(f[7], e.OldTimes.Accessed)) || !Parse(f[8], e.OldTimes.Written))
+      return false;
+    // Empty new values are the old ones.
+    e.NewAttr = e.OldAttr;
+    if (!f[9].empty() && !Parse(f[9], e.NewAttr)) return false;
+    e.NewTimes = e.OldTimes;
+    const bool sameTimes = f[10].empty() && f[11].empty() && f[12].empty();
+    if (!sameTimes && (!Parse(f[10], e.NewTimes.Created) || !Parse(f[11], e.NewTimes.Accessed) ||
+                       !Parse(f[12], e.NewTimes.Written)))
       return false;
     if (!f[13].empty()) return false;  // room for flags of a later version
     run_.Entries.push_back(std::move(e));
@@ -217,6 +226,12 @@ class Reader {
     c.Op = static_cast<JournalOp>(op);
     c.From = f[4];
     c.To = f[5];
+    // A carry from the entry's old path to its planned one names neither.
+    if ((c.Op == JournalOp::Move || c.Op == JournalOp::Copy) && c.Entry >= 0) {
+      const JournalEntry& e = run_.Entries[static_cast<std::size_t>(c.Entry)];
+      if (c.From.empty()) c.From = e.OldPath;
+      if (c.To.empty()) c.To = e.NewPath;
+    }
     run_.Changes.push_back(std::move(c));
     return true;
   }
@@ -267,9 +282,24 @@ void AppendEntryRecord(std::string& out, int index, const JournalEntry& e) {
   Field(out, e.NewPath);
   Field(out, e.Size);
   Field(out, e.OldAttr);
-  Times(out, e.OldTimes);
-  Field(out, e.NewAttr);
-  Times(out, e.NewTimes);
+  // New values equal to the old are left empty, and so are the old creation and access
+  // times when no time changes: most runs change names only, and undo goes by the size
+  // and the last-write time alone.
+  const bool sameTimes = e.NewTimes == e.OldTimes;
+  if (sameTimes) {
+    out += "\t\t";
+    Field(out, e.OldTimes.Written);
+  } else {
+    Times(out, e.OldTimes);
+  }
+  if (e.NewAttr != e.OldAttr)
+    Field(out, e.NewAttr);
+  else
+    out += '\t';
+  if (!sameTimes)
+    Times(out, e.NewTimes);
+  else
+    out += "\t\t\t";
   out += "\t\n";
 }
 

@@ -313,7 +313,9 @@ FsStatus Run::Carry(int i, bool plannedBusy, std::string_view source, std::strin
   if (plannedBusy && fs_.IsBusy(source, Access::Read))
     return FsStatus::Failure(std::errc::device_or_resource_busy);
   const bool copy = options_.Transport == kTransportCopy;
-  return Recorded(copy ? JournalOp::Copy : JournalOp::Move, i, source, target,
+  // The journal names the entry's own old and planned paths by leaving them out.
+  return Recorded(copy ? JournalOp::Copy : JournalOp::Move, i,
+                  aside_.count(i) ? source : std::string_view(), {},
                   [&] { return MoveOrCopyFile(fs_, options_.Transport, source, target); });
 }
 
