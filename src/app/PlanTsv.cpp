@@ -16,24 +16,6 @@ void AppendNumber(std::string& out, Number value) {
 
 }  // namespace
 
-void AppendTsvField(std::string& out, std::string_view text) {
-  for (const char c : text) {
-    switch (c) {
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        out += c;
-    }
-  }
-}
-
 void AppendPlanTsvLine(std::string& out, const TVrnPrevFile& entry, std::string_view source) {
   AppendNumber(out, entry.FileIndex);
   out += entry.Conflict ? "\t1\t" : "\t0\t";

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/TsvField.h"
 #include "model/PathRules.h"
 #include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
@@ -14,9 +15,6 @@ namespace varnoke {
 
 inline constexpr std::string_view kPlanTsvHeader =
     "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\tsource\n";
-
-// A text as one field: tab, line feed and backslash written as \t, \n and \\.
-void AppendTsvField(std::string& out, std::string_view text);
 
 // One entry's line, ending in a line feed; numbers in decimal, flags as 0 or 1,
 // times as FILETIME counts, and last the full path of the file before the run.

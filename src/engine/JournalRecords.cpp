@@ -4,6 +4,8 @@
 #include <charconv>
 #include <concepts>
 
+#include "engine/TsvField.h"
+
 namespace varnoke {
 namespace {
 
@@ -13,29 +15,7 @@ constexpr std::array<std::string_view, 8> kOpNames = {
 
 void Field(std::string& out, std::string_view text) {
   out += '\t';
-  // Most names need no escape: they go in whole.
-  if (text.find_first_of("\\\t\n\r") == std::string_view::npos) {
-    out += text;
-    return;
-  }
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        out += c;
-    }
-  }
+  AppendTsvField(out, text);
 }
 
 template <std::integral Number>
@@ -72,9 +52,6 @@ std::optional<std::vector<std::string>> Fields(std::string_view line) {
           break;
         case 'n':
           fields.back() += '\n';
-          break;
-        case 'r':
-          fields.back() += '\r';
           break;
         default:
           return std::nullopt;

@@ -23,6 +23,16 @@ namespace {
 class MainFormTest : public DesktopFixture {
  protected:
   QAction* Item(const char* name) { return main.findChild<QAction*>(name); }
+  // /d/f1.txt ... /d/f3.txt listed, to be named Pic1 ... Pic3.
+  FileListOwner ThreeFilesNamedPic() {
+    MakeFiles(3);
+    FileListOwner list(state.Settings.Defaults, state.ListCounter);
+    for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
+    list.Options.Set(ChangeName, true);
+    list.Options.Set(Enumerate, true);
+    list.Options.Name = "Pic";
+    return list;
+  }
   TMainForm main{state};
 };
 
@@ -127,12 +137,7 @@ TEST_F(MainFormTest, ImportReadsAListFileIntoANewWindow) {
 }
 
 TEST_F(MainFormTest, TheAutomaticRunRenamesWithoutShowingTheMainWindow) {
-  MakeFiles(3);
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
-  for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
-  list.Options.Set(ChangeName, true);
-  list.Options.Set(Enumerate, true);
-  list.Options.Name = "Pic";
+  FileListOwner list = ThreeFilesNamedPic();
   const std::optional<RenameReport> report = main.RenameAtOnce(std::move(list));
   ASSERT_TRUE(report);
   EXPECT_EQ(report->Changed, 3);
@@ -147,12 +152,7 @@ TEST_F(MainFormTest, UndoLastRenamingShowsTheRunsSizeAndGivesTheNamesBack) {
   QMenu* files = main.findChild<QMenu*>("Files1");
   emit files->aboutToShow();
   EXPECT_FALSE(Item("Undolastrenaming1")->isEnabled());  // nothing renamed yet
-  MakeFiles(3);
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
-  for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
-  list.Options.Set(ChangeName, true);
-  list.Options.Set(Enumerate, true);
-  list.Options.Name = "Pic";
+  FileListOwner list = ThreeFilesNamedPic();
   ASSERT_TRUE(main.RenameAtOnce(std::move(list)));
   emit files->aboutToShow();
   EXPECT_TRUE(Item("Undolastrenaming1")->isEnabled());
