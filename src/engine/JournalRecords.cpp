@@ -155,8 +155,8 @@ class Reader {
     int kind = f.size() == 8 ? IndexOf(kKindNames, f[1]) : -1;
     int transport = 0;
     int deletes = 0;
-    if (kind < 0 || !Parse(f[2], h.Started) || !Parse(f[3], transport) || transport > 2 ||
-        !Parse(f[4], deletes))
+    if (kind < 0 || !Parse(f[2], h.Started) || !Parse(f[3], transport) || transport < 0 ||
+        transport > 2 || !Parse(f[4], deletes))
       return false;
     h.Kind = static_cast<RunKind>(kind);
     h.Transport = static_cast<std::uint8_t>(transport);

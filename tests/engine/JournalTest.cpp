@@ -78,6 +78,7 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
       {"", "not a journal of this program (it is empty)"},
       {"REGEDIT4\n", "not a journal of this program"},
       {"varnoke-journal\t2\n", "written in journal version 2, which this program does not read"},
+      {"varnoke-journal\t1\nrun\trun\t1\t-1\t0\tcli\t\t\n", "damaged at line 2"},
       {head + "e\t1\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n", "damaged at line 3"},
       {head + entry + "b\t0\tmove\t0\t/a\t/b\n", "damaged at line 4"},  // a change before "go"
       {head + entry + "go\t1\na\t0\t0\t\n", "damaged at line 5"},       // an outcome of nothing
