@@ -17,6 +17,23 @@ std::string FlippedCase(std::string_view name) {
 
 }  // namespace
 
+void ExistingNames::Directory::Add(std::string key, Kind kind) {
+  Index.Insert(HashOfText(key, false), static_cast<int>(Names.size()));
+  Names.push_back(std::move(key));
+  Kinds.push_back(kind);
+}
+
+int ExistingNames::Directory::Find(std::string_view key) const {
+  return Index.Find(HashOfText(key, false),
+                    [&](int at) { return Names[static_cast<std::size_t>(at)] == key; });
+}
+
+void ExistingNames::Directory::Forget() {
+  std::vector<std::string>().swap(Names);
+  std::vector<Kind>().swap(Kinds);
+  Index.Clear();
+}
+
 std::string ExistingNames::Key(std::string_view fileName) const {
   if (!fs_.Rules().FoldsCase()) return std::string(fileName);
   // Windows drops trailing dots from a name and compares without ASCII case.
@@ -35,10 +52,10 @@ bool ExistingNames::Exists(std::string_view directory, std::string_view name,
   if (!d.Read && !d.Refused && ++d.Tests > readAfter_) ReadWhole(lastName_, d);
   if (!d.Read) return fs_.Exists(path);
   const std::size_t slash = path.rfind(fs_.Rules().Separator());
-  const auto found = d.Names.find(Key(std::string_view(path).substr(slash + 1)));
-  if (found == d.Names.end()) return false;
+  const int found = d.Find(Key(std::string_view(path).substr(slash + 1)));
+  if (found < 0) return false;
   // A link counts as what it names when that is a directory.
-  return found->second == Kind::File || fs_.Exists(path);
+  return d.Kinds[static_cast<std::size_t>(found)] == Kind::File || fs_.Exists(path);
 }
 
 void ExistingNames::ReadWhole(const std::string& directory, Directory& d) {
@@ -46,20 +63,20 @@ void ExistingNames::ReadWhole(const std::string& directory, Directory& d) {
   std::string probe;  // a name with a letter, to see whether the store folds case
   const bool read = fs_.EnumerateNames(directory, [&](const DirEntry& e) {
     if (probe.empty() && HasAsciiLetter(e.Name)) probe = e.Name;
-    if (!e.IsDirectory) d.Names.emplace(Key(e.Name), e.IsLink ? Kind::Link : Kind::File);
+    if (!e.IsDirectory) d.Add(Key(e.Name), e.IsLink ? Kind::Link : Kind::File);
     return true;
   });
   if (read && !rules.FoldsCase()) {
     // Without a name to try, a folding store cannot be told from an exact one.
     const std::string flipped = FlippedCase(probe);
     const std::string sep(1, rules.Separator());
-    if (probe.empty() || (!d.Names.count(flipped) &&
-                          fs_.SameFile(directory + sep + probe, directory + sep + flipped)))
+    if (probe.empty() ||
+        (d.Find(flipped) < 0 && fs_.SameFile(directory + sep + probe, directory + sep + flipped)))
       d.Refused = true;
   }
   if (!read) d.Refused = true;
   d.Read = !d.Refused;
-  if (d.Refused) d.Names.clear();
+  if (d.Refused) d.Forget();
 }
 
 }  // namespace varnoke

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
+#include "model/HashSlots.h"
 #include "platform/FileSystem.h"
 
 namespace varnoke {
@@ -28,7 +30,15 @@ class ExistingNames {
     int Tests = 0;
     bool Read = false;     // Names holds the directory's entries
     bool Refused = false;  // unreadable, or folding case: asked name by name
-    std::unordered_map<std::string, Kind> Names;
+    // The names (folded where the platform folds) and kinds of its entries, by position.
+    std::vector<std::string> Names;
+    std::vector<Kind> Kinds;
+    HashSlots<int, -1> Index;
+
+    void Add(std::string key, Kind kind);
+    // The position of `key`, -1 when no entry has it.
+    int Find(std::string_view key) const;
+    void Forget();
   };
 
   std::string Key(std::string_view fileName) const;

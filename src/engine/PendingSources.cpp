@@ -2,37 +2,18 @@
 
 namespace varnoke {
 
-namespace {
-
-// FNV-1a over the ASCII-folded text: no copy of the path is made.
-std::uint64_t FoldedHash(std::string_view s) {
-  std::uint64_t h = 14695981039346656037ULL;
-  for (char c : s) {
-    h ^= static_cast<unsigned char>(AsciiLower(c));
-    h *= 1099511628211ULL;
-  }
-  return h;
-}
-
-}  // namespace
-
 PendingSources::PendingSources(FileSystem& fs, int entries)
     : fs_(fs), rulesFold_(fs.Rules().FoldsCase()), sources_(static_cast<std::size_t>(entries)) {
-  index_.reserve(sources_.size());
+  index_.Reserve(sources_.size());
 }
 
 void PendingSources::Add(int entry, std::string path) {
-  index_.emplace(FoldedHash(path), entry);
+  index_.Insert(HashOfText(path, true), entry);
   sources_[static_cast<std::size_t>(entry)] = std::move(path);
 }
 
 void PendingSources::Remove(int entry) {
-  auto [first, last] = index_.equal_range(FoldedHash(Source(entry)));
-  for (auto it = first; it != last; ++it)
-    if (it->second == entry) {
-      index_.erase(it);
-      return;
-    }
+  index_.Erase(HashOfText(Source(entry), true), entry);
 }
 
 void PendingSources::MoveTo(int entry, std::string path) {
@@ -41,17 +22,17 @@ void PendingSources::MoveTo(int entry, std::string path) {
 }
 
 int PendingSources::Find(std::string_view path) {
-  auto [first, last] = index_.equal_range(FoldedHash(path));
-  for (auto it = first; it != last; ++it) {
-    const std::string& source = Source(it->second);
-    if (source == path || (rulesFold_ && EqualsIgnoreAsciiCase(source, path))) return it->second;
-  }
+  const std::uint64_t hash = HashOfText(path, true);
+  const int same = index_.Find(hash, [&](int entry) {
+    const std::string& source = Source(entry);
+    return source == path || (rulesFold_ && EqualsIgnoreAsciiCase(source, path));
+  });
+  if (same >= 0) return same;
   // Only another spelling is left: ask the file system whether it is the same file.
-  for (auto it = first; it != last; ++it) {
-    const std::string& source = Source(it->second);
-    if (EqualsIgnoreAsciiCase(source, path) && fs_.SameFile(path, source)) return it->second;
-  }
-  return -1;
+  return index_.Find(hash, [&](int entry) {
+    const std::string& source = Source(entry);
+    return EqualsIgnoreAsciiCase(source, path) && fs_.SameFile(path, source);
+  });
 }
 
 }  // namespace varnoke

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "model/HashSlots.h"
 #include "platform/FileSystem.h"
 
 namespace varnoke {
@@ -34,7 +34,7 @@ class PendingSources {
   std::vector<std::string> sources_;
   // Hash of the case-folded path -> entry. Folded even where names compare exactly, so
   // that a candidate under another spelling is found and the file system asked.
-  std::unordered_multimap<std::uint64_t, int> index_;
+  HashSlots<int, -1> index_;
 };
 
 }  // namespace varnoke

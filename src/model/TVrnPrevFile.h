@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "model/FileTime.h"
+#include "model/HashSlots.h"
 
 namespace varnoke {
 
@@ -88,25 +89,16 @@ class TVrnPrevFiles {
   void Reserve(int n);
 
  private:
-  // The name index: open addressing with linear probing over (hash, entry) slots, so a
-  // look-up that finds nothing touches one run of the table and no entry.
-  struct Slot {
-    std::uint64_t Hash = 0;
-    const TVrnPrevFile* Entry = nullptr;  // nullptr: the slot is free
-  };
-
   static std::size_t Checked(int i);
   std::uint64_t HashOf(const TVrnPrevFile& e) const;
   bool SameKey(const TVrnPrevFile& a, const TVrnPrevFile& b) const;
-  void Grow(std::size_t entries) const;
-  void Insert(const TVrnPrevFile* entry, std::uint64_t hash) const;
   void Unindex(const TVrnPrevFile* entry);
   void RebuildIndex() const;
 
   bool foldsCase_;
   std::vector<std::unique_ptr<TVrnPrevFile>> entries_;
-  mutable std::vector<Slot> slots_;  // size 0 or a power of two
-  mutable std::size_t indexed_ = 0;
+  // The name index, rebuilt on the next look-up once an entry may have changed.
+  mutable HashSlots<const TVrnPrevFile*, nullptr> index_;
   mutable bool indexStale_ = false;
 };
 
