@@ -82,11 +82,10 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
         if (!fs.Exists(s.Value)) {
           problem(StartupProblem::Kind::FileList, parameter, s.Value, MissingCause(fs, s.Value));
         } else {
-          PendingPaths lines;
+          std::vector<std::string> read;
           std::optional<IoError> cause;
-          const auto error = ReadFileList(
-              services.Store, ui, s.Value, kAddPumpInterval,
-              [&](std::string_view line) { lines.Add(line); }, &cause);
+          const auto error = LoadListLines(services.Store, s.Value, read, &cause);
+          PendingPaths lines(std::move(read));
           ListPaths(services, lines, list.Files);
           if (error) {
             ReportError(ui, *error);

@@ -13,13 +13,6 @@ namespace {
 constexpr std::size_t kPathsPerThread = 2048;
 constexpr unsigned kMaxThreads = 8;
 
-void Append(TVrnFiles& to, const TVrnFiles& from) {
-  for (const TVrnFile& e : from) {
-    to.AddEntry(e.Busy, e.Path(), e.Name(), e.Ext(), e.Size, e.Attr, e.Created, e.Accessed,
-                e.Written);
-  }
-}
-
 }  // namespace
 
 void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std::string>& paths) {
@@ -48,7 +41,7 @@ void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std:
       });
     }
   }
-  for (const TVrnFiles& block : blocks) Append(files, block);
+  for (TVrnFiles& block : blocks) files.TakeAll(block);
 }
 
 void PendingPaths::ListInto(FileSystem& fs, TVrnFiles& files) {

@@ -17,6 +17,8 @@ void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std:
 // Collects the paths handed to it, to be listed together.
 class PendingPaths {
  public:
+  PendingPaths() = default;
+  explicit PendingPaths(std::vector<std::string> paths) : paths_(std::move(paths)) {}
   void Add(std::string_view path) { paths_.emplace_back(path); }
   // Lists the collected paths on every core and forgets them.
   void ListInto(FileSystem& fs, TVrnFiles& files);

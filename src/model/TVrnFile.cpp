@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <stdexcept>
 #include <type_traits>
 
@@ -50,6 +51,12 @@ int TVrnFiles::AddEntry(bool busy, std::string_view path, std::string_view name,
   }
   entries_.emplace_back(busy, std::move(shared), name, ext, size, attr, created, accessed, written);
   return Count() - 1;
+}
+
+void TVrnFiles::TakeAll(TVrnFiles& from) {
+  entries_.insert(entries_.end(), std::make_move_iterator(from.entries_.begin()),
+                  std::make_move_iterator(from.entries_.end()));
+  from.entries_.clear();
 }
 
 void TVrnFiles::Delete(int i) {

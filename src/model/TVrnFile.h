@@ -57,6 +57,8 @@ class TVrnFiles {
   int AddEntry(bool busy, std::string_view path, std::string_view name, std::string_view ext,
                std::uint64_t size, std::uint32_t attr, FileTime created, FileTime accessed,
                FileTime written);
+  // Moves every entry of `from` to the end of this list, leaving `from` empty.
+  void TakeAll(TVrnFiles& from);
   void Delete(int i);
   // Removes the given positions, highest first, so the others do not shift.
   void DeletePositions(std::vector<int> positions);
