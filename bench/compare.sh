@@ -20,7 +20,7 @@
 # 4. The look at busy files under a desktop-like load: bench/snapshot_cost with 300
 #    sleeping processes holding 67 descriptors each.
 # Prints the best time of each tool and its ratio to the raw program (to find -printf
-# in 3).
+# in 3); for the renames also the median, the steadier figure on a noisy machine.
 #
 #   sh bench/compare.sh            N=100000 ROUNDS=3 by default
 #   N=20000 ROUNDS=5 sh bench/compare.sh
@@ -59,6 +59,11 @@ time_ms() {
   echo $(((t1 - t0) / 1000000))
 }
 best_of() { tr ' ' '\n' | grep . | sort -n | head -1; }
+# The middle run (the lower of the two middle ones for an even count): on a machine
+# whose runs vary widely, the best alone can flatter one tool by a lucky run.
+median_of() {
+  tr ' ' '\n' | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
 # --- 1. renames in one directory -------------------------------------------------
@@ -102,20 +107,23 @@ while [ "$round" -le "$ROUNDS" ]; do
   round=$((round + 1))
 done
 
-echo "In-place renames of $N files in one directory (best of $ROUNDS, ms; ratio to raw):"
+echo "In-place renames of $N files in one directory ($ROUNDS rounds, ms; ratio to raw):"
 eval "raw_best=\$(echo \$times_raw | best_of)"
+eval "raw_median=\$(echo \$times_raw | median_of)"
 for tool in $tools; do
   eval "all=\$times_$tool"
   best=$(echo "$all" | best_of)
-  printf '  %-9s %7s ms  %5sx   (runs:%s)\n' "$tool" "$best" "$(ratio "$best" "$raw_best")" "$all"
+  median=$(echo "$all" | median_of)
+  eval "${tool}_best=$best ${tool}_median=$median"
+  printf '  %-9s best %5s ms %5sx  median %5s ms %5sx   (runs:%s)\n' "$tool" "$best" \
+    "$(ratio "$best" "$raw_best")" "$median" "$(ratio "$median" "$raw_median")" "$all"
 done
-eval "varnoke_best=\$(echo \$times_varnoke | best_of)"
-eval "nojournal_best=\$(echo \$times_nojournal | best_of)"
-eval "mmv_best=\$(echo \$times_mmv | best_of)"
-eval "rename_best=\$(echo \$times_rename | best_of)"
-printf '  the journal costs %sx; varnoke is %sx mmv, %sx rename\n' \
-  "$(ratio "$varnoke_best" "$nojournal_best")" "$(ratio "$varnoke_best" "$mmv_best")" \
-  "$(ratio "$varnoke_best" "$rename_best")"
+for kind in best median; do
+  eval "v=\$varnoke_$kind j=\$nojournal_$kind m=\$mmv_$kind r=\$rename_$kind"
+  printf '  %-6s the journal costs %sx; varnoke is %sx mmv, %sx rename (without the journal %sx, %sx)\n' \
+    "$kind:" "$(ratio "$v" "$j")" "$(ratio "$v" "$m")" "$(ratio "$v" "$r")" "$(ratio "$j" "$m")" \
+    "$(ratio "$j" "$r")"
+done
 
 # --- 2. listing ------------------------------------------------------------------
 fresh
