@@ -2,9 +2,21 @@
 
 namespace varnoke {
 
+namespace {
+
+// One pass over the text; find_first_of would search the three characters for each
+// character of it.
+bool NeedsEscape(std::string_view text) {
+  for (const char c : text)
+    if (c == '\t' || c == '\n' || c == '\\') return true;
+  return false;
+}
+
+}  // namespace
+
 void AppendTsvField(std::string& out, std::string_view text) {
   // Most names need no escape: they go in whole.
-  if (text.find_first_of("\t\n\\") == std::string_view::npos) {
+  if (!NeedsEscape(text)) {
     out += text;
     return;
   }

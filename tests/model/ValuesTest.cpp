@@ -129,6 +129,11 @@ TEST(PathRules, SplitJoinAndCompareFollowThePlatform) {
   // too; the Linux rules: PosixPlanning in the engine's tests.
   EXPECT_TRUE(windows.NeedsNameGuard(".cfg", "", ".cfg", ""));
   EXPECT_FALSE(windows.NeedsNameGuard("a", "", "", "x"));
+  using namespace std::string_view_literals;
+  for (const std::string_view part : {"a/b"sv, "x\0"sv, "/"sv})
+    EXPECT_TRUE(windows.HoldsForbiddenCharacter(part) && posix.HoldsForbiddenCharacter(part));
+  EXPECT_TRUE(windows.HoldsForbiddenCharacter("a\\b"));
+  EXPECT_FALSE(posix.HoldsForbiddenCharacter("a\\b:c?.d"));
   EXPECT_EQ(AsciiLowerCopy("ABC xyz \xC4\xD6 09@[`{"), "abc xyz \xC4\xD6 09@[`{");
   EXPECT_EQ(AsciiUpperCopy("abc XYZ \xE4\xF6 09@[`{"), "ABC XYZ \xE4\xF6 09@[`{");
 }

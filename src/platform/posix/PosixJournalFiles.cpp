@@ -22,7 +22,10 @@ constexpr std::string_view kJournalExtension = ".vnj";
 
 // Records are stored into the journal's pages mapped into memory: a stored record is in
 // the kernel's page cache at once, so a killed process loses none, and a record costs
-// no system call. The file grows by whole chunks whose blocks are reserved beforehand
+// no system call. Large blocks (the entries, written before the first change) are
+// written with pwrite instead: the kernel copies them into its page cache without the
+// fault that a first store into each mapped page costs, which on a virtual machine
+// costs more than the copy. The file grows by whole chunks whose blocks are reserved beforehand
 // (a full disk is then a failed append, never a fault on a store); a journal closed in
 // order is cut to its records, while a killed run's ends in zero bytes, which the
 // reader takes as the end.
@@ -31,7 +34,7 @@ class PosixAppendFile final : public AppendFile {
   // `end`: where the records end; the file is cut there before anything is added.
   PosixAppendFile(int fd, std::uint64_t end) : fd_(fd), used_(end), capacity_(end) {}
   ~PosixAppendFile() override {
-    if (map_) ::munmap(map_, mapLength_);
+    Unmap();
     if (capacity_ > used_ && ::ftruncate(fd_, static_cast<off_t>(used_)) != 0) {
       // The zero bytes left at the end are read as the end of the journal.
     }
@@ -42,6 +45,8 @@ class PosixAppendFile final : public AppendFile {
 
   bool Append(std::string_view bytes) override {
     if (used_ + bytes.size() > capacity_ && !Grow(used_ + bytes.size())) return false;
+    if (bytes.size() >= kWrittenFrom) return WriteAtEnd(bytes);
+    if (!map_ && !Map()) return false;
     std::memcpy(map_ + (used_ - mapStart_), bytes.data(), bytes.size());
     used_ += bytes.size();
     return true;
@@ -51,21 +56,45 @@ class PosixAppendFile final : public AppendFile {
 
  private:
   static constexpr std::uint64_t kChunk = 4 << 20;
+  static constexpr std::size_t kWrittenFrom = 64 << 10;
 
+  // Reserves whole chunks up to `needed`; the mapping is made again when next used.
   bool Grow(std::uint64_t needed) {
     const std::uint64_t capacity = (needed + kChunk - 1) / kChunk * kChunk;
     if (::posix_fallocate(fd_, static_cast<off_t>(capacity_),
                           static_cast<off_t>(capacity - capacity_)) != 0)
       return false;
-    if (map_) ::munmap(map_, mapLength_);
+    Unmap();
+    capacity_ = capacity;
+    return true;
+  }
+  // Maps the file from the page that holds its end to its reserved size.
+  bool Map() {
     const std::uint64_t page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
     mapStart_ = used_ / page * page;
-    mapLength_ = static_cast<std::size_t>(capacity - mapStart_);
+    mapLength_ = static_cast<std::size_t>(capacity_ - mapStart_);
     void* map = ::mmap(nullptr, mapLength_, PROT_READ | PROT_WRITE, MAP_SHARED, fd_,
                        static_cast<off_t>(mapStart_));
     map_ = map == MAP_FAILED ? nullptr : static_cast<char*>(map);
-    capacity_ = map_ ? capacity : used_;
     return map_ != nullptr;
+  }
+  void Unmap() {
+    if (map_) ::munmap(map_, mapLength_);
+    map_ = nullptr;
+  }
+  // The end moves only once every byte is written; a failed write leaves what it wrote
+  // past the end, cut off when the file is closed.
+  bool WriteAtEnd(std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n =
+          ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(used_ + done));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      done += static_cast<std::size_t>(n);
+    }
+    used_ += bytes.size();
+    return true;
   }
 
   int fd_;
