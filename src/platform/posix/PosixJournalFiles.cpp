@@ -25,13 +25,14 @@ constexpr std::string_view kJournalExtension = ".vnj";
 // no system call. Large blocks (the entries, written before the first change) are
 // written with pwrite instead: the kernel copies them into its page cache without the
 // fault that a first store into each mapped page costs, which on a virtual machine
-// costs more than the copy. The file grows by whole chunks whose blocks are reserved beforehand
-// (a full disk is then a failed append, never a fault on a store); a journal closed in
-// order is cut to its records, while a killed run's ends in zero bytes, which the
-// reader takes as the end.
+// costs more than the copy. The file grows by whole chunks whose blocks are reserved
+// beforehand (a full disk is then a failed append, never a fault on a store); a journal
+// closed in order is cut to its records, while a killed run's ends in zero bytes, which
+// the reader takes as the end.
 class PosixAppendFile final : public AppendFile {
  public:
-  // `end`: where the records end; the file is cut there before anything is added.
+  // `end`: where the records end; appends go on from there, and once something was
+  // appended the file is cut to its records when closed.
   PosixAppendFile(int fd, std::uint64_t end) : fd_(fd), used_(end), capacity_(end) {}
   ~PosixAppendFile() override {
     Unmap();
