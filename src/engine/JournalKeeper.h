@@ -57,7 +57,9 @@ class JournalKeeper {
 
  private:
   struct Held;
-  std::unique_ptr<Held> Take(const std::string& name, JournalOutcome& outcome);
+  // The journal, read and held, with where its files are now; `preferNew`: a file
+  // found under both its names is taken at its planned one.
+  std::unique_ptr<Held> Take(const std::string& name, JournalOutcome& outcome, bool preferNew);
   JournalOutcome Reverse(Held& held, RunKind kind, Session& session);
   JournalOutcome Forward(Held& held, Session& session);
 

@@ -53,6 +53,9 @@ std::optional<std::vector<std::string>> Fields(std::string_view line) {
         case 'n':
           fields.back() += '\n';
           break;
+        case '0':
+          fields.back() += '\0';
+          break;
         default:
           return std::nullopt;
       }
@@ -66,6 +69,21 @@ bool Parse(const std::string& text, Number& value) {
   const char* end = text.data() + text.size();
   const auto [ptr, error] = std::from_chars(text.data(), end, value);
   return error == std::errc() && ptr == end && !text.empty();
+}
+
+// An identity: two numbers, or two empty fields where it is not known.
+bool ParseId(const std::string& device, const std::string& inode, FileId& id) {
+  if (device.empty() && inode.empty()) return true;
+  return Parse(device, id.Device) && Parse(inode, id.Inode);
+}
+
+void IdFields(std::string& out, const FileId& id) {
+  if (!id) {
+    out += "\t\t";
+    return;
+  }
+  Field(out, id.Device);
+  Field(out, id.Inode);
 }
 
 template <std::size_t N>
@@ -116,11 +134,18 @@ class Reader {
       int version = 0;
       if (f.size() != 2 || tag != kJournalMagic || !Parse(f[1], version))
         return Fail("not a journal of this program");
-      if (version != kJournalVersion)
+      version_ = version;
+      if (version != 1 && version != kJournalVersion)
         return Fail("written in journal version " + f[1] + ", which this program does not read");
       return true;
     }
     if (line_ == 2) return tag == "run" && TakeRun(f);
+    // The journal could not be written on: nothing of it may be acted on.
+    if (tag == "given-up" && f.size() == 1 && !run_.GivenUp) {
+      run_.GivenUp = true;
+      return true;
+    }
+    if (run_.GivenUp) return false;
     if (tag == "e") return !run_.Begun && TakeEntry(f);
     if (tag == "go") {
       int n = 0;
@@ -137,6 +162,7 @@ class Reader {
     }
     if (tag == "b") return TakeChange(f);
     if (tag == "a") return TakeOutcome(f);
+    if (tag == "n") return TakeMade(f);
     if (tag == "end") {
       int entries = -1;
       run_.Complete = f.size() == 4 && Parse(f[1], run_.Changed) && Parse(f[2], run_.Failed) &&
@@ -170,12 +196,13 @@ class Reader {
   bool TakeEntry(const std::vector<std::string>& f) {
     JournalEntry e;
     int index = -1;
-    if (f.size() != 14 || !Parse(f[1], index) || index != static_cast<int>(run_.Entries.size()))
+    const std::size_t fields = version_ == 1 ? 14 : 18;
+    if (f.size() != fields || !Parse(f[1], index) || index != static_cast<int>(run_.Entries.size()))
       return false;
     e.OldPath = f[2];
     e.NewPath = f[3];
-    // Old creation and access times are left out (0 here) when the run keeps the times:
-    // nothing needs them then.
+    // Where the run keeps the times, the old access time is left out (0 here), and in a
+    // journal of version 1 the creation time too: nothing needs them then.
     if (!Parse(f[4], e.Size) || !Parse(f[5], e.OldAttr) ||
         (!f[6].empty() && !Parse(f[6], e.OldTimes.Created)) ||
         (!f[7].empty() && !Parse(f[7], e.OldTimes.Accessed)) || !Parse(f[8], e.OldTimes.Written))
@@ -189,6 +216,8 @@ class Reader {
                        !Parse(f[12], e.NewTimes.Written)))
       return false;
     if (!f[13].empty()) return false;  // room for flags of a later version
+    if (fields == 18 && (!ParseId(f[14], f[15], e.Id) || !ParseId(f[16], f[17], e.InTheWay)))
+      return false;
     run_.Entries.push_back(std::move(e));
     return true;
   }
@@ -227,7 +256,19 @@ class Reader {
     return true;
   }
 
+  bool TakeMade(const std::vector<std::string>& f) {
+    long seq = -1;
+    FileId id;
+    if (f.size() != 4 || !Parse(f[1], seq) || seq < 0 ||
+        seq >= static_cast<long>(run_.Changes.size()) || !Parse(f[2], id.Device) ||
+        !Parse(f[3], id.Inode))
+      return false;
+    run_.Changes[static_cast<std::size_t>(seq)].Made = id;
+    return true;
+  }
+
   JournalRun run_;
+  int version_ = kJournalVersion;
   int line_ = 0;
   std::string problem_;
 };
@@ -259,12 +300,15 @@ void AppendEntryRecord(std::string& out, int index, const JournalEntry& e) {
   Field(out, e.NewPath);
   Field(out, e.Size);
   Field(out, e.OldAttr);
-  // New values equal to the old are left empty, and so are the old creation and access
-  // times when no time changes: most runs change names only, and undo goes by the size
-  // and the last-write time alone.
+  // New values equal to the old are left empty, and so is the old access time when no
+  // time changes: most runs change names only, and undo goes by the size and the
+  // last-write time alone.
   const bool sameTimes = e.NewTimes == e.OldTimes;
   if (sameTimes) {
-    out += "\t\t";
+    // The creation time stays: with the identity it tells the file from another that
+    // was given the same identity after this one was removed.
+    Field(out, e.OldTimes.Created);
+    out += '\t';
     Field(out, e.OldTimes.Written);
   } else {
     Times(out, e.OldTimes);
@@ -277,7 +321,10 @@ void AppendEntryRecord(std::string& out, int index, const JournalEntry& e) {
     Times(out, e.NewTimes);
   else
     out += "\t\t\t";
-  out += "\t\n";
+  out += '\t';  // flags: none yet
+  IdFields(out, e.Id);
+  IdFields(out, e.InTheWay);
+  out += '\n';
 }
 
 void AppendBeginRecord(std::string& out, int entries) {
@@ -324,6 +371,18 @@ void AppendRecoveredRecord(std::string& out, std::string_view how) {
   out += '\n';
 }
 
+void AppendMadeRecord(std::string& out, long seq, const FileId& made) {
+  out += 'n';
+  Field(out, seq);
+  Field(out, made.Device);
+  Field(out, made.Inode);
+  out += '\n';
+}
+
+void AppendGivenUpRecord(std::string& out) {
+  out += "given-up\n";
+}
+
 void MakePathsFull(JournalRun& run, const PathRules& rules) {
   const std::string& base = run.Header.Directory;
   auto full = [&](std::string& path) {
@@ -367,6 +426,8 @@ std::optional<JournalGlance> GlanceAtJournal(std::string_view head, std::string_
       glance.UndoneBy = (*f)[1];
     } else if (tag == "recovered" && f->size() == 2) {
       glance.RecoveredAs = (*f)[1];
+    } else if (tag == "given-up" && f->size() == 1) {
+      glance.GivenUp = true;
     }
   }
   return glance;

@@ -13,7 +13,9 @@
 
 namespace varnoke {
 
-inline constexpr int kJournalVersion = 1;
+// Version 2 adds what identifies each file (its entries' and its copies'), so that
+// recovery finds a file under any name the run gave it; version 1 is still read.
+inline constexpr int kJournalVersion = 2;
 inline constexpr std::string_view kJournalMagic = "varnoke-journal";
 
 // What a journaled run was: a renaming of its own, or the undoing, rolling back or
@@ -50,6 +52,9 @@ struct JournalEntry {
   std::uint32_t NewAttr = 0;
   FileTimes OldTimes;
   FileTimes NewTimes;
+  FileId Id;  // what the file was right before the run; not known in older journals
+  // What the file standing at the planned place was, where planning found one there.
+  FileId InTheWay;
 };
 
 enum class ChangeState { Unknown, Done, Failed };
@@ -62,6 +67,7 @@ struct JournalChange {
   ChangeState State = ChangeState::Unknown;  // Unknown: the run ended before it said
   int Error = 0;
   std::string TrashedAt;  // Trash, TrashSource: where the trash keeps the file
+  FileId Made;            // Move, Copy: the new file a copy made, recorded before it had its name
 };
 
 struct JournalRun {
@@ -74,6 +80,7 @@ struct JournalRun {
   int Failed = 0;
   std::string UndoneBy;     // the journal of the run that undid this one
   std::string RecoveredAs;  // "finish" or "rollback" after a recovery
+  bool GivenUp = false;     // the journal could not be written on: the run went on without it
 };
 
 // Writing: each function appends whole lines to `out`.
@@ -85,6 +92,8 @@ void AppendOutcomeRecord(std::string& out, long seq, int error, std::string_view
 void AppendEndRecord(std::string& out, int changed, int failed, int entries);
 void AppendUndoneRecord(std::string& out, std::string_view by);
 void AppendRecoveredRecord(std::string& out, std::string_view how);
+void AppendMadeRecord(std::string& out, long seq, const FileId& made);
+void AppendGivenUpRecord(std::string& out);
 
 struct JournalReading {
   std::optional<JournalRun> Run;  // nullopt: Problem says why
@@ -105,6 +114,9 @@ struct JournalGlance {
   int Changed = 0;
   std::string UndoneBy;
   std::string RecoveredAs;
+  bool GivenUp = false;
+  // Nothing is left to do: complete, recovered, or given up.
+  bool Settled() const { return Complete || !RecoveredAs.empty() || GivenUp; }
 };
 // `head`: the journal's first bytes (its first two lines at least); `tail`: its last
 // bytes (all of them for a small journal). nullopt when the head is no journal's.

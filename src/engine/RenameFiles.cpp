@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -87,6 +88,7 @@ class Run {
                                const std::string& target);
   void Note(std::string_view text);
   void RecordEntries();
+  std::vector<FileId> IdentitiesOfSources();
   // A change on disk, recorded before and after when the run keeps a journal.
   // A template, not a std::function: a hundred thousand changes make no allocation each.
   template <typename Change>
@@ -94,7 +96,12 @@ class Run {
                     Change&& change) {
     if (!journal_) return change();
     const long seq = journal_->Before(op, entry, from, to);
+    // A copy made by this change is recorded before it takes its name.
+    const bool copies = op == JournalOp::Move || op == JournalOp::Copy || op == JournalOp::Settle ||
+                        op == JournalOp::Aside;
+    if (copies) fs_.WatchNewFiles(journal_);
     const FsStatus status = change();
+    if (copies) fs_.WatchNewFiles(nullptr);
     journal_->After(seq, status);
     return status;
   }
@@ -129,6 +136,11 @@ class Run {
 };
 
 RenameReport Run::Execute() {
+  // Nothing to record: no journal, which a later start would find empty.
+  if (journal_ && (files_.Count() == 0 || preview_.Count() == 0)) {
+    journal_->Discard();
+    journal_ = nullptr;
+  }
   if (files_.Count() == 0) return report_;
   ProgressScope progress(session_, kRenamingLabel, preview_.Count());
   PumpEvery pump(session_, 10);
@@ -165,6 +177,7 @@ RenameReport Run::Execute() {
 void Run::RecordEntries() {
   if (!journal_) return;
   const TVrnPrevFiles& planned = preview_;
+  const std::vector<FileId> ids = IdentitiesOfSources();
   JournalEntry e;
   for (int i = 0; i < planned.Count(); ++i) {
     const TVrnPrevFile& p = planned.Items(i);
@@ -176,6 +189,9 @@ void Run::RecordEntries() {
       e.OldTimes = {f->Created, f->Accessed, f->Written};
       e.NewAttr = p.Attr;
       e.NewTimes = {p.Created, p.Accessed, p.Written};
+      e.Id = ids[static_cast<std::size_t>(i)];
+      // A file planned in the way may go to the trash: recovery knows it there by this.
+      e.InTheWay = p.Conflict ? fs_.IdOf(e.NewPath).value_or(FileId()) : FileId();
     } else {
       e = JournalEntry();  // nothing to go by: never changed
     }
@@ -186,6 +202,41 @@ void Run::RecordEntries() {
     Note(journal_->Problem());
     journal_ = nullptr;
   }
+}
+
+// What each entry's file is right before the run, so that recovery finds it under any
+// name the run may give it. A directory with many files of the run is read once (the
+// identities come with the names); a few files are asked one by one.
+std::vector<FileId> Run::IdentitiesOfSources() {
+  constexpr std::size_t kReadWholeFrom = 64;
+  std::vector<FileId> ids(static_cast<std::size_t>(preview_.Count()));
+  // Entry positions by the directory of their source (the text up to its last separator).
+  std::unordered_map<std::string_view, std::vector<int>> byDirectory;
+  for (int i = 0; i < preview_.Count(); ++i) {
+    if (!FileOf(preview_.Items(i))) continue;
+    const std::string& source = pending_.Source(i);
+    const std::size_t cut = source.rfind(rules_.Separator());
+    byDirectory[std::string_view(source).substr(0, cut == std::string::npos ? 0 : cut)].push_back(
+        i);
+  }
+  for (const auto& [directory, entries] : byDirectory) {
+    std::unordered_map<std::string, FileId> listed;
+    if (entries.size() >= kReadWholeFrom) {
+      listed.reserve(entries.size());
+      fs_.EnumerateIds(rules_.DisplayDirectory(directory),
+                       [&](std::string_view name, const FileId& id) { listed.emplace(name, id); });
+    }
+    for (int i : entries) {
+      const std::string& source = pending_.Source(i);
+      const std::size_t cut = source.rfind(rules_.Separator());
+      const std::string name = source.substr(cut == std::string::npos ? 0 : cut + 1);
+      if (auto it = listed.find(name); it != listed.end())
+        ids[static_cast<std::size_t>(i)] = it->second;
+      else if (const std::optional<FileId> id = fs_.IdOf(source))
+        ids[static_cast<std::size_t>(i)] = *id;
+    }
+  }
+  return ids;
 }
 
 FsStatus Run::Trash(JournalOp op, int entry, std::string_view path) {

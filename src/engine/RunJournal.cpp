@@ -68,10 +68,18 @@ long RunJournal::Before(JournalOp op, int entry, std::string_view from, std::str
   change.To = to;
   AppendChangeRecord(buffer_, seq, change);
   Write(++writesSinceFlush_ >= kFlushEvery);
+  changing_ = seq;
   return seq;
 }
 
+void RunJournal::NewFile(const FileId& id) {
+  if (!file_ || changing_ < 0) return;
+  AppendMadeRecord(buffer_, changing_, id);
+  Write(false);
+}
+
 void RunJournal::After(long seq, const FsStatus& status, std::string_view trashedAt) {
+  changing_ = -1;
   if (!file_) return;
   AppendOutcomeRecord(buffer_, seq, status.Error(), trashedAt);
   Write(false);
@@ -83,6 +91,13 @@ void RunJournal::End(int changed, int failed) {
   Write(true);
 }
 
+void RunJournal::Discard() {
+  if (!file_) return;
+  file_.reset();
+  directory_.Remove(name_);
+  buffer_.clear();
+}
+
 void RunJournal::Write(bool flush) {
   if (!file_ || buffer_.empty()) return;
   bool ok = file_->Append(buffer_);
@@ -91,11 +106,20 @@ void RunJournal::Write(bool flush) {
     ok = file_->Flush();
     writesSinceFlush_ = 0;
   }
-  if (!ok) {
-    problem_ = "the run journal " + directory_.Where() + "/" + name_ +
-               " could not be written; the renaming went on without it";
-    file_.reset();
-  }
+  if (!ok) GiveUp();
+}
+
+// A journal that cannot be written on any more is marked so, and never offered as a
+// run cut short: its records end before the run's changes do. Where not even the mark
+// fits, the journal is set aside under a name no program reads as a journal.
+void RunJournal::GiveUp() {
+  problem_ = "the run journal " + directory_.Where() + "/" + name_ +
+             " could not be written; the renaming went on without it";
+  std::string mark;
+  AppendGivenUpRecord(mark);
+  const bool marked = file_->AppendLast(mark) && file_->Flush();
+  file_.reset();
+  if (!marked && !directory_.Rename(name_, name_ + ".given-up")) directory_.Remove(name_);
 }
 
 }  // namespace varnoke

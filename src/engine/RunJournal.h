@@ -11,12 +11,12 @@
 
 namespace varnoke {
 
-class RunJournal {
+class RunJournal final : public NewFileWatch {
  public:
   // Creates a new journal in `directory`, named after the run's start; Open() tells
   // whether that worked.
   RunJournal(JournalDirectory& directory, JournalHeader header);
-  ~RunJournal();
+  ~RunJournal() override;
   RunJournal(const RunJournal&) = delete;
   RunJournal& operator=(const RunJournal&) = delete;
 
@@ -36,9 +36,16 @@ class RunJournal {
   void After(long seq, const FsStatus& status, std::string_view trashedAt = {});
   // The run ended as reported; the journal is complete and flushed.
   void End(int changed, int failed);
+  // A run with nothing to do leaves no journal.
+  void Discard();
+
+  // The change in progress (between Before and After) made a new file: a copy's
+  // identity, recorded before the copy takes its name.
+  void NewFile(const FileId& id) override;
 
  private:
   void Write(bool flush);
+  void GiveUp();
 
   JournalDirectory& directory_;
   std::unique_ptr<AppendFile> file_;
@@ -47,6 +54,7 @@ class RunJournal {
   std::string buffer_;  // records not yet written
   int entries_ = 0;
   long nextSeq_ = 0;
+  long changing_ = -1;  // the change between Before and After
   long writesSinceFlush_ = 0;
 };
 

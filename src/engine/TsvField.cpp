@@ -8,7 +8,7 @@ namespace {
 // character of it.
 bool NeedsEscape(std::string_view text) {
   for (const char c : text)
-    if (c == '\t' || c == '\n' || c == '\\') return true;
+    if (c == '\t' || c == '\n' || c == '\\' || c == '\0') return true;
   return false;
 }
 
@@ -30,6 +30,9 @@ void AppendTsvField(std::string& out, std::string_view text) {
         break;
       case '\\':
         out += "\\\\";
+        break;
+      case '\0':
+        out += "\\0";
         break;
       default:
         out += c;

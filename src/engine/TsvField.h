@@ -1,6 +1,6 @@
 #pragma once
-// A text as one field of a line of tab-separated values: a tab, a line feed and a
-// backslash written as \t, \n and \\, so that any name round-trips.
+// A text as one field of a line of tab-separated values: a tab, a line feed, a
+// backslash and a NUL written as \t, \n, \\ and \0, so that any byte of a name round-trips.
 #include <string>
 #include <string_view>
 

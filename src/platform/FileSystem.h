@@ -27,6 +27,15 @@ struct FileTimes {
   bool operator==(const FileTimes&) const = default;
 };
 
+// What a file is, whatever its name: a rename keeps it, a copy gets a new one. Inode 0:
+// not known.
+struct FileId {
+  std::uint64_t Device = 0;
+  std::uint64_t Inode = 0;
+  explicit operator bool() const { return Inode != 0; }
+  bool operator==(const FileId&) const = default;
+};
+
 struct FileInfo {
   std::uint64_t Size = 0;
   std::uint32_t Attr = 0;
@@ -88,6 +97,14 @@ struct DirEntry {
   bool IsDirectory = false;
   std::uint32_t Attr = 0;  // attribute bits as GetAttributes would give them
   bool IsLink = false;     // a symbolic link (never IsDirectory, wherever it points)
+};
+
+// Told of every file that a copy (or a move to another file system) makes, right before
+// it takes its name: a run's journal records what identifies the run's own copies.
+class NewFileWatch {
+ public:
+  virtual ~NewFileWatch() = default;
+  virtual void NewFile(const FileId& id) = 0;
 };
 
 class FileSystem {
@@ -164,9 +181,38 @@ class FileSystem {
   // The mounted file systems, the root first.
   virtual std::vector<std::string> Volumes() = 0;
 
+  // What the entry at `path` is (a link's own identity, never its target's); nullopt
+  // when there is none, or the backend cannot tell.
+  virtual std::optional<FileId> IdOf(std::string_view path) {
+    (void)path;
+    return std::nullopt;
+  }
+  // The identity of every entry of a directory but "." and "..", from one read of it;
+  // false when it cannot be read or the backend cannot tell identities.
+  virtual bool EnumerateIds(std::string_view directory,
+                            const std::function<void(std::string_view, const FileId&)>& visit) {
+    (void)directory;
+    (void)visit;
+    return false;
+  }
+
+  // The folders where the trash keeps what it takes from `directory` (a trash's files
+  // folder; one that does not exist yet may be among them).
+  virtual std::vector<std::string> TrashFolders(std::string_view directory) {
+    (void)directory;
+    return {};
+  }
+
+  // Until called again with nullptr, `watch` hears of every new file a copy makes.
+  void WatchNewFiles(NewFileWatch* watch) { newFileWatch_ = watch; }
+
+ protected:
+  NewFileWatch* NewFileWatcher() const { return newFileWatch_; }
+
  private:
   friend class ListingScope;
   std::shared_ptr<const Listing> openListing_;
+  NewFileWatch* newFileWatch_ = nullptr;
 };
 
 // Every file listed while a scope is open (a drop, a paste, a search, a list file)

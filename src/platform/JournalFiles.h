@@ -20,6 +20,9 @@ class AppendFile {
   // Appends `bytes` with one write: a killed process leaves all of them or none
   // (false when not all could be written: a full disk, an I/O error).
   virtual bool Append(std::string_view bytes) = 0;
+  // Appends the journal's last record: it may use the room kept back for it, so that a
+  // journal that ran out of space can still be marked as given up.
+  virtual bool AppendLast(std::string_view bytes) { return Append(bytes); }
   // Makes what was appended survive a power cut.
   virtual bool Flush() = 0;
 };

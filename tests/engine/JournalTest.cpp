@@ -32,12 +32,21 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   h.Directory = "/home/u";
   std::string text;
   AppendHeaderRecords(text, h);
-  JournalEntry e{"d/tab\there", "/d/new\nline\\back\r", 5, 0x21, 0x01, {1, 2, 3}, {4, 5, 6}};
+  JournalEntry e{std::string("d/tab\there\0nul", 15),
+                 "/d/new\nline\\back\r",
+                 5,
+                 0x21,
+                 0x01,
+                 {1, 2, 3},
+                 {4, 5, 6},
+                 {2049, 77},
+                 {2049, 78}};
   AppendEntryRecord(text, 0, e);
   AppendBeginRecord(text, 1);
-  AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "d/in the way", "", {}, 0, {}});
+  AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "d/in the way", "", {}, 0, {}, {}});
   AppendOutcomeRecord(text, 0, 0, "/home/u/.local/share/Trash/files/in the way");
-  AppendChangeRecord(text, 1, {JournalOp::Copy, 0, e.OldPath, e.NewPath, {}, 0, {}});
+  AppendChangeRecord(text, 1, {JournalOp::Copy, 0, e.OldPath, e.NewPath, {}, 0, {}, {}});
+  AppendMadeRecord(text, 1, {2049, 99});
   AppendEndRecord(text, 1, 0, 1);
   AppendUndoneRecord(text, "run-x.vnj");
   const JournalReading reading = ReadJournal(text);
@@ -51,16 +60,19 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   EXPECT_EQ(run.Entries[0].NewPath, e.NewPath);
   EXPECT_EQ(run.Entries[0].NewTimes, e.NewTimes);
   EXPECT_EQ(run.Entries[0].OldAttr, 0x21u);
+  EXPECT_EQ(run.Entries[0].Id, (FileId{2049, 77}));
+  EXPECT_EQ(run.Entries[0].InTheWay, (FileId{2049, 78}));
   ASSERT_EQ(run.Changes.size(), 2u);
   EXPECT_EQ(run.Changes[0].State, ChangeState::Done);
   EXPECT_EQ(run.Changes[0].TrashedAt, "/home/u/.local/share/Trash/files/in the way");
   EXPECT_EQ(run.Changes[1].State, ChangeState::Unknown);  // its outcome never came
+  EXPECT_EQ(run.Changes[1].Made, (FileId{2049, 99}));     // the copy it made is known
   EXPECT_TRUE(run.Complete);
   EXPECT_EQ(run.UndoneBy, "run-x.vnj");
   // A list that named its files relative to the working directory.
   JournalRun full = run;
   MakePathsFull(full, PosixPathRules());
-  EXPECT_EQ(full.Entries[0].OldPath, "/home/u/d/tab\there");
+  EXPECT_EQ(full.Entries[0].OldPath, std::string("/home/u/d/tab\there\0nul", 23));
   EXPECT_EQ(full.Entries[0].NewPath, e.NewPath);
   EXPECT_EQ(full.Changes[0].From, "/home/u/d/in the way");
 }
@@ -77,7 +89,7 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
       {head + entry + "go\t1\nb\t0\tmo" + std::string(100, '\0'), ""},  // a killed run's end
       {"", "not a journal of this program (it is empty)"},
       {"REGEDIT4\n", "not a journal of this program"},
-      {"varnoke-journal\t2\n", "written in journal version 2, which this program does not read"},
+      {"varnoke-journal\t3\n", "written in journal version 3, which this program does not read"},
       {"varnoke-journal\t1\nrun\trun\t1\t-1\t0\tcli\t\t\n", "damaged at line 2"},
       {head + "e\t1\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n", "damaged at line 3"},
       {head + entry + "b\t0\tmove\t0\t/a\t/b\n", "damaged at line 4"},  // a change before "go"
@@ -85,11 +97,17 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
       {head + entry + "go\t1\nb\t0\tmove\t1\t/a\t/b\n", "damaged at line 5"},  // no entry 1
       {head + entry + "go\t1\nb\t0\tmove\t0\t/a\\q\t/b\n", "damaged at line 5"},
       {head + entry + "go\t1\nend\t0\t0\t1\nb\t0\tmove\t0\t/a\t/b\n", "damaged at line 6"},
+      {head + entry + "go\t1\ngiven-up\n", ""},  // never offered, but readable
+      {head + entry + "go\t1\ngiven-up\nb\t0\tmove\t0\t/a\t/b\n", "damaged at line 6"},
+      {head + entry + "go\t1\nb\t0\tcopy\t0\t/a\t/b\nn\t1\t1\t2\n", "damaged at line 6"},
   };
   for (const Case& c : cases) {
     const JournalReading reading = ReadJournal(c.Text);
     EXPECT_EQ(reading.Problem.substr(0, c.Problem.size()), c.Problem) << c.Text;
     EXPECT_EQ(reading.Run.has_value(), c.Problem.empty()) << c.Text;
+    if (reading.Run) {
+      EXPECT_EQ(reading.Run->GivenUp, c.Text.find("given-up") != std::string::npos);
+    }
   }
 }
 
@@ -106,6 +124,14 @@ std::map<std::string, std::string> Status(const std::string& dir) {
         std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
   }
   return out;
+}
+
+// A file's last-write time in the program's unit.
+FileTime WrittenTime(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return kUnixEpoch + static_cast<FileTime>(st.st_mtim.tv_sec) * kTicksPerSecond +
+         static_cast<FileTime>(st.st_mtim.tv_nsec / 100);
 }
 
 class JournalOnRealFiles : public ::testing::Test {
@@ -198,7 +224,7 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
   world.Write("a.txt", "a");
   run.Plan("a.txt", "b.txt");
   std::unique_ptr<RunJournal> live = Journal();  // a run still going holds its journal
-  live->AddEntry({world.At("a.txt"), world.At("b.txt"), 1, 32, 32, {}, {}});
+  live->AddEntry({world.At("a.txt"), world.At("b.txt"), 1, 32, 32, {}, {}, {}, {}});
   live->Begin();
   testing::WriteFile(state / "run-00000000-000000-000.vnj", "varnoke-journal\t1\ngarbage\n");
   JournalKeeper keeper(journals, world.Fs(), run.clock);
@@ -230,8 +256,10 @@ TEST_F(JournalOnRealFiles, ARunCutShortIsFinishedRolledBackOrLeftAsTheUserSays) 
     world.Write("b.txt", "a");  // a.txt became b.txt before the cut
     world.Write("c.txt", "c");  // c.txt never became d.txt
     std::unique_ptr<RunJournal> journal = Journal();
-    journal->AddEntry({a, b, 1, 32, 32, {}, {}});
-    journal->AddEntry({c, d, 1, 32, 32, {}, {}});
+    // The entries say what the files were: rollback checks that they still are.
+    const FileTimes ofA{0, 0, WrittenTime(b)}, ofC{0, 0, WrittenTime(c)};
+    journal->AddEntry({a, b, 1, 32, 32, ofA, ofA, {}, {}});
+    journal->AddEntry({c, d, 1, 32, 32, ofC, ofC, {}, {}});
     journal->Begin();
     journal->After(journal->Before(JournalOp::Move, 0, a, b), FsStatus());
     journal->After(journal->Before(JournalOp::Move, 1, c, d), FsStatus());

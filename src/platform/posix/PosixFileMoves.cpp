@@ -73,7 +73,8 @@ FsStatus FailedWith(int error) {
 // a move also carries the access time and the owner. The data is written aside and
 // flushed, and only then takes the target name (never replacing a file), so neither a
 // failure nor a kill leaves a partial file under that name.
-FsStatus CopyToNewFile(const std::string& from, const std::string& to, CopyKind kind) {
+FsStatus CopyToNewFile(const std::string& from, const std::string& to, CopyKind kind,
+                       NewFileWatch* watch) {
   const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (in < 0) return FailedWith(errno);
   struct stat st {};
@@ -105,6 +106,12 @@ FsStatus CopyToNewFile(const std::string& from, const std::string& to, CopyKind 
         ::fsync(out.Fd()) != 0)
       error = errno;
   }
+  if (error == 0 && watch) {
+    // The journal learns what the copy is before it takes its name: a run killed from
+    // here on leaves a file that recovery knows as the run's own.
+    struct stat made;
+    if (::fstat(out.Fd(), &made) == 0) watch->NewFile(FileId{made.st_dev, made.st_ino});
+  }
   if (error == 0) error = out.Publish(to);
   ::close(in);
   return error == 0 ? FsStatus() : FailedWith(error);
@@ -112,7 +119,7 @@ FsStatus CopyToNewFile(const std::string& from, const std::string& to, CopyKind 
 
 // A move to another file system: copy, then remove the source. If the source cannot
 // be removed the copy goes again, so the file is never left twice.
-FsStatus MoveAcross(const std::string& from, const std::string& to) {
+FsStatus MoveAcross(const std::string& from, const std::string& to, NewFileWatch* watch) {
   struct stat st;
   if (::lstat(from.c_str(), &st) != 0) return FailedWith(errno);
   if (S_ISLNK(st.st_mode)) {
@@ -121,7 +128,9 @@ FsStatus MoveAcross(const std::string& from, const std::string& to) {
     if (n < 0) return FailedWith(errno);
     target[static_cast<std::size_t>(n)] = '\0';
     if (::symlink(target.data(), to.c_str()) != 0) return FailedWith(errno);  // EEXIST: no replace
-  } else if (FsStatus copied = CopyToNewFile(from, to, CopyKind::Move); !copied) {
+    struct stat made;
+    if (watch && ::lstat(to.c_str(), &made) == 0) watch->NewFile(FileId{made.st_dev, made.st_ino});
+  } else if (FsStatus copied = CopyToNewFile(from, to, CopyKind::Move, watch); !copied) {
     return copied;
   }
   if (::unlink(from.c_str()) == 0) return {};
@@ -180,13 +189,13 @@ FsStatus PosixFileSystem::MoveNoReplace(std::string_view fromView, std::string_v
   const std::string from = CPath(fromView), to = CPath(toView);
   const int error = RenameNoReplace(from, to);
   if (error == 0) return {};
-  if (error == EXDEV) return MoveAcross(from, to);
+  if (error == EXDEV) return MoveAcross(from, to, NewFileWatcher());
   if (error == EEXIST && from != to && SameEntry(from, to)) return RenameThroughSideName(from, to);
   return FailedWith(error);
 }
 
 FsStatus PosixFileSystem::CopyNoReplace(std::string_view from, std::string_view to) {
-  return CopyToNewFile(CPath(from), CPath(to), CopyKind::Copy);
+  return CopyToNewFile(CPath(from), CPath(to), CopyKind::Copy, NewFileWatcher());
 }
 
 FsStatus PosixFileSystem::Delete(std::string_view path) {

@@ -29,6 +29,9 @@ class PosixFileSystem final : public FileSystem {
                       const std::function<bool(const DirEntry&)>& visit) override;
   std::vector<std::string> Volumes() override;
   std::optional<std::size_t> MaxNameLength(std::string_view directory) override;
+  std::optional<FileId> IdOf(std::string_view path) override;
+  bool EnumerateIds(std::string_view directory,
+                    const std::function<void(std::string_view, const FileId&)>& visit) override;
 
   // Changing side (PosixFileMoves.cpp).
   FsStatus MoveNoReplace(std::string_view from, std::string_view to) override;
@@ -38,6 +41,7 @@ class PosixFileSystem final : public FileSystem {
   // Where the trash put a file, and bringing it back (PosixTrash.cpp).
   FsStatus TrashAndLocate(std::string_view path, std::string& trashedAt) override;
   FsStatus RestoreFromTrash(std::string_view trashedAt, std::string_view original) override;
+  std::vector<std::string> TrashFolders(std::string_view directory) override;
 
  private:
   PosixPathRules rules_;

@@ -89,6 +89,15 @@ FsStatus PosixFileSystem::TrashAndLocate(std::string_view path, std::string& tra
   return trashed;
 }
 
+std::vector<std::string> PosixFileSystem::TrashFolders(std::string_view directory) {
+  const std::string dir(directory.empty() ? std::string_view("/") : directory);
+  struct stat st {};
+  if (::stat(dir.c_str(), &st) != 0) return {};
+  std::vector<std::string> folders;
+  for (const std::string& trash : TrashesFor(dir, st.st_dev)) folders.push_back(trash + "/files");
+  return folders;
+}
+
 FsStatus PosixFileSystem::RestoreFromTrash(std::string_view trashedAt, std::string_view original) {
   const FsStatus moved = MoveNoReplace(trashedAt, original);
   if (!moved) return moved;
