@@ -6,6 +6,7 @@
 
 #include "platform/posix/PosixJournalFiles.h"
 #include "support/TempDir.h"
+#include "support/TmpfsMount.h"
 
 namespace varnoke {
 namespace {
@@ -181,6 +182,58 @@ TEST(JournalFiles, NewDirectoryAndJournalAreTheUsersAlone) {
   EXPECT_EQ(dir.st_mode & 07777, 0700u);
   EXPECT_EQ(journal.st_mode & 07777, 0600u);
   EXPECT_EQ(journals.Refusal("run-1.vnj"), "");
+}
+
+// One record as a run writes them: a change and its outcome.
+std::string Record(int n) {
+  const std::string k = std::to_string(1000 + n);
+  return "b\t" + k + "\tmove\t" + k + "\t/home/user/photos/IMG_" + k +
+         ".jpg\t/home/user/photos/Pic" + k + ".jpg\na\t" + k + "\t0\t\n";
+}
+
+// The reservations start small: a run of 200 files keeps its whole journal on a disk of
+// one megabyte.
+TEST(JournalFiles, ASmallRunsJournalFitsASmallDisk) {
+  testing::TmpfsMount disk("1m");
+  if (!disk.Ready()) GTEST_SKIP() << disk.Why();
+  PosixJournalDirectory journals(disk / "journal");
+  std::string expected;
+  {
+    IoError error{};
+    std::unique_ptr<AppendFile> file = journals.Create("run.vnj", error);
+    ASSERT_TRUE(file);
+    for (int n = 0; n < 200; ++n) {
+      expected += Record(n);
+      ASSERT_TRUE(file->Append(Record(n))) << "record " << n;
+    }
+    ASSERT_TRUE(file->Flush());
+  }
+  EXPECT_TRUE(journals.Read("run.vnj").Bytes == expected);
+}
+
+// On a disk that fills up, the journal takes the space left even where a whole step no
+// longer fits; then an append fails, and every record appended before it reads back.
+TEST(JournalFiles, OnAFullDiskAppendFailsAndWhatWasAppendedStays) {
+  testing::TmpfsMount disk("1m");
+  if (!disk.Ready()) GTEST_SKIP() << disk.Why();
+  constexpr std::size_t kLeft = 320 << 10;  // less than the first three steps
+  testing::WriteFile(disk / "filler", std::string((1 << 20) - kLeft, 'f'));
+  PosixJournalDirectory journals(disk / "journal");
+  std::string expected;
+  {
+    IoError error{};
+    std::unique_ptr<AppendFile> file = journals.Create("run.vnj", error);
+    ASSERT_TRUE(file);
+    bool failed = false;
+    for (int n = 0; n < 20000 && !failed; ++n) {
+      failed = !file->Append(Record(n));
+      if (!failed) expected += Record(n);
+    }
+    EXPECT_TRUE(failed);
+  }
+  EXPECT_GT(expected.size(), kLeft - (32 << 10));
+  EXPECT_EQ(journals.SizeOf("run.vnj"), expected.size());
+  EXPECT_TRUE(journals.Read("run.vnj").Bytes == expected);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ constexpr std::string_view kJournalExtension = ".vnj";
 // no system call. Large blocks (the entries, written before the first change) are
 // written with pwrite instead: the kernel copies them into its page cache without the
 // fault that a first store into each mapped page costs, which on a virtual machine
-// costs more than the copy. The file grows by whole chunks whose blocks are reserved
+// costs more than the copy. The file grows by steps whose blocks are reserved
 // beforehand (a full disk is then a failed append, never a fault on a store); a journal
 // closed in order is cut to its records, while a killed run's ends in zero bytes, which
 // the reader takes as the end.
@@ -57,18 +57,40 @@ class PosixAppendFile final : public AppendFile {
   bool Flush() override { return ::fdatasync(fd_) == 0; }
 
  private:
-  static constexpr std::uint64_t kChunk = 4 << 20;
+  // The first reservation is small, so that a small run on a nearly full disk keeps its
+  // journal; each next one is twice the last, up to kLastStep, so a large run makes few.
+  static constexpr std::uint64_t kFirstStep = 64 << 10;
+  static constexpr std::uint64_t kLastStep = 4 << 20;
   static constexpr std::size_t kWrittenFrom = 64 << 10;
 
-  // Reserves whole chunks up to `needed`; the mapping is made again when next used.
+  // Reserves steps up to `needed`; the mapping is made again when next used.
   bool Grow(std::uint64_t needed) {
-    const std::uint64_t capacity = (needed + kChunk - 1) / kChunk * kChunk;
-    if (::posix_fallocate(fd_, static_cast<off_t>(capacity_),
-                          static_cast<off_t>(capacity - capacity_)) != 0)
-      return false;
+    std::uint64_t capacity = capacity_;
+    while (capacity < needed) {
+      capacity += step_;
+      step_ = std::min(step_ * 2, kLastStep);
+    }
+    if (!Reserve(capacity)) {
+      // Where a whole step no longer fits, what is needed still may; the steps start
+      // small again.
+      step_ = kFirstStep;
+      capacity = needed;
+      if (!Reserve(capacity)) return false;
+    }
     Unmap();
     capacity_ = capacity;
     return true;
+  }
+  // Grows the file to `capacity` with its blocks reserved; on failure it stays as it was.
+  bool Reserve(std::uint64_t capacity) {
+    if (::posix_fallocate(fd_, static_cast<off_t>(capacity_),
+                          static_cast<off_t>(capacity - capacity_)) == 0)
+      return true;
+    // A reservation that the disk ran out of on the way may have grown the file.
+    if (::ftruncate(fd_, static_cast<off_t>(capacity_)) != 0) {
+      // Then zero bytes follow the records, which the reader takes as their end.
+    }
+    return false;
   }
   // Maps the file from the page that holds its end to its reserved size.
   bool Map() {
@@ -100,9 +122,10 @@ class PosixAppendFile final : public AppendFile {
   }
 
   int fd_;
-  std::uint64_t used_;      // where the records end
-  std::uint64_t capacity_;  // the file's size
-  char* map_ = nullptr;     // the file from mapStart_ to its end
+  std::uint64_t used_;               // where the records end
+  std::uint64_t capacity_;           // the file's size
+  std::uint64_t step_ = kFirstStep;  // the next reservation
+  char* map_ = nullptr;              // the file from mapStart_ to its end
   std::uint64_t mapStart_ = 0;
   std::size_t mapLength_ = 0;
 };
