@@ -60,6 +60,10 @@ struct TrustCase {
   bool AsRoot = false;  // staged with chown: root only
 };
 
+void PrintTo(const TrustCase& c, std::ostream* out) {
+  *out << c.Name;
+}
+
 void Expect0(int result, const char* what) {
   if (result != 0) throw std::runtime_error(std::string(what) + " failed");
 }
