@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "engine/JournalMessages.h"
+#include "engine/JournalSession.h"
 #include "engine/JournalText.h"
 
 namespace varnoke {
@@ -23,8 +25,16 @@ int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std
     err << "varnoke-cli: no run journals are kept here.\n";
     return kExitUnrenamed;
   }
+  // Nothing is read from a journal directory that is not the user's own; a journal that
+  // is not is named and left alone.
+  if (const std::string refusal = services.Journals->Refusal({}); !refusal.empty()) {
+    err << "varnoke-cli: " << JournalRefusedMessage(refusal) << "\n";
+    return kExitUnrenamed;
+  }
+  const std::vector<std::string> refused = JournalRefusals(*services.Journals);
+  TellProblems(refused, err);
   JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
-  bool clean = true;
+  bool clean = refused.empty();
   if (!arguments.Recover.empty()) {
     std::vector<std::string> problems;
     const std::vector<RunSummary> runs = keeper.Unfinished(problems);
@@ -45,7 +55,7 @@ int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std
     if (runs.empty()) err << "No renaming to undo.\n";
     int n = 0;
     for (const RunSummary& run : runs) out << ++n << "  " << RunLine(run, services.Time) << "\n";
-    return kExitDone;
+    return clean ? kExitDone : kExitUnrenamed;
   }
   const std::vector<RunSummary> runs = keeper.History(arguments.Undo);
   if (runs.empty()) {

@@ -37,6 +37,12 @@ inline std::string JournalUnreadableMessage(std::string_view where, std::string_
          "); it is kept aside as " + std::string(where) + ".bad and nothing was done with it.";
 }
 
+// A journal, or the journal directory, that is not the user's own; `refusal` names it
+// and the cause, as the journal directory tells it.
+inline std::string JournalRefusedMessage(std::string_view refusal) {
+  return std::string(refusal) + "; nothing in it is used.";
+}
+
 inline std::string NoJournalQuestion(std::string_view problem) {
   std::string text(problem);
   if (!text.empty()) text[0] = static_cast<char>(text[0] == 't' ? 'T' : text[0]);

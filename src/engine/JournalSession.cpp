@@ -10,6 +10,11 @@ namespace varnoke {
 JournalForRun StartJournal(Services& services, std::string origin, const TFiles& options) {
   JournalForRun run;
   if (!services.Journals) return run;
+  if (const std::string refusal = services.Journals->Refusal({}); !refusal.empty()) {
+    run.Go = services.Ui.ask(NoJournalQuestion(refusal), kVarnokeCaption, Buttons::OkCancel,
+                             Icon::Warning) == Answer::Ok;
+    return run;
+  }
   run.Journal = JournalKeeper(*services.Journals, services.Fs, services.Time)
                     .NewRun(std::move(origin), options, services.WorkingDirectory);
   if (!run.Journal->Open()) {
@@ -20,8 +25,19 @@ JournalForRun StartJournal(Services& services, std::string origin, const TFiles&
   return run;
 }
 
+std::vector<std::string> JournalRefusals(JournalDirectory& journals) {
+  if (const std::string refusal = journals.Refusal({}); !refusal.empty())
+    return {JournalRefusedMessage(refusal)};
+  std::vector<std::string> messages;
+  for (const std::string& name : journals.Names())
+    if (const std::string refusal = journals.Refusal(name); !refusal.empty())
+      messages.push_back(JournalRefusedMessage(refusal));
+  return messages;
+}
+
 void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell) {
   if (!services.Journals) return;
+  for (const std::string& refused : JournalRefusals(*services.Journals)) tell(refused);
   JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
   std::vector<std::string> problems;
   const std::vector<RunSummary> runs = keeper.Unfinished(problems);

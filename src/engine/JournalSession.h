@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/JournalKeeper.h"
 #include "engine/RunJournal.h"
@@ -22,8 +23,13 @@ struct JournalForRun {
 // be made the user is asked whether to rename without one.
 JournalForRun StartJournal(Services& services, std::string origin, const TFiles& options);
 
-// Asks about each run cut short (Yes finishes it, No rolls it back, Cancel leaves it for
-// later) and passes each outcome, and each journal that could not be used, to `tell`.
+// Why the journal directory, or else each journal in it, is not used (not the user's own,
+// writable by others, a symbolic link), one message each; empty when all are trusted.
+std::vector<std::string> JournalRefusals(JournalDirectory& journals);
+
+// Passes each refusal (JournalRefusals) to `tell`, then asks about each run cut short
+// (Yes finishes it, No rolls it back, Cancel leaves it for later) and passes each
+// outcome, and each journal that could not be used, to `tell`.
 void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell);
 
 // The newest complete run that can still be undone.

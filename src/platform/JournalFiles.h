@@ -27,12 +27,23 @@ class AppendFile {
   virtual bool Flush() = 0;
 };
 
+// A journal names files to move, restore and remove: only journals that are the user's
+// own are used, as ssh uses its files. The directory and each journal must belong to the
+// user the program runs as and be writable by nobody else, and neither may be a symbolic
+// link; anything else is refused, and what is refused is never read, held, removed or
+// renamed (those calls fail for it).
 class JournalDirectory {
  public:
   virtual ~JournalDirectory() = default;
   // The directory, for messages.
   virtual std::string Where() const = 0;
-  // Names of the journals in it, sorted (names begin with the run's time).
+  // Why the journal `name`, or for an empty name the directory itself, is refused: a
+  // sentence naming the path and the cause, without a closing period ("The run journal
+  // /d/run-1.vnj is owned by user 1001, not by you"); a journal in a refused directory
+  // gets the directory's. Empty when it is trusted or does not exist.
+  virtual std::string Refusal(std::string_view name) = 0;
+  // Names of the journals in it, sorted (names begin with the run's time); refused ones
+  // too, so that they can be reported, but none when the directory is refused.
   virtual std::vector<std::string> Names() = 0;
   virtual FileBytes Read(std::string_view name) = 0;
   // `length` bytes from `offset` (fewer at the end of the journal).
@@ -44,7 +55,7 @@ class JournalDirectory {
   // (`error` then tells why).
   virtual std::unique_ptr<AppendFile> Create(std::string_view name, IoError& error) = 0;
   // An existing journal, held for appending; nullptr when a live run holds it or it
-  // cannot be opened.
+  // cannot be opened or is refused.
   virtual std::unique_ptr<AppendFile> Hold(std::string_view name) = 0;
   virtual bool Remove(std::string_view name) = 0;
   // Renames a journal (kept aside when damaged); never replaces another file.

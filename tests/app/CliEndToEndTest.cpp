@@ -74,9 +74,9 @@ class CliTest : public ::testing::Test {
     std::string command = "cd " + Quoted(dir.Path()) + " && env", input;
     for (const std::string& value :
          {"VARNOKE_CONFIG_DIR=" + dir / "config", "XDG_CONFIG_HOME=" + dir / "xdg-config",
-          "XDG_DATA_HOME=" + dir / "xdg-data", "XDG_RUNTIME_DIR=" + dir / "run",
-          "HOME=" + dir / "home", std::string("TZ=UTC"), std::string("LC_ALL=C"),
-          std::string(VARNOKE_CLI_PATH)})
+          "XDG_DATA_HOME=" + dir / "xdg-data", "XDG_STATE_HOME=" + dir / "state",
+          "XDG_RUNTIME_DIR=" + dir / "run", "HOME=" + dir / "home", std::string("TZ=UTC"),
+          std::string("LC_ALL=C"), std::string(VARNOKE_CLI_PATH)})
       command += " " + Quoted(value);
     std::istringstream words(In(args)), typedLines(typed);
     for (std::string word; words >> word;) command += " " + Quoted(word);
@@ -245,6 +245,92 @@ TEST_F(CliTest, HistoryListsTheRunAndUndoGivesTheNamesBack) {
       << undone.Err;
   EXPECT_EQ(Renamed(), 0);
   EXPECT_EQ(Run("--undo").Status, 1);  // nothing left to undo
+}
+
+// A journal that is not the user's own is never acted on: it is named with the cause,
+// the files it names stay as they are, and the journal stays where it is.
+enum class Foreign { Owner, WritableJournal, WritableDirectory };
+struct ForeignJournalCase {
+  std::string Command;  // --recover takes a run cut short, --undo a complete one
+  Foreign Stage;
+};
+void PrintTo(const ForeignJournalCase& c, std::ostream* out) {
+  const char* staged[] = {"another user's journal", "a journal others may write",
+                          "a directory others may write"};
+  *out << c.Command << " of " << staged[static_cast<int>(c.Stage)];
+}
+
+class CliForeignJournalTest : public CliTest,
+                              public ::testing::WithParamInterface<ForeignJournalCase> {};
+
+TEST_P(CliForeignJournalTest, IsNamedAndNotActedOn) {
+  const ForeignJournalCase& c = GetParam();
+  if (c.Stage == Foreign::Owner && ::geteuid() != 0)
+    GTEST_SKIP() << "staging another user's journal needs root";
+  ASSERT_EQ(Run("@run --yes").Status, 0);
+  ASSERT_EQ(Renamed(), 3);
+  const std::string journals = dir / "state/Orvelia/Varnoke/journal";
+  std::vector<std::string> made;
+  for (const auto& entry : std::filesystem::directory_iterator(journals))
+    made.push_back(entry.path().string());
+  ASSERT_EQ(made.size(), 1u);
+  const std::string journal = made[0];
+  if (c.Command.rfind("--recover", 0) == 0) {
+    // Without its end the journal tells of a run cut short after its last change.
+    std::string records = ReadFile(journal);
+    const std::size_t end = records.find("\nend\t");
+    ASSERT_NE(end, std::string::npos) << records;
+    records.resize(end + 1);
+    WriteFile(journal, records);
+  }
+  std::string refused;
+  switch (c.Stage) {
+    case Foreign::Owner:
+      ASSERT_EQ(::chown(journal.c_str(), 12345, 12345), 0);
+      refused = "The run journal " + journal + " is owned by user 12345, not by you";
+      break;
+    case Foreign::WritableJournal:
+      ASSERT_EQ(::chmod(journal.c_str(), 0666), 0);
+      refused = "The run journal " + journal + " can be written by others (mode 0666)";
+      break;
+    case Foreign::WritableDirectory:
+      ASSERT_EQ(::chmod(journals.c_str(), 0777), 0);
+      refused = "The run journal directory " + journals + " can be written by others (mode 0777)";
+      break;
+  }
+  const CliResult r = Run(c.Command);
+  EXPECT_EQ(r.Status, 1) << r.Err;
+  EXPECT_NE(r.Err.find("varnoke-cli: " + refused + "; nothing in it is used.\n"), std::string::npos)
+      << r.Err;
+  EXPECT_EQ(Renamed(), 3) << r.Err;
+  EXPECT_TRUE(FileExists(journal));
+  EXPECT_FALSE(FileExists(journal + ".bad"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Journals, CliForeignJournalTest,
+    ::testing::Values(ForeignJournalCase{"--recover rollback", Foreign::Owner},
+                      ForeignJournalCase{"--undo", Foreign::Owner},
+                      ForeignJournalCase{"--recover rollback", Foreign::WritableJournal},
+                      ForeignJournalCase{"--undo", Foreign::WritableJournal},
+                      ForeignJournalCase{"--recover rollback", Foreign::WritableDirectory},
+                      ForeignJournalCase{"--undo", Foreign::WritableDirectory}));
+
+// Where the journal directory is not the user's own, a run asks before renaming without
+// a journal, and writes none there.
+TEST_F(CliTest, RunAsksBeforeRenamingWithoutAJournalWhereTheDirectoryIsNotTheUsersOwn) {
+  const std::string journals = dir / "state/Orvelia/Varnoke/journal";
+  std::filesystem::create_directories(journals);
+  ASSERT_EQ(::chmod(journals.c_str(), 0777), 0);
+  const CliResult r = Run("@run", "tty|y|c");
+  EXPECT_EQ(r.Status, 1) << r.Out;
+  EXPECT_EQ(Renamed(), 0);
+  EXPECT_NE(r.Out.find("The run journal directory " + journals +
+                       " can be written by others (mode 0777).\n\nWithout it,"),
+            std::string::npos)
+      << r.Out;
+  EXPECT_NE(r.Out.find("Nothing renamed."), std::string::npos) << r.Out;
+  EXPECT_TRUE(std::filesystem::is_empty(journals));
 }
 
 TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {

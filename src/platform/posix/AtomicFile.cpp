@@ -56,21 +56,18 @@ void SyncDirectory(const std::string& dir) {
 }  // namespace
 
 ReadOutcome ReadWholeFile(const std::string& path) {
-  ReadOutcome out;
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    out.Error = errno;
-    return out;
-  }
+  if (fd < 0) return {{}, errno};
+  ReadOutcome out = ReadWholeDescriptor(fd);
+  out.Error = CloseKeepingError(fd, out.Error);
+  return out;
+}
+
+ReadOutcome ReadWholeDescriptor(int fd) {
+  ReadOutcome out;
   struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    out.Error = CloseKeepingError(fd, errno);
-    return out;
-  }
-  if (S_ISDIR(st.st_mode)) {
-    out.Error = CloseKeepingError(fd, EISDIR);
-    return out;
-  }
+  if (::fstat(fd, &st) != 0) return {{}, errno};
+  if (S_ISDIR(st.st_mode)) return {{}, EISDIR};
   if (S_ISREG(st.st_mode) && st.st_size > 0)
     out.Bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
@@ -85,7 +82,6 @@ ReadOutcome ReadWholeFile(const std::string& path) {
     if (n == 0) break;
     out.Bytes.append(buffer, static_cast<std::size_t>(n));
   }
-  out.Error = CloseKeepingError(fd, out.Error);
   return out;
 }
 

@@ -13,6 +13,8 @@ struct ReadOutcome {
 };
 
 ReadOutcome ReadWholeFile(const std::string& path);
+// The same from an open descriptor, read from where it stands; left open.
+ReadOutcome ReadWholeDescriptor(int fd);
 
 // Writes `bytes` as the new content of `path`; returns 0 or the errno of the first
 // failure. A new file gets `newMode` (less the umask); a replaced one keeps its

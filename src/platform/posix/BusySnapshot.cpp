@@ -12,28 +12,14 @@
 #include <string>
 #include <thread>
 
+#include "platform/posix/Fd.h"
+
 namespace varnoke {
 namespace {
 
 constexpr std::size_t kMaxThreads = 4;
 // Below this many processes per thread a thread costs more than it saves.
 constexpr std::size_t kProcessesPerThread = 64;
-
-// A descriptor closed when it goes.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int Get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 std::string ReadWhole(const char* path) {
   std::string text;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/posix/AtomicFile.h"
@@ -25,7 +26,7 @@ constexpr std::string_view kJournalExtension = ".vnj";
 // no system call. Large blocks (the entries, written before the first change) are
 // written with pwrite instead: the kernel copies them into its page cache without the
 // fault that a first store into each mapped page costs, which on a virtual machine
-// costs more than the copy. The file grows by whole chunks whose blocks are reserved
+// costs more than the copy. The file grows by steps whose blocks are reserved
 // beforehand (a full disk is then a failed append, never a fault on a store); a journal
 // closed in order is cut to its records, while a killed run's ends in zero bytes, which
 // the reader takes as the end.
@@ -56,18 +57,40 @@ class PosixAppendFile final : public AppendFile {
   bool Flush() override { return ::fdatasync(fd_) == 0; }
 
  private:
-  static constexpr std::uint64_t kChunk = 4 << 20;
+  // The first reservation is small, so that a small run on a nearly full disk keeps its
+  // journal; each next one is twice the last, up to kLastStep, so a large run makes few.
+  static constexpr std::uint64_t kFirstStep = 64 << 10;
+  static constexpr std::uint64_t kLastStep = 4 << 20;
   static constexpr std::size_t kWrittenFrom = 64 << 10;
 
-  // Reserves whole chunks up to `needed`; the mapping is made again when next used.
+  // Reserves steps up to `needed`; the mapping is made again when next used.
   bool Grow(std::uint64_t needed) {
-    const std::uint64_t capacity = (needed + kChunk - 1) / kChunk * kChunk;
-    if (::posix_fallocate(fd_, static_cast<off_t>(capacity_),
-                          static_cast<off_t>(capacity - capacity_)) != 0)
-      return false;
+    std::uint64_t capacity = capacity_;
+    while (capacity < needed) {
+      capacity += step_;
+      step_ = std::min(step_ * 2, kLastStep);
+    }
+    if (!Reserve(capacity)) {
+      // Where a whole step no longer fits, what is needed still may; the steps start
+      // small again.
+      step_ = kFirstStep;
+      capacity = needed;
+      if (!Reserve(capacity)) return false;
+    }
     Unmap();
     capacity_ = capacity;
     return true;
+  }
+  // Grows the file to `capacity` with its blocks reserved; on failure it stays as it was.
+  bool Reserve(std::uint64_t capacity) {
+    if (::posix_fallocate(fd_, static_cast<off_t>(capacity_),
+                          static_cast<off_t>(capacity - capacity_)) == 0)
+      return true;
+    // A reservation that the disk ran out of on the way may have grown the file.
+    if (::ftruncate(fd_, static_cast<off_t>(capacity_)) != 0) {
+      // Then zero bytes follow the records, which the reader takes as their end.
+    }
+    return false;
   }
   // Maps the file from the page that holds its end to its reserved size.
   bool Map() {
@@ -99,9 +122,10 @@ class PosixAppendFile final : public AppendFile {
   }
 
   int fd_;
-  std::uint64_t used_;      // where the records end
-  std::uint64_t capacity_;  // the file's size
-  char* map_ = nullptr;     // the file from mapStart_ to its end
+  std::uint64_t used_;               // where the records end
+  std::uint64_t capacity_;           // the file's size
+  std::uint64_t step_ = kFirstStep;  // the next reservation
+  char* map_ = nullptr;              // the file from mapStart_ to its end
   std::uint64_t mapStart_ = 0;
   std::size_t mapLength_ = 0;
 };
@@ -125,17 +149,34 @@ std::uint64_t RecordsEnd(int fd) {
   return end;
 }
 
-// Opens with `flags` and takes the exclusive hold; -1 when either fails (errno set).
-int OpenHeld(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0) return -1;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return -1;
+// Why a file is not to be trusted as the user's own, by what its descriptor shows: empty
+// when it belongs to the user the program runs as and neither group nor others may write
+// it. A journal that another user could have written or put in place would let that
+// user have files moved and removed in our name.
+std::string Distrust(const struct stat& st, bool directory) {
+  if (directory && !S_ISDIR(st.st_mode)) return "is not a directory";
+  if (!directory && !S_ISREG(st.st_mode)) return "is not a regular file";
+  if (st.st_uid != ::geteuid())
+    return "is owned by user " + std::to_string(st.st_uid) + ", not by you";
+  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    char mode[16];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(st.st_mode & 07777));
+    return std::string("can be written by others (mode ") + mode + ")";
   }
-  return fd;
+  return {};
+}
+
+// A name of the directory itself, never a way out of it.
+bool PlainName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
+}
+
+// Takes the exclusive hold of an opened journal; on failure the journal is closed.
+void TakeHold(Fd& journal, int& error) {
+  if (journal && ::flock(journal.Get(), LOCK_EX | LOCK_NB) != 0) {
+    error = errno;
+    journal = Fd();
+  }
 }
 
 bool EndsWith(std::string_view text, std::string_view end) {
@@ -149,14 +190,75 @@ PosixJournalDirectory::PosixJournalDirectory(std::string directory)
   while (directory_.size() > 1 && directory_.back() == '/') directory_.pop_back();
 }
 
-std::string PosixJournalDirectory::PathOf(std::string_view name) const {
-  return directory_ + "/" + std::string(name);
+PosixJournalDirectory::Opened PosixJournalDirectory::OpenDirectory() const {
+  Opened out;
+  out.File = Fd(::open(directory_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  struct stat st {};
+  std::string why;
+  if (!out.File) {
+    out.Error = errno;
+    // A symbolic link fails the open as anything else that is no directory does; the
+    // look at the path only words the message.
+    if ((out.Error == ENOTDIR || out.Error == ELOOP) && ::lstat(directory_.c_str(), &st) == 0)
+      why = S_ISLNK(st.st_mode) ? "is a symbolic link" : "is not a directory";
+  } else if (::fstat(out.File.Get(), &st) != 0) {
+    out.Error = errno;
+    out.File = Fd();
+  } else {
+    why = Distrust(st, true);
+  }
+  if (!why.empty())
+    out = Opened{Fd(), EPERM, "The run journal directory " + directory_ + " " + why};
+  return out;
+}
+
+PosixJournalDirectory::Opened PosixJournalDirectory::OpenJournal(const Fd& directory,
+                                                                 std::string_view name,
+                                                                 int flags) const {
+  Opened out;
+  if (!PlainName(name)) {
+    out.Error = EINVAL;
+    return out;
+  }
+  // Not blocking: a pipe put in a journal's place is refused, not waited on.
+  out.File = Fd(::openat(directory.Get(), std::string(name).c_str(),
+                         flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
+  struct stat st {};
+  std::string why;
+  if (!out.File) {
+    out.Error = errno;
+    if (out.Error == ELOOP) why = "is a symbolic link";
+  } else if (::fstat(out.File.Get(), &st) != 0) {
+    out.Error = errno;
+    out.File = Fd();
+  } else {
+    why = Distrust(st, false);
+  }
+  if (!why.empty())
+    out =
+        Opened{Fd(), EPERM, "The run journal " + directory_ + "/" + std::string(name) + " " + why};
+  return out;
+}
+
+PosixJournalDirectory::Opened PosixJournalDirectory::OpenJournal(std::string_view name,
+                                                                 int flags) const {
+  Opened directory = OpenDirectory();
+  if (!directory.File) return directory;
+  return OpenJournal(directory.File, name, flags);
+}
+
+std::string PosixJournalDirectory::Refusal(std::string_view name) {
+  Opened directory = OpenDirectory();
+  if (!directory.File || name.empty()) return directory.Refusal;
+  return OpenJournal(directory.File, name, O_RDONLY).Refusal;
 }
 
 std::vector<std::string> PosixJournalDirectory::Names() {
   std::vector<std::string> names;
-  DIR* dir = ::opendir(directory_.c_str());
+  Opened directory = OpenDirectory();
+  DIR* dir = directory.File ? ::fdopendir(directory.File.Get()) : nullptr;
   if (!dir) return names;
+  directory.File.Release();  // closed with the listing
   while (const dirent* entry = ::readdir(dir)) {
     const std::string_view name = entry->d_name;
     if (EndsWith(name, kJournalExtension) && name.front() != '.') names.emplace_back(name);
@@ -167,8 +269,10 @@ std::vector<std::string> PosixJournalDirectory::Names() {
 }
 
 FileBytes PosixJournalDirectory::Read(std::string_view name) {
-  ReadOutcome read = ReadWholeFile(PathOf(name));
   FileBytes out;
+  const Opened journal = OpenJournal(name, O_RDONLY);
+  ReadOutcome read =
+      journal.File ? ReadWholeDescriptor(journal.File.Get()) : ReadOutcome{{}, journal.Error};
   if (read.Error != 0)
     out.Error = IoErrorFromErrno(read.Error);
   else
@@ -179,32 +283,29 @@ FileBytes PosixJournalDirectory::Read(std::string_view name) {
 FileBytes PosixJournalDirectory::ReadPart(std::string_view name, std::uint64_t offset,
                                           std::size_t length) {
   FileBytes out;
-  const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) {
-    out.Error = IoErrorFromErrno(errno);
+  const Opened journal = OpenJournal(name, O_RDONLY);
+  if (!journal.File) {
+    out.Error = IoErrorFromErrno(journal.Error);
     return out;
   }
   out.Bytes.resize(length);
   std::size_t got = 0;
   while (got < length) {
-    const ssize_t n =
-        ::pread(fd, out.Bytes.data() + got, length - got, static_cast<off_t>(offset + got));
+    const ssize_t n = ::pread(journal.File.Get(), out.Bytes.data() + got, length - got,
+                              static_cast<off_t>(offset + got));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) out.Error = IoErrorFromErrno(errno);
     if (n <= 0) break;
     got += static_cast<std::size_t>(n);
   }
   out.Bytes.resize(got);
-  ::close(fd);
   return out;
 }
 
 std::optional<std::uint64_t> PosixJournalDirectory::SizeOf(std::string_view name) {
-  const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return std::nullopt;
-  const std::uint64_t end = RecordsEnd(fd);
-  ::close(fd);
-  return end;
+  const Opened journal = OpenJournal(name, O_RDONLY);
+  if (!journal.File) return std::nullopt;
+  return RecordsEnd(journal.File.Get());
 }
 
 std::unique_ptr<AppendFile> PosixJournalDirectory::Create(std::string_view name, IoError& error) {
@@ -212,27 +313,42 @@ std::unique_ptr<AppendFile> PosixJournalDirectory::Create(std::string_view name,
     error = IoErrorFromErrno(made);
     return nullptr;
   }
-  const int fd = OpenHeld(PathOf(name), O_RDWR | O_CREAT | O_EXCL);
-  if (fd < 0) {
-    error = IoErrorFromErrno(errno);
+  Opened journal = OpenJournal(name, O_RDWR | O_CREAT | O_EXCL);
+  // Exactly 0600, whatever the umask left of it.
+  if (journal.File && ::fchmod(journal.File.Get(), 0600) != 0) {
+    journal.Error = errno;
+    journal.File = Fd();
+  }
+  TakeHold(journal.File, journal.Error);
+  if (!journal.File) {
+    error = IoErrorFromErrno(journal.Error);
     return nullptr;
   }
-  return std::make_unique<PosixAppendFile>(fd, 0);
+  return std::make_unique<PosixAppendFile>(journal.File.Release(), 0);
 }
 
 std::unique_ptr<AppendFile> PosixJournalDirectory::Hold(std::string_view name) {
-  const int fd = OpenHeld(PathOf(name), O_RDWR);
-  if (fd < 0) return nullptr;
-  return std::make_unique<PosixAppendFile>(fd, RecordsEnd(fd));
+  Opened journal = OpenJournal(name, O_RDWR);
+  TakeHold(journal.File, journal.Error);
+  if (!journal.File) return nullptr;
+  const std::uint64_t end = RecordsEnd(journal.File.Get());
+  return std::make_unique<PosixAppendFile>(journal.File.Release(), end);
 }
 
+// The directory is the user's own and nobody else may write it, so no other user can
+// put another file under the name between the look at the journal and its removal.
 bool PosixJournalDirectory::Remove(std::string_view name) {
-  return ::unlink(PathOf(name).c_str()) == 0;
+  const Opened directory = OpenDirectory();
+  if (!directory.File || !OpenJournal(directory.File, name, O_RDONLY).File) return false;
+  return ::unlinkat(directory.File.Get(), std::string(name).c_str(), 0) == 0;
 }
 
 bool PosixJournalDirectory::Rename(std::string_view from, std::string_view to) {
-  return ::renameat2(AT_FDCWD, PathOf(from).c_str(), AT_FDCWD, PathOf(to).c_str(),
-                     RENAME_NOREPLACE) == 0;
+  const Opened directory = OpenDirectory();
+  if (!directory.File || !PlainName(to) || !OpenJournal(directory.File, from, O_RDONLY).File)
+    return false;
+  return ::renameat2(directory.File.Get(), std::string(from).c_str(), directory.File.Get(),
+                     std::string(to).c_str(), RENAME_NOREPLACE) == 0;
 }
 
 }  // namespace varnoke
