@@ -472,7 +472,9 @@ std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name
   held->Name = name;
   held->File = journals_.Hold(name);
   if (!held->File) {
-    outcome.Problem = JournalHeldMessage(journals_.Where() + "/" + name);
+    const std::string refusal = journals_.Refusal(name);
+    outcome.Problem = refusal.empty() ? JournalHeldMessage(journals_.Where() + "/" + name)
+                                      : JournalRefusedMessage(refusal);
     return nullptr;
   }
   const FileBytes bytes = journals_.Read(name);

@@ -41,7 +41,10 @@ RunJournal::RunJournal(JournalDirectory& directory, JournalHeader header) : dire
     name_.clear();
     return;
   }
+  // The header goes in at once: a journal that runs out of space later still tells
+  // whose it is, and that it was given up.
   AppendHeaderRecords(buffer_, header);
+  Write(false);
 }
 
 RunJournal::~RunJournal() = default;

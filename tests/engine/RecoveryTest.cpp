@@ -15,6 +15,7 @@
 #include "engine/JournalKeeper.h"
 #include "engine/JournalMessages.h"
 #include "platform/posix/PosixJournalFiles.h"
+#include "support/TmpfsMount.h"
 
 namespace varnoke {
 namespace {
@@ -211,6 +212,49 @@ TEST_F(RecoveryTest, ACopyRunIsRolledBackToTheTrashButACopyTheUserChangedStays) 
     }
     ExpectSettled("copy run");
   }
+}
+
+// A journal on a disk that fills up during the run is marked as given up: the run goes on
+// and says so, and no later start offers it as a run cut short. A run with nothing to do
+// leaves no journal at all.
+TEST(JournalSpace, AJournalThatRanOutOfSpaceIsNeverOfferedAndAnEmptyRunLeavesNone) {
+  const testing::TmpfsMount disk("1m");
+  if (!disk.Ready()) GTEST_SKIP() << disk.Why();
+  PosixJournalDirectory journals(disk / "journal");
+  World world;
+  RenameRun run(world);
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+
+  std::unique_ptr<RunJournal> nothing = keeper.NewRun("test", run.options);
+  RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, nothing.get());
+  nothing.reset();
+  EXPECT_TRUE(journals.Names().empty());
+
+  // A cycle of long names: the entries fit, the records of the files stepping aside
+  // for each other do not.
+  const int files = 1600;
+  const std::string stem(200, 'n');
+  for (int k = 0; k < files; ++k) world.Write(stem + std::to_string(k), "x");
+  for (int k = 0; k < files; ++k)
+    run.Plan(stem + std::to_string(k), stem + std::to_string((k + 1) % files));
+  std::unique_ptr<RunJournal> journal = keeper.NewRun("test", run.options);
+  const RenameReport report =
+      RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, journal.get());
+  journal.reset();
+  EXPECT_EQ(report.Changed, files);
+  ASSERT_NE(testing::ReadFile(journals.Where() + "/" + journals.Names().at(0)).find("\ngo\t"),
+            std::string::npos);
+  ASSERT_FALSE(run.session.Questions.empty());
+  EXPECT_NE(run.session.Questions.back().Text.find("could not be written; the renaming went on "
+                                                   "without it"),
+            std::string::npos);
+  std::vector<std::string> problems;
+  EXPECT_TRUE(keeper.Unfinished(problems).empty());
+  EXPECT_TRUE(problems.empty()) << problems[0];
+  EXPECT_TRUE(keeper.History().empty());
+  ASSERT_EQ(journals.Names().size(), 1u);
+  const std::string text = journals.Read(journals.Names()[0]).Bytes;
+  EXPECT_NE(text.find("\ngiven-up\n"), std::string::npos);
 }
 
 }  // namespace

@@ -45,18 +45,26 @@ class PosixAppendFile final : public AppendFile {
   PosixAppendFile(const PosixAppendFile&) = delete;
   PosixAppendFile& operator=(const PosixAppendFile&) = delete;
 
-  bool Append(std::string_view bytes) override {
-    if (used_ + bytes.size() > capacity_ && !Grow(used_ + bytes.size())) return false;
+  // Room is kept back at the end for the last record, so that a journal that runs out
+  // of space can still say so.
+  bool Append(std::string_view bytes) override { return AppendWithin(bytes, kKeptBack); }
+  bool AppendLast(std::string_view bytes) override { return AppendWithin(bytes, 0); }
+  // Pages stored through the mapping are written back by fdatasync as any others.
+  bool Flush() override { return ::fdatasync(fd_) == 0; }
+
+ private:
+  static constexpr std::uint64_t kKeptBack = 64;
+
+  bool AppendWithin(std::string_view bytes, std::uint64_t keptBack) {
+    const std::uint64_t needed = used_ + bytes.size() + keptBack;
+    if (needed > capacity_ && !Grow(needed)) return false;
     if (bytes.size() >= kWrittenFrom) return WriteAtEnd(bytes);
     if (!map_ && !Map()) return false;
     std::memcpy(map_ + (used_ - mapStart_), bytes.data(), bytes.size());
     used_ += bytes.size();
     return true;
   }
-  // Pages stored through the mapping are written back by fdatasync as any others.
-  bool Flush() override { return ::fdatasync(fd_) == 0; }
 
- private:
   // The first reservation is small, so that a small run on a nearly full disk keeps its
   // journal; each next one is twice the last, up to kLastStep, so a large run makes few.
   static constexpr std::uint64_t kFirstStep = 64 << 10;
