@@ -214,6 +214,28 @@ void FindCopiesByPlace(const JournalRun& run, const Identities& ids, Trace& t, F
   }
 }
 
+// A move to another file system copies, then removes the source. Where a power cut lost
+// the record of the copy and the source is still there, a file at the planned place on
+// the other file system that no record accounts for and that holds the very bytes of the
+// source is that copy: one of the two goes, as a duplicate.
+void FindUnrecordedMoveCopies(const JournalRun& run, const Identities& ids, bool preferNew,
+                              Trace& t, FileSystem& fs) {
+  const PathRules& rules = fs.Rules();
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) {
+    const JournalEntry& entry = run.Entries[i];
+    EntryTrace& e = t.Entries[i];
+    if (!entry.Id || e.At != entry.OldPath || !e.Duplicates.empty()) continue;
+    const std::optional<FileId> there = fs.IdOf(entry.NewPath);
+    const std::optional<FileId> targetDirectory = fs.IdOf(DirectoryOf(rules, entry.NewPath));
+    if (!there || ids.EntryOf.count(*there) || (entry.InTheWay && *there == entry.InTheWay) ||
+        !targetDirectory || targetDirectory->Device == entry.Id.Device ||
+        !AsTheRunLeftIt(fs, entry.NewPath, entry) || !fs.SameContent(entry.OldPath, entry.NewPath))
+      continue;
+    e.At = preferNew ? entry.NewPath : entry.OldPath;
+    e.Duplicates.push_back(preferNew ? entry.OldPath : entry.NewPath);
+  }
+}
+
 // Files the run sent to the trash whose records a power cut lost: a file planned in the
 // way, and an entry's own file found nowhere else, are looked for in the trash by what
 // they are.
@@ -363,6 +385,7 @@ std::vector<bool> FindByIdentity(const JournalRun& run, const Identities& ids, b
       }
   }
   if (run.Header.Transport == kTransportCopy) FindCopiesByPlace(run, ids, t, fs);
+  if (run.Header.Transport == kTransportMove) FindUnrecordedMoveCopies(run, ids, preferNew, t, fs);
   FindInTrash(run, ids, unresolved, t, fs);
   known = std::move(claimed);
   return unresolved;

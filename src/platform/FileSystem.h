@@ -196,6 +196,13 @@ class FileSystem {
     return false;
   }
 
+  // Whether two files hold the same bytes (false when either cannot be read).
+  virtual bool SameContent(std::string_view a, std::string_view b) {
+    (void)a;
+    (void)b;
+    return false;
+  }
+
   // The folders where the trash keeps what it takes from `directory` (a trash's files
   // folder; one that does not exist yet may be among them).
   virtual std::vector<std::string> TrashFolders(std::string_view directory) {

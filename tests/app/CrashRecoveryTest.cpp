@@ -1,8 +1,10 @@
-// Renamings killed with SIGKILL at random points of their journal, then finished and
-// rolled back from copies of the same killed state: every original content is there
-// exactly once, under the name the finished run gives it or under its own name after a
-// rollback, and no file keeps a temporary name. The run has swaps, a cycle, a chain,
-// plain renames and a file in the way, in both conflict modes.
+// Renamings killed with SIGKILL at random points of their journal, some of their journals
+// then cut at a random record (a power cut), their recoveries killed at random points too,
+// and recovered again, each time in a direction drawn at random: every original content is
+// there exactly once, all under the names the whole run gives them or all under their own,
+// no file keeps a temporary name, and the trash holds only what the run sent there. The run
+// has swaps, a cycle, a chain, plain renames and a file in the way, in both conflict modes;
+// it also moves files to another file system, and copies them.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <map>
 #include <random>
+#include <set>
 
 #include "support/TempDir.h"
 
@@ -71,7 +74,23 @@ int Shell(const std::string& command) {
   return std::system(command.c_str());
 }
 
-class CrashRecoveryTest : public ::testing::TestWithParam<bool> {
+enum class Mode { Asking, Deleting, Across, Copying };
+
+std::string ModeName(Mode mode) {
+  switch (mode) {
+    case Mode::Asking:
+      return "asking";
+    case Mode::Deleting:
+      return "delete-on-conflict";
+    case Mode::Across:
+      return "moved to another file system";
+    case Mode::Copying:
+      return "copied";
+  }
+  return {};
+}
+
+class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
  protected:
   void SetUp() override {
     if (std::string(VARNOKE_CLI_PATH).empty()) GTEST_SKIP() << "varnoke-cli is not built";
@@ -81,6 +100,11 @@ class CrashRecoveryTest : public ::testing::TestWithParam<bool> {
     fs::create_directories(master + "/data");  // the trash goes in there
     fs::create_directories(master + "/home");
     work = root / "work";
+    // Moves to another file system go to a tmpfs; copies to a folder beside the files.
+    target = GetParam() == Mode::Across    ? shm / "target"
+             : GetParam() == Mode::Copying ? work + "/copies"
+                                           : std::string();
+    if (GetParam() == Mode::Copying) fs::create_directories(master + "/copies");
     // List position k is planned the name Pic(k). Positions of the first fifth swap in
     // pairs, the second fifth is one cycle, the third a chain (Pic(first) is free, the
     // last takes "chain.jpg"), the rest plain renames; the last position's new name is
@@ -88,24 +112,24 @@ class CrashRecoveryTest : public ::testing::TestWithParam<bool> {
     // run reaches those names; when it asks, planning gives taken names a "#1".
     const int fifth = files / 5;
     std::string list;
-    auto add = [&](int k, const std::string& source) {
+    auto add = [&](const std::string& source) {
       WriteFile(master + "/d/" + source, "content of " + source + "\n");
       list += work + "/d/" + source + "\n";
-      expected[Pic(k)] = "content of " + source + "\n";
     };
     for (int k = 1; k <= files; ++k) {
       if (k <= 2 * fifth)
-        add(k, k <= fifth ? Pic(k % 2 ? k + 1 : k - 1) : Pic(k < 2 * fifth ? k + 1 : fifth + 1));
+        add(k <= fifth ? Pic(k % 2 ? k + 1 : k - 1) : Pic(k < 2 * fifth ? k + 1 : fifth + 1));
       else if (k <= 3 * fifth)
-        add(k, k < 3 * fifth ? Pic(k + 1) : "chain.jpg");
+        add(k < 3 * fifth ? Pic(k + 1) : "chain.jpg");
       else if (k < files)
-        add(k, "plain-" + std::to_string(k) + ".jpg");
+        add("plain-" + std::to_string(k) + ".jpg");
       else
-        add(k, "last.jpg");
+        add("last.jpg");
     }
-    WriteFile(master + "/d/" + Pic(files), "content of the file in the way\n");
+    if (target.empty()) WriteFile(master + "/d/" + Pic(files), "content of the file in the way\n");
     WriteFile(master + "/list.vls", list);
-    original = Read(master + "/d");
+    Fresh();
+    original = State();
   }
 
   std::vector<std::string> Environment() const {
@@ -139,121 +163,180 @@ class CrashRecoveryTest : public ::testing::TestWithParam<bool> {
   }
   std::vector<std::string> RunArguments() const {
     std::vector<std::string> arguments = {"/O:" + kSet, "/L:" + work + "/list.vls", "/R", "--yes"};
-    if (GetParam()) arguments.push_back("--set=delete-on-conflict=on");
+    if (GetParam() == Mode::Deleting) arguments.push_back("--set=delete-on-conflict=on");
+    if (!target.empty()) {
+      arguments.push_back("--set=path=" + target);
+      arguments.push_back(GetParam() == Mode::Copying ? "--set=transport=copy"
+                                                      : "--set=transport=move");
+    }
     return arguments;
   }
   std::string JournalDir() const { return work + "/state/Orvelia/Varnoke/journal"; }
-  // The one journal of the work tree; empty before it exists.
-  std::string JournalPath() const {
+  // The journals, oldest first.
+  std::vector<std::string> Journals() const {
+    std::vector<std::string> names;
     std::error_code none;
-    for (const auto& entry : fs::directory_iterator(JournalDir(), none)) return entry.path();
-    return {};
+    for (const auto& entry : fs::directory_iterator(JournalDir(), none))
+      names.push_back(entry.path());
+    std::sort(names.begin(), names.end());
+    return names;
   }
-  // Whether the journal's records reach `size` bytes (a live journal is longer than its
-  // records: it grows by chunks of zero bytes that records fill).
-  bool JournalReaches(off_t size) const {
-    const std::string path = JournalPath();
-    if (path.empty()) return false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Whether the records of the `n`-th journal reach `size` bytes (a live journal is longer
+  // than its records: it grows by steps of zero bytes that records fill).
+  bool JournalReaches(std::size_t n, off_t size) const {
+    const std::vector<std::string> names = Journals();
+    if (names.size() <= n) return false;
+    const int fd = ::open(names[n].c_str(), O_RDONLY | O_CLOEXEC);
     char byte = 0;
     const bool reached = fd >= 0 && ::pread(fd, &byte, 1, size - 1) == 1 && byte != 0;
     if (fd >= 0) ::close(fd);
     return reached;
   }
+  // Runs varnoke-cli and kills it once its `n`-th journal reaches `size` bytes; whether it
+  // was killed.
+  bool RunAndKill(std::vector<std::string> arguments, std::size_t n, off_t size) {
+    const pid_t pid = Start(std::move(arguments));
+    int status = 0;
+    bool ended = false;
+    while (!ended && !JournalReaches(n, size)) ended = ::waitpid(pid, &status, WNOHANG) == pid;
+    if (ended) return false;
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status);
+  }
   void Fresh() {
     ASSERT_EQ(Shell("rm -rf '" + work + "' && cp -a '" + master + "' '" + work + "'"), 0);
+    if (GetParam() == Mode::Across) {
+      ASSERT_EQ(Shell("rm -rf '" + target + "' && mkdir '" + target + "'"), 0);
+    }
+  }
+  // Every file of the source folder and of the target folder ("T/" before its names).
+  Contents State() const {
+    Contents state = Read(work + "/d");
+    if (!target.empty())
+      for (const auto& [name, content] : Read(target)) state["T/" + name] = content;
+    return state;
   }
   // Where the trash keeps what the run sent there.
   Contents Trash() const { return Read(work + "/data/Trash/files"); }
 
-  // No temporary name, and the contents of the directory and the trash together are
-  // the original contents, each exactly once.
-  void ExpectEveryContentOnce(const Contents& dir) {
+  // No temporary name, and every original content (a copy's too, for a copy run that
+  // reached it) exactly once in the folders and the trash together.
+  void ExpectEveryContentOnce(const Contents& state, const Contents& want) {
     std::multiset<std::string> seen, wanted;
-    for (const auto& [name, content] : dir) {
+    for (const auto& [name, content] : state) {
       EXPECT_EQ(name.find(".varnoke-"), std::string::npos) << name;
       seen.insert(content);
     }
     for (const auto& [name, content] : Trash()) seen.insert(content);
-    for (const auto& [name, content] : original) wanted.insert(content);
+    for (const auto& [name, content] : want) wanted.insert(content);
+    if (GetParam() == Mode::Deleting && &want != &original)
+      wanted.insert("content of the file in the way\n");
     EXPECT_TRUE(seen == wanted);
   }
 
-  // Kept small for the test suite; VARNOKE_CRASH_FILES=10000 VARNOKE_CRASH_POINTS=20 for
+  static std::string Way(bool finish) { return finish ? "finish" : "rollback"; }
+
+  // Kept small for the test suite; VARNOKE_CRASH_FILES=5000 VARNOKE_CRASH_POINTS=500 for
   // the full-size run.
-  static constexpr int kDefaultFiles = 2'000;
-  static constexpr int kDefaultPoints = 10;
+  static constexpr int kDefaultFiles = 1'000;
+  static constexpr int kDefaultPoints = 6;
   testing::TempDir root;
-  std::string master, work;
+  testing::TempDir shm{"/dev/shm"};
+  std::string master, work, target;
   int files = 0, points = 0;
-  Contents expected;  // new name -> content after the whole run that trashes
   Contents original;
 };
 
-TEST_P(CrashRecoveryTest, AKilledRunIsFinishedOrRolledBackWithEveryFileAccountedFor) {
-  // A whole run first: what finishing must reach, and how long its journal grows.
-  Fresh();
+TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrNewNames) {
+  // A whole run first: what finishing must reach, how long its journal grows, and what it
+  // sends to the trash.
   ASSERT_EQ(Wait(Start(RunArguments())), 0);
-  const Contents whole = Read(work + "/d");
-  if (GetParam()) {
-    ASSERT_TRUE(whole == expected);
-  }
-  const off_t full = static_cast<off_t>(ReadFile(JournalPath()).size());
-  const std::string journal = ReadFile(fs::directory_iterator(JournalDir())->path().string());
+  const Contents whole = State();
+  const Contents trashedByTheRun = Trash();
+  ASSERT_NE(whole, original);
+  const std::string journal = ReadFile(Journals().at(0));
+  const off_t full = static_cast<off_t>(journal.size());
   const off_t begun = static_cast<off_t>(journal.find("\ngo\t") + 1);
   ASSERT_GT(full, begun);
 
-  std::mt19937 random(2026 + GetParam());
+  std::mt19937 random(2026 + static_cast<int>(GetParam()));
   std::uniform_int_distribution<off_t> at(begun, full - 1);
-  int killed = 0, temporaryLeft = 0, finishedWhole = 0, rolledBackWhole = 0;
+  std::uniform_int_distribution<int> coin(0, 1), die(0, 3);
+  int killed = 0, cut = 0, recoveriesKilled = 0, temporaryLeft = 0, whole_ = 0;
   for (int point = 0; point < points; ++point) {
+    SCOPED_TRACE("point " + std::to_string(point));
     Fresh();
-    const off_t threshold = at(random);
-    const pid_t pid = Start(RunArguments());
-    int status = 0;
-    bool ended = false;
-    while (!ended && !JournalReaches(threshold)) ended = ::waitpid(pid, &status, WNOHANG) == pid;
-    if (!ended) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &status, 0);
-      killed += WIFSIGNALED(status) ? 1 : 0;
-    }
-    for (const auto& [name, content] : Read(work + "/d"))
+    if (!RunAndKill(RunArguments(), 0, at(random))) continue;  // the run ended first
+    ++killed;
+    for (const auto& [name, content] : State())
       temporaryLeft += name.find(".varnoke-") != std::string::npos;
-    const std::string killedState = root / "killed";
-    ASSERT_EQ(Shell("rm -rf '" + killedState + "' && cp -a '" + work + "' '" + killedState + "'"),
-              0);
-
-    // Finishing reaches the whole run's names.
-    EXPECT_EQ(Wait(Start({"--recover", "finish"})), 0) << "point " << point;
-    const Contents finished = Read(work + "/d");
-    ExpectEveryContentOnce(finished);
-    finishedWhole += finished == whole;
-    EXPECT_TRUE(finished == whole) << "point " << point << Difference(finished, whole);
-
-    // Rolling back from the same killed state gives every file its own name again.
-    ASSERT_EQ(Shell("rm -rf '" + work + "' && cp -a '" + killedState + "' '" + work + "'"), 0);
+    // Now and then a power cut: the journal loses its records from one on, the disk not.
+    const std::string path = Journals().at(0);
+    if (die(random) == 0) {
+      std::string text = ReadFile(path);
+      text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+      std::vector<std::size_t> ends;
+      for (std::size_t e = text.find('\n', begun); e != std::string::npos;
+           e = text.find('\n', e + 1))
+        ends.push_back(e + 1);
+      if (ends.size() > 1) {
+        text.resize(ends[std::uniform_int_distribution<std::size_t>(0, ends.size() - 1)(random)]);
+        WriteFile(path, text);
+        ::chmod(path.c_str(), 0600);
+        ++cut;
+      }
+    }
+    bool finish = coin(random) != 0;
     // A kill after the journal's last record leaves a complete run: undoing it rolls back.
-    const bool complete =
-        ReadFile(fs::directory_iterator(JournalDir())->path().string()).find("\nend\t") !=
-        std::string::npos;
-    EXPECT_EQ(Wait(Start(complete ? std::vector<std::string>{"--undo"}
-                                  : std::vector<std::string>{"--recover", "rollback"})),
-              0)
-        << "point " << point;
-    const Contents rolledBack = Read(work + "/d");
-    EXPECT_TRUE(Trash().empty());
-    rolledBackWhole += rolledBack == original;
-    EXPECT_TRUE(rolledBack == original) << "point " << point << Difference(rolledBack, original);
+    if (ReadFile(path).find("\nend\t") != std::string::npos) {
+      if (!finish) {
+        EXPECT_EQ(Wait(Start({"--undo"})), 0);
+      }
+    } else if (RunAndKill({"--recover", Way(finish)}, 1,
+                          std::uniform_int_distribution<off_t>(200, full)(random))) {
+      // The recovery was killed too, somewhere in a journal as long as the run's.
+      ++recoveriesKilled;
+      finish = coin(random) != 0;
+      EXPECT_EQ(Wait(Start({"--recover", Way(finish)})), 0);
+    }
+    const Contents state = State();
+    if (finish) {
+      ExpectEveryContentOnce(state, whole);
+      EXPECT_TRUE(state == whole) << Difference(state, whole);
+      EXPECT_TRUE(Trash() == trashedByTheRun);
+    } else if (GetParam() == Mode::Copying) {
+      // The copies went to the trash: each a copy of an original.
+      EXPECT_TRUE(state == original) << Difference(state, original);
+      std::set<std::string> sources, trashed;
+      for (const auto& [name, content] : original) sources.insert(content);
+      for (const auto& [name, content] : Trash()) {
+        EXPECT_TRUE(sources.count(content)) << name;
+        EXPECT_TRUE(trashed.insert(content).second) << name;
+      }
+    } else {
+      ExpectEveryContentOnce(state, original);
+      EXPECT_TRUE(state == original) << Difference(state, original);
+      EXPECT_TRUE(Trash().empty());
+    }
+    whole_ += state == (finish ? whole : original);
   }
   std::printf(
-      "[ crash    ] %s: %d files, %d kills of %d points, %d temporary names left by the "
-      "kills; finished whole %d, rolled back whole %d\n",
-      GetParam() ? "delete-on-conflict" : "asking", files, killed, points, temporaryLeft,
-      finishedWhole, rolledBackWhole);
+      "[ crash    ] %s: %d files, %d runs killed of %d points, %d journals cut, %d recoveries "
+      "killed and recovered again, %d temporary names left by the kills; whole %d of %d\n",
+      ModeName(GetParam()).c_str(), files, killed, points, cut, recoveriesKilled, temporaryLeft,
+      whole_, killed);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothConflictModes, CrashRecoveryTest, ::testing::Bool());
+std::string ParamName(const ::testing::TestParamInfo<Mode>& info) {
+  constexpr const char* kNames[] = {"Asking", "Deleting", "Across", "Copying"};
+  return kNames[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CrashRecoveryTest,
+                         ::testing::Values(Mode::Asking, Mode::Deleting, Mode::Across,
+                                           Mode::Copying),
+                         ParamName);
 
 }  // namespace
 }  // namespace varnoke

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 #include "model/Attributes.h"
 #include "platform/posix/DosAttrib.h"
@@ -276,6 +277,37 @@ std::optional<FileId> PosixFileSystem::IdOf(std::string_view path) {
   struct stat st;
   if (::lstat(CPath(path).c_str(), &st) != 0) return std::nullopt;
   return FileId{st.st_dev, st.st_ino};
+}
+
+bool PosixFileSystem::SameContent(std::string_view a, std::string_view b) {
+  const int fa = ::open(CPath(a).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  const int fb =
+      fa < 0 ? -1 : ::open(CPath(b).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  bool same = fa >= 0 && fb >= 0;
+  struct stat sa {
+  }, sb{};
+  same = same && ::fstat(fa, &sa) == 0 && ::fstat(fb, &sb) == 0 && S_ISREG(sa.st_mode) &&
+         S_ISREG(sb.st_mode) && sa.st_size == sb.st_size;
+  std::array<char, 1 << 16> ba, bb;
+  while (same) {
+    const ssize_t na = ::read(fa, ba.data(), ba.size());
+    if (na < 0 && errno == EINTR) continue;
+    if (na <= 0) {
+      same = na == 0;
+      break;
+    }
+    ssize_t nb = 0;
+    while (nb < na) {
+      const ssize_t n = ::read(fb, bb.data() + nb, static_cast<std::size_t>(na - nb));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      nb += n;
+    }
+    same = nb == na && std::memcmp(ba.data(), bb.data(), static_cast<std::size_t>(na)) == 0;
+  }
+  if (fa >= 0) ::close(fa);
+  if (fb >= 0) ::close(fb);
+  return same;
 }
 
 // The inode numbers come with the names of one read of the directory: no status call

@@ -30,6 +30,7 @@ class PosixFileSystem final : public FileSystem {
   std::vector<std::string> Volumes() override;
   std::optional<std::size_t> MaxNameLength(std::string_view directory) override;
   std::optional<FileId> IdOf(std::string_view path) override;
+  bool SameContent(std::string_view a, std::string_view b) override;
   bool EnumerateIds(std::string_view directory,
                     const std::function<void(std::string_view, const FileId&)>& visit) override;
 
