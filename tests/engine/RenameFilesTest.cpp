@@ -2,6 +2,7 @@
 // the Linux ones, staged faults in memory, the calls each entry makes, and what only real
 // files show.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/RenameWorld.h"
 #include "model/Attributes.h"
@@ -18,6 +19,12 @@ void NumberAsPic(RenameRun& s, int start) {
   s.options.Name = "Pic";
   s.options.Digits = 3;
   s.options.Start = start;
+}
+// Names made of `name` and a running number of one digit from 2.
+void NumberFrom2(RenameRun& s, const char* name) {
+  s.options.Flags |= ChangeName | Enumerate;
+  s.options.Name = name;
+  s.options.Start = 2;
 }
 FakeFileSystem& Fake(RenameRun& s) {
   return *s.world.Fake();
@@ -88,6 +95,10 @@ TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
       {"planned upper case changes the case alone", {"report.txt=R"}, {"report.txt"},
        [](RenameRun& s) { s.options.CaseMode = kCaseUpper; }, {"REPORT.TXT=R"}, {}, {},
        {"REPORT.TXT"}, {1}, PlannedConflict(false)},
+      // The third entry would rename the file the first one has just named "f2".
+      {"the same file listed twice is planned and renamed once", {"f1=F1", "f2=F2"},
+       {"f1", "f2", "./f2"}, [](RenameRun& s) { NumberFrom2(s, "f"); SettleByTrash(s); },
+       {"f2=F1", "f3=F2"}, {}, {}, {"f2", "f3", "f2"}, {2}},
       {"planning moves into the options' directory", {"a.txt=A", "dest/"}, {"a.txt"},
        [](RenameRun& s) {
          s.options.Transport = kTransportMove;
@@ -271,6 +282,24 @@ TEST(RenamingOnRealFiles, MoveToAnotherFileSystem) {
           {1}},
          world);
   EXPECT_EQ(ReadFile(other / "b.txt"), "across");
+}
+
+// Two names of one file (a hard link) are two entries: each name gets its plan; only the
+// same path listed twice counts once.
+TEST(RenamingOnRealFiles, HardLinksAreEntriesOfTheirOwn) {
+  World world;
+  world.Write("a", "A");
+  ASSERT_EQ(::link(world.At("a").c_str(), world.At("b").c_str()), 0);
+  Expect({"two names of one file",
+          {},
+          {"a", "b"},
+          [](RenameRun& s) { NumberFrom2(s, "f"); },
+          {"f2=A", "f3=A"},
+          {},
+          {},
+          {"f2", "f3"},
+          {2}},
+         world);
 }
 
 }  // namespace
