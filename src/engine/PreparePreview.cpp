@@ -190,6 +190,11 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
         w.SetSharedPath(targetDir);
       ApplyCaseMode(o.CaseMode, w.Name, w.Ext);
       TestConflict(w, f, preview, o, onDisk);
+      // A copy never takes the place of a file of its list: the files being copied stay as
+      // they are, so such a copy gets a suffix also where conflicts are settled by deleting.
+      if (w.Conflict && o.Transport == kTransportCopy && o.Has(DeleteOnConflict) &&
+          listed.Holds(w.Path(), w.Name, w.Ext))
+        AddConflictSuffix(w, preview, onDisk);
       const std::size_t length = w.Name.size() + (w.Ext.empty() ? 0 : w.Ext.size() + 1);
       const std::optional<std::size_t> maximum = limits.For(w.SharedPath());
       if (maximum && length > *maximum)

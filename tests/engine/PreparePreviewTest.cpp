@@ -233,8 +233,8 @@ TEST_F(Planning, NameThatWouldGrowPastTheLimitIsLeftOutAndPlanningGoesOn) {
 struct PlanningUnder : Planning {
   explicit PlanningUnder(FakeFileSystem::Style style) : Planning(style) {}
   void TestBody() override {}
-  using Planning::files, Planning::fs, Planning::Names, Planning::options, Planning::Plan,
-      Planning::session;
+  using Planning::files, Planning::fs, Planning::List, Planning::Names, Planning::options,
+      Planning::Plan, Planning::preview, Planning::session;
 };
 
 TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
@@ -285,5 +285,33 @@ TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
     EXPECT_EQ(notes, expected);
   }
 }
+// A copy never takes the place of a file of its own list: the files being copied stay as
+// they are, so such a copy gets a suffix also where conflicts are settled by deleting. A
+// file outside the list is in the way as always, and a move settles as it always did.
+TEST(PlanningCopies, NeverOntoAFileOfTheirList) {
+  const struct {
+    std::uint8_t Transport;
+    bool Trash;
+    Strings Names;
+  } cases[] = {
+      {kTransportCopy, false, {"2#1.t", "3#1.t", "4#1.t"}},
+      {kTransportCopy, true, {"2#1.t", "3#1.t", "4.t"}},
+      {kTransportMove, true, {"2.t", "3.t", "4.t"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << int(c.Transport) << (c.Trash ? " trash" : " suffix"));
+    PlanningUnder run(FakeFileSystem::Style::Windows);
+    run.fs.AddFile("c:\\data\\4.t");  // not listed
+    for (const char* name : {"1", "2", "3"}) run.List(name, "t");
+    run.options.Flags = ChangeName | Enumerate | (c.Trash ? DeleteOnConflict : 0);
+    run.options.Start = 2;
+    run.options.Transport = c.Transport;
+    run.options.Path = "c:\\data\\";
+    run.Plan();
+    EXPECT_EQ(run.Names(), c.Names);
+    for (int i = 0; i < run.preview.Count(); ++i) EXPECT_TRUE(run.preview.Items(i).Conflict) << i;
+  }
+}
+
 }  // namespace
 }  // namespace varnoke
