@@ -8,7 +8,6 @@
 
 #include "app/CommandLine.h"
 #include "app/ConsoleJournals.h"
-#include "app/EscapedText.h"
 #include "app/OptionSwitches.h"
 #include "app/ParseCommandLine.h"
 #include "app/PlanText.h"
@@ -21,6 +20,7 @@
 #include "files/OptionFields.h"
 #include "files/OptionSetFile.h"
 #include "files/Settings.h"
+#include "model/EscapedText.h"
 
 namespace varnoke {
 

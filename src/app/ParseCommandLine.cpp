@@ -85,8 +85,11 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
           std::vector<std::string> read;
           std::optional<IoError> cause;
           const auto error = LoadListLines(services.Store, s.Value, read, &cause);
+          LinesWithNul leftOut;
+          std::erase_if(read, [&](const std::string& line) { return leftOut.LeaveOut(line); });
           PendingPaths lines(std::move(read));
           ListPaths(services, lines, list.Files);
+          leftOut.Tell(ui);
           if (error) {
             ReportError(ui, *error);
             problem(StartupProblem::Kind::FileList, parameter, s.Value,

@@ -34,11 +34,11 @@ struct ParsedCommandLine {
 
 // /O: and /L: naming no existing file add nothing and show nothing; a set or list
 // that exists but cannot be read is shown as the general error handler and the list
-// reader show it. A search value that is no full path, or names no directory, is
-// reported ("Varnoke error"). Each of these is also a problem in the result, and the
-// other parameters are still processed. Parameters without a switch are ignored, but
-// every parameter after "--files" is a file to list (as a file manager's "Open with"
-// hands them over).
+// reader show it. Lines of a list holding a NUL are left out and named (LinesWithNul).
+// A search value that is no full path, or names no directory, is reported ("Varnoke
+// error"). Each of these is also a problem in the result, and the other parameters are
+// still processed. Parameters without a switch are ignored, but every parameter after
+// "--files" is a file to list (as a file manager's "Open with" hands them over).
 ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, const TFiles& defaults,
                                    int& listCounter, Services& services);
 

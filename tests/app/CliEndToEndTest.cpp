@@ -309,5 +309,19 @@ TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
       << r.Out;
 }
 
+// A line of a list holding a NUL names no file: it is named on standard error, escaped,
+// and the file that the text before the NUL names is left alone.
+TEST_F(CliTest, ListLineHoldingANulIsNamedAndRenamesNothing) {
+  list = dir / "in/f1.txt" + std::string("\0junk", 5) + "\r\n" + dir / "in/f2.txt" + "\r\n";
+  const CliResult r = Run("@run --yes");
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_NE(r.Err.find(In("names no file. Left out:\n$/in/f1.txt\\x00junk\n[O]K OK (--yes)\n")),
+            std::string::npos)
+      << r.Err;
+  EXPECT_NE(r.Err.find("1 file(s) changed, 0 unchanged, 0 not renamed."), std::string::npos);
+  EXPECT_TRUE(FileExists(dir / "in/f1.txt"));
+  EXPECT_EQ(ReadFile(dir / "in/Pic000001.txt"), "f2");
+}
+
 }  // namespace
 }  // namespace varnoke
