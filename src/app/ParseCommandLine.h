@@ -14,12 +14,16 @@ namespace varnoke {
 // A parameter that could not be carried out, with the file or directory it names and
 // the cause ("File not found", "File access denied", ...). The desktop program skips
 // a missing file silently, as it always has; the console names every problem.
+// A line of a file list that listed no file (missing, a directory) is a problem of its
+// own (ListLine, Path the line): the first kNamedLinesAtMost of each list are named, the
+// last of them counting how many more there were.
 struct StartupProblem {
-  enum class Kind { OptionSet, FileList, SearchDirectory };
+  enum class Kind { OptionSet, FileList, SearchDirectory, ListLine };
   Kind What = Kind::OptionSet;
   std::string Parameter;  // as given
   std::string Path;       // the file or directory it names
   std::string Cause;
+  std::size_t More = 0;  // lines of the same list that listed nothing, not named
 };
 
 struct ParsedCommandLine {

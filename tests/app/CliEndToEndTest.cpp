@@ -323,5 +323,42 @@ TEST_F(CliTest, ListLineHoldingANulIsNamedAndRenamesNothing) {
   EXPECT_EQ(ReadFile(dir / "in/Pic000001.txt"), "f2");
 }
 
+// Lines of a list that name no file are named on standard error, twenty at most; when no
+// file was listed, nothing is renamed and the status says so.
+TEST_F(CliTest, LinesNamingNoFileAreNamedAndAnEmptyListRenamesNothing) {
+  const struct {
+    const char* What;
+    int Missing;
+    bool WithAFile;
+    int Status;
+    std::string Shown;
+  } cases[] = {
+      {"one missing", 1, false, 1,
+       "varnoke-cli: file $/in/gone0.txt: File not found\n"
+       "varnoke-cli: nothing renamed: no file was listed.\n"},
+      {"more than a screenful", 25, false, 1,
+       "varnoke-cli: file $/in/gone19.txt: File not found\nvarnoke-cli: ... and 5 more\n"
+       "varnoke-cli: nothing renamed: no file was listed.\n"},
+      {"a directory beside a file", 0, true, 0,
+       "varnoke-cli: file $/in: is a directory\n|1 file(s) changed"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    list.clear();
+    for (int i = 0; i < c.Missing; ++i) list += dir / ("in/gone" + std::to_string(i) + ".txt\n");
+    if (c.WithAFile) list += dir / "in" + "\n" + dir / "in/f2.txt" + "\n";
+    const CliResult r = Run("@run --yes");
+    EXPECT_EQ(r.Status, c.Status) << r.Err;
+    std::size_t at = 0;
+    std::istringstream parts(In(c.Shown));
+    for (std::string part; std::getline(parts, part, '|');) {
+      at = r.Err.find(part, at);
+      EXPECT_NE(at, std::string::npos) << part << "\n" << r.Err;
+    }
+    EXPECT_EQ(r.Err.find("gone20"), std::string::npos) << r.Err;
+    EXPECT_EQ(Renamed(), c.WithAFile ? 1 : 0);
+  }
+}
+
 }  // namespace
 }  // namespace varnoke
