@@ -8,7 +8,6 @@
 
 #include "app/CommandLine.h"
 #include "app/ConsoleJournals.h"
-#include "app/EscapedText.h"
 #include "app/OptionSwitches.h"
 #include "app/ParseCommandLine.h"
 #include "app/PlanText.h"
@@ -21,6 +20,7 @@
 #include "files/OptionFields.h"
 #include "files/OptionSetFile.h"
 #include "files/Settings.h"
+#include "model/EscapedText.h"
 
 namespace varnoke {
 
@@ -45,6 +45,8 @@ std::string_view ProblemSubject(StartupProblem::Kind what) {
       return "file list ";
     case StartupProblem::Kind::SearchDirectory:
       return "search directory ";
+    case StartupProblem::Kind::ListLine:
+      return "file ";
   }
   return "";
 }
@@ -61,6 +63,8 @@ void ReportProblems(std::ostream& err, const std::vector<StartupProblem>& proble
       text.append(")");
     }
     text.append(": ").append(p.Cause).append("\n");
+    if (p.More > 0)
+      text.append("varnoke-cli: ... and ").append(std::to_string(p.More)).append(" more\n");
   }
   err << text << std::flush;
 }
@@ -133,7 +137,9 @@ class ConsoleRun {
       if (arguments_.PlanTsv) streams_.Out << kPlanTsvHeader << std::flush;
       return kExitDone;
     }
-    if (list.Files.Count() == 0 && !parsed.Problems.empty()) {
+    // Lists and searches that listed nothing rename nothing, whatever the reason.
+    if (list.Files.Count() == 0 &&
+        (!parsed.Problems.empty() || CollectRunMarks(arguments_.Parameters).L)) {
       streams_.Err << "varnoke-cli: nothing renamed: no file was listed.\n";
       return kExitUnrenamed;
     }

@@ -24,10 +24,10 @@ struct ConsoleStreams {
 // in the mode AnswerModeFor gives) (help, version and argument errors are the
 // caller's): 0 when every planned change was made or the plan was printed, 1 when a
 // file was left unrenamed, an asked-for run did not take place, or list and search
-// parameters that could not be used left the list empty; 2 when an options set named
-// with /O: cannot be used (nothing is renamed then). Parameters that could not be
-// used are named on the error stream. On a terminal the plan is shown before the
-// automatic run's question.
+// parameters listed no file; 2 when an options set named with /O: cannot be used
+// (nothing is renamed then). Parameters that could not be used, and lines of a list
+// that name no file, are named on the error stream. On a terminal the plan is shown
+// before the automatic run's question.
 int RunConsole(const ConsoleArguments& arguments, Services& services, ConsoleStreams& streams);
 
 // How the console's session answers: --yes, a terminal to ask on, or nobody (the safe

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <ostream>
 
-#include "app/EscapedText.h"
 #include "engine/AddFile.h"
 #include "files/OptionFields.h"
+#include "model/EscapedText.h"
 
 namespace varnoke {
 namespace {

@@ -1,5 +1,7 @@
 #include "app/ParseCommandLine.h"
 
+#include <algorithm>
+
 #include "app/CommandLine.h"
 #include "app/CommandLineMessages.h"
 #include "app/CommandLineSearch.h"
@@ -25,12 +27,10 @@ std::string MissingCause(FileSystem& fs, std::string_view path) {
   return attr && (*attr & kAttrDirectory) ? "is a directory" : std::string(kFileNotFound);
 }
 
-void ListPaths(Services& services, PendingPaths& paths, TVrnFiles& files) {
-  if (services.ListInParallel) {
-    paths.ListInto(services.Fs, files);
-  } else {
-    paths.ListOneByOne(services.Fs, files);
-  }
+// Returns the paths that added nothing.
+std::vector<std::string> ListPaths(Services& services, PendingPaths& paths, TVrnFiles& files) {
+  return services.ListInParallel ? paths.ListInto(services.Fs, files)
+                                 : paths.ListOneByOne(services.Fs, files);
 }
 
 }  // namespace
@@ -85,8 +85,16 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
           std::vector<std::string> read;
           std::optional<IoError> cause;
           const auto error = LoadListLines(services.Store, s.Value, read, &cause);
+          LinesWithNul leftOut;
+          std::erase_if(read, [&](const std::string& line) { return leftOut.LeaveOut(line); });
           PendingPaths lines(std::move(read));
-          ListPaths(services, lines, list.Files);
+          const std::vector<std::string> unlisted = ListPaths(services, lines, list.Files);
+          leftOut.Tell(ui);
+          for (std::size_t i = 0; i < std::min(unlisted.size(), kNamedLinesAtMost); ++i)
+            problem(StartupProblem::Kind::ListLine, parameter, unlisted[i],
+                    MissingCause(fs, unlisted[i]));
+          if (unlisted.size() > kNamedLinesAtMost)
+            result.Problems.back().More = unlisted.size() - kNamedLinesAtMost;
           if (error) {
             ReportError(ui, *error);
             problem(StartupProblem::Kind::FileList, parameter, s.Value,

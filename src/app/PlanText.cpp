@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/EscapedText.h"
+#include "model/EscapedText.h"
 
 namespace varnoke {
 

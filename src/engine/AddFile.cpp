@@ -1,5 +1,7 @@
 #include "engine/AddFile.h"
 
+#include "files/FileListFile.h"
+
 namespace varnoke {
 
 bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath) {
@@ -10,6 +12,8 @@ bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath) {
 
 bool AddFile(const FileSystem& fs, const Listing& listing, TVrnFiles& files,
              std::string_view given) {
+  // The system would end the path at the NUL and list another file.
+  if (HoldsNul(given)) return false;
   const PathRules& rules = fs.Rules();
   // "/data/./a.txt" and "/data//a.txt" are listed as "/data/a.txt".
   std::string plain;

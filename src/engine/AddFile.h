@@ -11,9 +11,9 @@ namespace varnoke {
 // Spells the path plainly, splits it by the file system's rules, lists the file and
 // appends an entry with its size, attributes and times. A file that exists but is busy
 // (held by another program, unreadable, no regular file) is appended as busy, with all
-// of those 0. A directory, a missing file, or a bare name without a directory part adds
-// nothing. Returns whether an entry was appended. Uses the listing of an open
-// ListingScope, else begins one for this file alone.
+// of those 0. A directory, a missing file, a bare name without a directory part, or a
+// text holding a NUL (see HoldsNul) adds nothing. Returns whether an entry was appended. Uses the
+// listing of an open ListingScope, else begins one for this file alone.
 bool AddFile(FileSystem& fs, TVrnFiles& files, std::string_view fullPath);
 
 // The same with a given listing; safe on several threads at once, each with its own

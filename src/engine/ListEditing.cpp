@@ -127,26 +127,31 @@ std::string FileUri(std::string_view path) {
 AddedPaths AddPaths(FileSystem& fs, TVrnFiles& files, const std::vector<std::string>& paths,
                     Session& session, int pumpInterval) {
   AddedPaths result;
-  const int count = static_cast<int>(paths.size());
-  std::optional<ProgressScope> progress;
-  std::optional<BusyScope> busy;
-  if (count >= kProgressFromPaths)
-    progress.emplace(session, kAddingFilesLabel, count);
-  else
-    busy.emplace(session);
-  ListingScope listing(fs);  // one look at what other programs hold, for all the paths
-  PumpEvery pump(session, pumpInterval);
-  for (int i = 0; i < count; ++i) {
-    pump(i);
-    try {
-      if (AddFile(fs, files, paths[static_cast<std::size_t>(i)])) ++result.Added;
-    } catch (const std::bad_alloc&) {
-      result.Stopped = true;
-      Note(session, kCouldNotAddMoreFiles, kVarnokeCaption);
-      break;
+  LinesWithNul leftOut;
+  {
+    const int count = static_cast<int>(paths.size());
+    std::optional<ProgressScope> progress;
+    std::optional<BusyScope> busy;
+    if (count >= kProgressFromPaths)
+      progress.emplace(session, kAddingFilesLabel, count);
+    else
+      busy.emplace(session);
+    ListingScope listing(fs);  // one look at what other programs hold, for all the paths
+    PumpEvery pump(session, pumpInterval);
+    for (int i = 0; i < count; ++i) {
+      pump(i);
+      const std::string& path = paths[static_cast<std::size_t>(i)];
+      try {
+        if (!leftOut.LeaveOut(path) && AddFile(fs, files, path)) ++result.Added;
+      } catch (const std::bad_alloc&) {
+        result.Stopped = true;
+        Note(session, kCouldNotAddMoreFiles, kVarnokeCaption);
+        break;
+      }
+      if (progress) session.step();
     }
-    if (progress) session.step();
   }
+  leftOut.Tell(session);  // once the listing is over
   return result;
 }
 

@@ -51,7 +51,8 @@ struct AddedPaths {
 // paths (before the 10th, 20th, ... with an interval of 10), with the busy cursor on
 // and, for long lists, progress. When listing fails for lack of memory, "Could not
 // add more files to the file list" is shown and the rest is not listed. Paths that
-// name nothing or a directory add nothing.
+// name nothing or a directory add nothing; paths holding a NUL are left out and named in
+// one note once the listing is over (see LinesWithNul).
 AddedPaths AddPaths(FileSystem& fs, TVrnFiles& files, const std::vector<std::string>& paths,
                     Session& session, int pumpInterval);
 

@@ -76,6 +76,15 @@ inline std::string NameTooLongForTargetMessage(std::string_view fullPath, std::s
          std::string(kLeftOut);
 }
 
+// A later entry of the list that names the same file as an earlier one: the file is
+// planned once, as its earlier entry, so that no entry renames a file another entry has
+// just given a new name.
+inline std::string ListedTwiceMessage(std::string_view fullPath, std::string_view earlier) {
+  return AboutFile("The file:\r\n", fullPath, "\r\nis listed before, as\r\n") +
+         std::string(earlier) +
+         "\r\nA file is renamed once in a run: this entry is left out of the preview.";
+}
+
 // Moving or copying needs a target directory; planning aims nowhere else (such as the
 // root directory or the working directory) instead.
 inline constexpr std::string_view kNoTargetDirectoryText =

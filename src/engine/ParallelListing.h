@@ -11,8 +11,10 @@ namespace varnoke {
 
 // Lists `paths` into `files` after its present entries, from one listing; the
 // listing must allow calls from several threads (the POSIX one only reads its look at
-// the system). Short lists are listed on the calling thread.
-void AddFilesInParallel(FileSystem& fs, TVrnFiles& files, const std::vector<std::string>& paths);
+// the system). Short lists are listed on the calling thread. Returns the positions of
+// the paths that added nothing, in order.
+std::vector<std::size_t> AddFilesInParallel(FileSystem& fs, TVrnFiles& files,
+                                            const std::vector<std::string>& paths);
 
 // Collects the paths handed to it, to be listed together.
 class PendingPaths {
@@ -20,10 +22,11 @@ class PendingPaths {
   PendingPaths() = default;
   explicit PendingPaths(std::vector<std::string> paths) : paths_(std::move(paths)) {}
   void Add(std::string_view path) { paths_.emplace_back(path); }
-  // Lists the collected paths on every core and forgets them.
-  void ListInto(FileSystem& fs, TVrnFiles& files);
+  // Lists the collected paths on every core and forgets them; returns those that added
+  // nothing (missing, a directory), in order.
+  std::vector<std::string> ListInto(FileSystem& fs, TVrnFiles& files);
   // The same on the calling thread only.
-  void ListOneByOne(FileSystem& fs, TVrnFiles& files);
+  std::vector<std::string> ListOneByOne(FileSystem& fs, TVrnFiles& files);
 
  private:
   std::vector<std::string> paths_;

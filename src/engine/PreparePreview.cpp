@@ -8,6 +8,7 @@
 #include "engine/Conflicts.h"
 #include "engine/DateCode.h"
 #include "engine/LetterCase.h"
+#include "engine/ListedPaths.h"
 #include "engine/Messages.h"
 #include "engine/Patterns.h"
 #include "model/Attributes.h"
@@ -153,14 +154,19 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
 
   NameLimits limits(ctx.Fs);
   ExistingNames onDisk(ctx.Fs);
+  const ListedPaths listed(files, rules);
   TVrnPrevFile w;
   for (int i = 0; i < files.Count(); ++i) {
     pump(i);
     const TVrnFile& f = files.Items(i);
 
+    // A file listed twice is renamed once: a second plan would take the file that the
+    // first has just renamed, wherever it went.
+    const int first = listed.FirstOf(i);
+
     // A file busy when listed is tried again; one readable then is not.
     w.Busy = false;
-    if (f.Busy) {
+    if (f.Busy && first == i) {
       const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
       if (ctx.Fs.IsBusy(path, Access::ReadWrite)) {
         w.Busy = true;
@@ -169,7 +175,11 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
     }
 
     std::optional<std::string> leftOut;  // why the file is left out of the preview
-    if (!PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates, rules)) {
+    if (first != i) {
+      const TVrnFile& earlier = files.Items(first);
+      leftOut = ListedTwiceMessage(rules.Join(f.Path(), f.Name(), f.Ext()),
+                                   rules.Join(earlier.Path(), earlier.Name(), earlier.Ext()));
+    } else if (!PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates, rules)) {
       leftOut = NameTooLongMessage(rules.Join(f.Path(), f.Name(), f.Ext()));
     } else if (rules.HoldsForbiddenCharacter(w.Name) || rules.HoldsForbiddenCharacter(w.Ext)) {
       leftOut = ForbiddenCharacterMessage(rules.Join(f.Path(), f.Name(), f.Ext()));
@@ -180,6 +190,11 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
         w.SetSharedPath(targetDir);
       ApplyCaseMode(o.CaseMode, w.Name, w.Ext);
       TestConflict(w, f, preview, o, onDisk);
+      // A copy never takes the place of a file of its list: the files being copied stay as
+      // they are, so such a copy gets a suffix also where conflicts are settled by deleting.
+      if (w.Conflict && o.Transport == kTransportCopy && o.Has(DeleteOnConflict) &&
+          listed.Holds(w.Path(), w.Name, w.Ext))
+        AddConflictSuffix(w, preview, onDisk);
       const std::size_t length = w.Name.size() + (w.Ext.empty() ? 0 : w.Ext.size() + 1);
       const std::optional<std::size_t> maximum = limits.For(w.SharedPath());
       if (maximum && length > *maximum)

@@ -18,7 +18,9 @@ namespace varnoke {
 // afterwards. An empty file list plans nothing and shows no progress. A file whose new name or
 // extension would pass kMaxExpandedLength, would hold a separator or NUL, or would be
 // longer than the target's file system takes is reported and left out; it still
-// counts for the running number and the running dates. A move or copy without a
+// counts for the running number and the running dates. So is a later entry that names the
+// same file as an earlier one (the same path once spelled plainly, see ListedPaths): a
+// file is renamed once in a run. A move or copy without a
 // usable target directory (none set, or not a full path) plans nothing: the user is
 // told, and the result is false.
 bool PreparePreview(const TVrnFiles& files, const TFiles& options, TVrnPrevFiles& preview,

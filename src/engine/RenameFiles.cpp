@@ -276,8 +276,11 @@ Run::Outcome Run::RenameOne(int i) {
 Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::string& source,
                            const std::string& target, const Place& old) {
   const bool plannedBusy = p.Busy;
-  // A later file of this run in the way steps aside instead of being deleted.
+  // A later file of this run in the way steps aside instead of being deleted; one that is
+  // still to be copied stays where it is, and the copy is asked about as for any file there.
   const int waiting = pending_.Find(target);
+  if (waiting >= 0 && options_.Transport == kTransportCopy)
+    return Unmoved(i, p, f, target, old, FsStatus::Failure(std::errc::file_exists));
   if (waiting >= 0 && !MoveAside(waiting) && fs_.Exists(target)) {
     Note(kRenameBusyText);
     GiveBack(i, p, f, old);
@@ -315,6 +318,9 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
     carried = Carry(i, plannedBusy, source, target);
   } else if (Trash(JournalOp::Trash, i, target)) {
     carried = Carry(i, plannedBusy, source, target);
+  } else if (options_.Transport == kTransportCopy) {
+    // The file being copied is never trashed in place of the file in the way.
+    return Unmoved(i, p, f, target, old, FsStatus::Failure(std::errc::file_exists));
   } else if (Trash(JournalOp::TrashSource, i, source)) {
     // The file being renamed is in the trash; the file in the way stays as it was, and
     // the entry must not name that other file as its own.

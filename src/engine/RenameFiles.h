@@ -34,7 +34,8 @@ struct RenameReport {
 // file to take its place is still there may go to the trash: a file that vanished
 // since it was listed is reported and costs no other file, and a failure that is no
 // name conflict (a missing directory, a full disk, no permission) is reported with its
-// reason, once per reason and directory.
+// reason, once per reason and directory. A copy never moves, renames or trashes a file
+// being copied: a copy that would take the place of one is asked about as a failure.
 // With a journal, every entry is recorded before the first change and every change
 // before and after it is made, so that a run cut short can be finished or rolled back
 // and a complete run undone.

@@ -36,17 +36,33 @@ std::optional<std::string> LoadListLines(FileStore& files, std::string_view path
   return std::nullopt;
 }
 
+bool HoldsNul(std::string_view line) {
+  return line.find('\0') != std::string_view::npos;
+}
+
+bool LinesWithNul::LeaveOut(std::string_view line) {
+  if (!HoldsNul(line)) return false;
+  if (named_.size() < kNamedLinesAtMost)
+    named_.emplace_back(line);
+  else
+    ++more_;
+  return true;
+}
+
+void LinesWithNul::Tell(Session& session) const {
+  if (!named_.empty())
+    session.ask(LinesWithNulMessage(named_, more_), kApplicationTitle, Buttons::Ok, Icon::None);
+}
+
 void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
                   const std::function<void(std::string_view)>& add) {
-  if (pumpInterval <= 0) {
-    for (const std::string& line : lines) add(line);
-    return;
-  }
-  PumpEvery pump(session, pumpInterval);
+  LinesWithNul leftOut;
+  PumpEvery pump(session, pumpInterval > 0 ? pumpInterval : 1);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    add(lines[i]);
-    pump(static_cast<std::int64_t>(i));
+    if (!leftOut.LeaveOut(lines[i])) add(lines[i]);
+    if (pumpInterval > 0) pump(static_cast<std::int64_t>(i));
   }
+  leftOut.Tell(session);
 }
 
 std::optional<std::string> ReadFileList(FileStore& files, Session& session, std::string_view path,

@@ -24,6 +24,25 @@ inline constexpr int kSavePumpInterval = 20;
 // break counts, a break at the very end adds no empty line.
 std::vector<std::string_view> SplitListLines(std::string_view text);
 
+// A list line holding a NUL names no file: the system ends a path at the NUL, so
+// "/data/d<NUL>junk" would reach "/data/d". Wherever list lines are listed (file-list
+// files, pasted or dropped text, the lists of the command line) such a line is left out
+// and named; AddFile lists nothing for one.
+bool HoldsNul(std::string_view line);
+
+// The lines of one listing left out for a NUL, named to the user together.
+class LinesWithNul {
+ public:
+  // Whether `line` holds a NUL; such a line is kept to be named.
+  bool LeaveOut(std::string_view line);
+  // One note (the program's title, OK) naming the lines left out; none when there were none.
+  void Tell(Session& session) const;
+
+ private:
+  std::vector<std::string> named_;  // the first kNamedLinesAtMost
+  std::size_t more_ = 0;
+};
+
 // Reads a file-list file into its lines. When it cannot be read, "Cannot open
 // file %s" comes back, `lines` stays empty and `cause` (when given) gets the system's
 // reason. (The import reads the file before it creates the window that the lines go to.)
@@ -31,7 +50,7 @@ std::optional<std::string> LoadListLines(FileStore& files, std::string_view path
                                          std::vector<std::string>& lines,
                                          std::optional<IoError>* cause = nullptr);
 // Hands every line in order to `add` (the window's AddFile), letting events run
-// after every `pumpInterval`-th line.
+// after every `pumpInterval`-th line; lines holding a NUL are left out and named.
 void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
                   const std::function<void(std::string_view)>& add);
 // Both: reads a file-list file and adds its lines; nothing is added when the file

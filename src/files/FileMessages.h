@@ -1,9 +1,12 @@
 #pragma once
 // The texts the program shows about its stored files and settings, exactly as the
 // user sees them, so that tests compare against the same constants.
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "model/EscapedText.h"
 #include "platform/FileStore.h"
 
 namespace varnoke {
@@ -12,6 +15,18 @@ namespace varnoke {
 inline constexpr std::string_view kCannotCreateFile = "Cannot create file %s";
 inline constexpr std::string_view kCannotOpenFile = "Cannot open file %s";
 inline constexpr std::string_view kFileListFilter = "Varnoke file lists|*.vls|All Files|*.*";
+
+// A message names at most this many lines of a list, then how many more there are.
+inline constexpr std::size_t kNamedLinesAtMost = 20;
+
+// Lines of a list left out because they hold a NUL: the lines escaped (a NUL as \x00), one
+// to a line, then how many more were left out.
+inline std::string LinesWithNulMessage(const std::vector<std::string>& named, std::size_t more) {
+  std::string text = "A line that holds a NUL character names no file. Left out:";
+  for (const std::string& line : named) AppendEscaped(text.append("\r\n"), line);
+  if (more > 0) text.append("\r\n... and ").append(std::to_string(more)).append(" more");
+  return text;
+}
 
 // Option-set files: the messages of the general error handler.
 inline constexpr std::string_view kFileNotFound = "File not found";

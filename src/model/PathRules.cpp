@@ -1,6 +1,7 @@
 #include "model/PathRules.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace varnoke {
 
@@ -135,6 +136,53 @@ std::string PathRules::Plain(std::string_view full) const {
       out.append(part).push_back(sep);
     }
     i = end + 1;
+  }
+  return out;
+}
+
+bool PathRules::IsLexicallyPlain(std::string_view full) const {
+  const char sep = Separator();
+  const char doubled[] = {sep, sep}, dotted[] = {sep, '.'};
+  // A network path's two leading separators are its own.
+  const std::size_t from =
+      (sep == '\\' && full.substr(0, 2) == std::string_view(doubled, 2)) ? 2 : 0;
+  // A dot after a separator may begin "." or ".."; a dot file such as ".profile" only
+  // costs the longer way.
+  return full.find(std::string_view(doubled, 2), from) == std::string_view::npos &&
+         full.find(std::string_view(dotted, 2)) == std::string_view::npos;
+}
+
+std::string PathRules::LexicallyPlain(std::string_view full) const {
+  if (IsLexicallyPlain(full)) return std::string(full);
+  const char sep = Separator();
+  const bool network = sep == '\\' && full.substr(0, 2) == std::string_view("\\\\", 2);
+  std::string out;
+  if (network)
+    out.assign(2, sep);
+  else if (!full.empty() && full.front() == sep)
+    out.push_back(sep);
+  std::vector<std::string_view> parts;
+  for (std::size_t i = out.size(); i <= full.size();) {
+    std::size_t end = full.find(sep, i);
+    if (end == std::string_view::npos) end = full.size();
+    const std::string_view part = full.substr(i, end - i);
+    i = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      // A drive ("c:") is a root as "/" is: the parent of a root is the root.
+      const bool drive =
+          sep == '\\' && !network && parts.size() == 1 && parts.front().ends_with(':');
+      if (!parts.empty() && parts.back() != ".." && !drive) {
+        parts.pop_back();
+        continue;
+      }
+      if (drive || (parts.empty() && !out.empty())) continue;
+    }
+    parts.push_back(part);
+  }
+  for (std::size_t p = 0; p < parts.size(); ++p) {
+    if (p > 0) out.push_back(sep);
+    out.append(parts[p]);
   }
   return out;
 }

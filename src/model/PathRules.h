@@ -47,6 +47,12 @@ class PathRules {
   std::string Plain(std::string_view fullPath) const;
   // Whether Plain would leave the path as it is (no copy needed).
   bool IsPlain(std::string_view fullPath) const;
+  // A path spelled plainly and with every "dir/.." dropped as text ("/a/x/../b" is
+  // "/a/b"; the parent of a root is the root): whether two list entries name the same
+  // path. Only a comparison of text: a link on the way is not followed.
+  std::string LexicallyPlain(std::string_view fullPath) const;
+  // Whether LexicallyPlain would leave the path as it is.
+  bool IsLexicallyPlain(std::string_view fullPath) const;
 };
 
 // c:\data\x.txt: directory lower-cased, "\" and ":" end it, the dot always written.

@@ -395,5 +395,56 @@ TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
       << r.Out;
 }
 
+// A line of a list holding a NUL names no file: it is named on standard error, escaped,
+// and the file that the text before the NUL names is left alone.
+TEST_F(CliTest, ListLineHoldingANulIsNamedAndRenamesNothing) {
+  list = dir / "in/f1.txt" + std::string("\0junk", 5) + "\r\n" + dir / "in/f2.txt" + "\r\n";
+  const CliResult r = Run("@run --yes");
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_NE(r.Err.find(In("names no file. Left out:\n$/in/f1.txt\\x00junk\n[O]K OK (--yes)\n")),
+            std::string::npos)
+      << r.Err;
+  EXPECT_NE(r.Err.find("1 file(s) changed, 0 unchanged, 0 not renamed."), std::string::npos);
+  EXPECT_TRUE(FileExists(dir / "in/f1.txt"));
+  EXPECT_EQ(ReadFile(dir / "in/Pic000001.txt"), "f2");
+}
+
+// Lines of a list that name no file are named on standard error, twenty at most; when no
+// file was listed, nothing is renamed and the status says so.
+TEST_F(CliTest, LinesNamingNoFileAreNamedAndAnEmptyListRenamesNothing) {
+  const struct {
+    const char* What;
+    int Missing;
+    bool WithAFile;
+    int Status;
+    std::string Shown;
+  } cases[] = {
+      {"one missing", 1, false, 1,
+       "varnoke-cli: file $/in/gone0.txt: File not found\n"
+       "varnoke-cli: nothing renamed: no file was listed.\n"},
+      {"more than a screenful", 25, false, 1,
+       "varnoke-cli: file $/in/gone19.txt: File not found\nvarnoke-cli: ... and 5 more\n"
+       "varnoke-cli: nothing renamed: no file was listed.\n"},
+      {"a directory beside a file", 0, true, 0,
+       "varnoke-cli: file $/in: is a directory\n|1 file(s) changed"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    list.clear();
+    for (int i = 0; i < c.Missing; ++i) list += dir / ("in/gone" + std::to_string(i) + ".txt\n");
+    if (c.WithAFile) list += dir / "in" + "\n" + dir / "in/f2.txt" + "\n";
+    const CliResult r = Run("@run --yes");
+    EXPECT_EQ(r.Status, c.Status) << r.Err;
+    std::size_t at = 0;
+    std::istringstream parts(In(c.Shown));
+    for (std::string part; std::getline(parts, part, '|');) {
+      at = r.Err.find(part, at);
+      EXPECT_NE(at, std::string::npos) << part << "\n" << r.Err;
+    }
+    EXPECT_EQ(r.Err.find("gone20"), std::string::npos) << r.Err;
+    EXPECT_EQ(Renamed(), c.WithAFile ? 1 : 0);
+  }
+}
+
 }  // namespace
 }  // namespace varnoke

@@ -38,7 +38,8 @@ std::string Entry(const TVrnFile& f) {
          " " + std::to_string(f.Written);
 }
 
-// After the entries already listed, in the order of the paths, as AddFile lists each.
+// After the entries already listed, in the order of the paths, as AddFile lists each; the
+// paths that added nothing come back in order.
 TEST(ParallelListingTest, ManyFilesListedAsOneByOne) {
   testing::TempDir dir;
   PosixFileSystem fs;
@@ -55,12 +56,13 @@ TEST(ParallelListingTest, ManyFilesListedAsOneByOne) {
   TVrnFiles one, all;
   for (TVrnFiles* files : {&one, &all})
     files->AddEntry(false, "/before", "first", "", 0, 0, 0, 0, 0);
+  std::vector<std::string> missed;  // the paths that add nothing, in order
   for (const std::string& p : paths) {
-    AddFile(fs, one, p);
+    if (!AddFile(fs, one, p)) missed.push_back(p);
     pending.Add(p);
   }
-  pending.ListInto(fs, all);
-  pending.ListOneByOne(fs, all);  // the paths were forgotten
+  EXPECT_EQ(pending.ListInto(fs, all), missed);
+  EXPECT_TRUE(pending.ListOneByOne(fs, all).empty());  // the paths were forgotten
   ASSERT_EQ(all.Count(), 1 + 4500 - 4500 / 7 - 1 + 1);
   ASSERT_EQ(one.Count(), all.Count());
   int busy = 0;
@@ -70,6 +72,12 @@ TEST(ParallelListingTest, ManyFilesListedAsOneByOne) {
   }
   EXPECT_EQ(busy, 1);
   EXPECT_EQ(all.Items(0).Name(), "first");
+
+  // One by one, the same paths miss.
+  TVrnFiles serial;
+  for (const std::string& p : paths) pending.Add(p);
+  EXPECT_EQ(pending.ListOneByOne(fs, serial), missed);
+  EXPECT_EQ(serial.Count(), all.Count() - 1);
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ TEST_F(ParseCommandLineTest, OneListInParameterOrder) {
            {{}, "no list"},
            // Bare names are ignored.
            {{"notes.txt", "/root/x", "--"}, "Blank list (0) Def:"},
-           // A file of a list that is gone is skipped silently.
-           {{"/L:$/one.vls", "/l:$/two.vls", "/S:$/d/*.txt"}, "Blank list (1) Def *.txt: c.txt a.txt b.txt top.txt"},
+           // A file of a list that is gone is skipped without a message; the console names it.
+           {{"/L:$/one.vls", "/l:$/two.vls", "/S:$/d/*.txt"}, "Blank list (1) Def *.txt: c.txt a.txt b.txt top.txt {$/gone.txt: File not found}"},
            {{"/sR:$/d/X.*"}, "Blank list (2) Def X.* SR: x.txt"},
            // The desktop program shows nothing for a set or list it does not find.
            {{"/O:$/d", "/L:$/none.vls", "/L:$/two.vls"}, "Blank list (3) Def: b.txt {$/d: is a directory} {$/none.vls: File not found}"},

@@ -131,6 +131,9 @@ TEST_F(AddFileTest, WhatIsListedFromTheGivenText) {
       {dir_ / "d/./a.txt", dir_ / "d/a.txt", 1}, {dir_ / "d//a.txt", dir_ / "d/a.txt", 1},
       {dir_.Path() + "//d/a.txt", dir_ / "d/a.txt", 1}, {dir_ / "link.txt", dir_ / "link.txt", 4},
       {dir_ / "busy.txt", dir_ / "busy.txt", 0, true},
+      // A NUL would end the path at "a.txt": the text names no file.
+      {dir_ / "d/a.txt" + std::string("\0junk", 5), "", 0},
+      {dir_ / "d/a.txt" + std::string(1, '\0'), "", 0},
       // clang-format on
   };
   for (const auto& c : cases) {

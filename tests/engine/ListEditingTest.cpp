@@ -102,5 +102,27 @@ TEST(ListEditing, AddingPathsBreathesAndStopsWhenMemoryRunsOut) {
   EXPECT_EQ(out.Events.back(), "busy:0");
 }
 
+// Pasted or dropped text with a NUL in a line (also one decoded from "%00") lists nothing
+// for that line, not the file the text before the NUL names; the lines are named once.
+TEST(ListEditing, PathsHoldingANulListNothingAndAreNamedOnce) {
+  using namespace std::string_literals;
+  FakeFileSystem fs(FakeFileSystem::Style::Posix);
+  for (const char* path : {"/d/a", "/d/d", "/d/e"}) fs.AddFile(path);
+  Strings paths = TextPaths("/d/a\r\n/d/d\0junk\r\n"s);
+  const Strings fromUris = UriListPaths("file:///d/e%00x\r\n");
+  paths.insert(paths.end(), fromUris.begin(), fromUris.end());
+  ScriptedSession session;
+  TVrnFiles files;
+  const AddedPaths added = AddPaths(fs, files, paths, session, 10);
+  EXPECT_EQ(added.Added, 1);
+  ASSERT_EQ(files.Count(), 1);
+  EXPECT_EQ(files.Items(0).Name(), "a");
+  ASSERT_EQ(session.Questions.size(), 1u);
+  EXPECT_EQ(session.Questions[0].Text,
+            "A line that holds a NUL character names no file. Left out:\r\n/d/d\\x00junk\r\n"
+            "/d/e\\x00x");
+  EXPECT_EQ(session.Events, (Strings{"busy:1", "busy:0", "ask:Varnoke"}));
+}
+
 }  // namespace
 }  // namespace varnoke

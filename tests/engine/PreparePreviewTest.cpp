@@ -226,5 +226,92 @@ TEST_F(Planning, NameThatWouldGrowPastTheLimitIsLeftOutAndPlanningGoesOn) {
   EXPECT_EQ(session.Steps, 3);
 }
 
+// A later entry that names the same file as an earlier one (the same path once "." and
+// ".." components and doubled separators are resolved as text, letter case aside where
+// the platform ignores it) is left out with a message naming both; it still counts for
+// the running number. Different paths stay entries of their own.
+struct PlanningUnder : Planning {
+  explicit PlanningUnder(FakeFileSystem::Style style) : Planning(style) {}
+  void TestBody() override {}
+  using Planning::files, Planning::fs, Planning::List, Planning::Names, Planning::options,
+      Planning::Plan, Planning::preview, Planning::session;
+};
+
+TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
+  using Style = FakeFileSystem::Style;
+  const struct {
+    const char* What;
+    Style Rules;
+    Strings Listed;
+    Strings Names;                                  // of the entries planned
+    std::vector<std::pair<int, int>> LeftOut = {};  // (entry, the earlier entry it repeats)
+  } cases[] = {
+      // clang-format off
+      {"the same path twice", Style::Posix, {"/d/f1", "/d/f2", "/d/f2"}, {"f2.", "f3."}, {{2, 1}}},
+      {"a dot component", Style::Posix, {"/d/a.t", "/d/./a.t"}, {"f2.t"}, {{1, 0}}},
+      {"a doubled separator", Style::Posix, {"/d/a.t", "/d//a.t"}, {"f2.t"}, {{1, 0}}},
+      {"a directory and its parent", Style::Posix, {"/d/a.t", "/d/x/../a.t"}, {"f2.t"}, {{1, 0}}},
+      {"up past the root", Style::Posix, {"/d/a.t", "/../d/a.t"}, {"f2.t"}, {{1, 0}}},
+      {"a parent that leaves the directory", Style::Posix, {"/d/a.t", "/d/x/../../a.t"},
+       {"f2.t", "f3.t"}},
+      {"letter case counts on Linux", Style::Posix, {"/d/a.t", "/d/A.t"}, {"f2.t", "f3.t"}},
+      {"other directories", Style::Posix, {"/d/a.t", "/e/a.t"}, {"f2.t", "f3.t"}},
+      {"the third entry repeats the first, the fourth is new", Style::Posix,
+       {"/d/a.t", "/d/b.t", "/d/a.t", "/d/c.t"}, {"f2.t", "f3.t", "f5.t"}, {{2, 0}}},
+      {"letter case aside on Windows", Style::Windows, {"c:\\d\\a.t", "c:\\d\\A.T"}, {"f2.t"},
+       {{1, 0}}},
+      {"parents on Windows", Style::Windows, {"c:\\d\\a.t", "c:\\d\\x\\..\\a.t", "c:\\..\\d\\a.t"},
+       {"f2.t"}, {{1, 0}, {2, 0}}},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    PlanningUnder run(c.Rules);
+    for (const std::string& path : c.Listed) {
+      const SplitPath s = run.fs.Rules().Split(path);
+      run.fs.AddFile(path);
+      run.files.AddEntry(false, s.Path, s.Name, s.Ext, 0, 0x20, 0, 0, 0);
+    }
+    run.options.Flags = ChangeName | Enumerate | DeleteOnConflict;
+    run.options.Name = "f";
+    run.options.Start = 2;
+    run.Plan();
+    EXPECT_EQ(run.Names(), c.Names);
+    Strings notes, expected;
+    for (const AskedQuestion& q : run.session.Questions) notes.push_back(q.Text);
+    for (const auto& [later, earlier] : c.LeftOut)
+      expected.push_back(ListedTwiceMessage(c.Listed[static_cast<std::size_t>(later)],
+                                            c.Listed[static_cast<std::size_t>(earlier)]));
+    EXPECT_EQ(notes, expected);
+  }
+}
+// A copy never takes the place of a file of its own list: the files being copied stay as
+// they are, so such a copy gets a suffix also where conflicts are settled by deleting. A
+// file outside the list is in the way as always, and a move settles as it always did.
+TEST(PlanningCopies, NeverOntoAFileOfTheirList) {
+  const struct {
+    std::uint8_t Transport;
+    bool Trash;
+    Strings Names;
+  } cases[] = {
+      {kTransportCopy, false, {"2#1.t", "3#1.t", "4#1.t"}},
+      {kTransportCopy, true, {"2#1.t", "3#1.t", "4.t"}},
+      {kTransportMove, true, {"2.t", "3.t", "4.t"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << int(c.Transport) << (c.Trash ? " trash" : " suffix"));
+    PlanningUnder run(FakeFileSystem::Style::Windows);
+    run.fs.AddFile("c:\\data\\4.t");  // not listed
+    for (const char* name : {"1", "2", "3"}) run.List(name, "t");
+    run.options.Flags = ChangeName | Enumerate | (c.Trash ? DeleteOnConflict : 0);
+    run.options.Start = 2;
+    run.options.Transport = c.Transport;
+    run.options.Path = "c:\\data\\";
+    run.Plan();
+    EXPECT_EQ(run.Names(), c.Names);
+    for (int i = 0; i < run.preview.Count(); ++i) EXPECT_TRUE(run.preview.Items(i).Conflict) << i;
+  }
+}
+
 }  // namespace
 }  // namespace varnoke

@@ -2,6 +2,7 @@
 // the Linux ones, staged faults in memory, the calls each entry makes, and what only real
 // files show.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/RenameWorld.h"
 #include "model/Attributes.h"
@@ -18,6 +19,18 @@ void NumberAsPic(RenameRun& s, int start) {
   s.options.Name = "Pic";
   s.options.Digits = 3;
   s.options.Start = start;
+}
+// Names made of `name` and a running number of one digit from 2.
+void NumberFrom2(RenameRun& s, const char* name) {
+  s.options.Flags |= ChangeName | Enumerate;
+  s.options.Name = name;
+  s.options.Start = 2;
+}
+// Copies into the files' own folder, named by a running number from 2.
+void CopyHomeNumbered(RenameRun& s) {
+  NumberFrom2(s, "");
+  s.options.Transport = kTransportCopy;
+  s.options.Path = s.world.At("") + s.world.Fs().Rules().Separator();
 }
 FakeFileSystem& Fake(RenameRun& s) {
   return *s.world.Fake();
@@ -88,6 +101,20 @@ TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
       {"planned upper case changes the case alone", {"report.txt=R"}, {"report.txt"},
        [](RenameRun& s) { s.options.CaseMode = kCaseUpper; }, {"REPORT.TXT=R"}, {}, {},
        {"REPORT.TXT"}, {1}, PlannedConflict(false)},
+      // The third entry would rename the file the first one has just named "f2".
+      {"the same file listed twice is planned and renamed once", {"f1=F1", "f2=F2"},
+       {"f1", "f2", "./f2"}, [](RenameRun& s) { NumberFrom2(s, "f"); SettleByTrash(s); },
+       {"f2=F1", "f3=F2"}, {}, {}, {"f2", "f3", "f2"}, {2}},
+      // No file being copied is moved, renamed or trashed: copies that would take the place
+      // of files of the list get suffixes in the plan, however conflicts are settled.
+      {"copies into their own folder onto files of the list", {"1=c1", "2=c2", "3=c3"},
+       {"1", "2", "3"}, [](RenameRun& s) { CopyHomeNumbered(s); },
+       {"1=c1", "2=c2", "3=c3", "2#1=c1", "3#1=c2", "4=c3"}, {}, {}, {"2#1", "3#1", "4"}, {3}},
+      {"copies into their own folder onto files of the list, settled by the trash",
+       {"1=c1", "2=c2", "3=c3", "4=C4", "5=outside"}, {"1", "2", "3", "4"},
+       [](RenameRun& s) { CopyHomeNumbered(s); SettleByTrash(s); },
+       {"1=c1", "2=c2", "3=c3", "4=C4", "2#1=c1", "3#1=c2", "4#1=c3", "5=C4"}, {"outside"}, {},
+       {"2#1", "3#1", "4#1", "5"}, {4}},
       {"planning moves into the options' directory", {"a.txt=A", "dest/"}, {"a.txt"},
        [](RenameRun& s) {
          s.options.Transport = kTransportMove;
@@ -142,10 +169,26 @@ TEST(Renaming, StagedFaultsInMemory) {
        {"a>x", "x>x"}, [](RenameRun& s) { SettleByTrash(s); s.preview.Items(1).Written = 42; },
        {"x=X"}, {"A"}, {}, {"x", "x"}, {2},
        [](RenameRun& s) { EXPECT_EQ(Fake(s).File("/w/x")->Times.Written, 42u); }},
-      // "b" is copied from where it waited; its own place now holds the copy of "a".
-      {"a copy onto a later source keeps that source beside its name", {"a=A", "b=B"},
-       {"a>b", "b>c"}, [](RenameRun& s) { SettleByTrash(s); s.options.Transport = kTransportCopy; },
-       {"a=A", "b=A", "b#1=B", "c=B"}, {}, {}, {"b", "c"}, {2}},
+      // A plan made by hand: a file being copied is never moved aside or trashed, and the
+      // copy that would take its place is asked about as for any file in the way.
+      {"a copy onto a later source leaves that source as it is", {"a=A", "b=B"},
+       {"a>b", "b>c"},
+       [](RenameRun& s) {
+         SettleByTrash(s);
+         s.options.Transport = kTransportCopy;
+         s.session.Answers = {Answer::Ok};
+       },
+       {"a=A", "b=B", "c=B"}, {}, {RenameFailedMessage(true, "/w/a", "/w/b", "File exists")},
+       {"a", "c"}, {1, 0, 1}},
+      {"a copy whose way cannot be cleared keeps its source", {"a=A", "b=outside"}, {"a>b"},
+       [](RenameRun& s) {
+         SettleByTrash(s);
+         s.options.Transport = kTransportCopy;
+         Fake(s).Fail(FakeOp::DeleteToTrash, "/w/b");
+         s.session.Answers = {Answer::Ok};
+       },
+       {"a=A", "b=outside"}, {}, {RenameFailedMessage(true, "/w/a", "/w/b", "File exists")},
+       {"a"}, {0, 0, 1}},
       {"neither file can go to the trash", {"a=A", "b=outside"}, {"a>b"},
        [](RenameRun& s) {
          SettleByTrash(s);
@@ -271,6 +314,24 @@ TEST(RenamingOnRealFiles, MoveToAnotherFileSystem) {
           {1}},
          world);
   EXPECT_EQ(ReadFile(other / "b.txt"), "across");
+}
+
+// Two names of one file (a hard link) are two entries: each name gets its plan; only the
+// same path listed twice counts once.
+TEST(RenamingOnRealFiles, HardLinksAreEntriesOfTheirOwn) {
+  World world;
+  world.Write("a", "A");
+  ASSERT_EQ(::link(world.At("a").c_str(), world.At("b").c_str()), 0);
+  Expect({"two names of one file",
+          {},
+          {"a", "b"},
+          [](RenameRun& s) { NumberFrom2(s, "f"); },
+          {"f2=A", "f3=A"},
+          {},
+          {},
+          {"f2", "f3"},
+          {2}},
+         world);
 }
 
 }  // namespace

@@ -83,6 +83,49 @@ TEST(FileListFile, EntriesRoundTripLetEventsRunAndFailuresChangeNothing) {
   EXPECT_EQ(ReadFile(dir / "many.vls"), std::string(45, '\n'));
 }
 
+// A line holding a NUL names no file (the system would end the path at the NUL): it is
+// left out, and the lines left out are named in one note, escaped, twenty at most.
+TEST(FileListFile, LinesHoldingANulAreLeftOutAndNamedOnce) {
+  using namespace std::string_literals;
+  const std::string kHead = "A line that holds a NUL character names no file. Left out:\r\n";
+  Strings many;
+  for (int i = 0; i < 23; ++i) many.push_back("/d/" + std::to_string(i) + "\0x"s);
+  std::string manyNamed = kHead;
+  for (int i = 0; i < 20; ++i) manyNamed += "/d/" + std::to_string(i) + "\\x00x\r\n";
+  manyNamed += "... and 3 more";
+  const struct {
+    const char* What;
+    Strings Lines, Added;
+    Strings Notes;
+  } cases[] = {
+      {"none", {"/d/a", "/d/b"}, {"/d/a", "/d/b"}, {}},
+      {"one among others",
+       {"/d/a", "/d/d\0junk"s, "/d/b", "\0"s},
+       {"/d/a", "/d/b"},
+       {kHead + "/d/d\\x00junk\r\n\\x00"}},
+      {"more than twenty", many, {}, {manyNamed}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    TempDir dir;
+    std::string text;
+    for (const std::string& line : c.Lines) text += line + "\r\n";
+    WriteFile(dir / "list.vls", text);
+    PosixFileStore files;
+    ScriptedSession session;
+    Strings added, notes;
+    ASSERT_FALSE(ReadFileList(files, session, dir / "list.vls", kAddPumpInterval,
+                              [&](std::string_view line) { added.emplace_back(line); }));
+    EXPECT_EQ(added, c.Added);
+    for (const AskedQuestion& q : session.Questions) {
+      notes.push_back(q.Text);
+      EXPECT_EQ(q.Caption, kApplicationTitle);
+      EXPECT_EQ(q.Kind, Buttons::Ok);
+    }
+    EXPECT_EQ(notes, c.Notes);
+  }
+}
+
 // A set whose fixed part is all zero bytes, with the given texts (each shorter than 256).
 std::string SetBytes(std::initializer_list<std::string_view> texts) {
   std::string out(kOptionsBlockSize, '\0');

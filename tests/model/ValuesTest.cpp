@@ -138,6 +138,33 @@ TEST(PathRules, SplitJoinAndCompareFollowThePlatform) {
   EXPECT_EQ(AsciiUpperCopy("abc XYZ \xE4\xF6 09@[`{"), "ABC XYZ \xE4\xF6 09@[`{");
 }
 
+// Two spellings of one path: "." components and doubled separators dropped, and every
+// "dir/.." with them, as text; a root is its own parent, a leading ".." of a relative path
+// stays.
+TEST(PathRules, LexicallyPlainResolvesDotsAsText) {
+  // clang-format off
+  const struct { bool Windows; const char* Full; const char* Plain; } cases[] = {
+      {false, "/d/a.t", "/d/a.t"}, {false, "/d/.profile", "/d/.profile"},
+      {false, "/d/./a.t", "/d/a.t"}, {false, "/d//a.t", "/d/a.t"}, {false, "//d/a.t", "/d/a.t"},
+      {false, "/d/x/../a.t", "/d/a.t"}, {false, "/d/x/y/../../a.t", "/d/a.t"},
+      {false, "/../d/a.t", "/d/a.t"}, {false, "/d/../../a", "/a"}, {false, "/d/x/..", "/d"},
+      {false, "../d/../a", "../a"}, {false, "/d/..a/b", "/d/..a/b"}, {false, "/d/x./../a", "/d/a"},
+      {true, R"(c:\d\.\a.t)", R"(c:\d\a.t)"}, {true, R"(c:\d\x\..\a.t)", R"(c:\d\a.t)"},
+      {true, R"(c:\..\d\a.t)", R"(c:\d\a.t)"}, {true, R"(c:\d\\a.t)", R"(c:\d\a.t)"},
+      {true, R"(\\srv\sh\x\..\a)", R"(\\srv\sh\a)"},
+  };
+  // clang-format on
+  const WindowsPathRules windows;
+  const PosixPathRules posix;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Full);
+    const PathRules& rules = c.Windows ? static_cast<const PathRules&>(windows) : posix;
+    EXPECT_EQ(rules.LexicallyPlain(c.Full), c.Plain);
+    EXPECT_EQ(rules.LexicallyPlain(c.Plain), c.Plain);
+    EXPECT_TRUE(!rules.IsLexicallyPlain(c.Full) || std::string_view(c.Full) == c.Plain);
+  }
+}
+
 // As Windows lists directories: "*.*" is everything, "*." the names without extension, case
 // and the last dot, "?" one character or none where the name's part ends, ASCII-only folding.
 TEST(WindowsWildcard, MatchesAsWindowsListsDirectories) {

@@ -1,5 +1,6 @@
 #pragma once
-// Names as the console writes them for people: every entry stays on its line.
+// Names as the program writes them for people in messages and on the console: every
+// name stays on its line and shows every byte.
 #include <string>
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "app/EscapedText.h"
+#include "model/EscapedText.h"
 
 namespace varnoke {
 
