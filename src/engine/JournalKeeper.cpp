@@ -798,6 +798,7 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
       RunJob(items, kTransportMove, false, kind, held.Name, journals_, fs_, clock_, session,
              outcome, journalName);
   for (std::size_t k = 0; k < items.size(); ++k) {
+    if (where[k] != items[k].From) outcome.Moved.emplace_back(items[k].From, where[k]);
     if (where[k] == items[k].To)
       ++outcome.Reached;
     else
@@ -890,6 +891,7 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
   for (std::size_t k = 0; k < items.size(); ++k) {
     EntryTrace& e = held.Where.Entries[static_cast<std::size_t>(items[k].Entry)];
     if (!copies) e.At = where[k];
+    if (where[k] != items[k].From) outcome.Moved.emplace_back(items[k].From, where[k]);
     if (copies || where[k] == items[k].To)
       ++outcome.Reached;
     else
@@ -909,6 +911,7 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
       places.push_back(rules.Join(old.Path, old.Name + "#" + std::to_string(n), old.Ext));
     for (const std::string& place : places) {
       if (fs_.MoveNoReplace(e.At, place)) {
+        outcome.Moved.emplace_back(e.At, place);
         e.At = place;
         break;
       }

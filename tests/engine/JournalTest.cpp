@@ -186,6 +186,13 @@ TEST_F(JournalOnRealFiles, UndoGivesBackNamesTimesAndAttributesExactly) {
   const JournalOutcome outcome = UndoLast();
   EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
   EXPECT_EQ(outcome.LeftAsTheyWere, 0);
+  // Lists that show the files learn where each went.
+  using Move = std::pair<std::string, std::string>;
+  const std::vector<Move> moved(outcome.Moved.begin(), outcome.Moved.end());
+  for (const Move& m :
+       {Move{world.At("b.txt"), world.At("a.txt")}, Move{world.At("a.txt"), world.At("b.txt")},
+        Move{world.At("in-the-way.txt"), world.At("c.txt")}})
+    EXPECT_NE(std::find(moved.begin(), moved.end(), m), moved.end()) << m.first;
   EXPECT_EQ(Status(Dir()), before);
   EXPECT_TRUE(world.Trashed().empty());
   // An undone run is no longer offered.
