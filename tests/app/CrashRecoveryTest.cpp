@@ -18,6 +18,7 @@
 #include <random>
 #include <set>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #ifndef VARNOKE_CLI_PATH
@@ -148,26 +149,10 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
             "TZ=UTC"};
   }
   pid_t Start(std::vector<std::string> arguments) {
-    std::vector<std::string> environment = Environment();
     arguments.insert(arguments.begin(), Cli());
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      for (std::string& assignment : environment) ::putenv(assignment.data());
-      std::vector<char*> argv;
-      for (std::string& a : arguments) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      if (!std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr))
-        ::_exit(126);
-      ::execv(argv[0], argv.data());
-      ::_exit(127);
-    }
-    return pid;
+    return testing::StartProcess(std::move(arguments), Environment());
   }
-  int Wait(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  int Wait(pid_t pid) { return testing::WaitProcess(pid); }
   std::vector<std::string> RunArguments() const {
     std::vector<std::string> arguments = {"/O:" + kSet, "/L:" + work + "/list.vls", "/R", "--yes"};
     if (GetParam() == Mode::Deleting) arguments.push_back("--set=delete-on-conflict=on");

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #ifndef VARNOKE_CLI_PATH
@@ -26,6 +27,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FileExists;
 using testing::ReadFile;
+using testing::StartProcess;
+using testing::WaitProcess;
 using testing::WriteFile;
 
 const std::string kSet =
@@ -35,28 +38,6 @@ std::string Strace() {
   for (const char* path : {"/usr/bin/strace", "/bin/strace"})
     if (::access(path, X_OK) == 0) return path;
   return {};
-}
-
-// Starts `arguments` with `environment` added; output goes nowhere.
-pid_t Start(std::vector<std::string> arguments, std::vector<std::string> environment) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    for (std::string& assignment : environment) ::putenv(assignment.data());
-    std::vector<char*> argv;
-    for (std::string& a : arguments) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (!std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr))
-      ::_exit(126);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
-  }
-  return pid;
-}
-
-int Wait(pid_t pid) {
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // The processes strace started.
@@ -95,7 +76,7 @@ TEST(MoveAcrossCutShort, TheRunsOwnCopyIsKnownAndTheMoveFinishedOrUndone) {
                                                   "LC_ALL=C",
                                                   "TZ=UTC"};
     // Every removal waits a minute on its way into the kernel: the source's among them.
-    const pid_t tracer = Start(
+    const pid_t tracer = StartProcess(
         {Strace(), "-f", "-o", "/dev/null", "-e", "trace=unlink,unlinkat", "-e",
          "inject=unlink,unlinkat:delay_enter=60000000", VARNOKE_CLI_PATH, "/O:" + kSet,
          "/L:" + root / "list.vls", "/R", "--yes", "--set=path=" + target, "--set=transport=move"},
@@ -108,12 +89,12 @@ TEST(MoveAcrossCutShort, TheRunsOwnCopyIsKnownAndTheMoveFinishedOrUndone) {
     ASSERT_TRUE(FileExists(copy)) << "no copy within 30 seconds";
     for (const pid_t run : ChildrenOf(tracer)) ::kill(run, SIGKILL);
     ::kill(tracer, SIGKILL);
-    Wait(tracer);
+    WaitProcess(tracer);
     ASSERT_TRUE(FileExists(source));  // killed between the copy and the removal
 
     std::vector<std::string> recover = {VARNOKE_CLI_PATH, "--recover",
                                         finish ? "finish" : "rollback"};
-    EXPECT_EQ(Wait(Start(recover, environment)), 0);
+    EXPECT_EQ(WaitProcess(StartProcess(recover, environment)), 0);
     EXPECT_EQ(FileExists(source), !finish);
     EXPECT_EQ(FileExists(copy), finish);
     EXPECT_EQ(ReadFile(finish ? copy : source), "content of x\n");
