@@ -30,8 +30,8 @@ struct JournalOutcome {
 struct RunSummary {
   std::string Name;
   JournalHeader Header;
-  int Files = 0;
-  int Changed = 0;
+  int Files = 0;    // the entries of the run
+  int Changed = 0;  // the files it changed (so far, for a run cut short)
 };
 
 inline constexpr int kJournalsKept = 20;
