@@ -913,7 +913,16 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
       places.push_back(rules.Join(old.Path, old.Name + "#" + std::to_string(n), old.Ext));
     for (const std::string& place : places) {
       if (fs_.MoveNoReplace(e.At, place)) {
-        outcome.Moved.emplace_back(e.At, place);
+        // Each file once, from where it was before the recovery: a file the job above
+        // left under this temporary name came from elsewhere.
+        const auto earlier = std::find_if(outcome.Moved.begin(), outcome.Moved.end(),
+                                          [&](const auto& m) { return m.second == e.At; });
+        if (earlier == outcome.Moved.end())
+          outcome.Moved.emplace_back(e.At, place);
+        else if (earlier->first == place)
+          outcome.Moved.erase(earlier);
+        else
+          earlier->second = place;
         e.At = place;
         break;
       }

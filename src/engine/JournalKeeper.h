@@ -23,7 +23,8 @@ struct JournalOutcome {
   int LeftAsTheyWere = 0;
   std::vector<std::string> Messages;  // one per file left, and what the run had to say
   std::string Problem;                // not empty: the journal was not acted on at all
-  // Every file that was moved, from where to where: lists that show it follow it.
+  // Every file that was moved, once each, from where it was before to where it is after
+  // (all at once: a swap is two pairs): lists that show it follow it.
   std::vector<std::pair<std::string, std::string>> Moved;
 };
 

@@ -11,6 +11,12 @@ namespace varnoke {
 // The blinking label of the progress window during a run.
 inline constexpr std::string_view kRenamingLabel = "Varnoke is renaming files";
 
+// A run that changed nothing on disk because every remaining file already had the name,
+// times and attributes planned for it (plain box with kVarnokeCaption, OK).
+inline constexpr std::string_view kNothingToRenameText =
+    "Nothing was renamed: every file already has the name, the times and the attributes "
+    "planned for it.";
+
 // A file could not be moved or copied (plain box with kVarnokeCaption, OK).
 inline constexpr std::string_view kRenameBusyText =
     "Varnoke was not able to rename a file.\r\n"

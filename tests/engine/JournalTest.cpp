@@ -353,9 +353,14 @@ TEST_F(JournalOnRealFiles, ARunCutShortIsFinishedRolledBackOrLeftAsTheUserSays) 
   std::filesystem::remove(world.At("d.txt"));
   cutShort();
   run.session.Answers = {Answer::No};
-  OfferRecovery(services, tell);
+  FileMoves followed;  // what the lists showing the files are to follow, before the text
+  OfferRecovery(services, tell, [&](const FileMoves& moves) {
+    EXPECT_TRUE(told.empty());
+    followed.insert(followed.end(), moves.begin(), moves.end());
+  });
   EXPECT_EQ(world.Files(), (Strings{"a.txt=a", "c.txt=c"}));
   EXPECT_EQ(told.at(0), "Rolled back: 2 file(s) where they belong, 0 left as they were.\n");
+  EXPECT_EQ(followed, (FileMoves{{b, a}}));
 }
 
 }  // namespace
