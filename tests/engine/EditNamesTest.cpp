@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "RenameWorld.h"
 #include "engine/AddFile.h"
 #include "engine/EditMessages.h"
+#include "engine/JournalKeeper.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/posix/PosixJournalFiles.h"
 #include "platform/testing/ScriptedSession.h"
 
 namespace varnoke {
@@ -140,6 +143,55 @@ TEST_F(EditNamesTest, TheFileInTheWayGoesToTheTrashOnlyOnYes) {
       EXPECT_NE(w.session.Questions.back().Text.find("/d/b"), std::string::npos);
     }
   }
+}
+
+// Names applied from the editor are a renaming like any other: journaled, shown in the
+// history with the files they renamed, and undone to the last name, the file that went to
+// the trash included.
+TEST(EditNamesJournal, AppliedNamesAreJournaledAndUndoneLikeAnyRun) {
+  testing::World world;
+  testing::TempDir state;
+  PosixJournalDirectory journals(state.Path());
+  testing::RenameRun run(world);
+  Services services = run.Planning();
+  services.Journals = &journals;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt", "in-the-way.txt"})
+    world.Write(name, name);
+  const Strings before = world.Files();
+  TVrnFiles files;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt"})
+    ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
+  // A swap, a file onto one outside the list (to the trash on Yes), a rename, and a line
+  // that names no change.
+  Strings lines = {"b.txt", "a.txt", "in-the-way.txt", "d2.txt", "keep.txt"};
+  run.session.Answers = {Answer::Yes, Answer::Yes};
+  const EditApplied applied =
+      ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
+                       [&] { return StartEditJournal(services, "List 1"); });
+  ASSERT_EQ(applied.Outcome, EditOutcome::Done);
+  ASSERT_EQ(world.Files(), (Strings{"a.txt=b.txt", "b.txt=a.txt", "d2.txt=d.txt",
+                                    "in-the-way.txt=c.txt", "keep.txt=keep.txt"}));
+
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  const std::vector<RunSummary> history = keeper.History();
+  ASSERT_EQ(history.size(), 1u);
+  EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"List 1\"");
+  EXPECT_EQ(history[0].Changed, 4);
+  const JournalOutcome undone = keeper.Undo(history[0].Name, run.session);
+  EXPECT_TRUE(undone.Messages.empty()) << undone.Messages[0];
+  EXPECT_EQ(undone.LeftAsTheyWere, 0);
+  EXPECT_EQ(world.Files(), before);
+  EXPECT_TRUE(world.Trashed().empty());
+
+  // Lines that name no change leave no journal.
+  Strings same = {EditLine(files.Items(0), kEditNameAndExt, world.Fs().Rules())};
+  run.session.Answers = {Answer::Yes, Answer::Ok};
+  bool asked = false;
+  ApplyEditedNames(world.Fs(), run.session, files, same, kEditNameAndExt, [&] {
+    asked = true;
+    return JournalForRun{};
+  });
+  EXPECT_FALSE(asked);
 }
 
 // Names given to each other's files (swaps, cycles) need no question: the file in the way

@@ -2,81 +2,17 @@
 // cut short was finished or rolled back at the start, and after another program's undo,
 // open lists show the files where they are, and "Rename now!" renames them again. All on
 // real files, with real run journals, driven through the menus and the preview.
-#include <QAction>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QTest>
-#include <QTimer>
-
-#include "engine/AddFile.h"
 #include "engine/JournalKeeper.h"
 #include "engine/JournalText.h"
 #include "engine/Messages.h"
 #include "engine/RenameMessages.h"
-#include "windows/DesktopFixture.h"
-#include "windows/ListGrid.h"
-#include "windows/TMainForm.h"
-#include "windows/TNameListForm.h"
-#include "windows/TPreviewForm.h"
+#include "windows/MainFormOnRealFiles.h"
 
 namespace varnoke {
 namespace {
 
+using FollowTheFilesTest = MainFormOnRealFiles;
 using Strings = std::vector<std::string>;
-
-class FollowTheFilesTest : public DesktopOnRealFiles {
- protected:
-  QAction* Item(const char* name) { return main.findChild<QAction*>(name); }
-  // A list window of the files named, with options that name them Pic1, Pic2 ...
-  TNameListForm* ListOf(const Strings& names) {
-    FileListOwner list(state.Settings.Defaults, state.ListCounter);
-    for (const std::string& name : names) EXPECT_TRUE(AddFile(fs, list.Files, At(name))) << name;
-    list.Options.Set(ChangeName, true);
-    list.Options.Set(Enumerate, true);
-    list.Options.Name = "Pic";
-    return main.OpenList(std::move(list));
-  }
-  // The names and extensions the window's grid shows, row by row.
-  static Strings Shown(TNameListForm* list) {
-    const QAbstractItemModel* grid = list->Grid()->model();
-    Strings names;
-    for (int row = 0; row < grid->rowCount(); ++row) {
-      const QString name = grid->index(row, 2).data().toString();
-      if (!name.isEmpty())
-        names.push_back((name + "." + grid->index(row, 3).data().toString()).toStdString());
-    }
-    return names;
-  }
-  // "&Start renaming" on the list, then a double click on "Rename now!" in its preview.
-  void RenameNow(TNameListForm* list) {
-    main.Workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(list->parentWidget()));
-    bool previewed = false;
-    QTimer::singleShot(0, [&] {
-      auto* preview = qobject_cast<TPreviewForm*>(QApplication::activeModalWidget());
-      ASSERT_NE(preview, nullptr);
-      previewed = true;
-      QTest::mouseDClick(preview->findChild<QLabel*>("Panel1"), Qt::LeftButton);
-    });
-    Item("Startrenaming1")->trigger();
-    EXPECT_TRUE(previewed);
-  }
-  // "Undo last renaming", as the Files menu shows it, answered Yes.
-  void UndoLast() {
-    emit main.findChild<QMenu*>("Files1")->aboutToShow();
-    ASSERT_TRUE(Item("Undolastrenaming1")->isEnabled());
-    session.Answers = {Answer::Yes};
-    Item("Undolastrenaming1")->trigger();
-  }
-  Strings Asked() const {
-    Strings texts;
-    for (const AskedQuestion& q : session.Questions) texts.push_back(q.Text);
-    return texts;
-  }
-
-  TMainForm main{state};
-};
 
 TEST_F(FollowTheFilesTest, AfterUndoLastRenamingTheListsShowTheOldNamesAndRenameAgain) {
   Write({"a.txt", "b.txt", "c.txt"});
