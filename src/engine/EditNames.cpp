@@ -72,6 +72,9 @@ class Applier {
   void Relist(int place, const std::string& to);
   // The entry at `place` leaves the list; with `withLine`, its line leaves the text.
   void Drop(int place, bool withLine);
+  // Other entries naming `path`, whose file went to the trash, leave the list and their
+  // lines the text: no two entries name one file.
+  void DropOthersAt(int place, const std::string& path);
   // A later line's file standing at `path` moves to a temporary name beside it.
   bool MoveAside(const std::string& path, int self);
   // Files still waiting aside when applying ends go back to their names.
@@ -79,6 +82,8 @@ class Applier {
   // Where the entry, and the line, first at `place` stand now.
   int EntryAt(int place) const { return place - CountBefore(dropped_, place); }
   int LineAt(int place) const { return place - CountBefore(linesGone_, place); }
+  // The place of the entry now at `entry`.
+  int PlaceOf(int entry) const;
   static int CountBefore(const std::vector<int>& places, int place) {
     return static_cast<int>(std::lower_bound(places.begin(), places.end(), place) - places.begin());
   }
@@ -115,6 +120,13 @@ class Applier {
   std::vector<int> journaled_;  // the journal's entry of each place; -1: none
   int changed_ = 0;             // files renamed by their own line
 };
+
+int Applier::PlaceOf(int entry) const {
+  int place = entry;
+  for (const int gone : dropped_)
+    if (gone <= place) ++place;
+  return place;
+}
 
 EditApplied Applier::Run(int n, const EditJournalStart& startJournal) {
   bool changes = false;
@@ -216,6 +228,19 @@ void Applier::Drop(int place, bool withLine) {
   removed_ = true;
 }
 
+void Applier::DropOthersAt(int place, const std::string& path) {
+  for (int k = files_.Count() - 1; k >= 0; --k) {
+    const int other = PlaceOf(k);
+    if (other == place || !rules_.SameName(FullPathOf(files_.Items(k), rules_), path)) continue;
+    // A file still waiting aside under a temporary name was not the one in the way.
+    if (std::find(aside_.begin(), aside_.end(), other) != aside_.end() &&
+        fs_.Exists(pending_.Source(other)))
+      continue;
+    pending_.Remove(other);
+    Drop(other, true);
+  }
+}
+
 bool Applier::MoveAside(const std::string& path, int self) {
   const int waiting = pending_.Find(path);
   if (waiting < 0 || waiting == self) return false;
@@ -301,6 +326,7 @@ Applier::Step Applier::Overwrite(int place, const std::string& from, const std::
       Tell(NotTrashedMessage(to, from, trashed.Reason()));
       return Step::Next;
     }
+    DropOthersAt(place, to);
   }
   const FsStatus moved = Move(JournalOp::Move, place, from, to);
   if (moved) {

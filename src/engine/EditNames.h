@@ -75,8 +75,9 @@ using EditJournalStart = std::function<JournalForRun()>;
 // under the new name at its old place. A file whose source has vanished loses its
 // entry and its line, and the next line goes to the next entry. A move that fails
 // otherwise asks whether to overwrite: Yes sends the file in the way to the trash
-// (never deletes it for good) and moves again; when the trash refuses it, that file
-// stays, the user is told why, and the line is skipped. Every question goes through `session`.
+// (never deletes it for good) and moves again, and an entry that listed the trashed
+// file leaves the list with its line; when the trash refuses it, that file stays, the
+// user is told why, and the line is skipped. Every question goes through `session`.
 // With a journal, the renaming is journaled as any run is: a renaming cut short can be
 // finished or rolled back, and a complete one undone.
 EditApplied ApplyEditedNames(FileSystem& fs, Session& session, TVrnFiles& files,

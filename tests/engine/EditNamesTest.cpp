@@ -145,6 +145,62 @@ TEST_F(EditNamesTest, TheFileInTheWayGoesToTheTrashOnlyOnYes) {
   }
 }
 
+// Overwriting a file that is listed too: it goes to the trash, and its entry leaves the
+// list with its line, wherever it stands, so that no two entries name one file and the
+// lines after it keep their entries.
+TEST(EditNamesOverwrite, TheEntryOfATrashedListedFileLeavesTheList) {
+  const struct {
+    const char* What;
+    int Mode;
+    Strings Listed;  // each file holds its own path
+    Strings Lines;
+    Strings After;  // the listed paths afterwards, each "path=content"
+    Strings LinesAfter;
+  } cases[] = {
+      {"listed after",
+       kEditNameAndExt,
+       {"/d/IMG_0012.jpg", "/d/IMG_0013.jpg"},
+       {"IMG_0013.jpg", "IMG_0013.jpg"},
+       {"/d/IMG_0013.jpg=/d/IMG_0012.jpg"},
+       {"IMG_0013.jpg"}},
+      {"listed before",
+       kEditNameAndExt,
+       {"/d/IMG_0013.jpg", "/d/IMG_0012.jpg"},
+       {"IMG_0013.jpg", "IMG_0013.jpg"},
+       {"/d/IMG_0013.jpg=/d/IMG_0012.jpg"},
+       {"IMG_0013.jpg"}},
+      {"lines after it",
+       kEditNameOnly,
+       {"/d/x", "/d/y", "/d/z"},
+       {"y", "y", "z2"},
+       {"/d/y=/d/x", "/d/z2=/d/z"},
+       {"y", "z2"}},
+      {"listed before, lines after",
+       kEditNameOnly,
+       {"/d/y", "/d/x", "/d/z"},
+       {"y", "y", "z2"},
+       {"/d/y=/d/x", "/d/z2=/d/z"},
+       {"y", "z2"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    World w;
+    for (const std::string& p : c.Listed) w.fs.AddFile(p, p);
+    for (const std::string& p : c.Listed) ASSERT_TRUE(AddFile(w.fs, w.files, p));
+    Strings lines = c.Lines;
+    w.session.Answers = {Answer::Yes, Answer::Yes};
+    const EditApplied applied = ApplyEditedNames(w.fs, w.session, w.files, lines, c.Mode);
+    EXPECT_EQ(applied.Outcome, EditOutcome::Done);
+    EXPECT_TRUE(applied.LinesRemoved);
+    Strings now;
+    for (const std::string& p : w.Paths()) now.push_back(p + "=" + w.fs.File(p)->Content);
+    EXPECT_EQ(now, c.After);
+    EXPECT_EQ(lines, c.LinesAfter);
+    ASSERT_EQ(w.fs.Trash().size(), 1u);
+    EXPECT_EQ(w.session.Questions.size(), 2u);  // the confirmation and the overwrite
+  }
+}
+
 // Names applied from the editor are a renaming like any other: journaled, shown in the
 // history with the files they renamed, and undone to the last name, the file that went to
 // the trash included.
