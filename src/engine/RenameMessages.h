@@ -41,6 +41,17 @@ inline constexpr std::string_view kNeitherDeletedText =
     "nor the target file... that is bad news.\r\n"
     "This might interfere with the following operations,\r\n"
     "But Varnoke will still continue renaming.";
+// The same, followed by each of the two files with the system's reason why it could not
+// go to the trash.
+inline std::string NeitherDeletedMessage(std::string_view target, std::string_view targetReason,
+                                         std::string_view source, std::string_view sourceReason) {
+  std::string text(kNeitherDeletedText);
+  text += AboutFile("\r\n\r\nThe target file:\r\n", target, "\r\ncould not go to the trash: ");
+  text.append(targetReason).append(".");
+  text += AboutFile("\r\nThe source file:\r\n", source, "\r\ncould not go to the trash: ");
+  text.append(sourceReason).append(".");
+  return text;
+}
 
 // The file of an entry is gone from where it was listed (another program, or another
 // run over the same list, moved or deleted it): nothing is asked and nothing deleted
