@@ -149,7 +149,7 @@ EditApplied Applier::Run(int n, const EditJournalStart& startJournal) {
   PumpEvery pump(session_, 10);
   EditOutcome outcome = EditOutcome::Done;
   for (int place = 0; place < n; ++place) {
-    pump(place);
+    pump(place + 1);  // events at lines 9, 19 ... counted from 1
     if (std::binary_search(dropped_.begin(), dropped_.end(), place)) continue;
     if (ApplyLine(place) == Step::Stop) {
       outcome = EditOutcome::Stopped;

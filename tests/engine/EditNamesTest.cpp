@@ -93,6 +93,17 @@ TEST_F(EditNamesTest, LinesFollowEntriesByPositionOnly) {
   EXPECT_EQ(Paths(), Strings({"/d/n1", "/d/n3", "/d/n4", "/d/n5", "/d/5"}));
 }
 
+TEST_F(EditNamesTest, EventsRunAtTheNinthLineAndEveryTenthAfter) {
+  Strings listed, lines;
+  for (int i = 1; i <= 19; ++i) {
+    listed.push_back("/d/" + std::to_string(i));
+    lines.push_back("n" + std::to_string(i));
+  }
+  List(listed);
+  EXPECT_EQ(Apply(lines, kEditNameOnly, {Answer::Yes}), EditOutcome::Done);
+  EXPECT_EQ(session.Pumps, 2);  // at lines 9 and 19
+}
+
 TEST_F(EditNamesTest, AVanishedFileTakesItsLineWithIt) {
   List({"/d/1", "/d/2", "/d/3"});
   fs.Delete("/d/2");
