@@ -2,6 +2,8 @@
 // cut short was finished or rolled back at the start, and after another program's undo,
 // open lists show the files where they are, and "Rename now!" renames them again. All on
 // real files, with real run journals, driven through the menus and the preview.
+#include <filesystem>
+
 #include "engine/JournalKeeper.h"
 #include "engine/JournalText.h"
 #include "engine/Messages.h"
@@ -76,6 +78,31 @@ TEST_F(FollowTheFilesTest, AfterAnUndoElsewhereTheNextRenamingFindsTheFilesAgain
   EXPECT_EQ(Names(), (Strings{"Doc1.txt", "Doc2.txt"}));
   EXPECT_EQ(Shown(list), (Strings{"Doc1.txt", "Doc2.txt"}));
   EXPECT_EQ(Asked(), Strings{GoneFromListMessage({At("Pic2.txt")})});
+}
+
+// While a long operation works on a list (a drop being listed lets events run), its
+// entries stay as they are; the moves told meanwhile are followed once it ends.
+TEST_F(FollowTheFilesTest, MovesToldDuringALongOperationAreFollowedWhenItEnds) {
+  Strings names;
+  for (int i = 10; i < 30; ++i) names.push_back("f" + std::to_string(i) + ".txt");
+  Write(names);
+  TNameListForm* list = ListOf({names[0]});
+  Strings dropped;
+  for (std::size_t i = 1; i < names.size(); ++i) dropped.push_back(At(names[i]));
+  int told = 0;
+  session.OnPump = [&] {
+    if (told++ > 0) return;
+    std::filesystem::rename(At("f10.txt"), At("moved.txt"));
+    main.FollowMoves({{At("f10.txt"), At("moved.txt")}});
+    EXPECT_EQ(list->List().Files.Items(0).Name(), "f10");  // not while the drop is listed
+  };
+  list->AddDroppedPaths(dropped);
+  session.OnPump = nullptr;
+  ASSERT_GT(told, 0);
+  const Strings shown = Shown(list);
+  ASSERT_EQ(shown.size(), names.size());
+  EXPECT_EQ(shown[0], "moved.txt");
+  EXPECT_EQ(shown[1], "f11.txt");
 }
 
 // A renaming cut short, rolled back at the start: an open list follows its files back.
