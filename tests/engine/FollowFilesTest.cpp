@@ -137,6 +137,56 @@ TEST(JournalTrail, MovesOfARunAreWhereItsRecordsLeaveEachFile) {
                        {"/d/a", "/d/a2"}, {"/d/d2", ""}, {"/d/d", "/d/d2"}, {"/d/e", ""}}));
 }
 
+// A file is followed from the newest run that moved a file away from where it was last
+// seen, through every later run.
+TEST(JournalTrail, FollowsAFileFromTheNewestRunThatMovedItThroughTheLaterOnes) {
+  testing::TempDir state;
+  PosixJournalDirectory journals(state.Path());
+  // Each run as "from>to" moves that were made; "from>" sent the file to the trash.
+  const Strings runs[] = {
+      {"/d/x>/d/old"}, {"/d/old>/d/x", "/d/x>/d/y"}, {"/d/y>/d/z"}, {"/d/q>/d/y"}, {"/d/gone>"}};
+  int number = 0;
+  for (const Strings& moves : runs) {
+    std::string text;
+    AppendHeaderRecords(text, JournalHeader{});
+    for (std::size_t k = 0; k < moves.size(); ++k) {
+      const std::size_t gt = moves[k].find('>');
+      AppendEntryRecord(
+          text, static_cast<int>(k),
+          {moves[k].substr(0, gt), moves[k].substr(gt + 1), 1, 32, 32, {}, {}, {}, {}});
+    }
+    AppendBeginRecord(text, static_cast<int>(moves.size()));
+    for (std::size_t k = 0; k < moves.size(); ++k) {
+      const bool trashed = moves[k].back() == '>';
+      AppendChangeRecord(text, static_cast<long>(k),
+                         {trashed ? JournalOp::TrashSource : JournalOp::Move,
+                          static_cast<int>(k),
+                          moves[k].substr(0, moves[k].find('>')),
+                          "",
+                          {},
+                          0,
+                          {},
+                          {}});
+      AppendOutcomeRecord(text, static_cast<long>(k), 0, "");
+    }
+    AppendEndRecord(text, static_cast<int>(moves.size()), 0, static_cast<int>(moves.size()));
+    testing::WriteFile(state / ("run-" + std::to_string(++number) + ".vnj"), text);
+  }
+  const JournalTrail trail(journals, PosixPathRules());
+  const struct {
+    const char* Path;
+    std::optional<std::string> Now;
+  } cases[] = {
+      {"/d/x", "/d/z"},           // the newest run that moved it away is the second
+      {"/d/y", "/d/z"},           // the third; the fourth brought another file there
+      {"/d/q", "/d/y"},           // no later run moved it on
+      {"/d/old", "/d/x"},         // to x, while the file that was at x went on to y
+      {"/d/gone", std::nullopt},  // went to the trash
+      {"/d/never", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(trail.WhereNow(c.Path), c.Now) << c.Path;
+}
+
 class FindListedFilesTest : public ::testing::Test {
  protected:
   FindListedFilesTest() : journals(state.Path()), run(world) {
