@@ -181,8 +181,10 @@ void Applier::RecordEntries(int n) {
     e.OldAttr = e.NewAttr = f.Attr;
     e.OldTimes = e.NewTimes = {f.Created, f.Accessed, f.Written};
     e.Id = fs_.IdOf(e.OldPath).value_or(FileId());
-    // A file standing at the new name may go to the trash: recovery knows it there by this.
-    if (const std::optional<FileId> there = fs_.IdOf(e.NewPath); there && !(*there == e.Id))
+    // A file at the new name that no line renames may go to the trash: recovery knows it
+    // there by this.
+    if (const std::optional<FileId> there = fs_.IdOf(e.NewPath);
+        there && !(*there == e.Id) && pending_.Find(e.NewPath) < 0)
       e.InTheWay = *there;
     journal_->AddEntry(e);
     journaled_[static_cast<std::size_t>(place)] = index++;

@@ -261,6 +261,44 @@ TEST(EditNamesJournal, AppliedNamesAreJournaledAndUndoneLikeAnyRun) {
   EXPECT_FALSE(asked);
 }
 
+// A renaming from the editor cut short (its journal without its end, as a killed program
+// leaves it) is rolled back like any run: the file sent to the trash comes back too.
+TEST(EditNamesJournal, ARenamingCutShortIsRolledBack) {
+  testing::World world;
+  testing::TempDir state;
+  PosixJournalDirectory journals(state.Path());
+  testing::RenameRun run(world);
+  Services services = run.Planning();
+  services.Journals = &journals;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "in-the-way.txt"}) world.Write(name, name);
+  const Strings before = world.Files();
+  TVrnFiles files;
+  for (const char* name : {"a.txt", "b.txt", "c.txt"})
+    ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
+  Strings lines = {"b.txt", "a.txt", "in-the-way.txt"};
+  run.session.Answers = {Answer::Yes, Answer::Yes};
+  ASSERT_EQ(ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
+                             [&] { return StartEditJournal(services, "List 1"); })
+                .Outcome,
+            EditOutcome::Done);
+  ASSERT_EQ(journals.Names().size(), 1u);
+  const std::string path = state / journals.Names()[0];
+  std::string text = testing::ReadFile(path);
+  const std::size_t end = text.find("\nend\t");
+  ASSERT_NE(end, std::string::npos);
+  testing::WriteFile(path, text.substr(0, end + 1));
+
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  std::vector<std::string> problems;
+  const std::vector<RunSummary> cut = keeper.Unfinished(problems);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].Changed, 3);
+  const JournalOutcome outcome = keeper.Recover(cut[0].Name, RecoveryWay::Rollback, run.session);
+  EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
+  EXPECT_EQ(world.Files(), before);
+  EXPECT_TRUE(world.Trashed().empty());
+}
+
 // Names given to each other's files (swaps, cycles) need no question: the file in the way
 // steps aside and takes its own turn. Stopped before its turn, it gets its name back, or
 // one beside it when an earlier line took that name.
