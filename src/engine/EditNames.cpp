@@ -8,6 +8,8 @@
 #include "platform/SessionScopes.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace varnoke {
 namespace {
@@ -43,7 +45,10 @@ bool IsFullFilePath(std::string_view path, const PathRules& rules) {
          rules.IsFullPath(rules.Split(path).Path);
 }
 
-// Applying the lines: one line at a time against the entry at the same place.
+// Applying the lines: one line at a time against the entry at the same place. Places
+// are the positions entries and lines had when applying began; entries and lines leave
+// as it goes (files that vanished, files that went to the trash), so each is found by
+// its place.
 class Applier {
  public:
   Applier(FileSystem& fs, Session& session, TVrnFiles& files, std::vector<std::string>& lines,
@@ -54,28 +59,49 @@ class Applier {
         files_(files),
         lines_(lines),
         mode_(mode),
-        pending_(fs, files.Count()) {}
+        pending_(fs, files.Count()),
+        journaled_(static_cast<std::size_t>(files.Count()), -1) {}
 
-  EditApplied Run(int n);
+  EditApplied Run(int n, const EditJournalStart& startJournal);
 
  private:
-  enum class Step { Next, Again, Stop };
-  Step ApplyLine(std::size_t line);
-  Step Overwrite(std::size_t line, const std::string& from, const std::string& to);
-  // The entry at `entry_` now names `to`: listed anew and put back in its place.
-  void Relist(const std::string& to);
-  Step Vanished(std::size_t line);
-  // The entry at `entry_` leaves the list.
-  void Drop();
+  enum class Step { Next, Stop };
+  Step ApplyLine(int place);
+  Step Overwrite(int place, const std::string& from, const std::string& to);
+  // The entry at `place` now names `to`: listed anew in its place.
+  void Relist(int place, const std::string& to);
+  // The entry at `place` leaves the list; with `withLine`, its line leaves the text.
+  void Drop(int place, bool withLine);
+  // Other entries naming `path`, whose file went to the trash, leave the list and their
+  // lines the text: no two entries name one file.
+  void DropOthersAt(int place, const std::string& path);
   // A later line's file standing at `path` moves to a temporary name beside it.
   bool MoveAside(const std::string& path, int self);
   // Files still waiting aside when applying ends go back to their names.
   void SettleAside();
-  // Where the entry first at `place` stands now.
-  int EntryAt(int place) const;
+  // Where the entry, and the line, first at `place` stand now.
+  int EntryAt(int place) const { return place - CountBefore(dropped_, place); }
+  int LineAt(int place) const { return place - CountBefore(linesGone_, place); }
+  // The place of the entry now at `entry`.
+  int PlaceOf(int entry) const;
+  static int CountBefore(const std::vector<int>& places, int place) {
+    return static_cast<int>(std::lower_bound(places.begin(), places.end(), place) - places.begin());
+  }
+  static void Insert(std::vector<int>& places, int place) {
+    places.insert(std::upper_bound(places.begin(), places.end(), place), place);
+  }
   void Tell(const std::string& text) {
     AskAside(session_, text, kVarnokeCaption, Buttons::Ok, Icon::Warning);
   }
+  // The run journal: every line naming a new full path is recorded before the first
+  // change, every change before and after it is made.
+  void RecordEntries(int n);
+  FsStatus Recorded(JournalOp op, int place, std::string_view from, std::string_view to,
+                    const std::function<FsStatus()>& change);
+  FsStatus Move(JournalOp op, int place, const std::string& from, const std::string& to) {
+    return Recorded(op, place, from, to, [&] { return fs_.MoveNoReplace(from, to); });
+  }
+  FsStatus Trash(int place, const std::string& path);
 
   FileSystem& fs_;
   const PathRules& rules_;
@@ -83,50 +109,138 @@ class Applier {
   TVrnFiles& files_;
   std::vector<std::string>& lines_;
   int mode_;
-  int entry_ = 0;  // the entry of the current line
-  int count_ = 0;  // lines still to apply, this one included
   bool removed_ = false;
-  // Where the file of every entry whose line names a change lies until its turn, by the
-  // entry's place when applying began (entries only ever leave at the current place).
+  // Where the file of every entry whose line names a change lies until its turn, by place.
   PendingSources pending_;
-  std::vector<int> dropped_;  // places of entries that left the list, ascending
-  std::vector<int> aside_;    // places of files moved out of an earlier line's way
+  std::vector<int> dropped_;    // places of entries that left the list, ascending
+  std::vector<int> linesGone_;  // places of lines that left the text, ascending
+  std::vector<int> aside_;      // places of files moved out of an earlier line's way
   int tempCounter_ = 0;
+  std::unique_ptr<RunJournal> journal_;
+  std::vector<int> journaled_;  // the journal's entry of each place; -1: none
+  int changed_ = 0;             // files renamed by their own line
 };
 
-EditApplied Applier::Run(int n) {
+int Applier::PlaceOf(int entry) const {
+  int place = entry;
+  for (const int gone : dropped_)
+    if (gone <= place) ++place;
+  return place;
+}
+
+EditApplied Applier::Run(int n, const EditJournalStart& startJournal) {
+  bool changes = false;
+  for (int i = 0; i < n; ++i) {
+    const TVrnFile& entry = files_.Items(i);
+    if (lines_[static_cast<std::size_t>(i)] == EditLine(entry, mode_, rules_)) continue;
+    pending_.Add(i, FullPathOf(entry, rules_));
+    changes = true;
+  }
+  // A journal only for files to rename: lines that name no change leave none.
+  if (startJournal && changes) {
+    JournalForRun journal = startJournal();
+    if (!journal.Go) return {};
+    journal_ = std::move(journal.Journal);
+    if (journal_ && !journal_->Open()) journal_.reset();
+    RecordEntries(n);
+  }
   BusyScope busy(session_);
   ListingScope listing(fs_);  // the files listed anew share one look
   PumpEvery pump(session_, 10);
-  count_ = n;
-  for (int i = 0; i < std::min(n, files_.Count()); ++i) {
-    const TVrnFile& entry = files_.Items(i);
-    if (lines_[static_cast<std::size_t>(i)] != EditLine(entry, mode_, rules_))
-      pending_.Add(i, FullPathOf(entry, rules_));
-  }
-  std::size_t line = 0;
   EditOutcome outcome = EditOutcome::Done;
-  while (static_cast<int>(line) < count_ && entry_ < files_.Count()) {
-    pump(static_cast<std::int64_t>(line) + 1);
-    const Step step = ApplyLine(line);
-    if (step == Step::Stop) {
+  for (int place = 0; place < n; ++place) {
+    pump(place + 1);  // events at lines 9, 19 ... counted from 1
+    if (std::binary_search(dropped_.begin(), dropped_.end(), place)) continue;
+    if (ApplyLine(place) == Step::Stop) {
       outcome = EditOutcome::Stopped;
       break;
     }
-    if (step == Step::Next) ++line;
   }
   SettleAside();
+  if (journal_) {
+    journal_->End(changed_, static_cast<int>(std::count_if(journaled_.begin(), journaled_.end(),
+                                                           [](int k) { return k >= 0; })) -
+                                changed_);
+    if (!journal_->Problem().empty()) Tell(journal_->Problem());
+    journal_.reset();
+  }
   return {outcome, removed_};
 }
 
-int Applier::EntryAt(int place) const {
-  return place - static_cast<int>(std::lower_bound(dropped_.begin(), dropped_.end(), place) -
-                                  dropped_.begin());
+void Applier::RecordEntries(int n) {
+  if (!journal_) return;
+  int index = 0;
+  for (int place = 0; place < n; ++place) {
+    if (pending_.Source(place).empty()) continue;
+    const TVrnFile& f = files_.Items(place);
+    JournalEntry e;
+    e.OldPath = FullPathOf(f, rules_);
+    e.NewPath = EditedPath(f, lines_[static_cast<std::size_t>(place)], mode_, rules_);
+    if (!IsFullFilePath(e.NewPath, rules_)) continue;  // told and skipped in its turn
+    e.Size = f.Size;
+    e.OldAttr = e.NewAttr = f.Attr;
+    e.OldTimes = e.NewTimes = {f.Created, f.Accessed, f.Written};
+    e.Id = fs_.IdOf(e.OldPath).value_or(FileId());
+    // A file at the new name that no line renames may go to the trash: recovery knows it
+    // there by this.
+    if (const std::optional<FileId> there = fs_.IdOf(e.NewPath);
+        there && !(*there == e.Id) && pending_.Find(e.NewPath) < 0)
+      e.InTheWay = *there;
+    journal_->AddEntry(e);
+    journaled_[static_cast<std::size_t>(place)] = index++;
+  }
+  journal_->Begin();
+  if (!journal_->Problem().empty()) {
+    Tell(journal_->Problem());
+    journal_.reset();
+  }
 }
 
-void Applier::Drop() {
-  dropped_.push_back(entry_ + static_cast<int>(dropped_.size()));
-  files_.Delete(entry_);
+FsStatus Applier::Recorded(JournalOp op, int place, std::string_view from, std::string_view to,
+                           const std::function<FsStatus()>& change) {
+  const int entry = journaled_[static_cast<std::size_t>(place)];
+  if (!journal_ || entry < 0) return change();
+  const long seq = journal_->Before(op, entry, from, to);
+  // A move to another file system makes a copy: it is recorded before it takes its name.
+  fs_.WatchNewFiles(journal_.get());
+  const FsStatus status = change();
+  fs_.WatchNewFiles(nullptr);
+  journal_->After(seq, status);
+  return status;
+}
+
+FsStatus Applier::Trash(int place, const std::string& path) {
+  std::string trashedAt;
+  const int entry = journaled_[static_cast<std::size_t>(place)];
+  if (!journal_ || entry < 0) return fs_.TrashAndLocate(path, trashedAt);
+  const long seq = journal_->Before(JournalOp::Trash, entry, path, {});
+  const FsStatus status = fs_.TrashAndLocate(path, trashedAt);
+  journal_->After(seq, status, trashedAt);
+  return status;
+}
+
+void Applier::Drop(int place, bool withLine) {
+  files_.Delete(EntryAt(place));
+  Insert(dropped_, place);
+  if (!withLine) return;
+  const int line = LineAt(place);
+  if (line < static_cast<int>(lines_.size()))
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
+  Insert(linesGone_, place);
+  removed_ = true;
+}
+
+void Applier::DropOthersAt(int place, const std::string& path) {
+  for (int k = files_.Count() - 1; k >= 0; --k) {
+    const int other = PlaceOf(k);
+    if (other == place || !rules_.SameName(FullPathOf(files_.Items(k), rules_), path)) continue;
+    // A file still waiting aside under a temporary name was not the one in the way.
+    if (std::find(aside_.begin(), aside_.end(), other) != aside_.end() &&
+        fs_.Exists(pending_.Source(other)))
+      continue;
+    pending_.Remove(other);
+    Drop(other, true);
+  }
 }
 
 bool Applier::MoveAside(const std::string& path, int self) {
@@ -136,7 +250,7 @@ bool Applier::MoveAside(const std::string& path, int self) {
   const SplitPath where = rules_.Split(source);
   for (int tries = 0; tries < 10'000; ++tries) {
     std::string temp = rules_.Join(where.Path, ".varnoke-" + std::to_string(++tempCounter_), "tmp");
-    if (fs_.MoveNoReplace(source, temp)) {
+    if (Move(JournalOp::Aside, waiting, source, temp)) {
       pending_.MoveTo(waiting, std::move(temp));
       aside_.push_back(waiting);
       return true;
@@ -148,19 +262,19 @@ bool Applier::MoveAside(const std::string& path, int self) {
 
 void Applier::SettleAside() {
   for (const int place : aside_) {
-    const std::string& temp = pending_.Source(place);
+    const std::string temp = pending_.Source(place);
     if (!fs_.Exists(temp) || std::binary_search(dropped_.begin(), dropped_.end(), place)) continue;
     const int at = EntryAt(place);
     const TVrnFile& entry = files_.Items(at);
     const std::string original = FullPathOf(entry, rules_);
-    if (fs_.MoveNoReplace(temp, original)) continue;
+    if (Move(JournalOp::Settle, place, temp, original)) continue;
     // Its old name is taken by now (an earlier line gave it to another file): the file
     // goes beside it with a "#n" suffix, and the entry names it there.
     std::string settled = temp;
     for (int n = 1; n <= 10'000; ++n) {
       const std::string beside = rules_.Join(
           entry.Path(), std::string(entry.Name()) + "#" + std::to_string(n), entry.Ext());
-      if (fs_.MoveNoReplace(temp, beside)) {
+      if (Move(JournalOp::Settle, place, temp, beside)) {
         settled = beside;
         break;
       }
@@ -172,86 +286,75 @@ void Applier::SettleAside() {
   }
 }
 
-Applier::Step Applier::ApplyLine(std::size_t line) {
-  const TVrnFile& entry = files_.Items(entry_);
-  const std::string& text = lines_[line];
-  if (text == EditLine(entry, mode_, rules_)) {
-    ++entry_;
-    return Step::Next;
-  }
+Applier::Step Applier::ApplyLine(int place) {
+  const TVrnFile& entry = files_.Items(EntryAt(place));
+  const std::string& text = lines_[static_cast<std::size_t>(LineAt(place))];
+  if (text == EditLine(entry, mode_, rules_)) return Step::Next;
   // A file moved out of an earlier line's way is taken from where it waits.
-  const int place = entry_ + static_cast<int>(dropped_.size());
   const std::string& waiting = pending_.Source(place);
   const std::string from = waiting.empty() ? FullPathOf(entry, rules_) : waiting;
   pending_.Remove(place);
   const std::string to = EditedPath(entry, text, mode_, rules_);
   if (!IsFullFilePath(to, rules_)) {
     Tell(NotRenamedMessage(from, to, kNotFullPathReason));
-    ++entry_;
     return Step::Next;
   }
-  if (fs_.MoveNoReplace(from, to)) {
-    Relist(to);
+  if (Move(JournalOp::Move, place, from, to)) {
+    Relist(place, to);
     return Step::Next;
   }
-  if (!fs_.Exists(from)) return Vanished(line);
+  if (!fs_.Exists(from)) {
+    Drop(place, true);
+    return Step::Next;
+  }
   // The file in the way is one a later line renames (a swap, a chain, a cycle of
   // names): it steps aside and takes its own turn from there; nothing is asked.
-  if (MoveAside(to, place) && fs_.MoveNoReplace(from, to)) {
-    Relist(to);
+  if (MoveAside(to, place) && Move(JournalOp::Move, place, from, to)) {
+    Relist(place, to);
     return Step::Next;
   }
-  return Overwrite(line, from, to);
+  return Overwrite(place, from, to);
 }
 
-Applier::Step Applier::Overwrite(std::size_t line, const std::string& from, const std::string& to) {
+Applier::Step Applier::Overwrite(int place, const std::string& from, const std::string& to) {
   const Answer answer = AskAside(session_, OverwriteQuestion(to), kEditFileExistsCaption,
                                  Buttons::YesNoCancel, Icon::None);
   if (answer == Answer::Cancel) return Step::Stop;
-  if (answer != Answer::Yes) {
-    ++entry_;
-    return Step::Next;
-  }
+  if (answer != Answer::Yes) return Step::Next;
   // Only a real other file in the way goes, and only to the trash.
   if (fs_.Exists(to) && !fs_.SameFile(from, to)) {
-    const FsStatus trashed = fs_.DeleteToTrash(to);
+    const FsStatus trashed = Trash(place, to);
     if (!trashed) {
       Tell(NotTrashedMessage(to, from, trashed.Reason()));
-      ++entry_;
       return Step::Next;
     }
+    DropOthersAt(place, to);
   }
-  const FsStatus moved = fs_.MoveNoReplace(from, to);
+  const FsStatus moved = Move(JournalOp::Move, place, from, to);
   if (moved) {
-    Relist(to);
+    Relist(place, to);
     return Step::Next;
   }
-  if (!fs_.Exists(from)) return Vanished(line);
+  if (!fs_.Exists(from)) {
+    Drop(place, true);
+    return Step::Next;
+  }
   Tell(NotRenamedMessage(from, to, moved.Reason()));
-  ++entry_;
   return Step::Next;
 }
 
-void Applier::Relist(const std::string& to) {
+void Applier::Relist(int place, const std::string& to) {
+  ++changed_;
   // Listed on its own and put in the old entry's place: removing and inserting would
   // move every later entry, once per edited line.
   TVrnFiles fresh;
   if (AddFile(fs_, fresh, to)) {
-    files_.Items(entry_) = std::move(fresh.Items(0));
-    ++entry_;
+    files_.Items(EntryAt(place)) = std::move(fresh.Items(0));
     return;
   }
   // A file that cannot be listed under its new name has no entry any more: the next
   // line keeps the entry that followed it.
-  Drop();
-}
-
-Applier::Step Applier::Vanished(std::size_t line) {
-  Drop();
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
-  --count_;
-  removed_ = true;
-  return Step::Again;
+  Drop(place, false);
 }
 
 // The code point of the valid UTF-8 sequence at text[i] and its length; 0 when the
@@ -396,7 +499,8 @@ void ChangeCase(std::string& text, CaseChange change) {
 }
 
 EditApplied ApplyEditedNames(FileSystem& fs, Session& session, TVrnFiles& files,
-                             std::vector<std::string>& lines, int mode) {
+                             std::vector<std::string>& lines, int mode,
+                             const EditJournalStart& startJournal) {
   if (session.ask(kReallyRenameText, kEditConfirmationCaption, Buttons::YesNo, Icon::Question) !=
       Answer::Yes)
     return {};
@@ -411,7 +515,15 @@ EditApplied ApplyEditedNames(FileSystem& fs, Session& session, TVrnFiles& files,
       return {};
     n = lineCount;
   }
-  return Applier(fs, session, files, lines, mode).Run(n);
+  return Applier(fs, session, files, lines, mode).Run(n, startJournal);
+}
+
+JournalForRun StartEditJournal(Services& services, std::string_view caption) {
+  // The names editor moves files, and only to the trash when the user says so.
+  TFiles options;
+  options.Transport = kTransportMove;
+  options.Set(DeleteOnConflict, false);
+  return StartJournal(services, "Varnoke names editor \"" + std::string(caption) + "\"", options);
 }
 
 std::u16string NameTextToUtf16(std::string_view bytes) {

@@ -4,10 +4,13 @@
 // buttons, and applying the lines to the files one by one. Line i belongs to entry i
 // by position only.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/JournalSession.h"
+#include "engine/Services.h"
 #include "model/PathRules.h"
 #include "model/TVrnFile.h"
 #include "platform/FileSystem.h"
@@ -62,17 +65,27 @@ struct EditApplied {
   bool LinesRemoved = false;  // lines of vanished files were taken out of `lines`
 };
 
+// A journal for applying the lines, asked for once the user confirmed and a line names a
+// change (JournalForRun::Go false: the user would not rename without one).
+using EditJournalStart = std::function<JournalForRun()>;
+
 // Applies the edited lines to the entries, by position, after the user confirmed
 // (and accepted more or fewer lines than entries). A line that names no change is
 // skipped. A file is renamed without replacing anything; its entry is listed anew
 // under the new name at its old place. A file whose source has vanished loses its
 // entry and its line, and the next line goes to the next entry. A move that fails
 // otherwise asks whether to overwrite: Yes sends the file in the way to the trash
-// (never deletes it for good) and moves again; when the trash refuses it, that file
-// stays, the user is told why, and the line is skipped. Every question goes through
-// `session`.
+// (never deletes it for good) and moves again, and an entry that listed the trashed
+// file leaves the list with its line; when the trash refuses it, that file stays, the
+// user is told why, and the line is skipped. Every question goes through `session`.
+// With a journal, the renaming is journaled as any run is: a renaming cut short can be
+// finished or rolled back, and a complete one undone.
 EditApplied ApplyEditedNames(FileSystem& fs, Session& session, TVrnFiles& files,
-                             std::vector<std::string>& lines, int mode);
+                             std::vector<std::string>& lines, int mode,
+                             const EditJournalStart& startJournal = {});
+
+// The journal for the names edited in the editor of the list captioned `caption`.
+JournalForRun StartEditJournal(Services& services, std::string_view caption);
 
 // The editor shows text as UTF-16 while names are bytes that need not be UTF-8: a
 // byte that is no part of valid UTF-8 shows as U+DC00 + its value and turns back into

@@ -167,8 +167,7 @@ std::vector<RunSummary> JournalKeeper::Unfinished(std::vector<std::string>& prob
       continue;
     }
     if (run.Complete || !run.RecoveredAs.empty() || run.GivenUp) continue;
-    found.push_back({name, run.Header, static_cast<int>(run.Entries.size()),
-                     static_cast<int>(run.Changes.size())});
+    found.push_back({name, run.Header, static_cast<int>(run.Entries.size()), ChangedFiles(run)});
   }
   return found;
 }
@@ -351,6 +350,9 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
   const JournalRun& run = held.Run;
   const bool undo = kind == RunKind::Undo;
   const bool copies = run.Header.Transport == kTransportCopy;
+  // A complete run's records tell every change it made: a file it did not change (one
+  // that had vanished, or kept its name) has nothing to give back and is not named.
+  const std::vector<bool> changed = ChangedEntries(run);
   std::vector<JobItem> items;
   std::unordered_set<std::string> moving;  // files of the job: never "in the way"
   for (std::size_t i = 0; i < run.Entries.size(); ++i) {
@@ -360,7 +362,7 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
   for (std::size_t i = 0; i < run.Entries.size(); ++i) {
     const JournalEntry& entry = run.Entries[i];
     const EntryTrace& e = held.Where.Entries[i];
-    if (entry.OldPath.empty() || e.InTrash) continue;
+    if (entry.OldPath.empty() || e.InTrash || (undo && !changed[i])) continue;
     const FileTimes nowTimes = e.TimesSet ? entry.NewTimes : entry.OldTimes;
     const std::uint32_t nowAttr = e.AttrSet ? entry.NewAttr : entry.OldAttr;
     if (copies && e.CopyMade) RemoveCopy(fs_, entry, e, undo, outcome);
@@ -516,7 +518,16 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
       places.push_back(rules.Join(old.Path, old.Name + "#" + std::to_string(n), old.Ext));
     for (const std::string& place : places) {
       if (fs_.MoveNoReplace(e.At, place)) {
-        outcome.Moved.emplace_back(e.At, place);
+        // Each file once, from where it was before the recovery: a file the job above
+        // left under this temporary name came from elsewhere.
+        const auto earlier = std::find_if(outcome.Moved.begin(), outcome.Moved.end(),
+                                          [&](const auto& m) { return m.second == e.At; });
+        if (earlier == outcome.Moved.end())
+          outcome.Moved.emplace_back(e.At, place);
+        else if (earlier->first == place)
+          outcome.Moved.erase(earlier);
+        else
+          earlier->second = place;
         e.At = place;
         break;
       }

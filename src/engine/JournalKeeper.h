@@ -23,15 +23,16 @@ struct JournalOutcome {
   int LeftAsTheyWere = 0;
   std::vector<std::string> Messages;  // one per file left, and what the run had to say
   std::string Problem;                // not empty: the journal was not acted on at all
-  // Every file that was moved, from where to where: lists that show it follow it.
+  // Every file that was moved, once each, from where it was before to where it is after
+  // (all at once: a swap is two pairs): lists that show it follow it.
   std::vector<std::pair<std::string, std::string>> Moved;
 };
 
 struct RunSummary {
   std::string Name;
   JournalHeader Header;
-  int Files = 0;
-  int Changed = 0;
+  int Files = 0;    // the entries of the run
+  int Changed = 0;  // the files it changed (so far, for a run cut short)
 };
 
 inline constexpr int kJournalsKept = 20;

@@ -1,5 +1,6 @@
 #include "engine/JournalRecords.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <concepts>
@@ -381,6 +382,19 @@ void AppendMadeRecord(std::string& out, long seq, const FileId& made) {
 
 void AppendGivenUpRecord(std::string& out) {
   out += "given-up\n";
+}
+
+std::vector<bool> ChangedEntries(const JournalRun& run) {
+  std::vector<bool> changed(run.Entries.size(), false);
+  for (const JournalChange& c : run.Changes)
+    if (c.Entry >= 0 && c.State == ChangeState::Done)
+      changed[static_cast<std::size_t>(c.Entry)] = true;
+  return changed;
+}
+
+int ChangedFiles(const JournalRun& run) {
+  const std::vector<bool> changed = ChangedEntries(run);
+  return static_cast<int>(std::count(changed.begin(), changed.end(), true));
 }
 
 void MakePathsFull(JournalRun& run, const PathRules& rules) {

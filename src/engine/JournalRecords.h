@@ -124,6 +124,13 @@ std::optional<JournalGlance> GlanceAtJournal(std::string_view head, std::string_
 
 std::string_view RunKindName(RunKind kind);
 
+// Whether the records tell of a change made to the file of each entry (a change whose
+// outcome never came counts as not made). A file is counted once however many changes
+// it took: a rename, new times and new attributes are one changed file.
+std::vector<bool> ChangedEntries(const JournalRun& run);
+// How many files the records tell were changed.
+int ChangedFiles(const JournalRun& run);
+
 // Makes every path of the run's entries and changes a full path: a list may have named
 // its files relative to the working directory of the program that ran it.
 void MakePathsFull(JournalRun& run, const PathRules& rules);

@@ -35,7 +35,8 @@ std::vector<std::string> JournalRefusals(JournalDirectory& journals) {
   return messages;
 }
 
-void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell) {
+void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell,
+                   const std::function<void(const FileMoves&)>& follow) {
   if (!services.Journals) return;
   for (const std::string& refused : JournalRefusals(*services.Journals)) tell(refused);
   JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
@@ -50,9 +51,10 @@ void OfferRecovery(Services& services, const std::function<void(const std::strin
       continue;
     }
     const bool finish = answer == Answer::Yes;
-    tell(OutcomeText(finish ? "Finished" : "Rolled back",
-                     keeper.Recover(run.Name, finish ? RecoveryWay::Finish : RecoveryWay::Rollback,
-                                    services.Ui)));
+    const JournalOutcome outcome =
+        keeper.Recover(run.Name, finish ? RecoveryWay::Finish : RecoveryWay::Rollback, services.Ui);
+    if (follow && !outcome.Moved.empty()) follow(outcome.Moved);
+    tell(OutcomeText(finish ? "Finished" : "Rolled back", outcome));
   }
 }
 
@@ -64,14 +66,15 @@ std::optional<RunSummary> LastUndoable(Services& services) {
   return std::move(last.front());
 }
 
-std::string UndoLastRun(Services& services) {
+UndoReport UndoLastRun(Services& services) {
   const std::optional<RunSummary> last = LastUndoable(services);
   if (!last) return {};
   if (services.Ui.ask(UndoQuestion(*last, services.Time), kVarnokeCaption, Buttons::YesNo,
                       Icon::Question) != Answer::Yes)
     return {};
   JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
-  return OutcomeText("Undone", keeper.Undo(last->Name, services.Ui));
+  JournalOutcome outcome = keeper.Undo(last->Name, services.Ui);
+  return {OutcomeText("Undone", outcome), std::move(outcome.Moved)};
 }
 
 }  // namespace varnoke

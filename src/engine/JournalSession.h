@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/FollowFiles.h"
 #include "engine/JournalKeeper.h"
 #include "engine/RunJournal.h"
 #include "engine/Services.h"
@@ -29,14 +30,22 @@ std::vector<std::string> JournalRefusals(JournalDirectory& journals);
 
 // Passes each refusal (JournalRefusals) to `tell`, then asks about each run cut short
 // (Yes finishes it, No rolls it back, Cancel leaves it for later) and passes each
-// outcome, and each journal that could not be used, to `tell`.
-void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell);
+// outcome, and each journal that could not be used, to `tell`; where each recovery moved
+// files goes to `follow` first, so that the lists showing them follow.
+void OfferRecovery(Services& services, const std::function<void(const std::string&)>& tell,
+                   const std::function<void(const FileMoves&)>& follow = {});
 
 // The newest complete run that can still be undone.
 std::optional<RunSummary> LastUndoable(Services& services);
 
-// Asks whether to undo the newest complete run and does it; returns what to tell the
-// user afterwards (empty when there was none or the user said No).
-std::string UndoLastRun(Services& services);
+// What an undo did, as a front end passes it on: what to tell the user (empty when
+// nothing was done) and where every file it moved went, for the lists that show them.
+struct UndoReport {
+  std::string Text;
+  FileMoves Moved;
+};
+
+// Asks whether to undo the newest complete run and does it.
+UndoReport UndoLastRun(Services& services);
 
 }  // namespace varnoke

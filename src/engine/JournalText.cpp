@@ -38,20 +38,20 @@ std::string OutcomeText(std::string_view done, const JournalOutcome& outcome) {
 std::string RecoveryQuestion(const RunSummary& run, Clock& clock) {
   return "A renaming of " + Files(run.Files) + " that started " +
          LocalDate(run.Header.Started, clock) + " (" + run.Header.Origin +
-         ") was cut short after " + std::to_string(run.Changed) +
-         " change(s).\n\nYes finishes it, No rolls it back to the names before it, Cancel leaves "
+         ") was cut short after " + Files(run.Changed) +
+         " had changed.\n\nYes finishes it, No rolls it back to the names before it, Cancel leaves "
          "it for later.";
 }
 
 std::string UndoQuestion(const RunSummary& run, Clock& clock) {
-  return "Undo the renaming of " + Files(run.Files) + " that started " +
+  return "Undo the renaming of " + Files(run.Changed) + " that started " +
          LocalDate(run.Header.Started, clock) + " (" + run.Header.Origin +
          ")?\n\nEvery file goes back to its old name, times and attributes; a file changed "
          "since, or whose old name another file holds now, stays as it is.";
 }
 
 std::string UndoCaption(const RunSummary& run) {
-  return "Undo last renaming (" + Files(run.Files) + ")";
+  return "Undo last renaming (" + Files(run.Changed) + ")";
 }
 
 }  // namespace varnoke

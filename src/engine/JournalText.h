@@ -22,10 +22,11 @@ inline constexpr std::string_view kRecoveryLaterText =
     "Left for later: the next start asks again, and varnoke-cli --recover finish|rollback "
     "settles it without questions.";
 
-// "Undo the renaming of 12 files that started 2026-12-07 10:15:02 (...)?"
+// "Undo the renaming of 12 files that started 2026-12-07 10:15:02 (...)?": the files the
+// run changed, which are the files an undo gives back.
 std::string UndoQuestion(const RunSummary& run, Clock& clock);
 
-// The desktop's menu item: "Undo last renaming (1,204 files)".
+// The desktop's menu item: "Undo last renaming (1,200 files)", the files the run changed.
 std::string UndoCaption(const RunSummary& run);
 
 }  // namespace varnoke

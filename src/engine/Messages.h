@@ -1,9 +1,11 @@
 #pragma once
 // The texts and captions of every message that planning and the pattern-field checks
 // show, exactly as the user sees them.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/FileMessages.h"
 
@@ -94,6 +96,20 @@ inline std::string TargetNotFullPathMessage(std::string_view directory) {
   return AboutFile("The target directory\r\n", directory,
                    "\r\nis not a full path.\r\n"
                    "Nothing is planned: choose a target directory in the options first.");
+}
+
+// Entries found, before a list is renamed or edited, to name files that are no longer
+// there and that no journal tells the way to: they leave the list (plain box, OK). At most
+// kNamedLinesAtMost paths are named, then how many more there are.
+inline std::string GoneFromListMessage(const std::vector<std::string>& paths) {
+  std::string text =
+      "These files are no longer where the list names them (they were moved, renamed or "
+      "deleted since they were listed) and were taken off the list:";
+  const std::size_t named = std::min(paths.size(), kNamedLinesAtMost);
+  for (std::size_t i = 0; i < named; ++i) text.append("\r\n").append(paths[i]);
+  if (paths.size() > named)
+    text.append("\r\n... and ").append(std::to_string(paths.size() - named)).append(" more");
+  return text;
 }
 
 }  // namespace varnoke

@@ -316,19 +316,19 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
   FsStatus carried;
   if (!fs_.Exists(target) || fs_.SameFile(source, target)) {
     carried = Carry(i, plannedBusy, source, target);
-  } else if (Trash(JournalOp::Trash, i, target)) {
+  } else if (const FsStatus inTheWay = Trash(JournalOp::Trash, i, target)) {
     carried = Carry(i, plannedBusy, source, target);
   } else if (options_.Transport == kTransportCopy) {
     // The file being copied is never trashed in place of the file in the way.
     return Unmoved(i, p, f, target, old, FsStatus::Failure(std::errc::file_exists));
-  } else if (Trash(JournalOp::TrashSource, i, source)) {
+  } else if (const FsStatus own = Trash(JournalOp::TrashSource, i, source)) {
     // The file being renamed is in the trash; the file in the way stays as it was, and
     // the entry must not name that other file as its own.
     aside_.erase(i);
     GiveBack(i, p, f, old);
     return Outcome::SourceTrashed;
   } else {
-    Note(kNeitherDeletedText);
+    Note(NeitherDeletedMessage(target, inTheWay.Reason(), Join(old), own.Reason()));
     GiveBack(i, p, f, old);
     p.Busy = true;
     return Outcome::Failed;

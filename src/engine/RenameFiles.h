@@ -25,6 +25,9 @@ struct RenameReport {
   bool Stopped = false;  // the user stopped the run at a name conflict
   // Entries that reached their planned place, changed or not.
   int Done() const { return Changed + Unchanged; }
+  // Files were planned, and the run found nothing to do for any of them: the user is told
+  // so, since nothing on disk shows it.
+  bool NothingToDo() const { return Unchanged > 0 && Changed == 0 && Failed == 0 && !Stopped; }
 };
 
 // Runs the preview `preview`, planned from `files` with `options`, in file-list order.

@@ -11,6 +11,12 @@ namespace varnoke {
 // The blinking label of the progress window during a run.
 inline constexpr std::string_view kRenamingLabel = "Varnoke is renaming files";
 
+// A run that changed nothing on disk because every remaining file already had the name,
+// times and attributes planned for it (plain box with kVarnokeCaption, OK).
+inline constexpr std::string_view kNothingToRenameText =
+    "Nothing was renamed: every file already has the name, the times and the attributes "
+    "planned for it.";
+
 // A file could not be moved or copied (plain box with kVarnokeCaption, OK).
 inline constexpr std::string_view kRenameBusyText =
     "Varnoke was not able to rename a file.\r\n"
@@ -35,6 +41,17 @@ inline constexpr std::string_view kNeitherDeletedText =
     "nor the target file... that is bad news.\r\n"
     "This might interfere with the following operations,\r\n"
     "But Varnoke will still continue renaming.";
+// The same, followed by each of the two files with the system's reason why it could not
+// go to the trash.
+inline std::string NeitherDeletedMessage(std::string_view target, std::string_view targetReason,
+                                         std::string_view source, std::string_view sourceReason) {
+  std::string text(kNeitherDeletedText);
+  text += AboutFile("\r\n\r\nThe target file:\r\n", target, "\r\ncould not go to the trash: ");
+  text.append(targetReason).append(".");
+  text += AboutFile("\r\nThe source file:\r\n", source, "\r\ncould not go to the trash: ");
+  text.append(sourceReason).append(".");
+  return text;
+}
 
 // The file of an entry is gone from where it was listed (another program, or another
 // run over the same list, moved or deleted it): nothing is asked and nothing deleted

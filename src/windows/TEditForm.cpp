@@ -217,7 +217,8 @@ std::vector<std::string> TEditForm::Lines() const {
 void TEditForm::SpeedButton1Click() {
   std::vector<std::string> lines = Lines();
   const EditApplied applied =
-      ApplyEditedNames(services_.Fs, services_.Ui, list_.Files, lines, mode_);
+      ApplyEditedNames(services_.Fs, services_.Ui, list_.Files, lines, mode_,
+                       [this] { return StartEditJournal(services_, list_.Caption); });
   switch (applied.Outcome) {
     case EditOutcome::NotStarted:
       return;

@@ -467,9 +467,25 @@ void TMainForm::UpdateUndoItem() {
 }
 
 void TMainForm::UndolastrenamingClick() {
-  const std::string told = UndoLastRun(state_.Program);
-  if (!told.empty()) state_.Program.Ui.ask(told, kVarnokeCaption, Buttons::Ok, Icon::Information);
+  const UndoReport undone = UndoLastRun(state_.Program);
+  FollowMoves(undone.Moved);
+  if (!undone.Text.empty())
+    state_.Program.Ui.ask(undone.Text, kVarnokeCaption, Buttons::Ok, Icon::Information);
   UpdateUndoItem();
+}
+
+void TMainForm::FollowMoves(const FileMoves& moves) {
+  if (moves.empty()) return;
+  for (TNameListForm* list : Lists()) list->FollowMoves(moves);
+}
+
+void TMainForm::OfferRecoveryAtStart() {
+  OfferRecovery(
+      state_.Program,
+      [this](const std::string& text) {
+        state_.Program.Ui.ask(text, kVarnokeCaption, Buttons::Ok, Icon::Information);
+      },
+      [this](const FileMoves& moves) { FollowMoves(moves); });
 }
 
 void TMainForm::AboutClick() {

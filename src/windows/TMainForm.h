@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/FileListOwner.h"
+#include "engine/FollowFiles.h"
 #include "engine/RenameFiles.h"
 #include "windows/DesktopState.h"
 
@@ -51,8 +52,14 @@ class TMainForm : public QMainWindow {
   void Hidetoolbar1Click();
   void AboutClick();
   void ShowHelp(int topic);
-  // "Undo last renaming (n files)": the newest complete run, asked about and undone.
+  // "Undo last renaming (n files)": the newest complete run, asked about and undone; the
+  // lists showing its files follow them back.
   void UndolastrenamingClick();
+  // At start: a renaming cut short is offered to be finished or rolled back, and the lists
+  // showing its files follow them.
+  void OfferRecoveryAtStart();
+  // Every list window's entries follow the files that moved.
+  void FollowMoves(const FileMoves& moves);
   // The item's caption and whether it can be chosen, as the journals stand now.
   void UpdateUndoItem();
 

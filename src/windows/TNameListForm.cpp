@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "engine/AddFile.h"
 #include "engine/ListEditing.h"
@@ -44,7 +45,9 @@ class TNameListForm::Operation {
  public:
   explicit Operation(TNameListForm& form) : form_(form) { ++form_.working_; }
   ~Operation() {
-    if (--form_.working_ == 0 && form_.closeWaiting_) {
+    if (--form_.working_ > 0) return;
+    for (const FileMoves& moves : std::exchange(form_.movesWaiting_, {})) form_.FollowMoves(moves);
+    if (form_.closeWaiting_) {
       form_.closeWaiting_ = false;
       QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
     }
@@ -166,6 +169,26 @@ void TNameListForm::RefreshGrid() {
 
 void TNameListForm::UpdateStatus() {
   StatusBar->ShowStatusOf(*DrawGrid1);
+}
+
+void TNameListForm::FollowMoves(const FileMoves& moves) {
+  if (Working()) {
+    movesWaiting_.push_back(moves);
+    return;
+  }
+  if (varnoke::FollowMoves(list_.Files, moves, state_.Program.Fs.Rules()) > 0) RefreshGrid();
+}
+
+void TNameListForm::FindListedFiles() {
+  ListedFilesCheck check;
+  {
+    BusyScope busy(Ui());
+    check = varnoke::FindListedFiles(list_.Files, state_.Program.Fs, state_.Program.Journals);
+  }
+  if (check.FoundAgain == 0 && check.Gone.empty()) return;
+  RefreshGrid();
+  if (!check.Gone.empty())
+    Ui().ask(GoneFromListMessage(check.Gone), kVarnokeCaption, Buttons::Ok, Icon::None);
 }
 
 void TNameListForm::SelectAllClick() {
@@ -306,12 +329,14 @@ void TNameListForm::SpeedButton8Click() {
 
 void TNameListForm::SpeedButton13Click() {
   if (Working()) return;
+  FindListedFiles();
   TEditChoiceForm dialog(*this, state_, this);
   dialog.exec();
 }
 
 void TNameListForm::RenameFilesClick() {
   if (Working()) return;
+  FindListedFiles();
   QWidget* main = window();
   const bool hideMain = main != this && main->isVisible();
   if (hideMain) main->hide();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/FileListOwner.h"
+#include "engine/FollowFiles.h"
 #include "windows/DesktopState.h"
 #include "windows/IconCache.h"
 
@@ -44,6 +45,9 @@ class TNameListForm : public QWidget {
   void AddDroppedPaths(const std::vector<std::string>& paths);
   void RefreshGrid();
   void UpdateStatus();
+  // The entries follow files that an undo or a recovery moved; while a long operation
+  // works on the list, once it ends.
+  void FollowMoves(const FileMoves& moves);
 
   void SelectAllClick();
   void RemoveSelected();
@@ -89,6 +93,9 @@ class TNameListForm : public QWidget {
   // The selected rows one place up (-1) or down (+1), the selection with them.
   void MoveSelection(int by);
   void PasteMime(const QMimeData* mime);
+  // Before the list is renamed or edited: entries follow files that runs elsewhere moved,
+  // and entries of files found nowhere leave the list, named in a message.
+  void FindListedFiles();
   Session& Ui() { return state_.Program.Ui; }
 
   DesktopState& state_;
@@ -100,6 +107,7 @@ class TNameListForm : public QWidget {
   QMenu* ListPopMenu = nullptr;
   int working_ = 0;
   bool closeWaiting_ = false;
+  std::vector<FileMoves> movesWaiting_;  // moves to follow once the operation ends
 };
 
 // The paths a drop or a paste carries: the file URIs of file managers, else the lines

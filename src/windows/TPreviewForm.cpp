@@ -13,6 +13,7 @@
 #include "engine/ColumnLayout.h"
 #include "engine/JournalSession.h"
 #include "engine/PreparePreview.h"
+#include "engine/RenameMessages.h"
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
@@ -235,6 +236,8 @@ void TPreviewForm::Panel1DblClick() {
                           journal.Journal.get());
     model_->Refresh();
   }
+  if (report_->NothingToDo())
+    services_.Ui.ask(kNothingToRenameText, kVarnokeCaption, Buttons::Ok, Icon::None);
   accept();
 }
 

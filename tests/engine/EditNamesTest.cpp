@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "RenameWorld.h"
 #include "engine/AddFile.h"
 #include "engine/EditMessages.h"
+#include "engine/JournalKeeper.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/posix/PosixJournalFiles.h"
 #include "platform/testing/ScriptedSession.h"
 
 namespace varnoke {
@@ -90,6 +93,17 @@ TEST_F(EditNamesTest, LinesFollowEntriesByPositionOnly) {
   EXPECT_EQ(Paths(), Strings({"/d/n1", "/d/n3", "/d/n4", "/d/n5", "/d/5"}));
 }
 
+TEST_F(EditNamesTest, EventsRunAtTheNinthLineAndEveryTenthAfter) {
+  Strings listed, lines;
+  for (int i = 1; i <= 19; ++i) {
+    listed.push_back("/d/" + std::to_string(i));
+    lines.push_back("n" + std::to_string(i));
+  }
+  List(listed);
+  EXPECT_EQ(Apply(lines, kEditNameOnly, {Answer::Yes}), EditOutcome::Done);
+  EXPECT_EQ(session.Pumps, 2);  // at lines 9 and 19
+}
+
 TEST_F(EditNamesTest, AVanishedFileTakesItsLineWithIt) {
   List({"/d/1", "/d/2", "/d/3"});
   fs.Delete("/d/2");
@@ -140,6 +154,149 @@ TEST_F(EditNamesTest, TheFileInTheWayGoesToTheTrashOnlyOnYes) {
       EXPECT_NE(w.session.Questions.back().Text.find("/d/b"), std::string::npos);
     }
   }
+}
+
+// Overwriting a file that is listed too: it goes to the trash, and its entry leaves the
+// list with its line, wherever it stands, so that no two entries name one file and the
+// lines after it keep their entries.
+TEST(EditNamesOverwrite, TheEntryOfATrashedListedFileLeavesTheList) {
+  const struct {
+    const char* What;
+    int Mode;
+    Strings Listed;  // each file holds its own path
+    Strings Lines;
+    Strings After;  // the listed paths afterwards, each "path=content"
+    Strings LinesAfter;
+  } cases[] = {
+      {"listed after",
+       kEditNameAndExt,
+       {"/d/IMG_0012.jpg", "/d/IMG_0013.jpg"},
+       {"IMG_0013.jpg", "IMG_0013.jpg"},
+       {"/d/IMG_0013.jpg=/d/IMG_0012.jpg"},
+       {"IMG_0013.jpg"}},
+      {"listed before",
+       kEditNameAndExt,
+       {"/d/IMG_0013.jpg", "/d/IMG_0012.jpg"},
+       {"IMG_0013.jpg", "IMG_0013.jpg"},
+       {"/d/IMG_0013.jpg=/d/IMG_0012.jpg"},
+       {"IMG_0013.jpg"}},
+      {"lines after it",
+       kEditNameOnly,
+       {"/d/x", "/d/y", "/d/z"},
+       {"y", "y", "z2"},
+       {"/d/y=/d/x", "/d/z2=/d/z"},
+       {"y", "z2"}},
+      {"listed before, lines after",
+       kEditNameOnly,
+       {"/d/y", "/d/x", "/d/z"},
+       {"y", "y", "z2"},
+       {"/d/y=/d/x", "/d/z2=/d/z"},
+       {"y", "z2"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    World w;
+    for (const std::string& p : c.Listed) w.fs.AddFile(p, p);
+    for (const std::string& p : c.Listed) ASSERT_TRUE(AddFile(w.fs, w.files, p));
+    Strings lines = c.Lines;
+    w.session.Answers = {Answer::Yes, Answer::Yes};
+    const EditApplied applied = ApplyEditedNames(w.fs, w.session, w.files, lines, c.Mode);
+    EXPECT_EQ(applied.Outcome, EditOutcome::Done);
+    EXPECT_TRUE(applied.LinesRemoved);
+    Strings now;
+    for (const std::string& p : w.Paths()) now.push_back(p + "=" + w.fs.File(p)->Content);
+    EXPECT_EQ(now, c.After);
+    EXPECT_EQ(lines, c.LinesAfter);
+    ASSERT_EQ(w.fs.Trash().size(), 1u);
+    EXPECT_EQ(w.session.Questions.size(), 2u);  // the confirmation and the overwrite
+  }
+}
+
+// Names applied from the editor are a renaming like any other: journaled, shown in the
+// history with the files they renamed, and undone to the last name, the file that went to
+// the trash included.
+TEST(EditNamesJournal, AppliedNamesAreJournaledAndUndoneLikeAnyRun) {
+  testing::World world;
+  testing::TempDir state;
+  PosixJournalDirectory journals(state.Path());
+  testing::RenameRun run(world);
+  Services services = run.Planning();
+  services.Journals = &journals;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt", "in-the-way.txt"})
+    world.Write(name, name);
+  const Strings before = world.Files();
+  TVrnFiles files;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt"})
+    ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
+  // A swap, a file onto one outside the list (to the trash on Yes), a rename, and a line
+  // that names no change.
+  Strings lines = {"b.txt", "a.txt", "in-the-way.txt", "d2.txt", "keep.txt"};
+  run.session.Answers = {Answer::Yes, Answer::Yes};
+  const EditApplied applied =
+      ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
+                       [&] { return StartEditJournal(services, "List 1"); });
+  ASSERT_EQ(applied.Outcome, EditOutcome::Done);
+  ASSERT_EQ(world.Files(), (Strings{"a.txt=b.txt", "b.txt=a.txt", "d2.txt=d.txt",
+                                    "in-the-way.txt=c.txt", "keep.txt=keep.txt"}));
+
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  const std::vector<RunSummary> history = keeper.History();
+  ASSERT_EQ(history.size(), 1u);
+  EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"List 1\"");
+  EXPECT_EQ(history[0].Changed, 4);
+  const JournalOutcome undone = keeper.Undo(history[0].Name, run.session);
+  EXPECT_TRUE(undone.Messages.empty()) << undone.Messages[0];
+  EXPECT_EQ(undone.LeftAsTheyWere, 0);
+  EXPECT_EQ(world.Files(), before);
+  EXPECT_TRUE(world.Trashed().empty());
+
+  // Lines that name no change leave no journal.
+  Strings same = {EditLine(files.Items(0), kEditNameAndExt, world.Fs().Rules())};
+  run.session.Answers = {Answer::Yes, Answer::Ok};
+  bool asked = false;
+  ApplyEditedNames(world.Fs(), run.session, files, same, kEditNameAndExt, [&] {
+    asked = true;
+    return JournalForRun{};
+  });
+  EXPECT_FALSE(asked);
+}
+
+// A renaming from the editor cut short (its journal without its end, as a killed program
+// leaves it) is rolled back like any run: the file sent to the trash comes back too.
+TEST(EditNamesJournal, ARenamingCutShortIsRolledBack) {
+  testing::World world;
+  testing::TempDir state;
+  PosixJournalDirectory journals(state.Path());
+  testing::RenameRun run(world);
+  Services services = run.Planning();
+  services.Journals = &journals;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "in-the-way.txt"}) world.Write(name, name);
+  const Strings before = world.Files();
+  TVrnFiles files;
+  for (const char* name : {"a.txt", "b.txt", "c.txt"})
+    ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
+  Strings lines = {"b.txt", "a.txt", "in-the-way.txt"};
+  run.session.Answers = {Answer::Yes, Answer::Yes};
+  ASSERT_EQ(ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
+                             [&] { return StartEditJournal(services, "List 1"); })
+                .Outcome,
+            EditOutcome::Done);
+  ASSERT_EQ(journals.Names().size(), 1u);
+  const std::string path = state / journals.Names()[0];
+  std::string text = testing::ReadFile(path);
+  const std::size_t end = text.find("\nend\t");
+  ASSERT_NE(end, std::string::npos);
+  testing::WriteFile(path, text.substr(0, end + 1));
+
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  std::vector<std::string> problems;
+  const std::vector<RunSummary> cut = keeper.Unfinished(problems);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].Changed, 3);
+  const JournalOutcome outcome = keeper.Recover(cut[0].Name, RecoveryWay::Rollback, run.session);
+  EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
+  EXPECT_EQ(world.Files(), before);
+  EXPECT_TRUE(world.Trashed().empty());
 }
 
 // Names given to each other's files (swaps, cycles) need no question: the file in the way

@@ -199,6 +199,62 @@ TEST_F(JournalOnRealFiles, UndoGivesBackNamesTimesAndAttributesExactly) {
   EXPECT_TRUE(JournalKeeper(journals, world.Fs(), run.clock).History().empty());
 }
 
+// A run is counted by the files it changed, not by its entries nor by its change records
+// (a file stepping aside for another, then new times and attributes, is one file): the
+// undo question, the menu item and the history line say so. A file that had vanished
+// before its turn got no name from the run, and its undo names none.
+TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
+  for (const char* name : {"a.txt", "b.txt", "same.txt", "gone.txt"}) world.Write(name, name);
+  run.Plan("a.txt", "b.txt", true);  // a swap: one file waits aside for the other
+  run.Plan("b.txt", "a.txt", true);
+  run.Plan("same.txt", "same.txt");  // planned to stay as it is
+  run.Plan("gone.txt", "renamed.txt");
+  run.preview.Items(0).Written += 10'000'000;  // the first file also gets a new time
+  run.preview.Items(0).Attr |= kAttrReadOnly;  // and the read-only attribute
+  std::filesystem::remove(world.At("gone.txt"));
+  const RenameReport report = Rename();
+  ASSERT_EQ(report.Changed, 2);
+  ASSERT_EQ(report.Failed, 1);
+
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  const std::vector<RunSummary> history = keeper.History();
+  ASSERT_EQ(history.size(), 1u);
+  EXPECT_EQ(history[0].Files, 4);
+  EXPECT_EQ(history[0].Changed, 2);
+  EXPECT_EQ(UndoCaption(history[0]), "Undo last renaming (2 files)");
+  EXPECT_EQ(UndoQuestion(history[0], run.clock).rfind("Undo the renaming of 2 files that ", 0), 0u)
+      << UndoQuestion(history[0], run.clock);
+  EXPECT_NE(RunLine(history[0], run.clock).find("  4 files (2 changed)  test"), std::string::npos);
+
+  const JournalOutcome outcome = keeper.Undo(history[0].Name, run.session);
+  EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
+  EXPECT_EQ(outcome.Reached, 2);
+  EXPECT_EQ(outcome.LeftAsTheyWere, 0);
+  EXPECT_EQ(world.Files(), (Strings{"a.txt=a.txt", "b.txt=b.txt", "same.txt=same.txt"}));
+
+  // A run cut short after one file was moved, re-timed and re-attributed (three changes)
+  // and another file's move failed.
+  std::unique_ptr<RunJournal> journal = Journal();
+  const std::string a = world.At("a.txt"), b = world.At("b.txt");
+  journal->AddEntry({a, world.At("a2.txt"), 1, 32, 32, {}, {}, {}, {}});
+  journal->AddEntry({b, world.At("b2.txt"), 1, 32, 32, {}, {}, {}, {}});
+  journal->Begin();
+  journal->After(journal->Before(JournalOp::Move, 0, {}, {}), FsStatus());
+  journal->After(journal->Before(JournalOp::Times, 0, world.At("a2.txt"), {}), FsStatus());
+  journal->After(journal->Before(JournalOp::Attributes, 0, world.At("a2.txt"), {}), FsStatus());
+  journal->After(journal->Before(JournalOp::Move, 1, {}, {}),
+                 FsStatus::Failure(std::errc::permission_denied));
+  journal.reset();  // let go without its end, as a killed run leaves it
+  std::vector<std::string> problems;
+  const std::vector<RunSummary> cut = keeper.Unfinished(problems);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].Files, 2);
+  EXPECT_EQ(cut[0].Changed, 1);
+  const std::string question = RecoveryQuestion(cut[0], run.clock);
+  EXPECT_NE(question.find(") was cut short after 1 file had changed."), std::string::npos)
+      << question;
+}
+
 TEST_F(JournalOnRealFiles, UndoOfACopyRemovesTheCopiesOnly) {
   world.Write("a.txt", "a");
   world.Write("sub/");
@@ -297,9 +353,14 @@ TEST_F(JournalOnRealFiles, ARunCutShortIsFinishedRolledBackOrLeftAsTheUserSays) 
   std::filesystem::remove(world.At("d.txt"));
   cutShort();
   run.session.Answers = {Answer::No};
-  OfferRecovery(services, tell);
+  FileMoves followed;  // what the lists showing the files are to follow, before the text
+  OfferRecovery(services, tell, [&](const FileMoves& moves) {
+    EXPECT_TRUE(told.empty());
+    followed.insert(followed.end(), moves.begin(), moves.end());
+  });
   EXPECT_EQ(world.Files(), (Strings{"a.txt=a", "c.txt=c"}));
   EXPECT_EQ(told.at(0), "Rolled back: 2 file(s) where they belong, 0 left as they were.\n");
+  EXPECT_EQ(followed, (FileMoves{{b, a}}));
 }
 
 }  // namespace

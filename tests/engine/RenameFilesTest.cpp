@@ -157,7 +157,11 @@ TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
 
 TEST(Renaming, StagedFaultsInMemory) {
   const std::string conflict(kNameConflictText), busy(kRenameBusyText);
-  const std::string neither(kNeitherDeletedText);
+  // Neither file can go to the trash: both are named, each with the system's reason.
+  const auto neither = [](const char* inTheWay, const char* renamed) {
+    return NeitherDeletedMessage(inTheWay, "Operation not supported", renamed,
+                                 "Operation not supported");
+  };
   // clang-format off
   const Scenario cases[] = {
       {"OK at a conflict nobody planned trashes the file in the way", {"a=A", "b=outside"},
@@ -195,7 +199,7 @@ TEST(Renaming, StagedFaultsInMemory) {
          Fake(s).TrashAvailable = false;
          s.preview.Items(0).Written = 5;
        },
-       {"a=A", "b=outside"}, {}, {neither}, {"a"}, {0, 0, 1}, KeptBusy(0)},
+       {"a=A", "b=outside"}, {}, {neither("/w/b", "/w/a")}, {"a"}, {0, 0, 1}, KeptBusy(0)},
       {"a move that fails after the deletion", {"a=A", "b=outside"}, {"a>b"},
        [](RenameRun& s) {
          SettleByTrash(s);
@@ -226,7 +230,8 @@ TEST(Renaming, StagedFaultsInMemory) {
        {0, 0, 0, true}},
       {"a file waiting aside that fails goes beside its name", {"a=A", "b=B", "c=outside"},
        {"a>b", "b>c"}, [](RenameRun& s) { SettleByTrash(s); Fake(s).TrashAvailable = false; },
-       {"b=A", "b#1=B", "c=outside"}, {}, {neither}, {"b", "b#1"}, {1, 0, 1}, KeptBusy(1)},
+       {"b=A", "b#1=B", "c=outside"}, {}, {neither("/w/c", "/w/b")}, {"b", "b#1"},
+       {1, 0, 1}, KeptBusy(1)},
       // Linux would rename a held file: one planned busy is tried only once it can be opened.
       {"a busy file in the way of an earlier one stays, and neither is tried", {"a=A", "b=B"},
        {"a>b", "b>c"},

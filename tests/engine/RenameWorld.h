@@ -26,22 +26,16 @@
 #include "platform/testing/ScriptedSession.h"
 #include "support/PrevEntry.h"
 #include "support/TempDir.h"
+#include "support/TrashHome.h"
 
 namespace varnoke::testing {
 
 using Strings = std::vector<std::string>;
 
-// Where the real runs of this program put the files they trash: $XDG_DATA_HOME points
-// into a temporary directory before any test runs, since GLib reads it once per process.
-inline const TempDir kTrashHome;
-inline const bool kTrashPointed = ::setenv("XDG_DATA_HOME", kTrashHome.Path().c_str(), 1) == 0;
-
 class World {
  public:
   // A fresh temporary directory under the Linux rules, with an empty trash.
-  World() : dir_(std::in_place), fs_(new PosixFileSystem), root_(dir_->Path()) {
-    std::filesystem::remove_all(kTrashHome / "Trash");
-  }
+  World() : dir_(std::in_place), fs_(new PosixFileSystem), root_(dir_->Path()) { EmptyTrash(); }
   // The in-memory file system with the world at /w (c:\w under the Windows rules); a
   // folding store ignores case as a vfat mount does.
   explicit World(FakeFileSystem::Style style, bool folding = false)

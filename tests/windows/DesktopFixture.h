@@ -1,19 +1,26 @@
 #pragma once
 // The program's services for window tests: the in-memory file system under the Linux
-// rules, settings in a fresh directory, a fixed clock, English regional settings and
-// a scripted user.
+// rules (or real files in a fresh directory, with the run journals and the trash beside
+// them), settings in a fresh directory, a fixed clock, English regional settings and a
+// scripted user.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileStore.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixJournalFiles.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/ScriptedSession.h"
 #include "support/CalendarTime.h"
 #include "support/TempDir.h"
+#include "support/TrashHome.h"
 #include "windows/DesktopState.h"
 
 namespace varnoke {
@@ -32,6 +39,44 @@ class DesktopFixture : public ::testing::Test {
   FakeFileSystem fs{FakeFileSystem::Style::Posix};
   PosixFileStore store;
   PosixSettingsStore settings{dir.Path()};
+  FixedClock clock{Calendar(2021, 1, 1), 0};
+  FormatSettings regional = EnglishFormatSettings();
+  ScriptedSession session;
+  Services services{fs, store, settings, clock, regional, session, dir.Path() + "/", "/"};
+  DesktopState state{services, {}, 0};
+};
+
+// The same over real files: the files of a test lie in `files`, runs keep their journals
+// and trash what they trash in fresh directories of their own.
+class DesktopOnRealFiles : public ::testing::Test {
+ protected:
+  DesktopOnRealFiles() {
+    testing::EmptyTrash();
+    services.Journals = &journals;
+    clock.SetTick(10'000);  // every run starts a millisecond after the last
+  }
+  // The full path of a file of the test.
+  std::string At(const std::string& name) const { return files / name; }
+  // Writes files of the test; each holds its own name.
+  void Write(const std::vector<std::string>& names) {
+    for (const std::string& name : names) files.Write(name, name);
+  }
+  // The names of the test's files, sorted.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(files.Path()))
+      names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  static void Settle() { QApplication::processEvents(); }
+
+  testing::TempDir dir;
+  testing::TempDir files;
+  PosixFileSystem fs;
+  PosixFileStore store;
+  PosixSettingsStore settings{dir.Path()};
+  PosixJournalDirectory journals{dir / "journal"};
   FixedClock clock{Calendar(2021, 1, 1), 0};
   FormatSettings regional = EnglishFormatSettings();
   ScriptedSession session;

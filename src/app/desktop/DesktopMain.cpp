@@ -14,7 +14,6 @@
 #include "app/TransferredParameters.h"
 #include "app/desktop/MainFormLists.h"
 #include "app/desktop/TransferServer.h"
-#include "engine/JournalSession.h"
 #include "engine/Messages.h"
 #include "files/FileMessages.h"
 #include "files/Settings.h"
@@ -139,9 +138,7 @@ int DesktopMain(int argc, char** argv) {
     ApplyPlacement(main, *placement);
   main.show();
   // A renaming cut short (a crash, a power cut) is offered to be finished or rolled back.
-  OfferRecovery(services, [&](const std::string& text) {
-    session.ask(text, kVarnokeCaption, Buttons::Ok, Icon::Information);
-  });
+  main.OfferRecoveryAtStart();
   SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
   if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
 
