@@ -229,7 +229,7 @@ void FindInTrash(const JournalRun& run, const Identities& ids, std::vector<bool>
       trashed.emplace(id, folder + rules.Separator() + std::string(name));
     });
   std::unordered_set<std::string> told;
-  for (const TrashedFile& f : t.Trashed)
+  for (const TrashedByTheRun& f : t.Trashed)
     if (!f.TrashedAt.empty()) told.insert(f.TrashedAt);
   for (std::size_t i = 0; i < run.Entries.size(); ++i) {
     const JournalEntry& entry = run.Entries[i];
@@ -239,9 +239,10 @@ void FindInTrash(const JournalRun& run, const Identities& ids, std::vector<bool>
       if (it != trashed.end() && !told.count(it->second)) {
         // A record that names the trashing without where the trash keeps the file is
         // completed; otherwise the trashing is one the records lost.
-        auto known = std::find_if(t.Trashed.begin(), t.Trashed.end(), [&](const TrashedFile& f) {
-          return f.Original == entry.NewPath && f.TrashedAt.empty();
-        });
+        auto known =
+            std::find_if(t.Trashed.begin(), t.Trashed.end(), [&](const TrashedByTheRun& f) {
+              return f.Original == entry.NewPath && f.TrashedAt.empty();
+            });
         if (known != t.Trashed.end())
           known->TrashedAt = it->second;
         else

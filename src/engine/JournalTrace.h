@@ -28,14 +28,14 @@ struct EntryTrace {
   std::vector<std::string> Duplicates;
 };
 
-struct TrashedFile {
+struct TrashedByTheRun {
   std::string Original;
   std::string TrashedAt;
 };
 
 struct Trace {
   std::vector<EntryTrace> Entries;
-  std::vector<TrashedFile> Trashed;  // files that stood in the way, oldest first
+  std::vector<TrashedByTheRun> Trashed;  // files that stood in the way, oldest first
 };
 
 // Where every file of the run is now. `recoveries`: the journals of recoveries of this
