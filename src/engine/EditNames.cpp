@@ -8,7 +8,6 @@
 #include "platform/SessionScopes.h"
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 namespace varnoke {
@@ -96,12 +95,17 @@ class Applier {
   // The run journal: every line naming a new full path is recorded before the first
   // change, every change before and after it is made.
   void RecordEntries(int n);
-  FsStatus Recorded(JournalOp op, int place, std::string_view from, std::string_view to,
-                    const std::function<FsStatus()>& change);
+  // The journal that records changes of the file at `place`: none for a line it does not
+  // hold.
+  RunJournal* JournalOf(int place) const;
   FsStatus Move(JournalOp op, int place, const std::string& from, const std::string& to) {
-    return Recorded(op, place, from, to, [&] { return fs_.MoveNoReplace(from, to); });
+    return RecordedChange(JournalOf(place), fs_, op, journaled_[static_cast<std::size_t>(place)],
+                          from, to, [&] { return fs_.MoveNoReplace(from, to); });
   }
-  FsStatus Trash(int place, const std::string& path);
+  FsStatus Trash(int place, const std::string& path) {
+    return RecordedTrash(JournalOf(place), fs_, JournalOp::Trash,
+                         journaled_[static_cast<std::size_t>(place)], path);
+  }
 
   FileSystem& fs_;
   const PathRules& rules_;
@@ -196,27 +200,8 @@ void Applier::RecordEntries(int n) {
   }
 }
 
-FsStatus Applier::Recorded(JournalOp op, int place, std::string_view from, std::string_view to,
-                           const std::function<FsStatus()>& change) {
-  const int entry = journaled_[static_cast<std::size_t>(place)];
-  if (!journal_ || entry < 0) return change();
-  const long seq = journal_->Before(op, entry, from, to);
-  // A move to another file system makes a copy: it is recorded before it takes its name.
-  fs_.WatchNewFiles(journal_.get());
-  const FsStatus status = change();
-  fs_.WatchNewFiles(nullptr);
-  journal_->After(seq, status);
-  return status;
-}
-
-FsStatus Applier::Trash(int place, const std::string& path) {
-  std::string trashedAt;
-  const int entry = journaled_[static_cast<std::size_t>(place)];
-  if (!journal_ || entry < 0) return fs_.TrashAndLocate(path, trashedAt);
-  const long seq = journal_->Before(JournalOp::Trash, entry, path, {});
-  const FsStatus status = fs_.TrashAndLocate(path, trashedAt);
-  journal_->After(seq, status, trashedAt);
-  return status;
+RunJournal* Applier::JournalOf(int place) const {
+  return journaled_[static_cast<std::size_t>(place)] >= 0 ? journal_.get() : nullptr;
 }
 
 void Applier::Drop(int place, bool withLine) {

@@ -1,6 +1,7 @@
 #include "engine/JournalTrace.h"
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -18,11 +19,12 @@ std::optional<FileInfo> InfoOf(FileSystem& fs, std::string_view path) {
   return std::nullopt;
 }
 
-bool AsTheRunLeftIt(FileSystem& fs, std::string_view path, const JournalEntry& entry) {
+bool AsTheRunLeftIt(FileSystem& fs, std::string_view path, const JournalEntry& entry, bool itself) {
   const std::optional<FileInfo> info = InfoOf(fs, path);
   return info && info->Size == entry.Size &&
          (info->Times.Written == entry.OldTimes.Written ||
-          info->Times.Written == entry.NewTimes.Written);
+          info->Times.Written == entry.NewTimes.Written) &&
+         (!itself || entry.OldTimes.Created == 0 || info->Times.Created == entry.OldTimes.Created);
 }
 
 namespace {
@@ -94,44 +96,6 @@ struct Identities {
 
 std::string DirectoryOf(const PathRules& rules, std::string_view path) {
   return rules.DisplayDirectory(rules.Split(path).Path);
-}
-
-// The records' account: where each change that happened took the file.
-Trace TraceByRecords(const JournalRun& run, FileSystem& fs) {
-  Trace t;
-  t.Entries.resize(run.Entries.size());
-  for (std::size_t i = 0; i < run.Entries.size(); ++i) t.Entries[i].At = run.Entries[i].OldPath;
-  for (const JournalChange& c : run.Changes) {
-    if (c.Entry < 0 || !Happened(c, fs)) continue;
-    EntryTrace& e = t.Entries[static_cast<std::size_t>(c.Entry)];
-    switch (c.Op) {
-      case JournalOp::Move:
-      case JournalOp::Aside:
-      case JournalOp::Settle:
-        e.At = c.To;
-        break;
-      case JournalOp::Copy:
-        e.CopyMade = true;
-        e.CopyCertain = c.State == ChangeState::Done;
-        e.CopyAt = c.To;
-        break;
-      case JournalOp::Trash:
-        t.Trashed.push_back({c.From, c.TrashedAt});
-        break;
-      case JournalOp::TrashSource:
-        e.InTrash = true;
-        e.TrashedAt = c.TrashedAt;
-        e.At.clear();
-        break;
-      case JournalOp::Times:
-        e.TimesSet = true;
-        break;
-      case JournalOp::Attributes:
-        e.AttrSet = true;
-        break;
-    }
-  }
-  return t;
 }
 
 // A file not found by what it is (an older journal, or files copied since with new
@@ -302,20 +266,11 @@ std::vector<bool> FindByIdentity(const JournalRun& run, const Identities& ids, b
     if (entry.OldPath.empty()) continue;
     // An identity is a file's only with its size and time: a number the system gave
     // again to another file after this one was removed is not it.
-    auto isThisFile = [&](const std::string& path) { return AsTheRunLeftIt(fs, path, entry); };
-    // The file itself, renamed, also keeps its creation time where the system keeps one.
-    auto isTheFileItself = [&](const std::string& path) {
-      const std::optional<FileInfo> info = InfoOf(fs, path);
-      return info && info->Size == entry.Size &&
-             (info->Times.Written == entry.OldTimes.Written ||
-              info->Times.Written == entry.NewTimes.Written) &&
-             (entry.OldTimes.Created == 0 || info->Times.Created == entry.OldTimes.Created);
-    };
     // The run's copy of the file (copy mode), known by its own identity.
     for (const FileId& id : ids.Copies[i])
       if (auto it = found.find(id); it != found.end())
         for (const std::string& path : it->second)
-          if (!claimed.count(path) && isThisFile(path) &&
+          if (!claimed.count(path) && AsTheRunLeftIt(fs, path, entry) &&
               (e.CopyAt.empty() || !e.CopyCertain || path == entry.NewPath)) {
             e.CopyMade = e.CopyCertain = true;
             e.CopyAt = path;
@@ -325,7 +280,7 @@ std::vector<bool> FindByIdentity(const JournalRun& run, const Identities& ids, b
     for (const FileId& id : ids.Own[i])
       if (auto it = found.find(id); it != found.end())
         for (const std::string& path : it->second)
-          if (!claimed.count(path) && (id == entry.Id ? isTheFileItself(path) : isThisFile(path)))
+          if (!claimed.count(path) && AsTheRunLeftIt(fs, path, entry, id == entry.Id))
             candidates.push_back(path);
     if (candidates.empty()) {
       // In the trash if the records say so; else the names tell, but a name that holds a
@@ -365,9 +320,51 @@ std::vector<bool> FindByIdentity(const JournalRun& run, const Identities& ids, b
 
 }  // namespace
 
+Trace TraceByRecords(const JournalRun& run,
+                     const std::function<bool(const JournalChange&)>& happened) {
+  Trace t;
+  t.Entries.resize(run.Entries.size());
+  for (std::size_t i = 0; i < run.Entries.size(); ++i) t.Entries[i].At = run.Entries[i].OldPath;
+  for (const JournalChange& c : run.Changes) {
+    if (!happened(c)) continue;
+    if (c.Entry < 0) {  // a file that is no entry's: only ever one in the way
+      if (c.Op == JournalOp::Trash) t.Trashed.push_back({c.From, c.TrashedAt});
+      continue;
+    }
+    EntryTrace& e = t.Entries[static_cast<std::size_t>(c.Entry)];
+    switch (c.Op) {
+      case JournalOp::Move:
+      case JournalOp::Aside:
+      case JournalOp::Settle:
+        e.At = c.To;
+        break;
+      case JournalOp::Copy:
+        e.CopyMade = true;
+        e.CopyCertain = c.State == ChangeState::Done;
+        e.CopyAt = c.To;
+        break;
+      case JournalOp::Trash:
+        t.Trashed.push_back({c.From, c.TrashedAt});
+        break;
+      case JournalOp::TrashSource:
+        e.InTrash = true;
+        e.TrashedAt = c.TrashedAt;
+        e.At.clear();
+        break;
+      case JournalOp::Times:
+        e.TimesSet = true;
+        break;
+      case JournalOp::Attributes:
+        e.AttrSet = true;
+        break;
+    }
+  }
+  return t;
+}
+
 Trace TraceRun(const JournalRun& run, const std::vector<JournalRun>& recoveries, bool preferNew,
                FileSystem& fs) {
-  Trace t = TraceByRecords(run, fs);
+  Trace t = TraceByRecords(run, [&](const JournalChange& c) { return Happened(c, fs); });
   Identities ids(run);
   for (const JournalRun& recovery : recoveries) ids.TakeRecovery(recovery);
   if (!ids.Known()) {

@@ -4,6 +4,7 @@
 // the directories the run worked in and in the trash, under whatever name the run, a
 // recovery of it, or a change whose record a power cut lost, gave it; where the disk
 // tells nothing, the records and the names the run gave it decide.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,11 @@ struct Trace {
   std::vector<TrashedByTheRun> Trashed;  // files that stood in the way, oldest first
 };
 
+// The records' account: where each change that `happened` took each file (a change
+// whose record after it is missing is one the caller must judge).
+Trace TraceByRecords(const JournalRun& run,
+                     const std::function<bool(const JournalChange&)>& happened);
+
 // Where every file of the run is now. `recoveries`: the journals of recoveries of this
 // run that were cut short, oldest first. `preferNew`: a file found under both its old and
 // its planned name (a move to another file system cut short) is taken at the planned one.
@@ -50,7 +56,10 @@ bool IsTemporaryName(const PathRules& rules, std::string_view path);
 std::optional<FileInfo> InfoOf(FileSystem& fs, std::string_view path);
 
 // Whether the file at `path` may be as the run left it: its size, and the last-write time
-// it had before the run or the one the run gave it (which of them a lost record cannot tell).
-bool AsTheRunLeftIt(FileSystem& fs, std::string_view path, const JournalEntry& entry);
+// it had before the run or the one the run gave it (which of them a lost record cannot
+// tell). `itself`: the entry's own file, renamed, which also keeps its creation time where
+// the system keeps one, so a number the system gave again to another file is not it.
+bool AsTheRunLeftIt(FileSystem& fs, std::string_view path, const JournalEntry& entry,
+                    bool itself = false);
 
 }  // namespace varnoke

@@ -1,40 +1,17 @@
 #include "engine/JournalTrail.h"
 
+#include "engine/JournalTrace.h"
+
 namespace varnoke {
 
 std::unordered_map<std::string, std::string> MovesOfRun(const JournalRun& run) {
-  std::vector<std::string> at(run.Entries.size());
-  for (std::size_t i = 0; i < run.Entries.size(); ++i) at[i] = run.Entries[i].OldPath;
+  const Trace t =
+      TraceByRecords(run, [](const JournalChange& c) { return c.State == ChangeState::Done; });
   std::unordered_map<std::string, std::string> moves;
-  for (const JournalChange& c : run.Changes) {
-    if (c.State != ChangeState::Done) continue;
-    if (c.Entry < 0) {
-      if (c.Op == JournalOp::Trash) moves.emplace(c.From, std::string());
-      continue;
-    }
-    std::string& where = at[static_cast<std::size_t>(c.Entry)];
-    switch (c.Op) {
-      case JournalOp::Move:
-      case JournalOp::Aside:
-      case JournalOp::Settle:
-        where = c.To;
-        break;
-      case JournalOp::TrashSource:
-        where.clear();
-        break;
-      case JournalOp::Trash:
-        // The file that stood at the entry's planned place, not the entry's own.
-        moves.emplace(c.From, std::string());
-        break;
-      case JournalOp::Copy:
-      case JournalOp::Times:
-      case JournalOp::Attributes:
-        break;
-    }
-  }
+  for (const TrashedByTheRun& f : t.Trashed) moves.emplace(f.Original, std::string());
   for (std::size_t i = 0; i < run.Entries.size(); ++i) {
     const std::string& old = run.Entries[i].OldPath;
-    if (!old.empty() && at[i] != old) moves[old] = std::move(at[i]);
+    if (!old.empty() && t.Entries[i].At != old) moves[old] = t.Entries[i].At;
   }
   return moves;
 }

@@ -89,26 +89,17 @@ class Run {
   void Note(std::string_view text);
   void RecordEntries();
   std::vector<FileId> IdentitiesOfSources();
-  // A change on disk, recorded before and after when the run keeps a journal.
-  // A template, not a std::function: a hundred thousand changes make no allocation each.
   template <typename Change>
   FsStatus Recorded(JournalOp op, int entry, std::string_view from, std::string_view to,
                     Change&& change) {
-    if (!journal_) return change();
-    const long seq = journal_->Before(op, entry, from, to);
-    // A copy made by this change is recorded before it takes its name.
-    const bool copies = op == JournalOp::Move || op == JournalOp::Copy || op == JournalOp::Settle ||
-                        op == JournalOp::Aside;
-    if (copies) fs_.WatchNewFiles(journal_);
-    const FsStatus status = change();
-    if (copies) fs_.WatchNewFiles(nullptr);
-    journal_->After(seq, status);
-    return status;
+    return RecordedChange(journal_, fs_, op, entry, from, to, std::forward<Change>(change));
   }
   FsStatus Move(JournalOp op, int entry, std::string_view from, std::string_view to) {
     return Recorded(op, entry, from, to, [&] { return fs_.MoveNoReplace(from, to); });
   }
-  FsStatus Trash(JournalOp op, int entry, std::string_view path);
+  FsStatus Trash(JournalOp op, int entry, std::string_view path) {
+    return RecordedTrash(journal_, fs_, op, entry, path);
+  }
 
   TVrnFile* FileOf(const TVrnPrevFile& p) {
     if (p.FileIndex < 0 || p.FileIndex >= files_.Count()) return nullptr;
@@ -237,15 +228,6 @@ std::vector<FileId> Run::IdentitiesOfSources() {
     }
   }
   return ids;
-}
-
-FsStatus Run::Trash(JournalOp op, int entry, std::string_view path) {
-  std::string trashedAt;
-  if (!journal_) return fs_.TrashAndLocate(path, trashedAt);
-  const long seq = journal_->Before(op, entry, path, {});
-  const FsStatus status = fs_.TrashAndLocate(path, trashedAt);
-  journal_->After(seq, status, trashedAt);
-  return status;
 }
 
 Run::Outcome Run::RenameOne(int i) {

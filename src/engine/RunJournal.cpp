@@ -94,6 +94,16 @@ void RunJournal::End(int changed, int failed) {
   Write(true);
 }
 
+FsStatus RecordedTrash(RunJournal* journal, FileSystem& fs, JournalOp op, int entry,
+                       std::string_view path) {
+  std::string trashedAt;
+  if (!journal) return fs.TrashAndLocate(path, trashedAt);
+  const long seq = journal->Before(op, entry, path, {});
+  const FsStatus status = fs.TrashAndLocate(path, trashedAt);
+  journal->After(seq, status, trashedAt);
+  return status;
+}
+
 void RunJournal::Discard() {
   if (!file_) return;
   file_.reset();

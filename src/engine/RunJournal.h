@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/JournalRecords.h"
+#include "platform/FileSystem.h"
 #include "platform/JournalFiles.h"
 
 namespace varnoke {
@@ -57,6 +58,25 @@ class RunJournal final : public NewFileWatch {
   long changing_ = -1;  // the change between Before and After
   long writesSinceFlush_ = 0;
 };
+
+// A change on disk, recorded before and after it is made when there is a journal; a copy
+// it makes (a copy, or a move to another file system) is recorded before it takes its
+// name. A template, not a std::function: a hundred thousand changes make no allocation.
+template <typename Change>
+FsStatus RecordedChange(RunJournal* journal, FileSystem& fs, JournalOp op, int entry,
+                        std::string_view from, std::string_view to, Change&& change) {
+  if (!journal) return change();
+  const long seq = journal->Before(op, entry, from, to);
+  fs.WatchNewFiles(journal);
+  const FsStatus status = change();
+  fs.WatchNewFiles(nullptr);
+  journal->After(seq, status);
+  return status;
+}
+
+// A file sent to the trash, recorded with where the trash keeps it.
+FsStatus RecordedTrash(RunJournal* journal, FileSystem& fs, JournalOp op, int entry,
+                       std::string_view path);
 
 // The file name of a journal of a run that started at `started` (UTC), the n-th try.
 std::string JournalName(FileTime started, int attempt);
