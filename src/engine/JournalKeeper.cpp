@@ -476,6 +476,12 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
     item.From = e.At;
     item.To = there && !copies ? e.At : entry.NewPath;
     if (there && copies) continue;  // a whole copy took the planned times with it
+    // A copy an earlier rollback sent to the trash comes back rather than being made again.
+    if (copies && !e.CopyTrashedAt.empty() && !fs_.Exists(entry.NewPath) &&
+        fs_.RestoreFromTrash(e.CopyTrashedAt, entry.NewPath)) {
+      ++outcome.Reached;
+      continue;
+    }
     if (!there && !moving.count(entry.NewPath) && fs_.Exists(entry.NewPath)) {
       if (!run.Header.DeleteOnConflict) {
         outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.NewPath));

