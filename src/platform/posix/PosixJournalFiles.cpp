@@ -198,54 +198,46 @@ PosixJournalDirectory::PosixJournalDirectory(std::string directory)
   while (directory_.size() > 1 && directory_.back() == '/') directory_.pop_back();
 }
 
-PosixJournalDirectory::Opened PosixJournalDirectory::OpenDirectory() const {
+// What an open gave: the file, judged by what its descriptor shows, or the errno of the
+// open with the cause it tells (`why`, possibly empty). A refusal names `what`.
+PosixJournalDirectory::Opened PosixJournalDirectory::Judged(Fd file, int error, std::string why,
+                                                            bool directory,
+                                                            const std::string& what) {
   Opened out;
-  out.File = Fd(::open(directory_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat st {};
-  std::string why;
-  if (!out.File) {
+  if (!file) {
+    out.Error = error;
+  } else if (::fstat(file.Get(), &st) != 0) {
     out.Error = errno;
-    // A symbolic link fails the open as anything else that is no directory does; the
-    // look at the path only words the message.
-    if ((out.Error == ENOTDIR || out.Error == ELOOP) && ::lstat(directory_.c_str(), &st) == 0)
-      why = S_ISLNK(st.st_mode) ? "is a symbolic link" : "is not a directory";
-  } else if (::fstat(out.File.Get(), &st) != 0) {
-    out.Error = errno;
-    out.File = Fd();
-  } else {
-    why = Distrust(st, true);
+  } else if (why = Distrust(st, directory); why.empty()) {
+    out.File = std::move(file);
   }
-  if (!why.empty())
-    out = Opened{Fd(), EPERM, "The run journal directory " + directory_ + " " + why};
+  if (!why.empty()) out = Opened{Fd(), EPERM, what + " " + why};
   return out;
+}
+
+PosixJournalDirectory::Opened PosixJournalDirectory::OpenDirectory() const {
+  Fd file(::open(directory_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  const int error = file ? 0 : errno;
+  std::string why;
+  // A symbolic link fails the open as anything else that is no directory does; the look
+  // at the path only words the message.
+  struct stat st {};
+  if ((error == ENOTDIR || error == ELOOP) && ::lstat(directory_.c_str(), &st) == 0)
+    why = S_ISLNK(st.st_mode) ? "is a symbolic link" : "is not a directory";
+  return Judged(std::move(file), error, why, true, "The run journal directory " + directory_);
 }
 
 PosixJournalDirectory::Opened PosixJournalDirectory::OpenJournal(const Fd& directory,
                                                                  std::string_view name,
                                                                  int flags) const {
-  Opened out;
-  if (!PlainName(name)) {
-    out.Error = EINVAL;
-    return out;
-  }
+  if (!PlainName(name)) return Opened{Fd(), EINVAL, {}};
   // Not blocking: a pipe put in a journal's place is refused, not waited on.
-  out.File = Fd(::openat(directory.Get(), std::string(name).c_str(),
-                         flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
-  struct stat st {};
-  std::string why;
-  if (!out.File) {
-    out.Error = errno;
-    if (out.Error == ELOOP) why = "is a symbolic link";
-  } else if (::fstat(out.File.Get(), &st) != 0) {
-    out.Error = errno;
-    out.File = Fd();
-  } else {
-    why = Distrust(st, false);
-  }
-  if (!why.empty())
-    out =
-        Opened{Fd(), EPERM, "The run journal " + directory_ + "/" + std::string(name) + " " + why};
-  return out;
+  Fd file(::openat(directory.Get(), std::string(name).c_str(),
+                   flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
+  const int error = file ? 0 : errno;
+  return Judged(std::move(file), error, error == ELOOP ? "is a symbolic link" : "", false,
+                "The run journal " + directory_ + "/" + std::string(name));
 }
 
 PosixJournalDirectory::Opened PosixJournalDirectory::OpenJournal(std::string_view name,

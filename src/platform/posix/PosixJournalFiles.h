@@ -36,6 +36,8 @@ class PosixJournalDirectory final : public JournalDirectory {
     int Error = 0;
     std::string Refusal;
   };
+  static Opened Judged(Fd file, int error, std::string why, bool directory,
+                       const std::string& what);
   Opened OpenDirectory() const;
   // The journal `name` in the opened directory, with `flags`.
   Opened OpenJournal(const Fd& directory, std::string_view name, int flags) const;
