@@ -1,11 +1,8 @@
 #include "platform/posix/BusySnapshot.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-#include "platform/posix/PosixFileSystem.h"
-#include "support/TempDir.h"
 
 namespace varnoke {
 namespace {
@@ -30,27 +27,6 @@ TEST(BusySnapshot, LockedFilesOfTheSystemsLockTable) {
                                          {makedev(0xfd, 3), 12},
                                          {makedev(0x103, 2), 7}};
   EXPECT_EQ(keys, expected);
-}
-
-// The fresh look at one file: what is no regular file, or is gone, is busy; for a
-// change a read-only file is too.
-TEST(BusySnapshot, OneFileLookedAtAgain) {
-  testing::TempDir dir;
-  PosixFileSystem fs;
-  const std::string file = dir.Write("a.txt", "x"), readOnly = dir.Write("ro.txt", "x");
-  ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
-  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-  const struct {
-    std::string Path;
-    bool Read, Write;
-  } cases[] = {
-      {file, false, false},          {readOnly, false, true},          {dir / "fifo", true, true},
-      {dir / "missing", true, true}, {dir.MakeDir("sub"), true, true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(fs.IsBusy(c.Path, Access::Read), c.Read) << c.Path;
-    EXPECT_EQ(fs.IsBusy(c.Path, Access::ReadWrite), c.Write) << c.Path;
-  }
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ TEST_F(PosixFileSystemTest, DeleteAndTheDesktopTrash) {
 }
 
 // Held by this program (other processes: the engine's tests on real files), not a regular
-// file, not writable (even by root) or a running program: refused without hanging. Times to
+// file, not writable (even by root) or a running program: refused without hanging, and busy. Times to
 // the 100 ns, each set alone; a handle opened for reading sets none. The birth time is when
 // the file was made (moments ago), or the write time where none is kept.
 TEST_F(PosixFileSystemTest, ExclusiveOpenIsRefusedWhileAnyoneHoldsTheFileAndSetsTimes) {
@@ -128,9 +128,15 @@ TEST_F(PosixFileSystemTest, ExclusiveOpenIsRefusedWhileAnyoneHoldsTheFileAndSets
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string ro = dir_.Write("ro.txt", "x");
   ASSERT_EQ(::chmod(ro.c_str(), 0444), 0);
-  for (const std::string& path : {dir_.MakeDir("sub"), dir_ / "missing", fifo})
+  // The fresh busy look agrees: what is no regular file, or is gone, is busy; for a change
+  // a read-only file is too.
+  for (const std::string& path : {dir_.MakeDir("sub"), dir_ / "missing", fifo}) {
     EXPECT_FALSE(fs_.OpenExclusive(path, Access::Read)) << path;
+    EXPECT_TRUE(fs_.IsBusy(path, Access::Read) && fs_.IsBusy(path, Access::ReadWrite)) << path;
+  }
   EXPECT_FALSE(fs_.OpenExclusive(ro, Access::ReadWrite));
+  EXPECT_TRUE(fs_.IsBusy(ro, Access::ReadWrite));
+  EXPECT_FALSE(fs_.IsBusy(ro, Access::Read) || fs_.IsBusy(dir_.Write("b.txt"), Access::ReadWrite));
 
   // This very program runs from its file, which its builder may write.
   const std::string self = std::filesystem::read_symlink("/proc/self/exe");

@@ -49,15 +49,15 @@ TEST(JournalFiles, SmallRecordsAndLargeBlocksReadBackInOrder) {
 
 constexpr char kRecords[] = "varnoke-journal\t1\nrun\trun\t1\t1\t0\tt\t\t\n";
 
-// How one case stages the program's own journal `journal` in its directory `dir` (made
-// by the program, 0700 and 0600), and what is said about it: the refusal names the
-// directory or the journal (Names "dir" or "journal") with its cause, or nothing.
+// How a case changes the program's own journal (or its directory, made 0700 and the journal
+// 0600 whatever the umask), and the cause said for it; a case with no cause changes nothing.
+enum class Change { None, Chmod, Link, Pipe, Chown };
 struct TrustCase {
   const char* Name;
-  void (*Stage)(const std::string& dir, const std::string& journal);
-  std::string Names;
+  bool Directory;
+  Change How;
+  mode_t Mode;
   std::string Cause;
-  bool AsRoot = false;  // staged with chown: root only
 };
 
 void PrintTo(const TrustCase& c, std::ostream* out) {
@@ -68,52 +68,37 @@ void Expect0(int result, const char* what) {
   if (result != 0) throw std::runtime_error(std::string(what) + " failed");
 }
 
+void Stage(const TrustCase& c, const std::string& target) {
+  const std::string elsewhere = target + "-elsewhere";
+  switch (c.How) {
+    case Change::None:
+      break;
+    case Change::Chmod:
+      return Expect0(::chmod(target.c_str(), c.Mode), "chmod");
+    case Change::Chown:  // root only
+      return Expect0(::chown(target.c_str(), 12345, 12345), "chown");
+    case Change::Link:
+      Expect0(::rename(target.c_str(), elsewhere.c_str()), "rename");
+      return Expect0(::symlink(elsewhere.c_str(), target.c_str()), "symlink");
+    case Change::Pipe:
+      Expect0(::unlink(target.c_str()), "unlink");
+      return Expect0(::mkfifo(target.c_str(), 0600), "mkfifo");
+  }
+}
+
+// clang-format off
 const TrustCase kTrustCases[] = {
-    {"OwnJournalInOwnDirectory", [](const std::string&, const std::string&) {}, "", ""},
-    {"DirectoryWritableByAll",
-     [](const std::string& dir, const std::string&) {
-       Expect0(::chmod(dir.c_str(), 0777), "chmod");
-     },
-     "dir", "can be written by others (mode 0777)"},
-    {"DirectoryWritableByGroup",
-     [](const std::string& dir, const std::string&) {
-       Expect0(::chmod(dir.c_str(), 0770), "chmod");
-     },
-     "dir", "can be written by others (mode 0770)"},
-    {"JournalWritableByAll",
-     [](const std::string&, const std::string& journal) {
-       Expect0(::chmod(journal.c_str(), 0666), "chmod");
-     },
-     "journal", "can be written by others (mode 0666)"},
-    {"JournalIsALinkToAnotherFile",
-     [](const std::string& dir, const std::string& journal) {
-       Expect0(::rename(journal.c_str(), (dir + "/../elsewhere").c_str()), "rename");
-       Expect0(::symlink("../elsewhere", journal.c_str()), "symlink");
-     },
-     "journal", "is a symbolic link"},
-    {"DirectoryIsALink",
-     [](const std::string& dir, const std::string&) {
-       Expect0(::rename(dir.c_str(), (dir + "-elsewhere").c_str()), "rename");
-       Expect0(::symlink((dir + "-elsewhere").c_str(), dir.c_str()), "symlink");
-     },
-     "dir", "is a symbolic link"},
-    {"JournalIsAPipe",
-     [](const std::string&, const std::string& journal) {
-       Expect0(::unlink(journal.c_str()), "unlink");
-       Expect0(::mkfifo(journal.c_str(), 0600), "mkfifo");
-     },
-     "journal", "is not a regular file"},
-    {"JournalOfAnotherUser",
-     [](const std::string&, const std::string& journal) {
-       Expect0(::chown(journal.c_str(), 12345, 12345), "chown");
-     },
-     "journal", "is owned by user 12345, not by you", true},
-    {"DirectoryOfAnotherUser",
-     [](const std::string& dir, const std::string&) {
-       Expect0(::chown(dir.c_str(), 12345, 12345), "chown");
-     },
-     "dir", "is owned by user 12345, not by you", true},
+    {"OwnJournalInOwnDirectory", false, Change::None, 0, ""},
+    {"DirectoryWritableByAll", true, Change::Chmod, 0777, "can be written by others (mode 0777)"},
+    {"DirectoryWritableByGroup", true, Change::Chmod, 0770, "can be written by others (mode 0770)"},
+    {"JournalWritableByAll", false, Change::Chmod, 0666, "can be written by others (mode 0666)"},
+    {"JournalIsALinkToAnotherFile", false, Change::Link, 0, "is a symbolic link"},
+    {"DirectoryIsALink", true, Change::Link, 0, "is a symbolic link"},
+    {"JournalIsAPipe", false, Change::Pipe, 0, "is not a regular file"},
+    {"JournalOfAnotherUser", false, Change::Chown, 0, "is owned by user 12345, not by you"},
+    {"DirectoryOfAnotherUser", true, Change::Chown, 0, "is owned by user 12345, not by you"},
 };
+// clang-format on
 
 class JournalTrust : public ::testing::TestWithParam<TrustCase> {};
 
@@ -122,17 +107,24 @@ class JournalTrust : public ::testing::TestWithParam<TrustCase> {};
 // of it is read, held, removed or renamed.
 TEST_P(JournalTrust, OnlyTheUsersOwnJournalIsUsed) {
   const TrustCase& c = GetParam();
-  if (c.AsRoot && ::geteuid() != 0) GTEST_SKIP() << "staging another user's file needs root";
+  if (c.How == Change::Chown && ::geteuid() != 0) GTEST_SKIP() << "chown needs root";
   testing::TempDir t;
-  const std::string dir = t / "journal", journal = dir + "/run-1.vnj";
+  const std::string dir = t / "state/journal", journal = dir + "/run-1.vnj";
   PosixJournalDirectory journals(dir);
   {
     IoError error{};
+    const mode_t mask = ::umask(0);
     std::unique_ptr<AppendFile> file = journals.Create("run-1.vnj", error);
+    ::umask(mask);
     ASSERT_TRUE(file);
     ASSERT_TRUE(file->Append(kRecords));
   }
-  c.Stage(dir, journal);
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0700u);
+  ASSERT_EQ(::stat(journal.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  Stage(c, c.Directory ? dir : journal);
 
   const std::string refusal = journals.Refusal("run-1.vnj");
   if (c.Cause.empty()) {
@@ -148,19 +140,18 @@ TEST_P(JournalTrust, OnlyTheUsersOwnJournalIsUsed) {
     return;
   }
   const std::string named =
-      c.Names == "dir" ? "The run journal directory " + dir : "The run journal " + journal;
+      c.Directory ? "The run journal directory " + dir : "The run journal " + journal;
   EXPECT_EQ(refusal, named + " " + c.Cause);
-  EXPECT_EQ(journals.Refusal(""), c.Names == "dir" ? refusal : "");
-  EXPECT_EQ(journals.Names().empty(), c.Names == "dir");
+  EXPECT_EQ(journals.Refusal(""), c.Directory ? refusal : "");
+  EXPECT_EQ(journals.Names().empty(), c.Directory);
   EXPECT_TRUE(journals.Read("run-1.vnj").Error);
   EXPECT_TRUE(journals.ReadPart("run-1.vnj", 0, 15).Error);
   EXPECT_FALSE(journals.SizeOf("run-1.vnj"));
   EXPECT_FALSE(journals.Hold("run-1.vnj"));
   EXPECT_FALSE(journals.Rename("run-1.vnj", "run-2.vnj"));
   EXPECT_FALSE(journals.Remove("run-1.vnj"));
-  struct stat st {};
   EXPECT_EQ(::lstat(journal.c_str(), &st), 0) << "removed or renamed";
-  if (c.Names == "dir") {
+  if (c.Directory) {
     IoError error{};
     EXPECT_FALSE(journals.Create("run-3.vnj", error));
     EXPECT_FALSE(testing::FileExists(dir + "/run-3.vnj"));
@@ -169,24 +160,6 @@ TEST_P(JournalTrust, OnlyTheUsersOwnJournalIsUsed) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, JournalTrust, ::testing::ValuesIn(kTrustCases),
                          [](const auto& info) { return std::string(info.param.Name); });
-
-// Whatever the umask, a new directory is the user's alone and so is a new journal.
-TEST(JournalFiles, NewDirectoryAndJournalAreTheUsersAlone) {
-  testing::TempDir t;
-  PosixJournalDirectory journals(t / "state/journal");
-  const mode_t mask = ::umask(0);
-  IoError error{};
-  const bool made = static_cast<bool>(journals.Create("run-1.vnj", error));
-  ::umask(mask);
-  ASSERT_TRUE(made);
-  struct stat dir {
-  }, journal{};
-  ASSERT_EQ(::stat((t / "state/journal").c_str(), &dir), 0);
-  ASSERT_EQ(::stat((t / "state/journal/run-1.vnj").c_str(), &journal), 0);
-  EXPECT_EQ(dir.st_mode & 07777, 0700u);
-  EXPECT_EQ(journal.st_mode & 07777, 0600u);
-  EXPECT_EQ(journals.Refusal("run-1.vnj"), "");
-}
 
 // One record as a run writes them: a change and its outcome.
 std::string Record(int n) {

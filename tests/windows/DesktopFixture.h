@@ -25,18 +25,18 @@
 
 namespace varnoke {
 
-class DesktopFixture : public ::testing::Test {
+// The in-memory file system under the Linux rules.
+struct PosixFakeFileSystem : FakeFileSystem {
+  PosixFakeFileSystem() : FakeFileSystem(Style::Posix) {}
+};
+
+template <typename FileSystemT>
+class DesktopWorld : public ::testing::Test {
  protected:
-  // Files /d/f1.txt ... /d/fn.txt, written on day i of 2020.
-  void MakeFiles(int n, const std::string& dir = "/d") {
-    for (int i = 1; i <= n; ++i)
-      fs.AddFile(dir + "/f" + std::to_string(i) + ".txt", std::string(static_cast<size_t>(i), 'x'),
-                 FileTimes{0, 0, Calendar(2020, 1, 30 - i)});
-  }
   static void Settle() { QApplication::processEvents(); }
 
   testing::TempDir dir;
-  FakeFileSystem fs{FakeFileSystem::Style::Posix};
+  FileSystemT fs;
   PosixFileStore store;
   PosixSettingsStore settings{dir.Path()};
   FixedClock clock{Calendar(2021, 1, 1), 0};
@@ -46,9 +46,19 @@ class DesktopFixture : public ::testing::Test {
   DesktopState state{services, {}, 0};
 };
 
+class DesktopFixture : public DesktopWorld<PosixFakeFileSystem> {
+ protected:
+  // Files /d/f1.txt ... /d/fn.txt, written on day i of 2020.
+  void MakeFiles(int n, const std::string& dir = "/d") {
+    for (int i = 1; i <= n; ++i)
+      fs.AddFile(dir + "/f" + std::to_string(i) + ".txt", std::string(static_cast<size_t>(i), 'x'),
+                 FileTimes{0, 0, Calendar(2020, 1, 30 - i)});
+  }
+};
+
 // The same over real files: the files of a test lie in `files`, runs keep their journals
 // and trash what they trash in fresh directories of their own.
-class DesktopOnRealFiles : public ::testing::Test {
+class DesktopOnRealFiles : public DesktopWorld<PosixFileSystem> {
  protected:
   DesktopOnRealFiles() {
     testing::EmptyTrash();
@@ -69,19 +79,9 @@ class DesktopOnRealFiles : public ::testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-  static void Settle() { QApplication::processEvents(); }
 
-  testing::TempDir dir;
   testing::TempDir files;
-  PosixFileSystem fs;
-  PosixFileStore store;
-  PosixSettingsStore settings{dir.Path()};
   PosixJournalDirectory journals{dir / "journal"};
-  FixedClock clock{Calendar(2021, 1, 1), 0};
-  FormatSettings regional = EnglishFormatSettings();
-  ScriptedSession session;
-  Services services{fs, store, settings, clock, regional, session, dir.Path() + "/", "/"};
-  DesktopState state{services, {}, 0};
 };
 
 }  // namespace varnoke

@@ -21,18 +21,26 @@ namespace {
 using FollowTheFilesTest = MainFormOnRealFiles;
 using Strings = std::vector<std::string>;
 
+// The menu item and the question count the files the run changed: a file that already had
+// its new name is not one of them.
 TEST_F(FollowTheFilesTest, AfterUndoLastRenamingTheListsShowTheOldNamesAndRenameAgain) {
-  Write({"a.txt", "b.txt", "c.txt"});
-  TNameListForm* list = ListOf({"a.txt", "b.txt", "c.txt"});
+  Write({"Pic1.txt", "b.txt", "c.txt"});
+  TNameListForm* list = ListOf({"Pic1.txt", "b.txt", "c.txt"});
   RenameNow(list);
   ASSERT_EQ(Names(), (Strings{"Pic1.txt", "Pic2.txt", "Pic3.txt"}));
   EXPECT_EQ(Shown(list), (Strings{"Pic1.txt", "Pic2.txt", "Pic3.txt"}));
-  TNameListForm* other = ListOf({"Pic3.txt", "Pic1.txt"});  // another window, other order
+  TNameListForm* other = ListOf({"Pic3.txt", "Pic2.txt"});  // another window, other order
+  EXPECT_EQ(UndoItem(), "Und&o last renaming (2 files)");
 
   UndoLast();
-  ASSERT_EQ(Names(), (Strings{"a.txt", "b.txt", "c.txt"}));
-  EXPECT_EQ(Shown(list), (Strings{"a.txt", "b.txt", "c.txt"}));
-  EXPECT_EQ(Shown(other), (Strings{"c.txt", "a.txt"}));
+  ASSERT_EQ(Names(), (Strings{"Pic1.txt", "b.txt", "c.txt"}));
+  EXPECT_EQ(Shown(list), (Strings{"Pic1.txt", "b.txt", "c.txt"}));
+  EXPECT_EQ(Shown(other), (Strings{"c.txt", "b.txt"}));
+  ASSERT_EQ(session.Questions.size(), 2u);
+  EXPECT_EQ(session.Questions[0].Text.rfind("Undo the renaming of 2 files that started ", 0), 0u)
+      << session.Questions[0].Text;
+  EXPECT_EQ(session.Questions[1].Text,
+            "Undone: 2 file(s) where they belong, 0 left as they were.\n");
 
   session.Questions.clear();
   RenameNow(list);
@@ -43,24 +51,6 @@ TEST_F(FollowTheFilesTest, AfterUndoLastRenamingTheListsShowTheOldNamesAndRename
   // Renaming the same list again finds nothing to do, and says so.
   RenameNow(list);
   EXPECT_EQ(Asked(), Strings{std::string(kNothingToRenameText)});
-}
-
-// The menu item and the question count the files the run changed: a file that already had
-// its new name is not one of them.
-TEST_F(FollowTheFilesTest, TheUndoItemCountsTheFilesTheRunChanged) {
-  Write({"Pic1.txt", "b.txt", "c.txt"});
-  TNameListForm* list = ListOf({"Pic1.txt", "b.txt", "c.txt"});
-  RenameNow(list);
-  ASSERT_EQ(Names(), (Strings{"Pic1.txt", "Pic2.txt", "Pic3.txt"}));
-  emit main.findChild<QMenu*>("Files1")->aboutToShow();
-  EXPECT_EQ(Item("Undolastrenaming1")->text(), "Und&o last renaming (2 files)");
-  UndoLast();
-  ASSERT_GE(session.Questions.size(), 2u);
-  EXPECT_EQ(session.Questions[0].Text.rfind("Undo the renaming of 2 files that started ", 0), 0u)
-      << session.Questions[0].Text;
-  EXPECT_EQ(session.Questions[1].Text,
-            "Undone: 2 file(s) where they belong, 0 left as they were.\n");
-  EXPECT_EQ(Shown(list), (Strings{"Pic1.txt", "b.txt", "c.txt"}));
 }
 
 // Another program undid the renaming (varnoke-cli --undo) while the list was open: the
@@ -139,28 +129,13 @@ TEST_F(FollowTheFilesTest, ARecoveryAtTheStartIsFollowedByTheOpenLists) {
   EXPECT_EQ(session.Questions.at(0).Caption, kRecoveryCaption);
 }
 
+// Names applied in the editor are a run like any other, journaled under the list's caption
+// and undone from the Files menu; a listed file they overwrite leaves the list, and the undo
+// brings it back from the trash.
 TEST_F(FollowTheFilesTest, NamesAppliedInTheEditorAreUndoneFromTheFilesMenu) {
-  Write({"a.txt", "b.txt", "c.txt"});
-  TNameListForm* list = ListOf({"a.txt", "b.txt", "c.txt"});
-  EXPECT_TRUE(UndoItem().isEmpty());  // nothing renamed yet
-  session.Answers = {Answer::Yes};
-  EditAndStart(list, kEditNameAndExt, "x.txt\nb.txt\ny.txt");
-  ASSERT_EQ(Names(), (Strings{"b.txt", "x.txt", "y.txt"}));
-  EXPECT_EQ(Shown(list), (Strings{"x.txt", "b.txt", "y.txt"}));
-  EXPECT_EQ(UndoItem(), "Und&o last renaming (2 files)");
-  const std::vector<RunSummary> history = JournalKeeper(journals, fs, clock).History();
-  ASSERT_EQ(history.size(), 1u);
-  EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"Blank list (0)\"");
-
-  UndoLast();
-  EXPECT_EQ(Names(), (Strings{"a.txt", "b.txt", "c.txt"}));
-  EXPECT_EQ(Shown(list), (Strings{"a.txt", "b.txt", "c.txt"}));
-  EXPECT_TRUE(UndoItem().isEmpty());
-}
-
-TEST_F(FollowTheFilesTest, OverwritingAListedFileTakesItsEntryOffTheList) {
   Write({"IMG_0012.jpg", "IMG_0013.jpg"});
   TNameListForm* list = ListOf({"IMG_0012.jpg", "IMG_0013.jpg"});
+  EXPECT_TRUE(UndoItem().isEmpty());  // nothing renamed yet
   session.Answers = {Answer::Yes, Answer::Yes};
   EditAndStart(list, kEditNameAndExt, "IMG_0013.jpg\nIMG_0013.jpg");
   EXPECT_EQ(Asked(),
@@ -169,12 +144,16 @@ TEST_F(FollowTheFilesTest, OverwritingAListedFileTakesItsEntryOffTheList) {
   EXPECT_EQ(testing::ReadFile(At("IMG_0013.jpg")), "IMG_0012.jpg");
   EXPECT_EQ(testing::ReadFile(testing::kTrashHome / "Trash/files/IMG_0013.jpg"), "IMG_0013.jpg");
   EXPECT_EQ(Shown(list), Strings{"IMG_0013.jpg"});
+  EXPECT_EQ(UndoItem(), "Und&o last renaming (2 files)");
+  const std::vector<RunSummary> history = JournalKeeper(journals, fs, clock).History();
+  ASSERT_EQ(history.size(), 1u);
+  EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"Blank list (0)\"");
 
-  // The undo gives the renamed file its name back and brings the other from the trash.
   UndoLast();
   EXPECT_EQ(Names(), (Strings{"IMG_0012.jpg", "IMG_0013.jpg"}));
   EXPECT_EQ(testing::ReadFile(At("IMG_0013.jpg")), "IMG_0013.jpg");
   EXPECT_EQ(Shown(list), Strings{"IMG_0012.jpg"});
+  EXPECT_TRUE(UndoItem().isEmpty());
 }
 
 // A tmpfs has no trash: whatever was to go there stays, and the message names it and why.

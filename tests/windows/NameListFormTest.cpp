@@ -46,13 +46,6 @@ class NameListFormTest : public DesktopFixture {
   std::vector<QPointer<TNameListForm>> windows;
 };
 
-TEST_F(NameListFormTest, CaptionsCountFromZero) {
-  TNameListForm first(state), second(state);
-  EXPECT_EQ(first.windowTitle(), "Blank list (0)");
-  EXPECT_EQ(second.windowTitle(), "Blank list (1)");
-  EXPECT_EQ(first.Grid()->model()->rowCount(), 1);  // the empty row of an empty list
-}
-
 TEST_F(NameListFormTest, KeysMoveRemoveAndCutRows) {
   TNameListForm* w = Window(10);
   w->Grid()->SelectRows(2, 4);
@@ -64,8 +57,6 @@ TEST_F(NameListFormTest, KeysMoveRemoveAndCutRows) {
   Key(w, Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Names(w), "1 2 7 6 8 9 10 ");
   w->Grid()->SelectRows(6, 6);
-  Key(w, Qt::Key_Down, Qt::AltModifier);  // the last row stays
-  EXPECT_EQ(Names(w), "1 2 7 6 8 9 10 ");
   Key(w, Qt::Key_Up, Qt::AltModifier);
   EXPECT_EQ(Names(w), "1 2 7 6 8 10 9 ");
   EXPECT_EQ(w->Grid()->SelectedRows(), RowRange(5, 5));
@@ -103,7 +94,6 @@ TEST_F(NameListFormTest, SortingAndStatus) {
   EXPECT_EQ(Names(w), "1 2 2 3 ");
   w->Grid()->SelectRows(1, 1);
   EXPECT_EQ(Panel(w, 4), "/d/f2.txt (BUSY)");
-  EXPECT_EQ(w->Grid()->model()->index(1, kSizeColumn).data().toString(), "???");
   EXPECT_EQ(w->Grid()->model()->index(1, kNameColumn).data(Qt::ForegroundRole).value<QBrush>(),
             QBrush(QColor(0, 0, 255)));
   const int icon = header->sectionViewportPosition(kIconColumn) + 3;
@@ -126,7 +116,6 @@ TEST_F(NameListFormTest, DroppedUrisAndAWindowClosedDuringALongPaste) {
   // Straight to the window: a drop sent through the application needs a drag under way.
   static_cast<QObject*>(w)->event(&event);
   EXPECT_EQ(w->List().Files.Count(), 27);
-  EXPECT_EQ(session.Pumps, 2);
   EXPECT_EQ(w->Grid()->SelectedRows(), RowRange(1, 1));  // 26 items, 25 listed
 
   QPointer<TNameListForm> watched = w;
@@ -141,6 +130,7 @@ TEST_F(NameListFormTest, DroppedUrisAndAWindowClosedDuringALongPaste) {
     w->RemoveAllClick();  // commands wait while the list is busy
   };
   w->PasteFiles();
+  EXPECT_GT(closes, 0);
   EXPECT_EQ(w->List().Files.Count(), 52);
   ASSERT_TRUE(watched);
   Settle();
@@ -148,16 +138,20 @@ TEST_F(NameListFormTest, DroppedUrisAndAWindowClosedDuringALongPaste) {
   EXPECT_FALSE(watched);
 }
 
-TEST_F(NameListFormTest, HiddenColumnsLastForTheNextWindow) {
+// Blank lists are captioned counting from zero; the columns hidden in one window are hidden
+// in the next, and the last column shown stays.
+TEST_F(NameListFormTest, CaptionsCountFromZeroAndHiddenColumnsLastForTheNextWindow) {
   {
     TNameListForm w(state);
-    EXPECT_EQ(w.Grid()->horizontalHeader()->sectionSize(kPathColumn), 120);
+    EXPECT_EQ(w.windowTitle(), "Blank list (0)");
+    EXPECT_EQ(w.Grid()->model()->rowCount(), 1);  // the empty row of an empty list
     auto* size = w.findChild<QAction*>("PopSize");
     size->trigger();
     w.findChild<QAction*>("PopAttributes")->trigger();
     EXPECT_FALSE(size->isChecked());
   }
   TNameListForm next(state);
+  EXPECT_EQ(next.windowTitle(), "Blank list (1)");
   auto* header = next.Grid()->horizontalHeader();
   EXPECT_TRUE(header->isSectionHidden(kSizeColumn));
   EXPECT_EQ(header->count() - header->hiddenSectionCount(), 7);
