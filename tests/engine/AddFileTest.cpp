@@ -33,16 +33,12 @@ TEST(AddFileCalls, OneListingAndOneLookPerFile) {
   fs.SetBusy("/d/busy.txt", true);
   fs.Fail(FakeOp::List, "/d/unreadable.txt");
   TVrnFiles files;
-  const struct {
-    const char* Path;
-    bool Listed, Busy;
-    std::int32_t Size;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { const char* Path; bool Listed, Busy; std::int32_t Size; } cases[] = {
       {"/d/free.txt", true, false, 5}, {"/d/busy.txt", true, true, 0},
       {"/d/unreadable.txt", true, true, 0}, {"/d/missing.txt", false, false, 0},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Path);
     fs.ResetCalls();
@@ -74,18 +70,15 @@ TEST(AddFileCalls, OneListingAndOneLookPerFile) {
 // Every name survives the round trip: the entry's full path is the file's path, and
 // listing that text again gives the same entry. Sizes are kept whole past 4 GiB.
 TEST_F(AddFileTest, ListsNameSizeAttributesAndTimes) {
-  const struct {
-    const char *FileName, *Name, *Ext;
-    std::uint64_t Size = 3;
-    std::uint32_t Attr = kAttrArchive;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { const char *FileName, *Name, *Ext; std::uint64_t Size = 3;
+                 std::uint32_t Attr = kAttrArchive; } cases[] = {
       {"Report.Final.DOC", "Report.Final", "DOC"}, {"Makefile", "Makefile", ""},
       {"readme.", "readme.", ""}, {"odd..", "odd..", ""}, {"a:b\\c.txt", "a:b\\c", "txt"},
       {".profile", "", "profile", 3, kAttrArchive | kAttrHidden}, {"Ünïcode.Tä", "Ünïcode", "Tä"},
       {"big.bin", "big", "bin", 5ULL << 30}, {"four.bin", "four", "bin", 4ULL << 30},  // sparse
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.FileName);
     std::string path = dir_.Write(c.FileName, "abc");
@@ -95,14 +88,11 @@ TEST_F(AddFileTest, ListsNameSizeAttributesAndTimes) {
       files_.Clear();
       ASSERT_TRUE(AddFile(fs_, files_, path));
       const TVrnFile& f = files_.Items(0);
-      EXPECT_EQ(f.Path(), dir_.Path());
-      EXPECT_EQ(f.Name(), c.Name);
-      EXPECT_EQ(f.Ext(), c.Ext);
-      EXPECT_FALSE(f.Busy);
-      EXPECT_EQ(f.Size, c.Size);
-      EXPECT_EQ(f.Attr, c.Attr);
-      EXPECT_EQ(f.Accessed, kUnixEpoch + 1'000'000'000ULL * kTicksPerSecond);
-      EXPECT_EQ(f.Written, kUnixEpoch + 1'500'000'000ULL * kTicksPerSecond);
+      EXPECT_EQ(std::tuple(f.Path(), f.Name(), f.Ext(), f.Busy, f.Size, f.Attr),
+                std::tuple(dir_.Path(), c.Name, c.Ext, false, c.Size, c.Attr));
+      EXPECT_EQ(std::tuple(f.Accessed, f.Written),
+                std::tuple(kUnixEpoch + 1'000'000'000ULL * kTicksPerSecond,
+                           kUnixEpoch + 1'500'000'000ULL * kTicksPerSecond));
       EXPECT_NE(f.Created, 0u);
       path = fs_.Rules().Join(f.Path(), f.Name(), f.Ext());
     }
@@ -120,12 +110,9 @@ TEST_F(AddFileTest, WhatIsListedFromTheGivenText) {
   ASSERT_EQ(::symlink(dir_.Write("target.dat", "1234").c_str(), (dir_ / "link.txt").c_str()), 0);
   ASSERT_TRUE(testing::SetUnixTimes(dir_.Write("busy.txt", "some data"), 0, 0));
   LockHolder holder(dir_ / "busy.txt");
-  const struct {
-    std::string Given, Listed;  // Listed: the entry's full path, empty for none
-    std::uint64_t Size;
-    bool Busy = false;
-  } cases[] = {
-      // clang-format off
+  // Listed: the entry's full path, empty for none
+  // clang-format off
+  const struct { std::string Given, Listed; std::uint64_t Size; bool Busy = false; } cases[] = {
       {dir_ / "sub", "", 0}, {dir_ / "sub/", "", 0}, {dir_ / "link-to-sub", "", 0},
       {dir_ / "missing.txt", "", 0}, {"a.txt", "", 0}, {"", "", 0},
       {dir_ / "d/./a.txt", dir_ / "d/a.txt", 1}, {dir_ / "d//a.txt", dir_ / "d/a.txt", 1},
@@ -134,16 +121,15 @@ TEST_F(AddFileTest, WhatIsListedFromTheGivenText) {
       // A NUL would end the path at "a.txt": the text names no file.
       {dir_ / "d/a.txt" + std::string("\0junk", 5), "", 0},
       {dir_ / "d/a.txt" + std::string(1, '\0'), "", 0},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     files_.Clear();
     EXPECT_EQ(AddFile(fs_, files_, c.Given), !c.Listed.empty()) << c.Given;
     if (files_.Count() == 0) continue;
     const TVrnFile& f = files_.Items(0);
-    EXPECT_EQ(fs_.Rules().Join(f.Path(), f.Name(), f.Ext()), c.Listed);
-    EXPECT_EQ(f.Size, c.Size);
-    EXPECT_EQ(f.Busy, c.Busy);
+    EXPECT_EQ(std::tuple(fs_.Rules().Join(f.Path(), f.Name(), f.Ext()), f.Size, f.Busy),
+              std::tuple(c.Listed, c.Size, c.Busy));
     EXPECT_TRUE(!c.Busy || f.Attr + f.Created + f.Accessed + f.Written == 0) << c.Given;
   }
 }

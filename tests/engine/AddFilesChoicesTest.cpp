@@ -18,10 +18,8 @@ TEST(AddFilesListing, ShowsTheDirectorysFilesThatMatchAnyPattern) {
   fs.AddFile("/d/sys.txt", "", {}, kAttrSystem | kAttrReadOnly);
   fs.AddFile("/d/dir.txt/inner.txt");
   const Strings all{".hidden.txt", "A.TXT", "B.txt", "b.txt", "c.doc", "noext", "sys.txt"};
-  const struct {
-    const char* Filter;
-    Strings Names;
-  } cases[] = {
+  // clang-format off
+  const struct { const char* Filter; Strings Names; } cases[] = {
       {"*.*", all},
       {"", all},
       {" ; ", all},
@@ -31,6 +29,7 @@ TEST(AddFilesListing, ShowsTheDirectorysFilesThatMatchAnyPattern) {
       {"C.*", {"c.doc"}},
       {"zzz", {}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Filter);
     EXPECT_EQ(ListDirectoryFiles(fs, "/d", c.Filter), c.Names);

@@ -6,13 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "RenameWorld.h"
 #include "engine/PreparePreview.h"
 #include "model/Attributes.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "platform/testing/FixedClock.h"
-#include "platform/testing/IdleStores.h"
-#include "platform/testing/ScriptedSession.h"
 #include "support/TempDir.h"
 
 #include <unistd.h>
@@ -21,12 +19,12 @@ namespace varnoke {
 namespace {
 
 using Strings = std::vector<std::string>;
-enum World { kWindows, kFoldingMount, kReal };
+enum Where { kWindows, kFoldingMount, kReal };
 
 // Expected names end in "!" where planning marks a conflict.
 TEST(Conflicts, SuffixesAndMarks) {
   // clang-format off
-  const struct { World In; Strings OnDisk; std::uint32_t Flags; const char* Name; std::uint8_t CaseMode; Strings Listed, Expected; } cases[] = {
+  const struct { Where In; Strings OnDisk; std::uint32_t Flags; const char* Name; std::uint8_t CaseMode; Strings Listed, Expected; } cases[] = {
       // World, on disk besides the listed files ("/" at the end: a directory), flags, name,
       // case, listed, expected.
       {kWindows, {}, 0, "", kCaseUpper, {"a.txt"}, {"A.TXT"}},  // a change of case only
@@ -40,43 +38,28 @@ TEST(Conflicts, SuffixesAndMarks) {
       {kReal, {"A.TXT"}, 0, "", kCaseUpper, {"a.txt"}, {"A#1.TXT!"}},
       {kReal, {"x.txt/"}, ChangeName, "x", 0, {"a.txt"}, {"x.txt"}}};
   // clang-format on
-  FixedClock clock(0, 0);
-  ScriptedSession session;
-  const FormatSettings settings = EnglishFormatSettings();
   for (const auto& c : cases) {
-    testing::TempDir dir;
-    FakeFileSystem fake(
-        c.In == kWindows ? FakeFileSystem::Style::Windows : FakeFileSystem::Style::Posix,
-        c.In == kFoldingMount);
-    PosixFileSystem real;
-    FileSystem& fs = c.In == kReal ? static_cast<FileSystem&>(real) : fake;
-    const std::string root = c.In == kWindows ? "c:\\data\\" : dir.Path() + "/";
-    const auto make = [&](const std::string& name) {
-      if (c.In != kReal) return fake.AddFile(root + name);
-      if (name.ends_with('/')) return (void)dir.MakeDir(name);
-      dir.Write(name);
-    };
-    for (const std::string& name : c.OnDisk) make(name);
-    TVrnFiles files;
-    for (const std::string& name : c.Listed) {
-      make(name);
-      const SplitPath p = fs.Rules().Split(root + name);
-      files.AddEntry(false, p.Path, p.Name, p.Ext, 0, 0x20, 0, 0, 0);
-    }
-    TFiles options;
-    std::tie(options.Flags, options.Name, options.CaseMode) = std::tie(c.Flags, c.Name, c.CaseMode);
-    options.AttrMask = options.AttrValues = kAttrReadOnly;  // planned, not made
-    TVrnPrevFiles preview(fs.Rules().FoldsCase());
-    IdleStores idle;
-    PreparePreview(files, options, preview,
-                   Services{fs, idle.Store, idle.Settings, clock, settings, session});
+    using Style = FakeFileSystem::Style;
+    testing::World world = c.In == kReal
+                               ? testing::World()
+                               : testing::World(c.In == kWindows ? Style::Windows : Style::Posix,
+                                                c.In == kFoldingMount);
+    testing::RenameRun s(world);
+    for (const std::string& name : c.OnDisk) world.Write(name);
+    for (const std::string& name : c.Listed) world.Write(name);
+    std::tie(s.options.Flags, s.options.Name, s.options.CaseMode) =
+        std::tie(c.Flags, c.Name, c.CaseMode);
+    s.options.AttrMask = s.options.AttrValues = kAttrReadOnly;  // planned, not made
+    s.ListAndPlan(c.Listed);
     Strings names;
-    for (int i = 0; i < preview.Count(); ++i) {
-      const TVrnPrevFile& e = preview.Items(i);
-      names.push_back(fs.Rules().Join("", e.Name, e.Ext).substr(1) + (e.Conflict ? "!" : ""));
+    for (int i = 0; i < s.preview.Count(); ++i) {
+      const TVrnPrevFile& e = s.preview.Items(i);
+      names.push_back(world.Fs().Rules().Join("", e.Name, e.Ext).substr(1) +
+                      (e.Conflict ? "!" : ""));
     }
     EXPECT_EQ(names, c.Expected);
-    for (const std::string& name : c.Listed) EXPECT_EQ(fs.GetAttributes(root + name), kAttrArchive);
+    for (const std::string& name : c.Listed)
+      EXPECT_EQ(world.Fs().GetAttributes(world.At(name)), kAttrArchive);
   }
 }
 
@@ -100,11 +83,10 @@ TEST(ExistingNames, OneReadAnswersAsEveryTestWould) {
     for (const char* name : {"a.txt", "Data."}) fake->AddFile(root + sep + name);
     fake->AddDirectory(root + sep + "sub");
   }
-  const struct {
-    FileSystem* Fs;
-    std::string Root;
-  } cases[] = {
+  // clang-format off
+  const struct { FileSystem* Fs; std::string Root; } cases[] = {
       {&real, dir.Path()}, {&exact, "/d"}, {&folding, "/d"}, {&windows, "c:\\d"}, {&exact, "/x"}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Root);
     ExistingNames onDisk(*c.Fs, 0);

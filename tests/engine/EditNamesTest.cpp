@@ -29,11 +29,6 @@ struct World {
     for (const TVrnFile& f : files) out.push_back(fs.Rules().Join(f.Path(), f.Name(), f.Ext()));
     return out;
   }
-  Strings Captions() const {
-    Strings out;
-    for (const AskedQuestion& q : session.Questions) out.push_back(q.Caption);
-    return out;
-  }
   EditOutcome Apply(Strings& lines, int mode, const std::vector<Answer>& answers) {
     session.Answers.assign(answers.begin(), answers.end());
     return ApplyEditedNames(fs, session, files, lines, mode).Outcome;
@@ -48,15 +43,14 @@ class EditNamesTest : public ::testing::Test, public World {};
 
 TEST_F(EditNamesTest, LinesAndTheirPathsInEveryMode) {
   List({"/d/photo.jpg", "/d/readme", "/x/a.b.c"});
-  const struct {
-    int Mode;
-    const char* Text;
-  } cases[] = {
+  // clang-format off
+  const struct { int Mode; const char* Text; } cases[] = {
       {kEditNameOnly, "photo\nreadme\na.b"},
       {kEditNameAndExt, "photo.jpg\nreadme\na.b.c"},
       {kEditNameAndPath, "/d/photo\n/d/readme\n/x/a.b"},
       {kEditNameExtAndPath, "/d/photo.jpg\n/d/readme\n/x/a.b.c"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Mode);
     EXPECT_EQ(EditText(files, c.Mode, fs.Rules(), session), c.Text);
@@ -78,19 +72,11 @@ TEST_F(EditNamesTest, ACaseChangeRenamesAndRelistsInPlace) {
   Strings lines = {"a.txt", "Photo.JPG", "z.txt"};
   EXPECT_EQ(Apply(lines, kEditNameAndExt, {Answer::Yes}), EditOutcome::Done);
   EXPECT_EQ(Paths(), Strings({"/d/a.txt", "/d/Photo.JPG", "/d/z.txt"}));
-  EXPECT_EQ(files.Items(1).Name(), "Photo");
   EXPECT_EQ(files.Items(1).Ext(), "JPG");
   EXPECT_TRUE(fs.HasFile("/d/Photo.JPG"));
   EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
-  EXPECT_EQ(Captions(), Strings({std::string(kEditConfirmationCaption)}));
-}
-
-TEST_F(EditNamesTest, LinesFollowEntriesByPositionOnly) {
-  List({"/d/1", "/d/2", "/d/3", "/d/4", "/d/5"});
-  Strings lines = EditLines("n1\nn3\nn4\nn5");  // line 2 deleted: the names shift
-  EXPECT_EQ(Apply(lines, kEditNameOnly, {Answer::Yes, Answer::Ok}), EditOutcome::Done);
-  EXPECT_EQ(session.Questions.at(1).Text, kFewerLinesText);
-  EXPECT_EQ(Paths(), Strings({"/d/n1", "/d/n3", "/d/n4", "/d/n5", "/d/5"}));
+  ASSERT_EQ(session.Questions.size(), 1u);
+  EXPECT_EQ(session.Questions[0].Caption, kEditConfirmationCaption);
 }
 
 TEST_F(EditNamesTest, EventsRunAtTheNinthLineAndEveryTenthAfter) {
@@ -108,107 +94,89 @@ TEST_F(EditNamesTest, AVanishedFileTakesItsLineWithIt) {
   List({"/d/1", "/d/2", "/d/3"});
   fs.Delete("/d/2");
   Strings lines = {"a", "b", "c"};
-  const EditApplied applied = [&] {
-    session.Answers = {Answer::Yes};
-    return ApplyEditedNames(fs, session, files, lines, kEditNameOnly);
-  }();
+  session.Answers = {Answer::Yes};
+  const EditApplied applied = ApplyEditedNames(fs, session, files, lines, kEditNameOnly);
   EXPECT_EQ(applied.Outcome, EditOutcome::Done);
   EXPECT_TRUE(applied.LinesRemoved);
   EXPECT_EQ(lines, Strings({"a", "c"}));
   EXPECT_EQ(Paths(), Strings({"/d/a", "/d/c"}));
 }
 
-TEST_F(EditNamesTest, TheFileInTheWayGoesToTheTrashOnlyOnYes) {
-  const struct {
-    const char* What;
-    Answer Overwrite;
-    bool TrashWorks;
-    EditOutcome Outcome;
-    Strings Listed;
-    int Trashed;
-    int Notes;  // messages after the question
-  } cases[] = {
-      {"Yes", Answer::Yes, true, EditOutcome::Done, {"/d/b", "/d/z"}, 1, 0},
-      {"No", Answer::No, true, EditOutcome::Done, {"/d/a", "/d/z"}, 0, 0},
-      {"Cancel", Answer::Cancel, true, EditOutcome::Stopped, {"/d/a", "/d/y"}, 0, 0},
-      {"no trash", Answer::Yes, false, EditOutcome::Done, {"/d/a", "/d/z"}, 0, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.What);
-    World w;
-    w.List({"/d/a", "/d/y"});
-    w.fs.AddFile("/d/b", "old");
-    w.fs.TrashAvailable = c.TrashWorks;
-    Strings lines = {"b", "z"};
-    EXPECT_EQ(w.Apply(lines, kEditNameOnly, {Answer::Yes, c.Overwrite}), c.Outcome);
-    EXPECT_EQ(w.session.Questions.at(1).Text, OverwriteQuestion("/d/b"));
-    EXPECT_EQ(w.session.Questions.at(1).Kind, Buttons::YesNoCancel);
-    EXPECT_EQ(w.Paths(), c.Listed);
-    ASSERT_EQ(w.fs.Trash().size(), static_cast<std::size_t>(c.Trashed));
-    if (c.Trashed) {
-      EXPECT_EQ(w.fs.Trash()[0].File.Content, "old");
-    }
-    EXPECT_EQ(w.fs.Calls(FakeOp::Delete), 0);  // nothing is ever deleted for good
-    EXPECT_EQ(w.session.Questions.size(), 2u + static_cast<std::size_t>(c.Notes));
-    if (c.Notes) {
-      EXPECT_NE(w.session.Questions.back().Text.find("/d/b"), std::string::npos);
-    }
-  }
-}
-
-// Overwriting a file that is listed too: it goes to the trash, and its entry leaves the
-// list with its line, wherever it stands, so that no two entries name one file and the
-// lines after it keep their entries.
-TEST(EditNamesOverwrite, TheEntryOfATrashedListedFileLeavesTheList) {
-  const struct {
-    const char* What;
-    int Mode;
-    Strings Listed;  // each file holds its own path
-    Strings Lines;
-    Strings After;  // the listed paths afterwards, each "path=content"
-    Strings LinesAfter;
-  } cases[] = {
-      {"listed after",
-       kEditNameAndExt,
-       {"/d/IMG_0012.jpg", "/d/IMG_0013.jpg"},
-       {"IMG_0013.jpg", "IMG_0013.jpg"},
-       {"/d/IMG_0013.jpg=/d/IMG_0012.jpg"},
-       {"IMG_0013.jpg"}},
-      {"listed before",
-       kEditNameAndExt,
-       {"/d/IMG_0013.jpg", "/d/IMG_0012.jpg"},
-       {"IMG_0013.jpg", "IMG_0013.jpg"},
-       {"/d/IMG_0013.jpg=/d/IMG_0012.jpg"},
-       {"IMG_0013.jpg"}},
-      {"lines after it",
-       kEditNameOnly,
-       {"/d/x", "/d/y", "/d/z"},
-       {"y", "y", "z2"},
-       {"/d/y=/d/x", "/d/z2=/d/z"},
-       {"y", "z2"}},
-      {"listed before, lines after",
-       kEditNameOnly,
-       {"/d/y", "/d/x", "/d/z"},
-       {"y", "y", "z2"},
-       {"/d/y=/d/x", "/d/z2=/d/z"},
-       {"y", "z2"}},
-  };
+// A line that names a file in the way asks whether to overwrite it: Yes sends it to the
+// trash (where no trash can take it, a note names it and the line is skipped), No skips
+// the line, Cancel stops. A listed file overwritten leaves the list with its line,
+// wherever it stands, so that no two entries name one file and later lines keep their
+// entries. Names given to each other's files (swaps, cycles) need no question: the file
+// in the way steps aside and takes its own turn; stopped before its turn, it gets its name
+// back, or one beside it when an earlier line took that name. Nothing is deleted for good
+// and no temporary name is left.
+TEST(EditNamesInTheWay, OverwrittenOnYesSwappedWithoutAsking) {
+  using enum Answer;
+  const Strings ay = {"/d/a", "/d/y"}, img12 = {"/d/IMG_0012.jpg", "/d/IMG_0013.jpg"},
+                img13 = {img12[1], img12[0]}, twice = {"IMG_0013.jpg", "IMG_0013.jpg"};
+  const char* const i13 = "/d/IMG_0013.jpg=/d/IMG_0012.jpg";
+  // Listed files hold their own paths; Outside: "path=content" of a file not listed. Answers
+  // and Asked: after the confirmation. After: "path=content" of every entry.
+  // clang-format off
+  const struct { const char* What; int Mode; Strings Listed; bool TrashWorks; Strings Lines;
+                 std::vector<Answer> Answers; EditOutcome Outcome; Strings After, LinesAfter,
+                 Trashed; const char* InTheWay; std::size_t Asked; } cases[] = {
+      {"Yes", kEditNameOnly, ay, true, {"b", "z"}, {Yes}, EditOutcome::Done,
+       {"/d/b=/d/a", "/d/z=/d/y"}, {"b", "z"}, {"old"}, "/d/b", 1},
+      {"No", kEditNameOnly, ay, true, {"b", "z"}, {No}, EditOutcome::Done,
+       {"/d/a=/d/a", "/d/z=/d/y"}, {"b", "z"}, {}, "/d/b", 1},
+      {"Cancel", kEditNameOnly, ay, true, {"b", "z"}, {Cancel}, EditOutcome::Stopped,
+       {"/d/a=/d/a", "/d/y=/d/y"}, {"b", "z"}, {}, "/d/b", 1},
+      {"no trash", kEditNameOnly, ay, false, {"b", "z"}, {Yes}, EditOutcome::Done,
+       {"/d/a=/d/a", "/d/z=/d/y"}, {"b", "z"}, {}, "/d/b", 2},
+      {"listed after", kEditNameAndExt, img12, true, twice, {Yes}, EditOutcome::Done, {i13},
+       {twice[0]}, {img12[1]}, img12[1].c_str(), 1},
+      {"listed before", kEditNameAndExt, img13, true, twice, {Yes}, EditOutcome::Done, {i13},
+       {twice[0]}, {img12[1]}, img12[1].c_str(), 1},
+      {"lines after it", kEditNameOnly, {"/d/x", "/d/y", "/d/z"}, true, {"y", "y", "z2"}, {Yes},
+       EditOutcome::Done, {"/d/y=/d/x", "/d/z2=/d/z"}, {"y", "z2"}, {"/d/y"}, "/d/y", 1},
+      {"listed before, lines after", kEditNameOnly, {"/d/y", "/d/x", "/d/z"}, true,
+       {"y", "y", "z2"}, {Yes}, EditOutcome::Done, {"/d/y=/d/x", "/d/z2=/d/z"}, {"y", "z2"},
+       {"/d/y"}, "/d/y", 1},
+      {"swap", kEditNameOnly, {"/d/a", "/d/b"}, true, {"b", "a"}, {}, EditOutcome::Done,
+       {"/d/b=/d/a", "/d/a=/d/b"}, {"b", "a"}, {}, nullptr, 0},
+      {"cycle", kEditNameOnly, {"/d/a", "/d/b", "/d/c"}, true, {"b", "c", "a"}, {},
+       EditOutcome::Done, {"/d/b=/d/a", "/d/c=/d/b", "/d/a=/d/c"}, {"b", "c", "a"}, {}, nullptr, 0},
+      // The overwrite question, then where b's file is kept.
+      {"stopped before its turn", kEditNameOnly, {"/d/a", "/d/b", "/d/x"}, true, {"b", "x", "x"},
+       {Cancel}, EditOutcome::Stopped, {"/d/b=/d/a", "/d/b#1=/d/b", "/d/x=/d/x"},
+       {"b", "x", "x"}, {}, "/d/x", 2}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     World w;
     for (const std::string& p : c.Listed) w.fs.AddFile(p, p);
     for (const std::string& p : c.Listed) ASSERT_TRUE(AddFile(w.fs, w.files, p));
+    if (c.Listed == ay) w.fs.AddFile("/d/b", "old");
+    w.fs.TrashAvailable = c.TrashWorks;
     Strings lines = c.Lines;
-    w.session.Answers = {Answer::Yes, Answer::Yes};
+    w.session.Answers = {Answer::Yes};
+    w.session.Answers.insert(w.session.Answers.end(), c.Answers.begin(), c.Answers.end());
     const EditApplied applied = ApplyEditedNames(w.fs, w.session, w.files, lines, c.Mode);
-    EXPECT_EQ(applied.Outcome, EditOutcome::Done);
-    EXPECT_TRUE(applied.LinesRemoved);
-    Strings now;
+    EXPECT_EQ(applied.Outcome, c.Outcome);
+    EXPECT_EQ(applied.LinesRemoved, lines.size() != c.Lines.size());
+    Strings now, trashed;
     for (const std::string& p : w.Paths()) now.push_back(p + "=" + w.fs.File(p)->Content);
+    for (const TrashedFile& t : w.fs.Trash()) trashed.push_back(t.File.Content);
     EXPECT_EQ(now, c.After);
     EXPECT_EQ(lines, c.LinesAfter);
-    ASSERT_EQ(w.fs.Trash().size(), 1u);
-    EXPECT_EQ(w.session.Questions.size(), 2u);  // the confirmation and the overwrite
+    EXPECT_EQ(trashed, c.Trashed);
+    ASSERT_EQ(w.session.Questions.size(), 1 + c.Asked);
+    if (c.InTheWay) {
+      EXPECT_EQ(w.session.Questions[1].Text, OverwriteQuestion(c.InTheWay));
+      EXPECT_EQ(w.session.Questions[1].Kind, Buttons::YesNoCancel);
+    }
+    if (!c.TrashWorks) {  // the note names the file that stayed
+      EXPECT_NE(w.session.Questions.back().Text.find(c.InTheWay), std::string::npos);
+    }
+    EXPECT_EQ(w.fs.Calls(FakeOp::Delete), 0);
+    for (const char* p : {"/d/.varnoke-1.tmp", "/d/.varnoke-2.tmp"})
+      EXPECT_FALSE(w.fs.Exists(p)) << p;
   }
 }
 
@@ -278,71 +246,23 @@ TEST(EditNamesJournal, AppliedNamesAreJournaledUndoneAndRolledBackLikeAnyRun) {
   }
 }
 
-// Names given to each other's files (swaps, cycles) need no question: the file in the way
-// steps aside and takes its own turn. Stopped before its turn, it gets its name back, or
-// one beside it when an earlier line took that name.
-TEST(EditNamesSwaps, FilesTradeNamesWithoutQuestionsOrTemporaryNames) {
-  const struct {
-    const char* What;
-    Strings Listed;  // each file holds its own name as content
-    Strings Lines;
-    std::vector<Answer> Answers;  // after the confirmation
-    Strings Expected;             // the listed paths afterwards, each "path=content"
-    int Questions;                // after the confirmation
-  } cases[] = {
-      {"swap", {"/d/a", "/d/b"}, {"b", "a"}, {}, {"/d/b=a", "/d/a=b"}, 0},
-      {"cycle", {"/d/a", "/d/b", "/d/c"}, {"b", "c", "a"}, {}, {"/d/b=a", "/d/c=b", "/d/a=c"}, 0},
-      {"stopped before its turn",
-       {"/d/a", "/d/b", "/d/x"},
-       {"b", "x", "x"},
-       {Answer::Cancel},
-       {"/d/b=a", "/d/b#1=b", "/d/x=x"},
-       2},  // the overwrite question, then where b's file is kept
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.What);
-    World w;
-    for (const std::string& p : c.Listed) w.fs.AddFile(p, p.substr(3));
-    for (const std::string& p : c.Listed) ASSERT_TRUE(AddFile(w.fs, w.files, p));
-    Strings lines = c.Lines;
-    std::vector<Answer> answers = {Answer::Yes};
-    answers.insert(answers.end(), c.Answers.begin(), c.Answers.end());
-    w.Apply(lines, kEditNameOnly, answers);
-    Strings now;
-    for (const std::string& p : w.Paths()) now.push_back(p + "=" + w.fs.File(p)->Content);
-    EXPECT_EQ(now, c.Expected);
-    EXPECT_EQ(w.session.Questions.size(), 1u + static_cast<std::size_t>(c.Questions));
-    EXPECT_TRUE(w.fs.Trash().empty());
-    for (const char* p : {"/d/.varnoke-1.tmp", "/d/.varnoke-2.tmp"})
-      EXPECT_FALSE(w.fs.Exists(p)) << p;
-  }
-}
-
 TEST_F(EditNamesTest, QuestionsBeforeTheFirstFile) {
-  const struct {
-    const char* What;
-    int Lines;
-    std::vector<Answer> Answers;
-    EditOutcome Outcome;
-    const char* Last;  // text of the last question
-    int Moves;
-  } cases[] = {
+  // Last: text of the last question
+  // Listed: afterwards: lines follow entries by position
+  // clang-format off
+  const struct { const char* What; int Lines; std::vector<Answer> Answers; EditOutcome Outcome;
+                 const char* Last; int Moves;
+                 Strings Listed = {"/d/1", "/d/2", "/d/3"}; } cases[] = {
       {"not confirmed", 3, {Answer::No}, EditOutcome::NotStarted, kReallyRenameText.data(), 0},
       {"more lines: Cancel", 4, {Answer::Yes}, EditOutcome::NotStarted, kMoreLinesText.data(), 0},
-      {"more lines: OK", 4, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kMoreLinesText.data(), 3},
-      {"fewer lines: OK",
-       2,
-       {Answer::Yes, Answer::Ok},
-       EditOutcome::Done,
-       kFewerLinesText.data(),
-       2},
-      {"fewer lines: Cancel",
-       2,
-       {Answer::Yes, Answer::Cancel},
-       EditOutcome::NotStarted,
-       kFewerLinesText.data(),
-       0},
+      {"more lines: OK", 4, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kMoreLinesText.data(), 3,
+       {"/d/a", "/d/b", "/d/c"}},
+      {"fewer lines: OK", 2, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kFewerLinesText.data(),
+       2, {"/d/a", "/d/b", "/d/3"}},
+      {"fewer lines: Cancel", 2, {Answer::Yes, Answer::Cancel}, EditOutcome::NotStarted,
+       kFewerLinesText.data(), 0},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     World w;
@@ -351,22 +271,21 @@ TEST_F(EditNamesTest, QuestionsBeforeTheFirstFile) {
     lines.resize(static_cast<std::size_t>(c.Lines));
     EXPECT_EQ(w.Apply(lines, kEditNameOnly, c.Answers), c.Outcome);
     EXPECT_EQ(w.session.Questions.back().Text, c.Last);
+    EXPECT_EQ(w.Paths(), c.Listed);
     EXPECT_EQ(w.fs.Calls(FakeOp::MoveNoReplace), c.Moves);
   }
 }
 
 TEST_F(EditNamesTest, CaseButtonsOnASelection) {
-  const struct {
-    CaseChange Change;
-    const char* In;
-    const char* Out;
-  } cases[] = {
+  // clang-format off
+  const struct { CaseChange Change; const char* In; const char* Out; } cases[] = {
       {CaseChange::Title, "AN_OLD-FILE.TXT", "An_Old-File.Txt"},
       {CaseChange::Title, "my holiday_photo-02.JPG\nx(y)z^w", "My Holiday_Photo-02.Jpg\nX(Y)Z^W"},
       {CaseChange::Title, "a/b\rc\xC3\xA9", "A/b\rc\xC3\xA9"},  // no separators; é untouched
       {CaseChange::Upper, "ab\xC3\xA9z", "AB\xC3\xA9Z"},
       {CaseChange::Lower, "AB.TXT", "ab.txt"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     std::string text = c.In;
     ChangeCase(text, c.Change);

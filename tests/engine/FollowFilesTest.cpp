@@ -29,47 +29,26 @@ Strings Paths(const TVrnFiles& files, const PathRules& rules) {
 TEST(FollowMoves, EntriesNameTheirFilesWhereTheyWent) {
   const PosixPathRules posix;
   const WindowsPathRules windows;
-  const struct {
-    const char* What;
-    const PathRules& Rules;
-    Strings Listed;
-    FileMoves Moves;
-    Strings After;
-    int Followed;
-  } cases[] = {
-      {"a rename",
-       posix,
-       {"/d/a.txt", "/d/x.txt"},
-       {{"/d/a.txt", "/d/b.txt"}},
-       {"/d/b.txt", "/d/x.txt"},
-       1},
-      {"a swap, all at once",
-       posix,
-       {"/d/a", "/d/b"},
-       {{"/d/b", "/d/a"}, {"/d/a", "/d/b"}},
-       {"/d/b", "/d/a"},
-       2},
-      {"to another directory with another extension",
-       posix,
-       {"/d/a.txt"},
-       {{"/d/a.txt", "/e/sub/a.jpg"}},
-       {"/e/sub/a.jpg"},
-       1},
-      {"a path spelled otherwise",
-       posix,
+  // clang-format off
+  const struct { const char* What; const PathRules& Rules; Strings Listed; FileMoves Moves;
+                 Strings After; int Followed; } cases[] = {
+      {"a rename", posix, {"/d/a.txt", "/d/x.txt"}, {{"/d/a.txt", "/d/b.txt"}},
+       {"/d/b.txt", "/d/x.txt"}, 1},
+      {"a swap, all at once", posix, {"/d/a", "/d/b"}, {{"/d/b", "/d/a"}, {"/d/a", "/d/b"}},
+       {"/d/b", "/d/a"}, 2},
+      {"to another directory with another extension", posix, {"/d/a.txt"},
+       {{"/d/a.txt", "/e/sub/a.jpg"}}, {"/e/sub/a.jpg"}, 1},
+      {"a path spelled otherwise", posix,
        {"/d/./a", "/d//b"},
        {{"/d/a", "/d/a2"}, {"/d/b", "/d/b2"}},
        {"/d/a2", "/d/b2"},
        2},
       {"moves of other files", posix, {"/d/a"}, {{"/d/b", "/d/a"}, {"/e/a", "/d/c"}}, {"/d/a"}, 0},
       {"names compare exactly", posix, {"/d/A"}, {{"/d/a", "/d/b"}}, {"/d/A"}, 0},
-      {"letter case aside under the Windows rules",
-       windows,
-       {"c:\\d\\A.TXT"},
-       {{"c:\\d\\a.txt", "c:\\d\\b.txt"}},
-       {"c:\\d\\b.txt"},
-       1},
+      {"letter case aside under the Windows rules", windows, {"c:\\d\\A.TXT"},
+       {{"c:\\d\\a.txt", "c:\\d\\b.txt"}}, {"c:\\d\\b.txt"}, 1},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     TVrnFiles files;
@@ -157,26 +136,19 @@ TEST(JournalTrail, FollowsAFileFromTheNewestRunThatMovedItThroughTheLaterOnes) {
     }
     AppendBeginRecord(text, static_cast<int>(moves.size()));
     for (std::size_t k = 0; k < moves.size(); ++k) {
-      const bool trashed = moves[k].back() == '>';
-      AppendChangeRecord(text, static_cast<long>(k),
-                         {trashed ? JournalOp::TrashSource : JournalOp::Move,
-                          static_cast<int>(k),
-                          moves[k].substr(0, moves[k].find('>')),
-                          "",
-                          {},
-                          0,
-                          {},
-                          {}});
+      JournalChange change;
+      change.Op = moves[k].back() == '>' ? JournalOp::TrashSource : JournalOp::Move;
+      std::tie(change.Entry, change.From) =
+          std::tuple(static_cast<int>(k), moves[k].substr(0, moves[k].find('>')));
+      AppendChangeRecord(text, static_cast<long>(k), change);
       AppendOutcomeRecord(text, static_cast<long>(k), 0, "");
     }
     AppendEndRecord(text, static_cast<int>(moves.size()), 0, static_cast<int>(moves.size()));
     testing::WriteFile(state / ("run-" + std::to_string(++number) + ".vnj"), text);
   }
   const JournalTrail trail(journals, PosixPathRules());
-  const struct {
-    const char* Path;
-    std::optional<std::string> Now;
-  } cases[] = {
+  // clang-format off
+  const struct { const char* Path; std::optional<std::string> Now; } cases[] = {
       {"/d/x", "/d/z"},           // the newest run that moved it away is the second
       {"/d/y", "/d/z"},           // the third; the fourth brought another file there
       {"/d/q", "/d/y"},           // no later run moved it on
@@ -184,46 +156,31 @@ TEST(JournalTrail, FollowsAFileFromTheNewestRunThatMovedItThroughTheLaterOnes) {
       {"/d/gone", std::nullopt},  // went to the trash
       {"/d/never", std::nullopt},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(trail.WhereNow(c.Path), c.Now) << c.Path;
 }
 
-class FindListedFilesTest : public ::testing::Test {
- protected:
-  FindListedFilesTest() : journals(state.Path()), run(world) {
-    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) world.Write(name, name);
-  }
-  // Renames a.txt to a2.txt, b.txt to b2.txt, c.txt to c2.txt with a journal.
-  void RenameWithJournal() {
-    run.Plan("a.txt", "a2.txt");
-    run.Plan("b.txt", "b2.txt");
-    run.Plan("c.txt", "c2.txt");
-    std::unique_ptr<RunJournal> journal =
-        JournalKeeper(journals, world.Fs(), run.clock).NewRun("test", run.options);
-    ASSERT_EQ(
-        RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, journal.get())
-            .Changed,
-        3);
-  }
-  // The newest run undone, as another program (varnoke-cli --undo) does it.
-  void UndoElsewhere() {
-    run.clock.Set(run.clock.NowUtc() + kTicksPerSecond);
-    JournalKeeper keeper(journals, world.Fs(), run.clock);
-    ScriptedSession elsewhere;
-    ASSERT_EQ(keeper.Undo(keeper.History().at(0).Name, elsewhere).Reached, 3);
-  }
-
+// Renames a.txt, b.txt and c.txt to a2.txt, b2.txt and c2.txt with a journal; another
+// program (varnoke-cli --undo) undoes the run.
+TEST(FindListedFiles, AnUndoElsewhereIsFollowedAndFilesFoundNowhereLeaveTheList) {
   World world;
   testing::TempDir state;
-  PosixJournalDirectory journals;
-  RenameRun run;
-};
-
-TEST_F(FindListedFilesTest, AnUndoElsewhereIsFollowedAndFilesFoundNowhereLeaveTheList) {
-  RenameWithJournal();
+  PosixJournalDirectory journals(state.Path());
+  RenameRun run(world);
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) world.Write(name, name);
+  for (const char* name : {"a", "b", "c"})
+    run.Plan(std::string(name) + ".txt", std::string(name) + "2.txt");
+  std::unique_ptr<RunJournal> journal =
+      JournalKeeper(journals, world.Fs(), run.clock).NewRun("test", run.options);
+  ASSERT_EQ(RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, journal.get())
+                .Changed,
+            3);
+  journal.reset();
   ASSERT_TRUE(AddFile(world.Fs(), run.files, world.At("d.txt")));
-  ASSERT_EQ(Paths(run.files, world.Fs().Rules()), (Strings{world.At("a2.txt"), world.At("b2.txt"),
-                                                           world.At("c2.txt"), world.At("d.txt")}));
-  UndoElsewhere();
+  run.clock.Set(run.clock.NowUtc() + kTicksPerSecond);
+  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  ScriptedSession elsewhere;
+  ASSERT_EQ(keeper.Undo(keeper.History().at(0).Name, elsewhere).Reached, 3);
   std::filesystem::remove(world.At("c.txt"));  // deleted since
   world.Write("b.txt", "another size");        // changed since: not the file listed
   std::filesystem::remove(world.At("d.txt"));

@@ -25,22 +25,14 @@ using testing::World;
 
 TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   JournalHeader h;
-  h.Started = 134'000'000'000'000'000ULL;
-  h.Transport = kTransportCopy;
-  h.DeleteOnConflict = true;
-  h.Origin = "varnoke-cli /O:a\tb.vns /R";
-  h.Directory = "/home/u";
+  std::tie(h.Started, h.Transport, h.DeleteOnConflict, h.Origin, h.Directory) = std::tuple(
+      134'000'000'000'000'000ULL, kTransportCopy, true, "varnoke-cli /O:a\tb.vns /R", "/home/u");
   std::string text;
   AppendHeaderRecords(text, h);
-  JournalEntry e{std::string("d/tab\there\0nul", 15),
-                 "/d/new\nline\\back\r",
-                 5,
-                 0x21,
-                 0x01,
-                 {1, 2, 3},
-                 {4, 5, 6},
-                 {2049, 77},
-                 {2049, 78}};
+  // clang-format off
+  const JournalEntry e{std::string("d/tab\there\0nul", 15), "/d/new\nline\\back\r", 5, 0x21, 0x01,
+                       {1, 2, 3}, {4, 5, 6}, {2049, 77}, {2049, 78}};
+  // clang-format on
   AppendEntryRecord(text, 0, e);
   AppendBeginRecord(text, 1);
   AppendChangeRecord(text, 0, {JournalOp::Trash, 0, "d/in the way", "", {}, 0, {}, {}});
@@ -52,23 +44,23 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
   const JournalReading reading = ReadJournal(text);
   ASSERT_TRUE(reading.Run) << reading.Problem;
   const JournalRun& run = *reading.Run;
-  EXPECT_EQ(run.Header.Origin, h.Origin);
-  EXPECT_EQ(run.Header.Transport, kTransportCopy);
-  EXPECT_TRUE(run.Header.DeleteOnConflict);
+  const auto header = [](const JournalHeader& x) {
+    return std::tie(x.Started, x.Transport, x.DeleteOnConflict, x.Origin, x.Directory);
+  };
+  EXPECT_EQ(header(run.Header), header(h));
+  const auto entry = [](const JournalEntry& x) {
+    return std::tie(x.OldPath, x.NewPath, x.Size, x.OldAttr, x.NewAttr, x.OldTimes, x.NewTimes,
+                    x.Id, x.InTheWay);
+  };
   ASSERT_EQ(run.Entries.size(), 1u);
-  EXPECT_EQ(run.Entries[0].OldPath, e.OldPath);
-  EXPECT_EQ(run.Entries[0].NewPath, e.NewPath);
-  EXPECT_EQ(run.Entries[0].NewTimes, e.NewTimes);
-  EXPECT_EQ(run.Entries[0].OldAttr, 0x21u);
-  EXPECT_EQ(run.Entries[0].Id, (FileId{2049, 77}));
-  EXPECT_EQ(run.Entries[0].InTheWay, (FileId{2049, 78}));
+  EXPECT_EQ(entry(run.Entries[0]), entry(e));
   ASSERT_EQ(run.Changes.size(), 2u);
-  EXPECT_EQ(run.Changes[0].State, ChangeState::Done);
-  EXPECT_EQ(run.Changes[0].TrashedAt, "/home/u/.local/share/Trash/files/in the way");
-  EXPECT_EQ(run.Changes[1].State, ChangeState::Unknown);  // its outcome never came
-  EXPECT_EQ(run.Changes[1].Made, (FileId{2049, 99}));     // the copy it made is known
-  EXPECT_TRUE(run.Complete);
-  EXPECT_EQ(run.UndoneBy, "run-x.vnj");
+  EXPECT_EQ(std::tie(run.Changes[0].State, run.Changes[0].TrashedAt),
+            std::tuple(ChangeState::Done, "/home/u/.local/share/Trash/files/in the way"));
+  // The copy's outcome never came, but the copy it made is known.
+  EXPECT_EQ(std::tie(run.Changes[1].State, run.Changes[1].Made),
+            std::tuple(ChangeState::Unknown, FileId{2049, 99}));
+  EXPECT_EQ(std::tie(run.Complete, run.UndoneBy), std::tuple(true, "run-x.vnj"));
   // A list that named its files relative to the working directory.
   JournalRun full = run;
   MakePathsFull(full, PosixPathRules());
@@ -80,11 +72,9 @@ TEST(JournalRecords, ReadBackExactlyWhateverTheNames) {
 TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
   const std::string head = "varnoke-journal\t1\nrun\trun\t1\t1\t0\tcli\t\t\n";
   const std::string entry = "e\t0\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n";
-  struct Case {
-    std::string Text;
-    std::string Problem;  // empty: readable
-  };
-  const Case cases[] = {
+  // Problem: empty where readable.
+  const struct {
+    std::string Text, Problem; } cases[] = {
       {head + entry + "go\t1\nb\t0\tmove\t0\t/a\t/b\na\t0\t0\t\nb\t1\tmo", ""},
       {head + entry + "go\t1\nb\t0\tmo" + std::string(100, '\0'), ""},  // a killed run's end
       {"", "not a journal of this program (it is empty)"},
@@ -101,7 +91,7 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
       {head + entry + "go\t1\ngiven-up\nb\t0\tmove\t0\t/a\t/b\n", "damaged at line 6"},
       {head + entry + "go\t1\nb\t0\tcopy\t0\t/a\t/b\nn\t1\t1\t2\n", "damaged at line 6"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const JournalReading reading = ReadJournal(c.Text);
     EXPECT_EQ(reading.Problem.substr(0, c.Problem.size()), c.Problem) << c.Text;
     EXPECT_EQ(reading.Run.has_value(), c.Problem.empty()) << c.Text;
@@ -213,14 +203,12 @@ TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
   run.preview.Items(0).Attr |= kAttrReadOnly;  // and the read-only attribute
   std::filesystem::remove(world.At("gone.txt"));
   const RenameReport report = Rename();
-  ASSERT_EQ(report.Changed, 2);
-  ASSERT_EQ(report.Failed, 1);
+  ASSERT_EQ(std::tuple(report.Changed, report.Failed), std::tuple(2, 1));
 
   JournalKeeper keeper(journals, world.Fs(), run.clock);
   const std::vector<RunSummary> history = keeper.History();
   ASSERT_EQ(history.size(), 1u);
-  EXPECT_EQ(history[0].Files, 4);
-  EXPECT_EQ(history[0].Changed, 2);
+  EXPECT_EQ(std::tuple(history[0].Files, history[0].Changed), std::tuple(4, 2));
   EXPECT_EQ(UndoCaption(history[0]), "Undo last renaming (2 files)");
   EXPECT_EQ(UndoQuestion(history[0], run.clock).rfind("Undo the renaming of 2 files that ", 0), 0u)
       << UndoQuestion(history[0], run.clock);
@@ -228,8 +216,7 @@ TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
 
   const JournalOutcome outcome = keeper.Undo(history[0].Name, run.session);
   EXPECT_TRUE(outcome.Messages.empty()) << outcome.Messages[0];
-  EXPECT_EQ(outcome.Reached, 2);
-  EXPECT_EQ(outcome.LeftAsTheyWere, 0);
+  EXPECT_EQ(std::tuple(outcome.Reached, outcome.LeftAsTheyWere), std::tuple(2, 0));
   EXPECT_EQ(world.Files(), (Strings{"a.txt=a.txt", "b.txt=b.txt", "same.txt=same.txt"}));
 
   // A run cut short after one file was moved, re-timed and re-attributed (three changes)
@@ -248,8 +235,7 @@ TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
   std::vector<std::string> problems;
   const std::vector<RunSummary> cut = keeper.Unfinished(problems);
   ASSERT_EQ(cut.size(), 1u);
-  EXPECT_EQ(cut[0].Files, 2);
-  EXPECT_EQ(cut[0].Changed, 1);
+  EXPECT_EQ(std::tuple(cut[0].Files, cut[0].Changed), std::tuple(2, 1));
   const std::string question = RecoveryQuestion(cut[0], run.clock);
   EXPECT_NE(question.find(") was cut short after 1 file had changed."), std::string::npos)
       << question;

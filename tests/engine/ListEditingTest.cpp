@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "engine/Messages.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/testing/ScriptedSession.h"
 
@@ -25,19 +26,16 @@ std::string Order(const TVrnFiles& files) {
 }
 
 TEST(ListEditing, MovingAndRemovingRows) {
-  const struct {
-    const char* What;
-    int First, Last;
-    bool Up;
-    bool Moved;
-    const char* Order;
-  } cases[] = {
+  // clang-format off
+  const struct { const char* What; int First, Last; bool Up; bool Moved;
+                 const char* Order; } cases[] = {
       {"up: the entry above goes below", 2, 3, true, true, "134256"},
       {"up from the first row", 0, 1, true, false, "123456"},
       {"down: the entry below goes above", 1, 2, false, true, "142356"},
       {"down from the last row", 4, 5, false, false, "123456"},
       {"outside the list", 5, 6, false, false, "123456"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     TVrnFiles files = Listed(6);
@@ -83,10 +81,8 @@ TEST(ListEditing, AddingPathsBreathesAndStopsWhenMemoryRunsOut) {
   ScriptedSession session;
   TVrnFiles files;
   AddedPaths added = AddPaths(fs, files, paths, session, 10);
-  EXPECT_EQ(added.Added, 25);
-  EXPECT_FALSE(added.Stopped);
-  EXPECT_EQ(session.Pumps, 2);
-  EXPECT_EQ(session.Events, (Strings{"busy:1", "busy:0"}));
+  EXPECT_EQ(std::tie(added.Added, added.Stopped, session.Pumps, session.Events),
+            std::tuple(25, false, 2, Strings{"busy:1", "busy:0"}));
 
   int calls = 0;
   fs.BeforeCall = [&](FakeOp, std::string_view path) {
@@ -94,12 +90,10 @@ TEST(ListEditing, AddingPathsBreathesAndStopsWhenMemoryRunsOut) {
   };
   ScriptedSession out;
   added = AddPaths(fs, files, paths, out, 10);
-  EXPECT_TRUE(added.Stopped);
-  EXPECT_EQ(added.Added, 7);
+  EXPECT_EQ(std::tie(added.Added, added.Stopped), std::tuple(7, true));
   ASSERT_EQ(out.Questions.size(), 1u);
-  EXPECT_EQ(out.Questions[0].Text, "Could not add more files to the file list");
-  EXPECT_EQ(out.Events.front(), "busy:1");
-  EXPECT_EQ(out.Events.back(), "busy:0");
+  EXPECT_EQ(out.Questions[0].Text, kCouldNotAddMoreFiles);
+  EXPECT_EQ(std::tuple(out.Events.front(), out.Events.back()), std::tuple("busy:1", "busy:0"));
 }
 
 // Pasted or dropped text with a NUL in a line (also one decoded from "%00") lists nothing

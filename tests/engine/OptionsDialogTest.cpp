@@ -36,15 +36,13 @@ class OptionsDialog : public ::testing::Test {
 };
 
 TEST_F(OptionsDialog, NumberFieldsReadTheirTextInRange) {
-  const struct {
-    const char* Text;
-    NumberRange Range;
-    int Read;
-  } cases[] = {{"abc", kYearRange, 1980},  {"1999", kYearRange, 1999},
-               {"3000", kYearRange, 2105}, {"-5", kDayRange, 1},
-               {" 12 ", kDayRange, 12},    {"", kStepRange, 1},
-               {"12x", kStartRange, 0},    {"99999999999999999999", kStartRange, 9999999},
-               {"+7", kDigitsRange, 7},    {"10", kDigitsRange, 9}};
+  // clang-format off
+  const struct { const char* Text; NumberRange Range; int Read; } cases[] = {
+      {"abc", kYearRange, 1980}, {"1999", kYearRange, 1999}, {"3000", kYearRange, 2105},
+      {"-5", kDayRange, 1}, {" 12 ", kDayRange, 12}, {"", kStepRange, 1}, {"12x", kStartRange, 0},
+      {"99999999999999999999", kStartRange, 9999999}, {"+7", kDigitsRange, 7},
+      {"10", kDigitsRange, 9}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(FieldNumber(c.Text, c.Range), c.Read) << c.Text;
 }
 
@@ -70,14 +68,11 @@ TEST_F(OptionsDialog, LoadingShowsStoredDatesAndOutOfRangeValuesInTheFieldsRange
 }
 
 TEST_F(OptionsDialog, OkTakesAttributesAndDatesBeforeTheFieldChecksAndTheRestAfter) {
-  const struct {
-    const char* Name;
-    const char* Ext;
-    std::optional<std::string_view> Message;
-  } cases[] = {{"Pic", "jpg", std::nullopt},
-               {"a/b", "jpg", kFilenameFieldIllegal},
-               {"Pic", "j<", kExtensionFieldIllegal},
-               {"a::b", "x/y", kFilenameFieldIllegal}};
+  // clang-format off
+  const struct { const char *Name, *Ext; std::optional<std::string_view> Message; } cases[] = {
+      {"Pic", "jpg", std::nullopt}, {"a/b", "jpg", kFilenameFieldIllegal},
+      {"Pic", "j<", kExtensionFieldIllegal}, {"a::b", "x/y", kFilenameFieldIllegal}};
+  // clang-format on
   for (const auto& c : cases) {
     record = TFiles{};
     record.Flags = SearchSubdirs | SearchHidden;
@@ -219,15 +214,12 @@ TEST_F(OptionsSampleTest, ShowsTheFirstTenNewNamesWithoutChangingAnything) {
   OptionsSample s = MakeOptionsSample(v, record, files, services);
   EXPECT_EQ(fs.ChangingCalls(), 0);
   EXPECT_EQ(record, before);
-  EXPECT_EQ(files.Count(), 12);
-  EXPECT_EQ(files.Items(0).Name(), "f1");
+  EXPECT_EQ(std::tuple(files.Count(), files.Items(0).Name()), std::tuple(12, "f1"));
   EXPECT_TRUE(session.Questions.empty());
-  ASSERT_EQ(s.Rows.size(), 10u);
-  EXPECT_EQ(s.Rows[0].File, "f1.txt");
-  EXPECT_EQ(s.Rows[0].NewName, "P1.txt");
-  EXPECT_EQ(s.Rows[2].NewName, "P3#1.txt (CONFLICT)");
-  EXPECT_TRUE(s.Rows[2].Conflict);
-  EXPECT_EQ(s.Rows[9].NewName, "P10.txt");
+  EXPECT_EQ(Names(s),
+            (std::vector<std::string>{"P1.txt", "P2.txt", "P3#1.txt (CONFLICT)", "P4.txt", "P5.txt",
+                                      "P6.txt", "P7.txt", "P8.txt", "P9.txt", "P10.txt"}));
+  EXPECT_EQ(std::tuple(s.Rows[0].File, s.Rows[2].Conflict), std::tuple("f1.txt", true));
 
   // An invalid field shows its message instead of names.
   v.Ext = "a:b";

@@ -70,6 +70,8 @@ struct PlanCase {
   std::vector<std::pair<std::string, std::string>> Listed = {};
   std::vector<std::string> Expected = {};
   std::vector<bool> Conflicts = {};
+  std::uint8_t Transport = kTransportLeave;
+  const char* Path = "";
 };
 
 class PlanCaseRun : public Planning {
@@ -80,8 +82,8 @@ class PlanCaseRun : public Planning {
     for (const auto& path : c.OnDisk) fs.AddFile(path);
     std::tie(options.Flags, options.Name, options.Ext, options.Start, options.Step) =
         std::tie(c.Flags, c.Name, c.Ext, c.Start, c.Step);
-    std::tie(options.Digits, options.CaseMode, options.DateString) =
-        std::tie(c.Digits, c.CaseMode, c.DateString);
+    std::tie(options.Digits, options.CaseMode, options.DateString, options.Transport,
+             options.Path) = std::tie(c.Digits, c.CaseMode, c.DateString, c.Transport, c.Path);
     for (const auto& [name, ext] : c.Listed)
       List(name, ext, FileTimes{0, 0, Calendar(2001, 2, 3, 4, 5, 6)});
     Plan();

@@ -54,6 +54,20 @@ TEST(PlannedNames, FollowTheOptions) {
        kCaseUpper, "mmm", {{"feb", "txt"}}, {"FEB-FEB.TXT"}},
       {"date code in the extension too", {}, ChangeName | ChangeExt, "|_x", "|", 1, 1, 1, 0,
        "yymmdd", {{"a", "txt"}}, {"010203_x.010203"}},
+      // A copy never takes the place of a file of its own list: the files being copied stay
+      // as they are, so such a copy gets a suffix also where conflicts are settled by
+      // deleting. A file outside the list is in the way as always; a move settles as ever.
+      {"copies onto their list", {"c:\\data\\4.t"}, ChangeName | Enumerate, "", "", 2, 1, 1, 0, "",
+       {{"1", "t"}, {"2", "t"}, {"3", "t"}}, {"2#1.t", "3#1.t", "4#1.t"}, {true, true, true},
+       kTransportCopy, "c:\\data\\"},
+      {"copies onto their list, settled by the trash", {"c:\\data\\4.t"},
+       ChangeName | Enumerate | DeleteOnConflict, "", "", 2, 1, 1, 0, "",
+       {{"1", "t"}, {"2", "t"}, {"3", "t"}}, {"2#1.t", "3#1.t", "4.t"}, {true, true, true},
+       kTransportCopy, "c:\\data\\"},
+      {"moves onto their list, settled by the trash", {"c:\\data\\4.t"},
+       ChangeName | Enumerate | DeleteOnConflict, "", "", 2, 1, 1, 0, "",
+       {{"1", "t"}, {"2", "t"}, {"3", "t"}}, {"2.t", "3.t", "4.t"}, {true, true, true},
+       kTransportMove, "c:\\data\\"},
       {"the conflict test sees the converted name", {}, ChangeName, "X", "", 1, 1, 1, kCaseLower,
        "", {{"a", "TXT"}, {"b", "txt"}}, {"x.txt", "x#1.txt"}},
   };
@@ -68,12 +82,10 @@ struct PosixPlanning : Planning {
 };
 
 TEST_F(PosixPlanning, DotFilesKeepTheirNamesOnlyUnusableNamesGetAnUnderscore) {
-  const struct {
-    const char *OldName, *OldExt;
-    std::uint32_t Flags;
-    const char *NewName, *NewExt, *Expected;  // Name + "." + Ext
-  } cases[] = {
-      // clang-format off
+  // Expected: Name + "." + Ext
+  // clang-format off
+  const struct { const char *OldName, *OldExt; std::uint32_t Flags;
+                 const char *NewName, *NewExt, *Expected; } cases[] = {
       {"", "profile", 0, "", "", ".profile"}, {"", "profile", ChangeName, "", "", ".profile"},
       {"", "profile", ChangeName, ".hidden", "", ".hidden.profile"},
       {"", "profile", ChangeName | ChangeExt, "", "", "_."},
@@ -82,8 +94,8 @@ TEST_F(PosixPlanning, DotFilesKeepTheirNamesOnlyUnusableNamesGetAnUnderscore) {
       {"", "profile", ChangeName | ChangeExt, "", ".", "_.."},
       {"photo", "jpg", ChangeName, "", "", "_.jpg"}, {"photo", "jpg", ChangeName, ".x", "", "_.x.jpg"},
       {".config", "bak", ChangeName, ".old", "", ".old.bak"},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     files.Clear();
     preview.Clear();
@@ -132,10 +144,8 @@ TEST_F(Planning, ProgressStillBusyFilesAndExistenceTests) {
   for (int i = 0; i < 23; ++i) List("f" + std::to_string(i), "t");
   Plan();
   ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text,
-            "The file:\r\nc:\\data\\held.txt\r\nis still busy. Please delete it from the list or "
-            "free it");
-  EXPECT_EQ(session.Questions[0].Kind, Buttons::Ok);
+  EXPECT_EQ(std::tie(session.Questions[0].Text, session.Questions[0].Kind),
+            std::tuple(StillBusyMessage("c:\\data\\held.txt"), Buttons::Ok));
   Strings events{"start:Varnoke is preparing name preview:25",
                  "busy:1",
                  "hide",
@@ -239,14 +249,11 @@ struct PlanningUnder : Planning {
 
 TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
   using Style = FakeFileSystem::Style;
-  const struct {
-    const char* What;
-    Style Rules;
-    Strings Listed;
-    Strings Names;                                  // of the entries planned
-    std::vector<std::pair<int, int>> LeftOut = {};  // (entry, the earlier entry it repeats)
-  } cases[] = {
-      // clang-format off
+  // Names: of the entries planned
+  // LeftOut: (entry, the earlier entry it repeats)
+  // clang-format off
+  const struct { const char* What; Style Rules; Strings Listed; Strings Names;
+                 std::vector<std::pair<int, int>> LeftOut = {}; } cases[] = {
       {"the same path twice", Style::Posix, {"/d/f1", "/d/f2", "/d/f2"}, {"f2.", "f3."}, {{2, 1}}},
       {"a dot component", Style::Posix, {"/d/a.t", "/d/./a.t"}, {"f2.t"}, {{1, 0}}},
       {"a doubled separator", Style::Posix, {"/d/a.t", "/d//a.t"}, {"f2.t"}, {{1, 0}}},
@@ -262,8 +269,8 @@ TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
        {{1, 0}}},
       {"parents on Windows", Style::Windows, {"c:\\d\\a.t", "c:\\d\\x\\..\\a.t", "c:\\..\\d\\a.t"},
        {"f2.t"}, {{1, 0}, {2, 0}}},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     PlanningUnder run(c.Rules);
@@ -285,33 +292,5 @@ TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
     EXPECT_EQ(notes, expected);
   }
 }
-// A copy never takes the place of a file of its own list: the files being copied stay as
-// they are, so such a copy gets a suffix also where conflicts are settled by deleting. A
-// file outside the list is in the way as always, and a move settles as it always did.
-TEST(PlanningCopies, NeverOntoAFileOfTheirList) {
-  const struct {
-    std::uint8_t Transport;
-    bool Trash;
-    Strings Names;
-  } cases[] = {
-      {kTransportCopy, false, {"2#1.t", "3#1.t", "4#1.t"}},
-      {kTransportCopy, true, {"2#1.t", "3#1.t", "4.t"}},
-      {kTransportMove, true, {"2.t", "3.t", "4.t"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << int(c.Transport) << (c.Trash ? " trash" : " suffix"));
-    PlanningUnder run(FakeFileSystem::Style::Windows);
-    run.fs.AddFile("c:\\data\\4.t");  // not listed
-    for (const char* name : {"1", "2", "3"}) run.List(name, "t");
-    run.options.Flags = ChangeName | Enumerate | (c.Trash ? DeleteOnConflict : 0);
-    run.options.Start = 2;
-    run.options.Transport = c.Transport;
-    run.options.Path = "c:\\data\\";
-    run.Plan();
-    EXPECT_EQ(run.Names(), c.Names);
-    for (int i = 0; i < run.preview.Count(); ++i) EXPECT_TRUE(run.preview.Items(i).Conflict) << i;
-  }
-}
-
 }  // namespace
 }  // namespace varnoke

@@ -86,10 +86,6 @@ TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
       {"an empty list does nothing", {}, {}, [](RenameRun& s) { s.preview.AddCopy({}); }},
       {"a preview with every row deleted still runs", {"a=A"}, {"a>b"},
        [](RenameRun& s) { s.preview.Delete(0); }, {"a=A"}, {}, {}, {"a"}},
-      {"planning numbers the files in list order", {"b.txt=b", "a.txt=a", "c.jpg=c"},
-       {"b.txt", "a.txt", "c.jpg"}, [](RenameRun& s) { NumberAsPic(s, 1); },
-       {"Pic001.txt=b", "Pic002.txt=a", "Pic003.jpg=c"}, {}, {},
-       {"Pic001.txt", "Pic002.txt", "Pic003.jpg"}, {3}},
       {"a planned shift onto files of the run gets suffixes", pics, listed,
        [](RenameRun& s) { NumberAsPic(s, 2); },
        {"Pic002#1.txt=1", "Pic003#1.txt=2", "Pic004.txt=3"}, {}, {},
@@ -115,12 +111,6 @@ TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
        [](RenameRun& s) { CopyHomeNumbered(s); SettleByTrash(s); },
        {"1=c1", "2=c2", "3=c3", "4=C4", "2#1=c1", "3#1=c2", "4#1=c3", "5=C4"}, {"outside"}, {},
        {"2#1", "3#1", "4#1", "5"}, {4}},
-      {"planning moves into the options' directory", {"a.txt=A", "dest/"}, {"a.txt"},
-       [](RenameRun& s) {
-         s.options.Transport = kTransportMove;
-         s.options.Path = s.world.At("dest") + s.world.Fs().Rules().Separator();
-       },
-       {"dest/a.txt=A"}, {}, {}, {"dest/a.txt"}, {1}},
   };
   // Files of one run in each other's way arrive whole, nothing asked, whether conflicts are
   // settled by suffixes or by the trash; a long shift is a chain.
@@ -299,26 +289,6 @@ TEST(RenamingOnRealFiles, SourceLockedByAnotherProcessKeepsItsNameWithOneMessage
           }},
          world);
   // clang-format on
-}
-
-TEST(RenamingOnRealFiles, MoveToAnotherFileSystem) {
-  TempDir other("/dev/shm");
-  World world;
-  struct stat here = {}, there = {};
-  if (::stat(world.At("").c_str(), &here) != 0 || ::stat(other.Path().c_str(), &there) != 0 ||
-      here.st_dev == there.st_dev)
-    GTEST_SKIP() << "no second file system to move to (tried /dev/shm)";
-  Expect({"a move to another file system",
-          {"a.txt=across"},
-          {"a.txt>" + other / "b.txt"},
-          {},
-          {},
-          {},
-          {},
-          {other / "b.txt"},
-          {1}},
-         world);
-  EXPECT_EQ(ReadFile(other / "b.txt"), "across");
 }
 
 // Two names of one file (a hard link) are two entries: each name gets its plan; only the

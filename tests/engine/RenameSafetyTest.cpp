@@ -48,13 +48,13 @@ TEST(RenameSafety, VanishedSourceTrashesNothingAndIsNamedOnce) {
 // the paths and the system's reason, once per reason and directory; OK goes on, Cancel
 // stops; nothing goes to the trash and every entry keeps the name its file has.
 TEST(RenameSafety, FailureThatIsNoConflictIsNamedOncePerCause) {
-  const struct {
-    const char* What;
-    int Error;  // 0: the target directory is missing
-    const char* Reason;
-  } causes[] = {{"missing directory", 0, "No such file or directory"},
-                {"disk full", ENOSPC, "No space left on device"},
-                {"permission refused", EACCES, "Permission denied"}};
+  // Error 0: the target directory is missing.
+  // clang-format off
+  const struct { const char* What; int Error; const char* Reason; } causes[] = {
+      {"missing directory", 0, "No such file or directory"},
+      {"disk full", ENOSPC, "No space left on device"},
+      {"permission refused", EACCES, "Permission denied"}};
+  // clang-format on
   for (const auto& c : causes) {
     for (const bool ok : {true, false}) {
       Scenario run{std::string(c.What) + (ok ? ", OK" : ", Cancel")};
@@ -86,15 +86,12 @@ TEST(RenameSafety, FailureThatIsNoConflictIsNamedOncePerCause) {
 // or pass the target file system's limit is left out with its reason.
 TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
   const std::string listed = "/w/a.txt", noTarget(kNoTargetDirectoryText);
-  const struct {
-    const char* What;
-    std::uint8_t Transport;
-    std::string Path, Name;
-    std::optional<std::size_t> NameMax;
-    std::string Message;  // empty: planned without a word
-    bool Refused;         // nothing planned at all
-  } cases[] = {
-      // clang-format off
+  // Message: empty: planned without a word
+  // Refused: nothing planned at all
+  // clang-format off
+  const struct { const char* What; std::uint8_t Transport; std::string Path, Name;
+                 std::optional<std::size_t> NameMax; std::string Message;
+                 bool Refused; } cases[] = {
       {"move without directory", kTransportMove, "", "n", {}, noTarget, true},
       {"damaged transport byte", 7, "", "n", {}, noTarget, true},
       {"relative directory", kTransportCopy, "out/", "n", {}, TargetNotFullPathMessage("out/"), true},
@@ -106,18 +103,16 @@ TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
       {"name over the limit", kTransportLeave, "", std::string(300, 'n'), 255,
        NameTooLongForTargetMessage(listed, 304, 255), false},
       {"name at the limit", kTransportLeave, "", std::string(251, 'n'), 255, "", false},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     World world(FakeFileSystem::Style::Posix);
     RenameRun s(world);
     world.Fake()->NameMax = c.NameMax;
     world.Write("a.txt", "A");
-    s.options.Transport = c.Transport;
-    s.options.Path = c.Path;
-    s.options.Set(ChangeName, true);
-    s.options.Name = c.Name;
+    std::tie(s.options.Flags, s.options.Transport, s.options.Path, s.options.Name) =
+        std::tie(ChangeName, c.Transport, c.Path, c.Name);
     AddFile(world.Fs(), s.files, listed);
     EXPECT_EQ(PreparePreview(s.files, s.options, s.preview, s.Planning()), !c.Refused);
     Strings asked;

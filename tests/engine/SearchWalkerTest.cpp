@@ -53,13 +53,8 @@ struct SearchWalkerTest : ::testing::Test {
 // Each directory's files in name order, letter case aside, whatever order the disk keeps
 // them in; a completed search stores the attribute boxes in the owner's flags, no more.
 TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
-  const struct {
-    Strings Filters;
-    bool Subdirs;
-    std::uint32_t AttrBits;
-    Strings Found;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { Strings Filters; bool Subdirs; std::uint32_t AttrBits; Strings Found; } cases[] = {
       {{"*.txt"}, false, 0, {".dot.txt", "a.txt", "b.TXT", "ro.txt"}},
       // The subtree without hidden, system and dotted directories, breadth first.
       {{"*.txt"}, true, 0,
@@ -72,8 +67,8 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
       // An include box without its use box filters nothing.
       {{"*.txt"}, false, SearchReadOnly, {".dot.txt", "a.txt", "b.TXT", "ro.txt"}},
       {{"*.*"}, false, SearchUseHidden | SearchHidden, {".dot.txt"}},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Filters[0] + (c.Subdirs ? " in the subtree " : " ") +
                  std::to_string(c.AttrBits));
@@ -82,50 +77,44 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
     listed.clear();
     owner.Flags = Enumerate | SearchUseSystem | SearchSystem;
     EXPECT_EQ(Search(c.Filters, c.Subdirs, c.AttrBits), SearchOutcome::Completed);
-    EXPECT_EQ(added, Paths(c.Found));
-    EXPECT_FALSE(stopped);
-    EXPECT_EQ(owner.Flags, Enumerate | c.AttrBits);  // SearchSubdirs is FormDestroy's to write
+    // SearchSubdirs is FormDestroy's to write.
+    EXPECT_EQ(std::tie(added, stopped, owner.Flags),
+              std::tuple(Paths(c.Found), false, Enumerate | c.AttrBits));
     Strings phases{std::string(kSearchingForFiles), std::string(kSearchCaption)};
     if (c.Subdirs) phases.insert(phases.begin(), std::string(kBuildingDirectoryTree));
     EXPECT_EQ(captions, phases);
     // The start directory, then sub1, sub2 and sub1/deeper as the tree grows.
-    const std::vector<std::size_t> growth =
-        c.Subdirs ? std::vector<std::size_t>{1, 2, 3, 4} : std::vector<std::size_t>{1};
-    EXPECT_EQ(listed, growth);
+    EXPECT_EQ(listed,
+              c.Subdirs ? std::vector<std::size_t>{1, 2, 3, 4} : std::vector<std::size_t>{1});
   }
 }
 
-TEST_F(SearchWalkerTest, StopEndsTheSearchAndStoresNothing) {
-  session.OnPump = [&] { stopped = true; };  // in the directory phase
-  EXPECT_EQ(Search({"*.txt"}, true, SearchUseHidden), SearchOutcome::Stopped);
-  EXPECT_TRUE(added.empty());
-  EXPECT_EQ(session.Pumps, 1);
-  EXPECT_EQ(captions, Strings{std::string(kBuildingDirectoryTree)});
-  EXPECT_EQ(session.Events, (Strings{"busy:1", "busy:0"}));
-
-  session.OnPump = [&] { stopped = added.size() == 2; };  // in the file phase
-  EXPECT_EQ(Search({"*.txt"}, true, SearchUseArchive | SearchArchive), SearchOutcome::Stopped);
-  EXPECT_EQ(added.size(), 2u);  // kept
-  EXPECT_EQ(owner.Flags, 0u);
-  EXPECT_EQ(captions.back(), kSearchingForFiles);
-}
-
+// Without filters the user is told so and nothing runs (the stop flag not even cleared).
 TEST_F(SearchWalkerTest, NoFiltersOnlySaysSoAndAMissingDirectoryFindsNothing) {
   EXPECT_EQ(Search({}, true), SearchOutcome::NoFilters);
   ASSERT_EQ(session.Questions.size(), 1u);
   const AskedQuestion& q = session.Questions[0];
-  EXPECT_EQ(q.Text, kNoFiltersSpecified);
-  EXPECT_EQ(q.Caption, kSearchErrorCaption);
-  EXPECT_EQ(q.Kind, Buttons::Ok);
-  EXPECT_EQ(q.Symbol, Icon::Warning);
-  EXPECT_TRUE(captions.empty());
-  EXPECT_TRUE(stopped);  // not even cleared
-  EXPECT_EQ(session.Pumps, 0);
-
+  EXPECT_EQ(std::tie(q.Text, q.Caption, q.Kind, q.Symbol),
+            std::tuple(kNoFiltersSpecified, kSearchErrorCaption, Buttons::Ok, Icon::Warning));
+  EXPECT_EQ(std::tuple(captions.empty(), stopped, session.Pumps), std::tuple(true, true, 0));
   bool again = false;
   EXPECT_EQ(SearchClick({dir / "gone", true, {"*.*"}, 0}, owner, fs, session, again, callbacks),
             SearchOutcome::Completed);
   EXPECT_TRUE(added.empty());
+}
+
+// Stopped in the directory phase nothing is added; in the file phase what was added is
+// kept. Either way the attribute boxes are not stored.
+TEST_F(SearchWalkerTest, StopEndsTheSearchAndStoresNothing) {
+  session.OnPump = [&] { stopped = true; };
+  EXPECT_EQ(Search({"*.txt"}, true, SearchUseHidden), SearchOutcome::Stopped);
+  EXPECT_EQ(std::tie(added, session.Pumps, captions, session.Events),
+            std::tuple(Strings{}, 1, Strings{std::string(kBuildingDirectoryTree)},
+                       Strings{"busy:1", "busy:0"}));
+  session.OnPump = [&] { stopped = added.size() == 2; };
+  EXPECT_EQ(Search({"*.txt"}, true, SearchUseArchive | SearchArchive), SearchOutcome::Stopped);
+  EXPECT_EQ(std::tuple(added.size(), owner.Flags, captions.back()),
+            std::tuple(2u, 0u, std::string(kSearchingForFiles)));
 }
 
 TEST(SearchDialogValues, CreateDestroyAndDefaultMoveTheirFields) {
@@ -153,18 +142,15 @@ TEST(SearchDialogValues, CreateDestroyAndDefaultMoveTheirFields) {
 
 TEST(SearchAttributeFilter, EveryUsedAttributeMustMatchItsBox) {
   constexpr std::uint32_t kBoth = SearchUseSystem | SearchSystem | SearchUseHidden | SearchHidden;
-  const struct {
-    std::uint32_t Attr, Flags;
-    bool Passes;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { std::uint32_t Attr, Flags; bool Passes; } cases[] = {
       {kAttrArchive, 0, true}, {kAttrArchive, SearchUseArchive, false},
       {kAttrArchive, SearchUseArchive | SearchArchive, true}, {0, SearchUseArchive, true},
       {kAttrSystem | kAttrHidden, kBoth, true}, {kAttrSystem, kBoth, false},
       {kAttrReadOnly, SearchUseReadOnly | SearchReadOnly, true},
       {kAttrHidden, SearchReadOnly | SearchSystem, true},
-      // clang-format on
   };
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(PassesAttributeFilter(c.Attr, c.Flags), c.Passes) << c.Attr << " " << c.Flags;
 }
