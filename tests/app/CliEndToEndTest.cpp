@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -30,6 +31,7 @@ namespace {
 using testing::FileExists;
 using testing::ReadFile;
 using testing::WriteFile;
+using namespace std::string_literals;
 
 const std::string kSource = std::filesystem::path(__FILE__).parent_path().string();
 
@@ -150,6 +152,7 @@ struct RunCase {
   std::string Shown;        // parts of standard output, then error, in this order, "|" between
   std::string Absent = "";  // shown nowhere
   std::string Held = "";    // a file another process holds locked during the run
+  std::string List = "";    // the list file's text, instead of the three files
 };
 
 class CliRunTest : public CliTest, public ::testing::WithParamInterface<RunCase> {};
@@ -158,6 +161,7 @@ TEST_P(CliRunTest, StatusFilesAndWhatIsShown) {
   const RunCase& c = GetParam();
   std::optional<testing::LockHolder> held;
   if (!c.Held.empty()) held.emplace(In(c.Held));
+  if (!c.List.empty()) list = In(c.List);
   const CliResult r = Run(c.Args, c.Typed);
   const std::string shown = r.Out + "\n--- standard error ---\n" + r.Err;
   EXPECT_EQ(r.Status, c.Status) << shown;
@@ -177,6 +181,11 @@ const std::string kQuestion =
     "Is it OK to rename the specified files?\n";
 const std::string kIncomplete =
     "== Varnoke error (!) ==\nYou have specified the '/R' parameter on the command line.";
+std::string Missing(int count) {
+  std::string lines;
+  for (int i = 0; i < count; ++i) lines += "$/in/gone" + std::to_string(i) + ".txt\n";
+  return lines;
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
@@ -200,12 +209,19 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
     RunCase{1, 0, "/L:$/files.vls /Run --yes", "", kIncomplete + "|[O]K OK|nothing renamed (/R renames)", kQuestion},
     RunCase{1, 0, "/O:@set /r --yes", "", kIncomplete, kQuestion},
     RunCase{1, 0, "/R --yes", "", kIncomplete + "|command line.\n\nVarnoke will be started with the specified options.", kQuestion},
-    // Parameters that cannot be used. A missing list or set is named without a message box,
-    // and the rest is processed.
+    // Parameters that cannot be used (the causes: the parsing tests). A missing list or set
+    // is named without a message box, and the rest is processed.
     RunCase{2, 0, "@run --yes /O:$/typo.vns", "", "varnoke-cli: options set $/typo.vns: File not found\n|nothing renamed: the options set cannot be used", "== Varnoke"},
-    RunCase{2, 0, "@run --yes /O:$/in", "", "varnoke-cli: options set $/in: is a directory\n", "(!)"},
-    RunCase{2, 0, "@run --yes /O:$/in/f1.txt", "", "== Varnoke (!) ==\nRead beyond end of file\n[O]K OK (--yes)\n|varnoke-cli: options set $/in/f1.txt: Read beyond end of file\n", kQuestion},
     RunCase{0, 3, "@run --yes /L:$/none.vls", "", "varnoke-cli: file list $/none.vls: File not found\n|3 file(s) changed", "(!)"},
+    // Lines of a list naming no file are named, twenty at most, a NUL escaped (and the file
+    // before it left alone); when no file was listed, nothing is renamed.
+    RunCase{1, 0, "@run --yes", "", "varnoke-cli: file $/in/gone0.txt: File not found\nvarnoke-cli: nothing renamed: no file was listed.\n",
+            "", "", Missing(1)},
+    RunCase{1, 0, "@run --yes", "", "varnoke-cli: file $/in/gone19.txt: File not found\nvarnoke-cli: ... and 5 more\n"
+            "varnoke-cli: nothing renamed: no file was listed.\n", "gone20", "", Missing(25)},
+    RunCase{0, 1, "@run --yes", "", "varnoke-cli: file $/in: is a directory\n|1 file(s) changed", "", "", "$/in\n$/in/f2.txt\n"},
+    RunCase{0, 1, "@run --yes", "", "names no file. Left out:\n$/in/f1.txt\\x00junk\n[O]K OK (--yes)\n|1 file(s) changed, 0 unchanged, 0 not renamed.",
+            "", "", "$/in/f1.txt\0junk\r\n$/in/f2.txt\r\n"s},
     RunCase{1, 0, "/O:@set /L:$/none.vls /SR:$/nowhere/*.txt /R --yes", "", "varnoke-cli: file list $/none.vls: File not found\n"
             "|varnoke-cli: search directory $/nowhere (/SR:$/nowhere/*.txt): File not found\n|nothing renamed: no file was listed", kQuestion},
     RunCase{0, 3, "@run --yes /L:/proc/self/mem /S:$/in/f1.txt/*", "", "== Varnoke error (!) ==\nCannot open file /proc/self/mem\n[O]K OK (--yes)\n|== Varnoke error (!) ==\n"
@@ -230,7 +246,34 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
             kQuestion, "$/in/f1.txt"}));
 // clang-format on
 
-TEST_F(CliTest, HistoryListsTheRunAndUndoGivesTheNamesBack) {
+// A run is listed by --history and undone by --undo; cut short, it is rolled back by
+// --recover. A journal that is not the user's own is never acted on: it is named with the
+// cause, the files it names stay as they are, and the journal stays where it is (each
+// command meets one cause; the platform tests go through them all). Where the journal
+// directory is not the user's own, a run asks before renaming without a journal, and
+// writes none there.
+TEST_F(CliTest, JournalsListedUndoneAndRecoveredOnlyWhenTheUsersOwn) {
+  const std::string journals = dir / "state/Orvelia/Varnoke/journal";
+  auto newestJournal = [&] {
+    std::string newest;
+    for (const auto& entry : std::filesystem::directory_iterator(journals))
+      newest = std::max(newest, entry.path().string());
+    return newest;
+  };
+  auto refused = [&](const std::string& command, const std::string& made, int mode,
+                     const std::string& cause) {
+    const std::string journal = newestJournal();
+    const auto kept = std::filesystem::status(made).permissions();
+    ASSERT_EQ(::chmod(made.c_str(), mode), 0);
+    const CliResult r = Run(command);
+    EXPECT_EQ(r.Status, 1) << r.Err;
+    EXPECT_NE(r.Err.find("varnoke-cli: " + cause + "; nothing in it is used.\n"), std::string::npos)
+        << r.Err;
+    EXPECT_EQ(Renamed(), 3) << r.Err;
+    EXPECT_TRUE(FileExists(journal));
+    EXPECT_FALSE(FileExists(journal + ".bad"));
+    std::filesystem::permissions(made, kept);
+  };
   ASSERT_EQ(Run("@run --yes").Status, 0);
   ASSERT_EQ(Renamed(), 3);
   const CliResult history = Run("--history");
@@ -238,6 +281,9 @@ TEST_F(CliTest, HistoryListsTheRunAndUndoGivesTheNamesBack) {
   EXPECT_NE(history.Out.find("1  "), std::string::npos) << history.Out;
   EXPECT_NE(history.Out.find("  3 files (3 changed)  varnoke-cli /O:"), std::string::npos)
       << history.Out;
+  const std::string journal = newestJournal();
+  refused("--undo", journal, 0666,
+          "The run journal " + journal + " can be written by others (mode 0666)");
   const CliResult undone = Run("--undo 1");
   EXPECT_EQ(undone.Status, 0) << undone.Err;
   EXPECT_NE(undone.Err.find("Undone: 3 file(s) where they belong, 0 left as they were."),
@@ -245,81 +291,19 @@ TEST_F(CliTest, HistoryListsTheRunAndUndoGivesTheNamesBack) {
       << undone.Err;
   EXPECT_EQ(Renamed(), 0);
   EXPECT_EQ(Run("--undo").Status, 1);  // nothing left to undo
-}
 
-// A journal that is not the user's own is never acted on: it is named with the cause,
-// the files it names stay as they are, and the journal stays where it is.
-enum class Foreign { Owner, WritableJournal, WritableDirectory };
-struct ForeignJournalCase {
-  std::string Command;  // --recover takes a run cut short, --undo a complete one
-  Foreign Stage;
-};
-void PrintTo(const ForeignJournalCase& c, std::ostream* out) {
-  const char* staged[] = {"another user's journal", "a journal others may write",
-                          "a directory others may write"};
-  *out << c.Command << " of " << staged[static_cast<int>(c.Stage)];
-}
-
-class CliForeignJournalTest : public CliTest,
-                              public ::testing::WithParamInterface<ForeignJournalCase> {};
-
-TEST_P(CliForeignJournalTest, IsNamedAndNotActedOn) {
-  const ForeignJournalCase& c = GetParam();
-  if (c.Stage == Foreign::Owner && ::geteuid() != 0)
-    GTEST_SKIP() << "staging another user's journal needs root";
+  // Without its end the journal tells of a run cut short after its last change.
   ASSERT_EQ(Run("@run --yes").Status, 0);
-  ASSERT_EQ(Renamed(), 3);
-  const std::string journals = dir / "state/Orvelia/Varnoke/journal";
-  std::vector<std::string> made;
-  for (const auto& entry : std::filesystem::directory_iterator(journals))
-    made.push_back(entry.path().string());
-  ASSERT_EQ(made.size(), 1u);
-  const std::string journal = made[0];
-  if (c.Command.rfind("--recover", 0) == 0) {
-    // Without its end the journal tells of a run cut short after its last change.
-    std::string records = ReadFile(journal);
-    const std::size_t end = records.find("\nend\t");
-    ASSERT_NE(end, std::string::npos) << records;
-    records.resize(end + 1);
-    WriteFile(journal, records);
-  }
-  std::string refused;
-  switch (c.Stage) {
-    case Foreign::Owner:
-      ASSERT_EQ(::chown(journal.c_str(), 12345, 12345), 0);
-      refused = "The run journal " + journal + " is owned by user 12345, not by you";
-      break;
-    case Foreign::WritableJournal:
-      ASSERT_EQ(::chmod(journal.c_str(), 0666), 0);
-      refused = "The run journal " + journal + " can be written by others (mode 0666)";
-      break;
-    case Foreign::WritableDirectory:
-      ASSERT_EQ(::chmod(journals.c_str(), 0777), 0);
-      refused = "The run journal directory " + journals + " can be written by others (mode 0777)";
-      break;
-  }
-  const CliResult r = Run(c.Command);
-  EXPECT_EQ(r.Status, 1) << r.Err;
-  EXPECT_NE(r.Err.find("varnoke-cli: " + refused + "; nothing in it is used.\n"), std::string::npos)
-      << r.Err;
-  EXPECT_EQ(Renamed(), 3) << r.Err;
-  EXPECT_TRUE(FileExists(journal));
-  EXPECT_FALSE(FileExists(journal + ".bad"));
-}
+  std::string records = ReadFile(newestJournal());
+  ASSERT_NE(records.find("\nend\t"), std::string::npos) << records;
+  records.resize(records.find("\nend\t") + 1);
+  WriteFile(newestJournal(), records);
+  refused("--recover rollback", journals, 0777,
+          "The run journal directory " + journals + " can be written by others (mode 0777)");
+  EXPECT_EQ(Run("--recover rollback").Status, 0);
+  EXPECT_EQ(Renamed(), 0);
 
-INSTANTIATE_TEST_SUITE_P(Journals, CliForeignJournalTest,
-                         // Every cause is judged the same way (the platform tests go through them
-                         // all): each command meets one journal and one directory it must refuse.
-                         ::testing::Values(ForeignJournalCase{"--recover rollback", Foreign::Owner},
-                                           ForeignJournalCase{"--undo", Foreign::WritableJournal},
-                                           ForeignJournalCase{"--recover rollback",
-                                                              Foreign::WritableDirectory}));
-
-// Where the journal directory is not the user's own, a run asks before renaming without
-// a journal, and writes none there.
-TEST_F(CliTest, RunAsksBeforeRenamingWithoutAJournalWhereTheDirectoryIsNotTheUsersOwn) {
-  const std::string journals = dir / "state/Orvelia/Varnoke/journal";
-  std::filesystem::create_directories(journals);
+  const int before = std::distance(std::filesystem::directory_iterator(journals), {});
   ASSERT_EQ(::chmod(journals.c_str(), 0777), 0);
   const CliResult r = Run("@run", "tty|y|c");
   EXPECT_EQ(r.Status, 1) << r.Out;
@@ -329,7 +313,7 @@ TEST_F(CliTest, RunAsksBeforeRenamingWithoutAJournalWhereTheDirectoryIsNotTheUse
             std::string::npos)
       << r.Out;
   EXPECT_NE(r.Out.find("Nothing renamed."), std::string::npos) << r.Out;
-  EXPECT_TRUE(std::filesystem::is_empty(journals));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(journals), {}), before);
 }
 
 TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {
@@ -352,7 +336,9 @@ TEST_F(CliTest, OptionsMadeSavedShownAndApplied) {
   EXPECT_EQ(Run("/O:@set --show-options").Out, ReadFile(kSource + "/golden/pic-numbering.txt"));
 }
 
-TEST_F(CliTest, NewListStartsWithStoredDefaultsAndSettingsAreWrittenBack) {
+// A new list starts with the stored defaults, and the settings are written back; a
+// settings file that cannot be read is named once, and nothing is written over it.
+TEST_F(CliTest, StoredSettingsReadAndWrittenBackAndAnUnreadableFileNamedOnce) {
   {
     PosixSettingsStore settings(dir / "config");
     StoredSettings stored;
@@ -369,18 +355,17 @@ TEST_F(CliTest, NewListStartsWithStoredDefaultsAndSettingsAreWrittenBack) {
   const std::string written = ReadFile(dir / "config/Varnoke.reg");
   for (const char* value : {"\"Name\"=\"Def\"", "\"Preferences\"=hex:02", "\"MainWinPos\"=hex:"})
     EXPECT_NE(written.find(value), std::string::npos) << value << written;
-}
 
-TEST_F(CliTest, UnreadableSettingsFileIsNamedOnce) {
+  std::filesystem::remove(dir / "config/Varnoke.reg");
   std::filesystem::create_directories(dir / "config/Varnoke.reg");  // no file to read
-  const CliResult r = Run("@run --yes");
-  EXPECT_EQ(r.Status, 0) << r.Err;
+  const CliResult unread = Run("@run --yes");
+  EXPECT_EQ(unread.Status, 0) << unread.Err;
   const std::string message = "The settings file " + dir / "config/Varnoke.reg" +
                               " could not be read. The settings of this session will not be saved.";
-  EXPECT_TRUE(r.Err.find(message) != std::string::npos &&
-              r.Err.find(message) == r.Err.rfind(message))
-      << r.Err;
-  EXPECT_EQ(r.Err.find("could not be saved"), std::string::npos) << r.Err;
+  EXPECT_TRUE(unread.Err.find(message) != std::string::npos &&
+              unread.Err.find(message) == unread.Err.rfind(message))
+      << unread.Err;
+  EXPECT_EQ(unread.Err.find("could not be saved"), std::string::npos) << unread.Err;
 }
 
 TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
@@ -392,57 +377,6 @@ TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
   EXPECT_NE(r.Out.find(In("$/in/n116  ->  $/in/Pic000017\n... and 13 more\n\n== Varnoke (?)")),
             std::string::npos)
       << r.Out;
-}
-
-// A line of a list holding a NUL names no file: it is named on standard error, escaped,
-// and the file that the text before the NUL names is left alone.
-TEST_F(CliTest, ListLineHoldingANulIsNamedAndRenamesNothing) {
-  list = dir / "in/f1.txt" + std::string("\0junk", 5) + "\r\n" + dir / "in/f2.txt" + "\r\n";
-  const CliResult r = Run("@run --yes");
-  EXPECT_EQ(r.Status, 0) << r.Err;
-  EXPECT_NE(r.Err.find(In("names no file. Left out:\n$/in/f1.txt\\x00junk\n[O]K OK (--yes)\n")),
-            std::string::npos)
-      << r.Err;
-  EXPECT_NE(r.Err.find("1 file(s) changed, 0 unchanged, 0 not renamed."), std::string::npos);
-  EXPECT_TRUE(FileExists(dir / "in/f1.txt"));
-  EXPECT_EQ(ReadFile(dir / "in/Pic000001.txt"), "f2");
-}
-
-// Lines of a list that name no file are named on standard error, twenty at most; when no
-// file was listed, nothing is renamed and the status says so.
-TEST_F(CliTest, LinesNamingNoFileAreNamedAndAnEmptyListRenamesNothing) {
-  const struct {
-    const char* What;
-    int Missing;
-    bool WithAFile;
-    int Status;
-    std::string Shown;
-  } cases[] = {
-      {"one missing", 1, false, 1,
-       "varnoke-cli: file $/in/gone0.txt: File not found\n"
-       "varnoke-cli: nothing renamed: no file was listed.\n"},
-      {"more than a screenful", 25, false, 1,
-       "varnoke-cli: file $/in/gone19.txt: File not found\nvarnoke-cli: ... and 5 more\n"
-       "varnoke-cli: nothing renamed: no file was listed.\n"},
-      {"a directory beside a file", 0, true, 0,
-       "varnoke-cli: file $/in: is a directory\n|1 file(s) changed"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.What);
-    list.clear();
-    for (int i = 0; i < c.Missing; ++i) list += dir / ("in/gone" + std::to_string(i) + ".txt\n");
-    if (c.WithAFile) list += dir / "in" + "\n" + dir / "in/f2.txt" + "\n";
-    const CliResult r = Run("@run --yes");
-    EXPECT_EQ(r.Status, c.Status) << r.Err;
-    std::size_t at = 0;
-    std::istringstream parts(In(c.Shown));
-    for (std::string part; std::getline(parts, part, '|');) {
-      at = r.Err.find(part, at);
-      EXPECT_NE(at, std::string::npos) << part << "\n" << r.Err;
-    }
-    EXPECT_EQ(r.Err.find("gone20"), std::string::npos) << r.Err;
-    EXPECT_EQ(Renamed(), c.WithAFile ? 1 : 0);
-  }
 }
 
 }  // namespace

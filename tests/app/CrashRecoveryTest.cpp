@@ -14,8 +14,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <sys/syscall.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -59,29 +57,17 @@ std::string Strace() {
   return {};
 }
 
-// The process strace started for the program, once it has started it.
+// The process strace started for the program, once it has started it (0 before).
 pid_t TraceeOf(pid_t tracer) {
-  const std::string path =
-      "/proc/" + std::to_string(tracer) + "/task/" + std::to_string(tracer) + "/children";
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return 0;
-  char buffer[64] = {};
-  const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
-  ::close(fd);
-  return n > 0 ? static_cast<pid_t>(std::atoi(buffer)) : 0;
+  const std::string t = std::to_string(tracer);
+  return static_cast<pid_t>(std::atoi(ReadFile("/proc/" + t + "/task/" + t + "/children").c_str()));
 }
 
 // Whether a process is stopped by its tracer (state "t"); false once it is gone.
 bool Stopped(pid_t pid) {
-  const int fd = ::open(("/proc/" + std::to_string(pid) + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  char buffer[512];
-  const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
-  ::close(fd);
-  if (n <= 0) return false;
-  const std::string_view stat(buffer, static_cast<std::size_t>(n));
+  const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
   const std::size_t close = stat.rfind(')');
-  return close != std::string_view::npos && close + 2 < stat.size() && stat[close + 2] == 't';
+  return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] == 't';
 }
 
 std::string Pic(int k) {
@@ -100,39 +86,32 @@ Contents Read(const std::string& dir) {
   return contents;
 }
 
-// The first few names whose content differs, for the failure message.
+// The first few names missing, different or extra, for the failure message.
 std::string Difference(const Contents& got, const Contents& want) {
   std::string text;
   int shown = 0;
   for (const auto& [name, content] : want)
     if (auto it = got.find(name); (it == got.end() || it->second != content) && shown++ < 5)
       text +=
-          " want " + name + "=" + content.substr(0, content.size() - 1) + " got " +
-          (it == got.end() ? std::string("nothing") : it->second.substr(0, it->second.size() - 1)) +
-          ";";
+          " want " + name + " as " + content + " got " + (it == got.end() ? "nothing" : it->second);
   for (const auto& [name, content] : got)
     if (!want.count(name) && shown++ < 10) text += " extra " + name + ";";
   return text;
 }
 
-int Shell(const std::string& command) {
-  return std::system(command.c_str());
-}
-
+// The modes of a run (the tests' parameter): the two conflict modes, a move to another
+// file system, a copy.
 enum class Mode { Asking, Deleting, Across, Copying };
+constexpr const char* kModeNames[] = {"Asking", "Deleting", "Across", "Copying"};
 
-std::string ModeName(Mode mode) {
-  switch (mode) {
-    case Mode::Asking:
-      return "asking";
-    case Mode::Deleting:
-      return "delete-on-conflict";
-    case Mode::Across:
-      return "moved to another file system";
-    case Mode::Copying:
-      return "copied";
-  }
-  return {};
+// The program's environment with every directory it writes under `home`.
+std::vector<std::string> EnvironmentIn(const std::string& home) {
+  return {"XDG_STATE_HOME=" + home + "/state",
+          "XDG_DATA_HOME=" + home + "/data",
+          "VARNOKE_CONFIG_DIR=" + home + "/config",
+          "HOME=" + home + "/home",
+          "LC_ALL=C",
+          "TZ=UTC"};
 }
 
 class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
@@ -177,25 +156,18 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     original = State();
   }
 
-  std::vector<std::string> Environment() const {
-    return {"XDG_STATE_HOME=" + work + "/state",
-            "XDG_DATA_HOME=" + work + "/data",
-            "VARNOKE_CONFIG_DIR=" + work + "/config",
-            "HOME=" + work + "/home",
-            "LC_ALL=C",
-            "TZ=UTC"};
-  }
+  std::vector<std::string> Environment() const { return EnvironmentIn(work); }
   // LeakSanitizer stops a sanitized build that runs under ptrace; strace's runs go without it.
   std::vector<std::string> TracedEnvironment() const {
     std::vector<std::string> environment = Environment();
     environment.push_back("ASAN_OPTIONS=detect_leaks=0");
     return environment;
   }
-  pid_t Start(std::vector<std::string> arguments) {
+  // Runs varnoke-cli to its end; its exit status.
+  int Run(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), Cli());
-    return testing::StartProcess(std::move(arguments), Environment());
+    return testing::WaitProcess(testing::StartProcess(std::move(arguments), Environment()));
   }
-  int Wait(pid_t pid) { return testing::WaitProcess(pid); }
   std::vector<std::string> RunArguments() const {
     std::vector<std::string> arguments = {"/O:" + kSet, "/L:" + work + "/list.vls", "/R", "--yes"};
     if (GetParam() == Mode::Deleting) arguments.push_back("--set=delete-on-conflict=on");
@@ -206,12 +178,11 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     }
     return arguments;
   }
-  std::string JournalDir() const { return work + "/state/Orvelia/Varnoke/journal"; }
   // The journals, oldest first.
   std::vector<std::string> Journals() const {
     std::vector<std::string> names;
     std::error_code none;
-    for (const auto& entry : fs::directory_iterator(JournalDir(), none))
+    for (const auto& entry : fs::directory_iterator(work + "/state/Orvelia/Varnoke/journal", none))
       names.push_back(entry.path());
     std::sort(names.begin(), names.end());
     return names;
@@ -230,7 +201,8 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
   // Runs varnoke-cli and kills it once its `n`-th journal reaches `size` bytes; whether it
   // was killed.
   bool RunAndKill(std::vector<std::string> arguments, std::size_t n, off_t size) {
-    const pid_t pid = Start(std::move(arguments));
+    arguments.insert(arguments.begin(), Cli());
+    const pid_t pid = testing::StartProcess(std::move(arguments), Environment());
     int status = 0;
     bool ended = false;
     while (!ended && !JournalReaches(n, size)) ended = ::waitpid(pid, &status, WNOHANG) == pid;
@@ -249,25 +221,21 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
          "inject=" + calls + ":delay_enter=60000000:when=" + std::to_string(n), Cli()});
     const pid_t tracer = testing::StartProcess(std::move(arguments), TracedEnvironment());
     // Held back: stopped for longer than any call of a run takes.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(50);
-    std::chrono::steady_clock::time_point since{};
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(50);
+    auto running = Clock::now();  // when last seen running
     bool held = false;
-    while (!held && std::chrono::steady_clock::now() < deadline) {
+    while (!held && Clock::now() < deadline) {
       int status = 0;
       if (::waitpid(tracer, &status, WNOHANG) == tracer) return false;
       const pid_t run = TraceeOf(tracer);
-      if (run == 0 || !Stopped(run)) {
-        since = {};
-      } else if (since == std::chrono::steady_clock::time_point{}) {
-        since = std::chrono::steady_clock::now();
-      } else {
-        held = std::chrono::steady_clock::now() - since > std::chrono::milliseconds(300);
-      }
+      if (run == 0 || !Stopped(run)) running = Clock::now();
+      held = Clock::now() - running > std::chrono::milliseconds(300);
     }
     const pid_t run = TraceeOf(tracer);
     if (run != 0) ::kill(run, SIGKILL);
     ::kill(tracer, SIGKILL);
-    Wait(tracer);
+    testing::WaitProcess(tracer);
     return held;
   }
   // How often a whole run makes each of `calls`, added up.
@@ -276,7 +244,8 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     std::vector<std::string> arguments = RunArguments();
     arguments.insert(arguments.begin(), {Strace(), "-f", "-o", log, "-e", "trace=" + calls, Cli()});
     Fresh();
-    EXPECT_EQ(Wait(testing::StartProcess(std::move(arguments), TracedEnvironment())), 0);
+    EXPECT_EQ(
+        testing::WaitProcess(testing::StartProcess(std::move(arguments), TracedEnvironment())), 0);
     std::ifstream in(log);
     int count = 0;
     for (std::string line; std::getline(in, line);) count += line.find('(') != std::string::npos;
@@ -294,10 +263,10 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     }
   }
   void Fresh() {
-    ASSERT_EQ(Shell("rm -rf '" + work + "' && cp -a '" + master + "' '" + work + "'"), 0);
-    if (GetParam() == Mode::Across) {
-      ASSERT_EQ(Shell("rm -rf '" + target + "' && mkdir '" + target + "'"), 0);
-    }
+    ASSERT_EQ(
+        std::system(("rm -rf '" + work + "' && cp -a '" + master + "' '" + work + "'").c_str()), 0);
+    if (GetParam() == Mode::Across)
+      ASSERT_EQ(std::system(("rm -rf '" + target + "' && mkdir '" + target + "'").c_str()), 0);
   }
   // Every file of the source folder and of the target folder ("T/" before its names).
   Contents State() const {
@@ -328,7 +297,7 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
 
   // A whole run first: what finishing must reach, and what it sends to the trash.
   void WholeRun() {
-    ASSERT_EQ(Wait(Start(RunArguments())), 0);
+    ASSERT_EQ(Run(RunArguments()), 0);
     whole = State();
     trashedByTheRun = Trash();
     ASSERT_NE(whole, original);
@@ -354,12 +323,24 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
       EXPECT_TRUE(Trash().empty());
     }
   }
-  // After a kill that left a complete run: finishing has nothing to do, rolling back is an
-  // undo.
-  void SettleCompleteRun(bool finish) {
-    if (!finish) {
-      EXPECT_EQ(Wait(Start({"--undo"})), 0);
+  // After a killed run: a recovery in a direction drawn at random, killed by
+  // `killRecovery` (given the direction; whether it killed it) and then recovered to the
+  // end in a direction drawn anew, and the end checked. A kill after the journal's last
+  // record leaves a complete run: finishing has nothing to do, rolling back is an undo.
+  template <class Kill>
+  void RecoverAndCheck(std::mt19937& random, Kill killRecovery) {
+    std::uniform_int_distribution<int> coin(0, 1);
+    bool finish = coin(random) != 0;
+    if (ReadFile(Journals().at(0)).find("\nend\t") != std::string::npos) {
+      if (!finish) EXPECT_EQ(Run({"--undo"}), 0);
+    } else if (killRecovery(finish)) {
+      ++recoveriesKilled;
+      finish = coin(random) != 0;
+      EXPECT_EQ(Run({"--recover", Way(finish)}), 0);
     }
+    const Contents state = State();
+    ExpectWhole(state, finish);
+    wholeAfterRecovery += state == (finish ? whole : original);
   }
 
   // Kept small for the test suite; VARNOKE_CRASH_FILES=5000 VARNOKE_CRASH_POINTS=125
@@ -370,7 +351,7 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
   testing::TempDir root;
   testing::TempDir shm{"/dev/shm"};
   std::string master, work, target;
-  int files = 0, points = 0;
+  int files = 0, points = 0, killed = 0, recoveriesKilled = 0, wholeAfterRecovery = 0;
   Contents original, whole, trashedByTheRun;
 };
 
@@ -383,8 +364,8 @@ TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrN
 
   std::mt19937 random(2026 + static_cast<int>(GetParam()));
   std::uniform_int_distribution<off_t> at(begun, full - 1);
-  std::uniform_int_distribution<int> coin(0, 1), die(0, 3);
-  int killed = 0, cut = 0, recoveriesKilled = 0, temporaryLeft = 0, whole_ = 0;
+  std::uniform_int_distribution<int> die(0, 3);
+  int cut = 0, temporaryLeft = 0;
   for (int point = 0; point < points; ++point) {
     SCOPED_TRACE("point " + std::to_string(point));
     Fresh();
@@ -408,26 +389,17 @@ TEST_P(CrashRecoveryTest, KilledRunsAndRecoveriesEndWithEveryFileOnceUnderOldOrN
         ++cut;
       }
     }
-    bool finish = coin(random) != 0;
-    // A kill after the journal's last record leaves a complete run: undoing it rolls back.
-    if (ReadFile(path).find("\nend\t") != std::string::npos) {
-      SettleCompleteRun(finish);
-    } else if (RunAndKill({"--recover", Way(finish)}, 1,
-                          std::uniform_int_distribution<off_t>(200, full)(random))) {
-      // The recovery was killed too, somewhere in a journal as long as the run's.
-      ++recoveriesKilled;
-      finish = coin(random) != 0;
-      EXPECT_EQ(Wait(Start({"--recover", Way(finish)})), 0);
-    }
-    const Contents state = State();
-    ExpectWhole(state, finish);
-    whole_ += state == (finish ? whole : original);
+    // The recovery killed somewhere in a journal as long as the run's.
+    RecoverAndCheck(random, [&](bool finish) {
+      return RunAndKill({"--recover", Way(finish)}, 1,
+                        std::uniform_int_distribution<off_t>(200, full)(random));
+    });
   }
   std::printf(
       "[ crash    ] %s: %d files, %d runs killed of %d points, %d journals cut, %d recoveries "
       "killed and recovered again, %d temporary names left by the kills; whole %d of %d\n",
-      ModeName(GetParam()).c_str(), files, killed, points, cut, recoveriesKilled, temporaryLeft,
-      whole_, killed);
+      kModeNames[int(GetParam())], files, killed, points, cut, recoveriesKilled, temporaryLeft,
+      wholeAfterRecovery, killed);
 }
 
 // The kills at chosen system calls: the run at the n-th of the calls that make its changes
@@ -441,31 +413,22 @@ TEST_P(CrashRecoveryTest, KilledAtChosenSystemCallsAndRecoveredEitherWay) {
   ASSERT_GT(calls, 0);
   const std::string anyChange = "renameat2,rename,linkat,unlink,unlinkat";
   std::mt19937 random(2027 + static_cast<int>(GetParam()));
-  std::uniform_int_distribution<int> at(1, calls), coin(0, 1);
-  int killed = 0, recoveriesKilled = 0, whole_ = 0;
+  std::uniform_int_distribution<int> at(1, calls);
   for (int point = 0; point < strained; ++point) {
     const int n = at(random);
     SCOPED_TRACE("point " + std::to_string(point) + ": call " + std::to_string(n));
     Fresh();
     if (!RunAndKillAtCall(RunArguments(), ChangingCalls(), n)) continue;
     ++killed;
-    bool finish = coin(random) != 0;
-    if (ReadFile(Journals().at(0)).find("\nend\t") != std::string::npos) {
-      SettleCompleteRun(finish);
-    } else if (RunAndKillAtCall({"--recover", Way(finish)}, anyChange, at(random))) {
-      ++recoveriesKilled;
-      finish = coin(random) != 0;
-      EXPECT_EQ(Wait(Start({"--recover", Way(finish)})), 0);
-    }
-    const Contents state = State();
-    ExpectWhole(state, finish);
-    whole_ += state == (finish ? whole : original);
+    RecoverAndCheck(random, [&](bool finish) {
+      return RunAndKillAtCall({"--recover", Way(finish)}, anyChange, at(random));
+    });
   }
   std::printf(
       "[ strace   ] %s: %d files, %d calls of %s in a whole run, %d runs killed at a chosen "
       "call of %d points, %d recoveries killed and recovered again; whole %d of %d\n",
-      ModeName(GetParam()).c_str(), files, calls, ChangingCalls().c_str(), killed, strained,
-      recoveriesKilled, whole_, killed);
+      kModeNames[int(GetParam())], files, calls, ChangingCalls().c_str(), killed, strained,
+      recoveriesKilled, wholeAfterRecovery, killed);
 }
 
 // A move to another file system killed after its copy took its name and before its
@@ -490,12 +453,8 @@ TEST(MoveAcrossCutShort, TheRunsOwnCopyIsKnownAndTheMoveFinishedOrUndone) {
     WriteFile(source, "content of x\n");
     fs::create_directories(target);
     WriteFile(root / "list.vls", source + "\n");
-    const std::vector<std::string> environment = {"XDG_STATE_HOME=" + root / "state",
-                                                  "XDG_DATA_HOME=" + root / "data",
-                                                  "VARNOKE_CONFIG_DIR=" + root / "config",
-                                                  "HOME=" + root.Path(),
-                                                  "LC_ALL=C",
-                                                  "TZ=UTC"};
+    fs::create_directories(root / "home");
+    const std::vector<std::string> environment = EnvironmentIn(root.Path());
     // Every removal waits a minute on its way into the kernel: the source's among them.
     const pid_t tracer = testing::StartProcess(
         {Strace(), "-f", "-o", "/dev/null", "-e", "trace=unlink,unlinkat", "-e",
@@ -524,15 +483,10 @@ TEST(MoveAcrossCutShort, TheRunsOwnCopyIsKnownAndTheMoveFinishedOrUndone) {
   }
 }
 
-std::string ParamName(const ::testing::TestParamInfo<Mode>& info) {
-  constexpr const char* kNames[] = {"Asking", "Deleting", "Across", "Copying"};
-  return kNames[static_cast<int>(info.param)];
-}
-
 INSTANTIATE_TEST_SUITE_P(Modes, CrashRecoveryTest,
                          ::testing::Values(Mode::Asking, Mode::Deleting, Mode::Across,
                                            Mode::Copying),
-                         ParamName);
+                         [](const auto& info) { return kModeNames[int(info.param)]; });
 
 }  // namespace
 }  // namespace varnoke

@@ -19,22 +19,6 @@ using testing::TempDir;
 using testing::WriteFile;
 using Strings = std::vector<std::string>;
 
-// Lines as they stand, split at CR LF, a lone CR or a lone LF; a last line without a break
-// counts, a break at the very end adds no empty line.
-TEST(FileListFile, LinesSplitAtEveryKindOfBreak) {
-  // clang-format off
-  const struct { std::string Text; Strings Lines; } cases[] = {
-      {"", {}}, {"\r\n", {""}}, {"/a\r\n/b\r\n", {"/a", "/b"}}, {"/a\n/b\n", {"/a", "/b"}},
-      {"/a\r/b\r", {"/a", "/b"}}, {"/a\n\r/b\r\r\n/c", {"/a", "", "/b", "", "/c"}},
-      {" /a b \r\n\t\r\n", {" /a b ", "\t"}},
-  };
-  // clang-format on
-  for (const auto& [text, lines] : cases) {
-    const std::vector<std::string_view> got = SplitListLines(text);
-    EXPECT_EQ(Strings(got.begin(), got.end()), lines) << text;
-  }
-}
-
 // One full path per entry, each ended by CR LF (Windows entries with their dot), over what
 // was there, read back in order; an empty list empties the file. Events run after every 20th
 // line added, every 10th imported and every 20th entry saved. A file that cannot be read
@@ -83,35 +67,32 @@ TEST(FileListFile, EntriesRoundTripLetEventsRunAndFailuresChangeNothing) {
   EXPECT_EQ(ReadFile(dir / "many.vls"), std::string(45, '\n'));
 }
 
-// A line holding a NUL names no file (the system would end the path at the NUL): it is
-// left out, and the lines left out are named in one note, escaped, twenty at most.
-TEST(FileListFile, LinesHoldingANulAreLeftOutAndNamedOnce) {
+// Lines as they stand, split at CR LF, a lone CR or a lone LF; a last line without a break
+// counts, a break at the very end adds no empty line. A line holding a NUL names no file
+// (the system would end the path at the NUL): it is left out, and the lines left out are
+// named in one note, escaped, twenty at most.
+TEST(FileListFile, LinesSplitAtEveryBreakAndThoseHoldingANulNamedOnce) {
   using namespace std::string_literals;
   const std::string kHead = "A line that holds a NUL character names no file. Left out:\r\n";
-  Strings many;
-  for (int i = 0; i < 23; ++i) many.push_back("/d/" + std::to_string(i) + "\0x"s);
-  std::string manyNamed = kHead;
+  std::string many, manyNamed = kHead;
+  for (int i = 0; i < 23; ++i) many += "/d/" + std::to_string(i) + "\0x\r\n"s;
   for (int i = 0; i < 20; ++i) manyNamed += "/d/" + std::to_string(i) + "\\x00x\r\n";
   manyNamed += "... and 3 more";
-  const struct {
-    const char* What;
-    Strings Lines, Added;
-    Strings Notes;
-  } cases[] = {
-      {"none", {"/d/a", "/d/b"}, {"/d/a", "/d/b"}, {}},
-      {"one among others",
-       {"/d/a", "/d/d\0junk"s, "/d/b", "\0"s},
-       {"/d/a", "/d/b"},
-       {kHead + "/d/d\\x00junk\r\n\\x00"}},
-      {"more than twenty", many, {}, {manyNamed}},
+  // clang-format off
+  const struct { std::string Text; Strings Added, Notes; } cases[] = {
+      {"", {}, {}}, {"\r\n", {""}, {}}, {"/a\r\n/b\r\n", {"/a", "/b"}, {}},
+      {"/a\n/b\n", {"/a", "/b"}, {}}, {"/a\r/b\r", {"/a", "/b"}, {}},
+      {"/a\n\r/b\r\r\n/c", {"/a", "", "/b", "", "/c"}, {}},
+      {" /a b \r\n\t\r\n", {" /a b ", "\t"}, {}},
+      {"/d/a\r\n/d/d\0junk\r\n/d/b\r\n\0\r\n"s, {"/d/a", "/d/b"}, {kHead + "/d/d\\x00junk\r\n\\x00"}},
+      {many, {}, {manyNamed}},
   };
+  // clang-format on
+  TempDir dir;
+  PosixFileStore files;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.What);
-    TempDir dir;
-    std::string text;
-    for (const std::string& line : c.Lines) text += line + "\r\n";
-    WriteFile(dir / "list.vls", text);
-    PosixFileStore files;
+    SCOPED_TRACE(::testing::PrintToString(c.Text));
+    WriteFile(dir / "list.vls", c.Text);
     ScriptedSession session;
     Strings added, notes;
     ASSERT_FALSE(ReadFileList(files, session, dir / "list.vls", kAddPumpInterval,

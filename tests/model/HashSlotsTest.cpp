@@ -1,6 +1,7 @@
 // The flat hash index against a plain multimap, under heavy collisions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -20,8 +21,7 @@ TEST(HashSlots, RandomInsertsAndErasuresFindWhatAMultimapFinds) {
       const int value = static_cast<int>(random() % 500);
       const std::uint64_t hash = static_cast<std::uint64_t>(value) % hashes * 0x1234567ULL;
       const auto [first, last] = reference.equal_range(hash);
-      auto held = first;
-      while (held != last && held->second != value) ++held;
+      const auto held = std::find_if(first, last, [&](const auto& e) { return e.second == value; });
       if (random() % 3 != 0) {
         if (held == last) {
           index.Insert(hash, value);
@@ -34,9 +34,8 @@ TEST(HashSlots, RandomInsertsAndErasuresFindWhatAMultimapFinds) {
       ASSERT_EQ(index.Size(), reference.size()) << step;
       const int probe = static_cast<int>(random() % 500);
       const std::uint64_t probeHash = static_cast<std::uint64_t>(probe) % hashes * 0x1234567ULL;
-      bool expected = false;
-      for (auto [at, end] = reference.equal_range(probeHash); at != end; ++at)
-        expected = expected || at->second == probe;
+      const auto [from, to] = reference.equal_range(probeHash);
+      const bool expected = std::any_of(from, to, [&](const auto& e) { return e.second == probe; });
       ASSERT_EQ(index.Find(probeHash, [&](int v) { return v == probe; }) == probe, expected)
           << step;
     }
