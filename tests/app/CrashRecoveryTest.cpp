@@ -57,17 +57,29 @@ std::string Strace() {
   return {};
 }
 
-// The process strace started for the program, once it has started it (0 before).
+// The process strace started for the program, once it has started it.
 pid_t TraceeOf(pid_t tracer) {
-  const std::string t = std::to_string(tracer);
-  return static_cast<pid_t>(std::atoi(ReadFile("/proc/" + t + "/task/" + t + "/children").c_str()));
+  const std::string path =
+      "/proc/" + std::to_string(tracer) + "/task/" + std::to_string(tracer) + "/children";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  char buffer[64] = {};
+  const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
+  ::close(fd);
+  return n > 0 ? static_cast<pid_t>(std::atoi(buffer)) : 0;
 }
 
 // Whether a process is stopped by its tracer (state "t"); false once it is gone.
 bool Stopped(pid_t pid) {
-  const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+  const int fd = ::open(("/proc/" + std::to_string(pid) + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char buffer[512];
+  const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
+  ::close(fd);
+  if (n <= 0) return false;
+  const std::string_view stat(buffer, static_cast<std::size_t>(n));
   const std::size_t close = stat.rfind(')');
-  return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] == 't';
+  return close != std::string_view::npos && close + 2 < stat.size() && stat[close + 2] == 't';
 }
 
 std::string Pic(int k) {
@@ -265,8 +277,9 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
   void Fresh() {
     ASSERT_EQ(
         std::system(("rm -rf '" + work + "' && cp -a '" + master + "' '" + work + "'").c_str()), 0);
-    if (GetParam() == Mode::Across)
+    if (GetParam() == Mode::Across) {
       ASSERT_EQ(std::system(("rm -rf '" + target + "' && mkdir '" + target + "'").c_str()), 0);
+    }
   }
   // Every file of the source folder and of the target folder ("T/" before its names).
   Contents State() const {
@@ -332,7 +345,9 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     std::uniform_int_distribution<int> coin(0, 1);
     bool finish = coin(random) != 0;
     if (ReadFile(Journals().at(0)).find("\nend\t") != std::string::npos) {
-      if (!finish) EXPECT_EQ(Run({"--undo"}), 0);
+      if (!finish) {
+        EXPECT_EQ(Run({"--undo"}), 0);
+      }
     } else if (killRecovery(finish)) {
       ++recoveriesKilled;
       finish = coin(random) != 0;

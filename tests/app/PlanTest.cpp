@@ -14,7 +14,6 @@
 #include "app/PlanTsv.h"
 #include "files/OptionSetFile.h"
 #include "platform/fake/FakeFileSystem.h"
-#include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "platform/testing/FixedClock.h"
 #include "support/PrevEntry.h"
@@ -25,8 +24,17 @@ namespace {
 
 using testing::PrevEntry;
 
-// The files renamed are on the fake file system; the options set, the list and the settings
-// are real files.
+// The program's own files read from the fake file system; nothing is saved.
+struct FakeFileStore final : FileStore {
+  explicit FakeFileStore(FakeFileSystem& fs) : Fs(fs) {}
+  FileBytes ReadAll(std::string_view path) override {
+    if (const auto file = Fs.File(path)) return {file->Content, std::nullopt};
+    return {{}, IoError{IoErrorKind::NotFound, 2}};
+  }
+  std::optional<IoError> Save(std::string_view, std::string_view) override { return IoError{}; }
+  FakeFileSystem& Fs;
+};
+
 TEST(PlanTest, PlanOfAWholeRunMatchesTheGoldenFiles) {
   for (const std::string form : {"tsv", "txt"}) {
     FakeFileSystem fs;
@@ -39,25 +47,24 @@ TEST(PlanTest, PlanOfAWholeRunMatchesTheGoldenFiles) {
     fs.SetBusy(dir + "/busy.txt", true);
     fs.AddFile(dir + "/secret.txt", "hidden", FileTimes{18, 19, 20}, 0x22);
     fs.AddFile("/top.txt", "top", FileTimes{15, 16, 17});
-    testing::TempDir config;
-    config.Write("list.vls", "/top.txt\r\n");
+    fs.AddFile("/list.vls", "/top.txt\r\n");
     TFiles options;
     options.CaseMode = kCaseUpper;
     options.AttrMask = 0x01;             // clear read-only
     options.Set(SearchUseHidden, true);  // hidden files are left out of the search
-    config.Write("upper.vns", FormatOptionSet(options));
+    fs.AddFile("/upper.vns", FormatOptionSet(options));
 
-    PosixFileStore store;
+    FakeFileStore store(fs);
     FixedClock clock(133000000000000000ull, 0);
     const FormatSettings regional = EnglishFormatSettings();
+    testing::TempDir config;
     PosixSettingsStore settings(config.Path());
     std::istringstream in;
     std::ostringstream out, err;
     ConsoleStreams streams{in, out, err, false, false};
     ConsoleSession session(in, err, AnswerMode::Safe, false);
     Services services{fs, store, settings, clock, regional, session, "/data/", "/home/"};
-    std::vector<std::string> args = {"/O:" + config / "upper.vns", "/S:" + dir + "/*.txt",
-                                     "/L:" + config / "list.vls"};
+    std::vector<std::string> args = {"/O:/upper.vns", "/S:" + dir + "/*.txt", "/L:/list.vls"};
     if (form == "tsv") args.push_back("--plan=tsv");
     EXPECT_EQ(RunConsole(ParseConsoleArguments(args), services, streams), kExitDone) << err.str();
     const auto golden = std::filesystem::path(__FILE__).parent_path() / "golden" / ("plan." + form);

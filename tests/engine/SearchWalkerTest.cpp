@@ -84,8 +84,8 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
     if (c.Subdirs) phases.insert(phases.begin(), std::string(kBuildingDirectoryTree));
     EXPECT_EQ(captions, phases);
     // The start directory, then sub1, sub2 and sub1/deeper as the tree grows.
-    EXPECT_EQ(listed,
-              c.Subdirs ? std::vector<std::size_t>{1, 2, 3, 4} : std::vector<std::size_t>{1});
+    const std::vector<std::size_t> grown = {1, 2, 3, 4}, alone = {1};
+    EXPECT_EQ(listed, c.Subdirs ? grown : alone);
   }
 }
 

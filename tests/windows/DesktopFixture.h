@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/fake/FakeFileSystem.h"
@@ -25,10 +26,14 @@
 
 namespace varnoke {
 
-// The in-memory file system under the Linux rules.
-struct PosixFakeFileSystem : FakeFileSystem {
-  PosixFakeFileSystem() : FakeFileSystem(Style::Posix) {}
-};
+// A file system of the kind a world works on; the in-memory one under the Linux rules.
+template <typename FileSystemT>
+FileSystemT MadeFileSystem() {
+  if constexpr (std::is_same_v<FileSystemT, FakeFileSystem>)
+    return FakeFileSystem(FakeFileSystem::Style::Posix);
+  else
+    return FileSystemT();
+}
 
 template <typename FileSystemT>
 class DesktopWorld : public ::testing::Test {
@@ -36,7 +41,7 @@ class DesktopWorld : public ::testing::Test {
   static void Settle() { QApplication::processEvents(); }
 
   testing::TempDir dir;
-  FileSystemT fs;
+  FileSystemT fs{MadeFileSystem<FileSystemT>()};
   PosixFileStore store;
   PosixSettingsStore settings{dir.Path()};
   FixedClock clock{Calendar(2021, 1, 1), 0};
@@ -46,7 +51,7 @@ class DesktopWorld : public ::testing::Test {
   DesktopState state{services, {}, 0};
 };
 
-class DesktopFixture : public DesktopWorld<PosixFakeFileSystem> {
+class DesktopFixture : public DesktopWorld<FakeFileSystem> {
  protected:
   // Files /d/f1.txt ... /d/fn.txt, written on day i of 2020.
   void MakeFiles(int n, const std::string& dir = "/d") {

@@ -144,7 +144,8 @@ TEST_F(FollowTheFilesTest, NamesAppliedInTheEditorAreUndoneFromTheFilesMenu) {
   EXPECT_EQ(testing::ReadFile(At("IMG_0013.jpg")), "IMG_0012.jpg");
   EXPECT_EQ(testing::ReadFile(testing::kTrashHome / "Trash/files/IMG_0013.jpg"), "IMG_0013.jpg");
   EXPECT_EQ(Shown(list), Strings{"IMG_0013.jpg"});
-  EXPECT_EQ(UndoItem(), "Und&o last renaming (2 files)");
+  EXPECT_EQ(UndoItem(),
+            "Und&o last renaming (1 file)");  // the file in the way only went to the trash
   const std::vector<RunSummary> history = JournalKeeper(journals, fs, clock).History();
   ASSERT_EQ(history.size(), 1u);
   EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"Blank list (0)\"");
