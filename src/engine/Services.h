@@ -22,12 +22,11 @@ struct Services {
   Clock& Time;
   const FormatSettings& Regional;  // what the date codes and the grids write
   Session& Ui;
-  std::string ProgramDirectory = {};  // the per-user directory that stands for the program's
-  std::string BrowseStart = {};       // where adding and searching start when nothing was chosen
-  bool ListInParallel = false;        // Fs allows calls from several threads
-  JournalDirectory* Journals = nullptr;
-  std::string WorkingDirectory = {};  // where relative paths start from  // where runs keep their
-                                      // journals; none: runs keep none
+  std::string ProgramDirectory = {};     // the per-user directory that stands for the program's
+  std::string BrowseStart = {};          // where adding and searching start when nothing was chosen
+  bool ListInParallel = false;           // Fs allows calls from several threads
+  JournalDirectory* Journals = nullptr;  // where runs keep their journals; none: runs keep none
+  std::string WorkingDirectory = {};     // where relative paths start from
 };
 
 }  // namespace varnoke

@@ -142,14 +142,8 @@ int DesktopMain(int argc, char** argv) {
   SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
   if (state.Settings.Preferences & kPrefBlankListOnStart) main.NewfilelistClick();
 
-  TransferServer server([&](const std::vector<std::string>& handed) {
-    // The running instance comes to the front, restored from minimised or maximised.
-    main.showNormal();
-    main.raise();
-    main.activateWindow();
-    MainFormLists lists(main);
-    ProcessTransferredParameters(handed, lists, services);
-  });
+  TransferServer server(
+      [&](const std::vector<std::string>& handed) { TakeHandOver(main, services, handed); });
   if (lock.Held() == InstanceLock::State::Ours) server.Listen(lock.ChannelPath());
 
   ParsedCommandLine parsed =

@@ -21,4 +21,12 @@ void MainFormLists::ShowList(FileListOwner& list) {
   }
 }
 
+void TakeHandOver(TMainForm& main, Services& services, const std::vector<std::string>& handed) {
+  main.showNormal();
+  main.raise();
+  main.activateWindow();
+  MainFormLists lists(main);
+  ProcessTransferredParameters(handed, lists, services);
+}
+
 }  // namespace varnoke

@@ -1,5 +1,8 @@
 #pragma once
 // The main window's list windows as the hand-over of parameters uses them.
+#include <string>
+#include <vector>
+
 #include "app/TransferredParameters.h"
 #include "windows/TMainForm.h"
 
@@ -15,5 +18,9 @@ class MainFormLists final : public ListWindows {
  private:
   TMainForm& main_;
 };
+
+// What the running instance does with a later start's parameters: it comes to the front,
+// restored from minimised or maximised, and opens or fills lists as they say.
+void TakeHandOver(TMainForm& main, Services& services, const std::vector<std::string>& handed);
 
 }  // namespace varnoke

@@ -38,7 +38,23 @@ void TransferServer::Read(QLocalSocket* socket) {
     receivers_.erase(receiver);
     socket->abort();
   }
-  for (const auto& parameters : transfers) handler_(parameters);
+  if (transfers.empty()) return;
+  for (const auto& parameters : transfers) pending_.push_back(parameters);
+  QMetaObject::invokeMethod(this, &TransferServer::DeliverPending, Qt::QueuedConnection);
+}
+
+void TransferServer::DeliverPending() {
+  if (delivering_) return;  // the one delivering takes what arrived meanwhile
+  delivering_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{delivering_};
+  while (!pending_.empty()) {
+    const std::vector<std::string> parameters = std::move(pending_.front());
+    pending_.pop_front();
+    handler_(parameters);
+  }
 }
 
 }  // namespace varnoke

@@ -3,8 +3,13 @@
 // directory. Each connection's bytes go to a receiver of its own, so two later starts
 // at the same moment never mix their parameters; a connection that sends too much is
 // closed, one that ends mid-transfer delivers nothing.
+//
+// Handing parameters on may run for long (a search lets events run): it never happens
+// inside a socket's signal, where the socket could be closed and freed under its own feet,
+// and one hand-over is handled after the other, never within another's search.
 #include <QHash>
 #include <QObject>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,10 +35,13 @@ class TransferServer : public QObject {
  private:
   void Accept();
   void Read(QLocalSocket* socket);
+  void DeliverPending();
 
   Handler handler_;
   QLocalServer* server_;
   QHash<QLocalSocket*, TransferReceiver> receivers_;
+  std::deque<std::vector<std::string>> pending_;
+  bool delivering_ = false;
 };
 
 }  // namespace varnoke
