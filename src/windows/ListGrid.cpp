@@ -25,6 +25,8 @@ ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Whole rows are chosen, never cells: Tab goes on to the window's next control.
+  setTabKeyNavigation(false);
   setWordWrap(false);
   setIconSize(QSize(16, 16));
   verticalHeader()->setVisible(false);

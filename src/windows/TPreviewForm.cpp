@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -19,6 +17,7 @@
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
 #include "windows/QtText.h"
+#include "windows/RenamePanel.h"
 
 namespace varnoke {
 
@@ -35,48 +34,6 @@ constexpr int kPanelHeight = 41;
 constexpr std::array<const char*, 8> kSortItemNames = {
     "N1Path1",       "N2Name1",    "N3Extension1",    "N4Size1",
     "N5Attributes1", "N6Created1", "N7Accessedlast1", "N8Created1"};
-
-// The "Rename now!" panel: a raised caption that starts the run on a double-click, or
-// on Enter or Space when it has the keyboard focus (shown by a focus frame).
-class RenamePanel final : public QLabel {
- public:
-  RenamePanel(std::function<void()> start, QWidget* parent)
-      : QLabel(parent), start_(std::move(start)) {}
-
- protected:
-  void mouseDoubleClickEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) {
-      start_();
-      return;
-    }
-    QLabel::mouseDoubleClickEvent(event);
-  }
-
-  void keyPressEvent(QKeyEvent* event) override {
-    switch (event->key()) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-      case Qt::Key_Space:
-        start_();
-        return;
-      default:
-        QLabel::keyPressEvent(event);
-    }
-  }
-
-  void paintEvent(QPaintEvent* event) override {
-    QLabel::paintEvent(event);
-    if (!hasFocus()) return;
-    QPainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = contentsRect().adjusted(2, 2, -2, -2);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-  }
-
- private:
-  std::function<void()> start_;
-};
 
 // Sets a flag for the length of a scope (the window's work that lets events through).
 class WorkingScope {
@@ -123,7 +80,6 @@ void TPreviewForm::FormCreate() {
   Panel1->setAlignment(Qt::AlignCenter);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setFixedHeight(kPanelHeight);
-  Panel1->setFocusPolicy(Qt::StrongFocus);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(16);
   font.setBold(true);

@@ -1,6 +1,8 @@
 // The preview window driven through its own widgets: sorting, deleting rows, the
 // conflict marks, the start of the run and the column layout it leaves behind.
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTest>
@@ -120,6 +122,36 @@ TEST_F(PreviewForm, DeletingRowsSkipsTheirFilesAndEnterStartsTheRun) {
   EXPECT_EQ(fs.FilePaths().size(), 4u);
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_FALSE(form->isVisible());
+}
+
+// "Rename now!" is reached from the grid by Tab and started by Space, and a screen reader
+// sees a button named by its caption whose press action starts the run.
+TEST_F(PreviewForm, RenameNowIsAButtonForTheKeyboardAndScreenReaders) {
+  for (const bool byScreenReader : {false, true}) {
+    SCOPED_TRACE(byScreenReader ? "screen reader" : "keyboard");
+    List(byScreenReader ? "b" : "a", 1, 1, 1);
+    Open();
+    QApplication::setActiveWindow(form.get());
+    auto* panel = Find<QLabel>("Panel1");
+    if (byScreenReader) {
+      QAccessibleInterface* button = QAccessible::queryAccessibleInterface(panel);
+      ASSERT_NE(button, nullptr);
+      EXPECT_EQ(button->role(), QAccessible::Button);
+      EXPECT_EQ(button->text(QAccessible::Name), "Rename now!");
+      ASSERT_NE(button->actionInterface(), nullptr);
+      EXPECT_EQ(button->actionInterface()->actionNames(),
+                QStringList{QAccessibleActionInterface::pressAction()});
+      button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
+    } else {
+      Grid()->setFocus();
+      QTest::keyClick(Grid(), Qt::Key_Tab);
+      EXPECT_EQ(QApplication::focusWidget(), panel);
+      QTest::keyClick(panel, Qt::Key_Space);
+    }
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_TRUE(fs.File(byScreenReader ? "/d/Pic10.txt" : "/d/Pic9.txt"));
+  }
 }
 
 TEST_F(PreviewForm, AConflictIsRedAndNamedInTheStatusBar) {
