@@ -98,7 +98,6 @@ RadioGroup::RadioGroup(const char* name, std::string_view caption, const std::st
     buttons_->addButton(item, i);
     layout->addWidget(item);
   }
-  connect(buttons_, &QButtonGroup::idClicked, this, &RadioGroup::Click);
   connect(buttons_, &QButtonGroup::idToggled, this, [this](int, bool on) {
     if (on) emit Changed();
   });
@@ -300,10 +299,12 @@ QWidget* TOptionsForm::MakeNamesPage() {
   layout->addLayout(top);
   layout->addWidget(RadioGroup2);
 
+  // The enabling follows the boxes however they change: a click, the keyboard, a screen
+  // reader's action, a quick setting.
   for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox6})
-    connect(box, &QCheckBox::clicked, this, &TOptionsForm::ApplyEnabling);
+    connect(box, &QCheckBox::toggled, this, &TOptionsForm::ApplyEnabling);
   for (RadioGroup* group : {RadioGroup1, RadioGroup2})
-    connect(group, &RadioGroup::Click, this, &TOptionsForm::ApplyEnabling);
+    connect(group, &RadioGroup::Changed, this, &TOptionsForm::ApplyEnabling);
   return page;
 }
 

@@ -44,9 +44,7 @@ class RadioGroup : public QGroupBox {
   QRadioButton* Item(int index) const;
 
  signals:
-  // The user chose an item.
-  void Click();
-  // The chosen item changed, by the user or not.
+  // The chosen item changed: by a click, the keyboard, a screen reader or the program.
   void Changed();
 
  private:

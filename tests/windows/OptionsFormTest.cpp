@@ -2,16 +2,20 @@
 // the list and its options stay as they were until "&OK".
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 #include "DesktopFixture.h"
 #include "engine/Messages.h"
+#include "windows/DirectoryControls.h"
 #include "windows/QtText.h"
 #include "windows/TOptionsForm.h"
 
@@ -101,6 +105,36 @@ TEST_F(OptionsForm, YearLettersHelpMenuAndSaveEveryTime) {
   EXPECT_EQ(list.Options.AttrMask, 0);
   EXPECT_EQ(state.Settings.Defaults.Name, "Pic");
   EXPECT_EQ(state.Settings.Defaults.DateFlags, kDateModified);
+}
+
+// A screen reader checks a box or chooses an item through its accessible action (no click):
+// the controls that hang on it follow as they follow a click.
+TEST_F(OptionsForm, EnablingFollowsBoxesChangedThroughTheirAccessibleAction) {
+  Open();
+  // clang-format off
+  const struct { const char* Acted; std::function<QWidget*()> Follows; bool Enabled; } cases[] = {
+      {"CheckBox2", [&] { return form->Edit1; }, false},           // "Change file name" off
+      {"CheckBox3", [&] { return form->Edit2; }, true},            // "Change extension" on
+      {"CheckBox6", [&] { return form->CheckBox3; }, false},       // extension disregarded
+      {"CheckBox4", [&] { return form->SpinEdit1; }, false},       // numbering off
+      {"CheckBox1", [&] { return form->RadioGroup4; }, true},      // letter case on
+      {"RadioGroup1Item0", [&] { return form->DirectoryListBox1; }, true},  // move files
+      {"RadioGroup2Item1", [&] { return form->CheckBox5; }, false},          // advanced system
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Acted);
+    auto* acted = form->findChild<QAbstractButton*>(c.Acted);
+    ASSERT_NE(acted, nullptr);
+    EXPECT_EQ(c.Follows()->isEnabled(), !c.Enabled);
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(acted);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(QAccessible::Name), acted->text());
+    ASSERT_TRUE(button->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::toggleAction()));
+    button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(c.Follows()->isEnabled(), c.Enabled);
+  }
 }
 
 }  // namespace
