@@ -1,6 +1,7 @@
 #include "windows/ListStatusBar.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
@@ -8,29 +9,34 @@
 
 namespace varnoke {
 
+namespace {
+
+struct PanelShape {
+  const char* Text;
+  const char* Name;  // what a panel that shows a value is called, before its value
+  int Width;         // 0: takes the rest
+  bool Framed;
+};
+constexpr std::array<PanelShape, 5> kShapes = {{{"Files:", nullptr, 28, false},
+                                                {"", "Files", 60, true},
+                                                {"Marked:", nullptr, 45, false},
+                                                {"", "Marked", 60, true},
+                                                {"", "Selected file", 0, true}}};
+
+}  // namespace
+
 ListStatusBar::ListStatusBar(QWidget* parent) : QStatusBar(parent) {
   setObjectName("StatusBar");
-  struct PanelShape {
-    const char* Text;
-    const char* Name;  // the accessible name of a panel that shows a value
-    int Width;         // 0: takes the rest
-    bool Framed;
-  };
-  constexpr std::array<PanelShape, 5> shapes = {{{"Files:", nullptr, 28, false},
-                                                 {"", "Files", 60, true},
-                                                 {"Marked:", nullptr, 45, false},
-                                                 {"", "Marked", 60, true},
-                                                 {"", "Selected file", 0, true}}};
-  for (std::size_t i = 0; i < shapes.size(); ++i) {
-    auto* panel = new QLabel(QString::fromLatin1(shapes[i].Text), this);
+  for (std::size_t i = 0; i < kShapes.size(); ++i) {
+    auto* panel = new QLabel(QString::fromLatin1(kShapes[i].Text), this);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    if (shapes[i].Name) panel->setAccessibleName(QString::fromLatin1(shapes[i].Name));
-    if (shapes[i].Framed) panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    if (kShapes[i].Name) panel->setAccessibleName(QString::fromLatin1(kShapes[i].Name));
+    if (kShapes[i].Framed) panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // At least the panel's width, and never narrower than its caption.
-    if (shapes[i].Width > 0)
-      panel->setMinimumWidth(std::max(shapes[i].Width, panel->sizeHint().width()));
+    if (kShapes[i].Width > 0)
+      panel->setMinimumWidth(std::max(kShapes[i].Width, panel->sizeHint().width()));
     panel->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    addWidget(panel, shapes[i].Width > 0 ? 0 : 1);
+    addWidget(panel, kShapes[i].Width > 0 ? 0 : 1);
     panels_[i] = panel;
   }
 }
@@ -38,12 +44,21 @@ ListStatusBar::ListStatusBar(QWidget* parent) : QStatusBar(parent) {
 void ListStatusBar::ShowStatusOf(const ListGrid& grid) {
   const EntryTableModel* model = grid.EntryModel();
   const int count = model ? model->EntryCount() : 0;
-  panels_[1]->setText(QString::number(count));
-  panels_[3]->setText(QString::number(grid.MarkedCount()));
   const std::optional<RowRange> rows = grid.SelectedRows();
-  panels_[4]->setText(rows && rows->first == rows->second && rows->first < count
-                          ? Qt8(model->StatusText(rows->first))
-                          : QString());
+  // The empty row an empty list shows is no entry: it is never counted as marked.
+  const int marked =
+      rows && rows->first < count ? std::min(rows->second, count - 1) - rows->first + 1 : 0;
+  ShowValue(1, QString::number(count));
+  ShowValue(3, QString::number(marked));
+  ShowValue(4, rows && rows->first == rows->second && rows->first < count
+                   ? Qt8(model->StatusText(rows->first))
+                   : QString());
+}
+
+void ListStatusBar::ShowValue(std::size_t i, const QString& value) {
+  const QString name = QString::fromLatin1(kShapes[i].Name);
+  panels_[i]->setText(value);
+  panels_[i]->setAccessibleName(value.isEmpty() ? name : name + QStringLiteral(": ") + value);
 }
 
 }  // namespace varnoke

@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QString;
 
 namespace varnoke {
 
@@ -21,6 +22,9 @@ class ListStatusBar : public QStatusBar {
   QLabel* Panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
 
  private:
+  // A value panel shows its value; screen readers hear its name with it ("Files: 3").
+  void ShowValue(std::size_t i, const QString& value);
+
   std::array<QLabel*, 5> panels_ = {};
 };
 

@@ -104,14 +104,19 @@ TEST_F(PreviewForm, DeletingRowsSkipsTheirFilesAndEnterStartsTheRun) {
   EXPECT_EQ(Order(), (std::vector<int>{0, 3}));
   EXPECT_EQ(Grid()->SelectedRows(), (RowRange{1, 1}));
   EXPECT_EQ(Panel(4), "/d/Pic12.txt");
+  EXPECT_EQ(Find<QLabel>("StatusPanel4")->accessibleName(), "Selected file: /d/Pic12.txt");
   QTest::keyClick(Grid(), Qt::Key_Backspace);
   EXPECT_EQ(form->Preview().Count(), 2);
   Grid()->selectAll();
   QTest::keyClick(Grid(), Qt::Key_Delete);
   EXPECT_EQ(form->Preview().Count(), 0);
   EXPECT_EQ(list.Files.Count(), 4);
+  // The empty row left is no entry; screen readers hear each panel's name with its value.
   EXPECT_EQ(Panel(1), "0");
-  EXPECT_EQ(Panel(3), "1");
+  EXPECT_EQ(Panel(3), "0");
+  EXPECT_EQ(Find<QLabel>("StatusPanel1")->accessibleName(), "Files: 0");
+  EXPECT_EQ(Find<QLabel>("StatusPanel3")->accessibleName(), "Marked: 0");
+  EXPECT_EQ(Find<QLabel>("StatusPanel4")->accessibleName(), "Selected file");
 
   QLabel* panel = Find<QLabel>("Panel1");
   EXPECT_EQ(panel->focusPolicy(), Qt::StrongFocus);
