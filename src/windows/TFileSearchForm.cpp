@@ -71,6 +71,8 @@ void TFileSearchForm::BuildControls() {
   Label2 = NamedLabel("Label2", kSearchFiltersLabel, this);
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName("ListBox1");
+  // A list is not named by its label for screen readers the way a field is.
+  ListBox1->setAccessibleName(Qt8(kSearchFiltersLabel).chopped(1));
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   Label2->setBuddy(ListBox1);
   Label3 = NamedLabel("Label3", kSearchFilterLabel, this);

@@ -143,6 +143,7 @@ TOptionsForm::TOptionsForm(FileListOwner& list, DesktopState& state,
   BitBtn2->setDefault(true);
   TabbedNotebook1 = new QTabWidget(this);
   TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+  TabbedNotebook1->setAccessibleName(QStringLiteral("Option pages"));
   TabbedNotebook1->addTab(MakeNamesPage(), Qt8(kNamesPage));
   TabbedNotebook1->addTab(MakeDatesPage(), Qt8(kDatesPage));
 
