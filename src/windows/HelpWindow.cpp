@@ -1,5 +1,6 @@
 #include "windows/HelpWindow.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
@@ -112,6 +113,15 @@ QUrl HelpWindow::TopicUrl(int topic) {
 
 void HelpWindow::ShowTopic(int topic) {
   Page->setSource(TopicUrl(topic));
+  // A modal dialog blocks every window but itself: help asked for from one is modal too,
+  // so it takes input above the dialog; asked for from elsewhere it is free again.
+  const QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modality =
+      modal == this ? windowModality() : (modal ? Qt::ApplicationModal : Qt::NonModal);
+  if (modality != windowModality()) {
+    hide();  // a shown window keeps the modality it was shown with
+    setWindowModality(modality);
+  }
   if (isMinimized()) showNormal();
   show();
   raise();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -49,6 +51,27 @@ TEST(HelpWindowTest, EveryTopicShowsItsPageByNumberKeyboardAndHistory) {
   help.ForwardButton->click();
   EXPECT_EQ(help.CurrentTopic(), HelpWindow::DateCodes);
   EXPECT_EQ(AccessibleName(help.Topics), QStringLiteral("Help topics"));
+}
+
+// Help asked for while a modal dialog is open (F1 in the options) is modal above it, so it
+// takes the input the dialog would otherwise block; asked for without one, it is free.
+TEST(HelpWindowTest, HelpFromAModalDialogTakesInputAboveIt) {
+  QDialog options;
+  options.setModal(true);
+  options.show();
+  ASSERT_EQ(QApplication::activeModalWidget(), &options);
+  HelpWindow help;
+  help.ShowTopic(HelpWindow::DateCodes);
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), &help);
+  help.ShowTopic(HelpWindow::Conventions);  // asked for again while shown
+  EXPECT_EQ(QApplication::activeModalWidget(), &help);
+  help.close();
+  EXPECT_EQ(QApplication::activeModalWidget(), &options);
+  options.close();
+  help.ShowTopic(HelpWindow::Contents);
+  EXPECT_EQ(help.windowModality(), Qt::NonModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // Every link of every page leads to a page, and to an anchor there when it names one.
