@@ -194,6 +194,7 @@ void TEditForm::showEvent(QShowEvent* event) {
             ReadPlacement(services_.Settings, kEditWinPos))
       ApplyPlacement(*this, *stored);
     UpdateList();
+    Memo1->setFocus();  // the editor opens with the cursor in the names, not on a button
   }
   QDialog::showEvent(event);
 }

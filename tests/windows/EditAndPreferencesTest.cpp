@@ -40,6 +40,7 @@ TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     QPlainTextEdit* memo = editor.Memo1;
     EXPECT_EQ(memo->toPlainText(), "f1.txt\nf2.txt\nf3.txt");
+    EXPECT_EQ(QApplication::focusWidget(), memo);  // typing goes to the names at once
 
     QTest::keyClick(editor.SpeedButton8, Qt::Key_Space);  // nothing selected: no change
     EXPECT_FALSE(memo->document()->isModified());
