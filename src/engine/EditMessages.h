@@ -22,11 +22,13 @@ inline constexpr std::string_view kFewerLinesText =
     "The number of edited filenames are smaller than the\r\n"
     "number of files in the file list. Rename anyway?";
 
-// A file stands in the way of a new name (Yes / No / Cancel, no icon): Yes sends that
-// file to the trash.
+// A file stands in the way of a new name (Yes / No / Cancel, no icon, No by default): Yes
+// sends that file to the trash, and the question says so.
 inline constexpr std::string_view kEditFileExistsCaption = "The file already exists!";
 inline std::string OverwriteQuestion(std::string_view newFullPath) {
-  return std::string("Do you wish to overwrite ").append(newFullPath);
+  return std::string("Do you wish to overwrite ")
+      .append(newFullPath)
+      .append("?\r\nThe file now there will be moved to the trash.");
 }
 
 // Closing the editor with edits not applied (OK / Cancel, exclamation icon).

@@ -303,7 +303,7 @@ Applier::Step Applier::ApplyLine(int place) {
 
 Applier::Step Applier::Overwrite(int place, const std::string& from, const std::string& to) {
   const Answer answer = AskAside(session_, OverwriteQuestion(to), kEditFileExistsCaption,
-                                 Buttons::YesNoCancel, Icon::None);
+                                 Buttons::YesNoCancel, Icon::None, Answer::No);
   if (answer == Answer::Cancel) return Step::Stop;
   if (answer != Answer::Yes) return Step::Next;
   // Only a real other file in the way goes, and only to the trash.

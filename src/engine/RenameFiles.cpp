@@ -282,8 +282,8 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
   }
   if (!fs_.Exists(target)) return Unmoved(i, p, f, target, old, carried);
   // A file really stands in the way: the user decides whether it goes to the trash.
-  if (AskAside(session_, kNameConflictText, kNameConflictCaption, Buttons::OkCancel,
-               Icon::Warning) == Answer::Cancel) {
+  if (AskAside(session_, kNameConflictText, kNameConflictCaption, Buttons::OkCancel, Icon::Warning,
+               Answer::Cancel) == Answer::Cancel) {
     GiveBack(i, p, f, old);  // the file was not renamed: the list must not say so
     return Outcome::Stop;
   }

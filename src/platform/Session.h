@@ -25,6 +25,13 @@ class Session {
   // A message box; returns the button chosen.
   virtual Answer ask(std::string_view text, std::string_view caption, Buttons buttons,
                      Icon icon) = 0;
+  // A question one of whose answers removes or discards something: as ask(), but the
+  // answer given by Enter (the default button) is `keeping`, the one that keeps it.
+  virtual Answer askKeeping(std::string_view text, std::string_view caption, Buttons buttons,
+                            Icon icon, Answer keeping) {
+    (void)keeping;
+    return ask(text, caption, buttons, icon);
+  }
 };
 
 // The answer a session gives when nobody can be asked: never the one that goes ahead

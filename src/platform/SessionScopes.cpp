@@ -14,10 +14,11 @@ ProgressScope::~ProgressScope() {
 }
 
 Answer AskAside(Session& session, std::string_view text, std::string_view caption, Buttons buttons,
-                Icon icon) {
+                Icon icon, std::optional<Answer> keeping) {
   session.hide();
   session.busyCursor(false);
-  const Answer answer = session.ask(text, caption, buttons, icon);
+  const Answer answer = keeping ? session.askKeeping(text, caption, buttons, icon, *keeping)
+                                : session.ask(text, caption, buttons, icon);
   session.show();
   session.busyCursor(true);
   return answer;

@@ -4,6 +4,7 @@
 // way, and events let through every n items. On and off always pair, however a run
 // ends.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "platform/Session.h"
@@ -36,8 +37,9 @@ class ProgressScope {
 
 // A message box asked in the middle of a run: progress and busy cursor step aside and
 // come back afterwards, whatever the answer (a run that stops ends its scopes itself).
+// With `keeping`, Enter gives that answer (see Session::askKeeping).
 Answer AskAside(Session& session, std::string_view text, std::string_view caption, Buttons buttons,
-                Icon icon);
+                Icon icon, std::optional<Answer> keeping = std::nullopt);
 
 // A plain note (OK only, no icon) asked aside the same way.
 void Note(Session& session, std::string_view text, std::string_view caption);

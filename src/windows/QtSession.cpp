@@ -53,6 +53,20 @@ QMessageBox::StandardButton FirstButton(Buttons buttons) {
                                                                 : QMessageBox::Yes;
 }
 
+QMessageBox::StandardButton ButtonOf(Answer answer) {
+  switch (answer) {
+    case Answer::Ok:
+      return QMessageBox::Ok;
+    case Answer::Cancel:
+      return QMessageBox::Cancel;
+    case Answer::Yes:
+      return QMessageBox::Yes;
+    case Answer::No:
+      return QMessageBox::No;
+  }
+  return QMessageBox::NoButton;
+}
+
 // Every cursor that stands in for the normal one is taken off while a message box is up
 // and put back in the same order afterwards.
 class NormalCursorAside {
@@ -132,6 +146,16 @@ void QtSession::busyCursor(bool on) {
 }
 
 Answer QtSession::ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) {
+  return Show(text, caption, buttons, icon, FirstButton(buttons));
+}
+
+Answer QtSession::askKeeping(std::string_view text, std::string_view caption, Buttons buttons,
+                             Icon icon, Answer keeping) {
+  return Show(text, caption, buttons, icon, ButtonOf(keeping));
+}
+
+Answer QtSession::Show(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
+                       QMessageBox::StandardButton defaultButton) {
   const bool progressShown = progress_ && progress_->isVisible();
   if (progressShown) progress_->hide();
   QMessageBox::StandardButton chosen;
@@ -140,7 +164,7 @@ Answer QtSession::ask(std::string_view text, std::string_view caption, Buttons b
     QMessageBox box(BoxIcon(icon), Qt8(caption), MessageBoxText(text), StandardButtons(buttons),
                     parent_);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(FirstButton(buttons));
+    box.setDefaultButton(defaultButton);
     box.exec();
     chosen = box.standardButton(box.clickedButton());
   }

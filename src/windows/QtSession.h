@@ -3,6 +3,7 @@
 // busy cursor, message boxes, and pending events let through now and then while a long
 // loop works.
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -37,11 +38,16 @@ class QtSession final : public Session {
   // A message box with the text, caption, buttons and icon; the progress window and the
   // busy cursor are out of the way while it is up.
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
+  Answer askKeeping(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
+                    Answer keeping) override;
 
   // The progress window while a run shows one, else null.
   TPrepPrevForm* ProgressWindow() const { return progress_; }
 
  private:
+  Answer Show(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
+              QMessageBox::StandardButton defaultButton);
+
   QPointer<QWidget> parent_;
   WaitCursor& cursor_;
   QPointer<TPrepPrevForm> progress_;

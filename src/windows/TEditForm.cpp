@@ -259,8 +259,8 @@ void TEditForm::ChangeSelection(CaseChange change) {
 
 void TEditForm::reject() {
   if (Memo1->document()->isModified() &&
-      services_.Ui.ask(kDiscardChangesText, kEditWarningCaption, Buttons::OkCancel,
-                       Icon::Warning) != Answer::Ok)
+      services_.Ui.askKeeping(kDiscardChangesText, kEditWarningCaption, Buttons::OkCancel,
+                              Icon::Warning, Answer::Cancel) != Answer::Ok)
     return;
   QDialog::reject();
 }

@@ -170,6 +170,9 @@ TEST(EditNamesInTheWay, OverwrittenOnYesSwappedWithoutAsking) {
     if (c.InTheWay) {
       EXPECT_EQ(w.session.Questions[1].Text, OverwriteQuestion(c.InTheWay));
       EXPECT_EQ(w.session.Questions[1].Kind, Buttons::YesNoCancel);
+      // Enter keeps the file in the way; the question says where a Yes sends it.
+      EXPECT_EQ(w.session.Questions[1].Keeping, Answer::No);
+      EXPECT_NE(w.session.Questions[1].Text.find("will be moved to the trash"), std::string::npos);
     }
     if (!c.TrashWorks) {  // the note names the file that stayed
       EXPECT_NE(w.session.Questions.back().Text.find(c.InTheWay), std::string::npos);

@@ -206,6 +206,10 @@ inline void Expect(const Scenario& c, World& world) {
                          : q.Text == kNameConflictText ? kNameConflictCaption
                                                        : kRenameFailedCaption);
     EXPECT_EQ(q.Symbol, note ? Icon::None : Icon::Warning);
+    // Enter on the conflict question keeps the file in the way.
+    if (q.Text == kNameConflictText) {
+      EXPECT_EQ(q.Keeping, Answer::Cancel);
+    }
   }
   EXPECT_EQ(asked, c.Asked);
   Strings entries, expected = c.Entries;

@@ -55,6 +55,7 @@ TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
     editor.close();
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(session.Questions.back().Text, kDiscardChangesText);
+    EXPECT_EQ(session.Questions.back().Keeping, Answer::Cancel);  // Enter keeps the edits
 
     session.Answers = {Answer::Yes};
     QTest::mouseClick(editor.SpeedButton1, Qt::LeftButton);

@@ -128,6 +128,21 @@ TEST(QtSessionTest, EveryButtonGivesItsAnswer) {
     EXPECT_EQ(shown, c.Symbol);
     EXPECT_TRUE(firstIsDefault);
   }
+  // A question one of whose answers removes something has the keeping answer as default.
+  const struct {
+    Buttons Kind;
+    Answer Keeping;
+    QMessageBox::StandardButton Button;
+  } keeping[] = {{Buttons::OkCancel, Answer::Cancel, QMessageBox::Cancel},
+                 {Buttons::YesNoCancel, Answer::No, QMessageBox::No}};
+  for (const auto& c : keeping) {
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+    AnswerNextBox(c.Button,
+                  [&](QMessageBox& box) { byDefault = box.standardButton(box.defaultButton()); });
+    EXPECT_EQ(session.askKeeping("Discard?", "Varnoke", c.Kind, Icon::Warning, c.Keeping),
+              c.Keeping);
+    EXPECT_EQ(byDefault, c.Button);
+  }
 }
 
 }  // namespace

@@ -46,4 +46,11 @@ Answer ScriptedSession::ask(std::string_view text, std::string_view caption, But
   return answer;
 }
 
+Answer ScriptedSession::askKeeping(std::string_view text, std::string_view caption, Buttons buttons,
+                                   Icon icon, Answer keeping) {
+  const Answer answer = ask(text, caption, buttons, icon);
+  Questions.back().Keeping = keeping;
+  return answer;
+}
+
 }  // namespace varnoke

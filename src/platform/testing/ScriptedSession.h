@@ -3,6 +3,7 @@
 // questions from a script (the safe answer once the script runs out).
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct AskedQuestion {
   std::string Caption;
   Buttons Kind = Buttons::Ok;
   Icon Symbol = Icon::None;
+  std::optional<Answer> Keeping = std::nullopt;  // the default answer of a question that removes
 };
 
 class ScriptedSession final : public Session {
@@ -42,6 +44,8 @@ class ScriptedSession final : public Session {
   void finish() override;
   void busyCursor(bool on) override;
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
+  Answer askKeeping(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
+                    Answer keeping) override;
 };
 
 }  // namespace varnoke
