@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QStyledItemDelegate>
 #include <vector>
 
 #include "windows/EntryModels.h"
@@ -12,6 +13,26 @@
 namespace varnoke {
 
 namespace {
+
+// A row with a colour of its own (a name conflict is red) keeps it when selected; the
+// selection shows in the text, drawn in the selection's text colour.
+class OwnBackgroundDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (!(option.state & QStyle::State_Selected) ||
+        !index.data(Qt::BackgroundRole).canConvert<QBrush>()) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    QStyleOptionViewItem kept(option);
+    kept.state &= ~QStyle::State_Selected;
+    kept.palette.setColor(QPalette::Text, option.palette.color(QPalette::HighlightedText));
+    QStyledItemDelegate::paint(painter, kept, index);
+  }
+};
 
 constexpr int kRowHeight = 18;
 
@@ -27,6 +48,7 @@ ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Whole rows are chosen, never cells: Tab goes on to the window's next control.
   setTabKeyNavigation(false);
+  setItemDelegate(new OwnBackgroundDelegate(this));
   setWordWrap(false);
   setIconSize(QSize(16, 16));
   verticalHeader()->setVisible(false);

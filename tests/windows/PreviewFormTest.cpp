@@ -170,6 +170,10 @@ TEST_F(PreviewForm, AConflictIsRedAndNamedInTheStatusBar) {
             QColor(255, 0, 0));
   Grid()->SelectRows(1, 1);
   EXPECT_TRUE(Panel(4).endsWith(" (CONFLICT)")) << Panel(4).toStdString();
+  // Selected, the conflict stays red.
+  const QRect cell = Grid()->visualRect(model->index(1, kNameColumn));
+  EXPECT_EQ(Grid()->viewport()->grab().toImage().pixelColor(cell.left() + 1, cell.center().y()),
+            QColor(255, 0, 0));
   Grid()->SelectRows(0, 1);
   EXPECT_EQ(Panel(4), "");
 }
