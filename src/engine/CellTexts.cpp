@@ -51,6 +51,17 @@ std::string Text(const CellValues& v, int columnId, const FormatSettings& settin
 
 }  // namespace
 
+std::string WidestTimeText(const FormatSettings& settings) {
+  SystemTime widest;
+  widest.Year = 2088;
+  widest.Month = 12;
+  widest.Day = 28;
+  widest.Hour = 20;  // 8 PM where hours go by twelve, 20 where they do not
+  widest.Minute = 58;
+  widest.Second = 58;
+  return TimeText(SystemTimeToFileTime(widest).value_or(0), settings);
+}
+
 std::string SizeText(std::uint64_t size, const FormatSettings& settings) {
   constexpr std::uint64_t kKb = 1024, kMb = 1024 * 1024;
   if (size < 5 * kKb) return Grouped(size, settings.ThousandSeparator) + " b";

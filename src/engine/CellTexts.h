@@ -26,6 +26,9 @@ std::string AttributeText(std::uint32_t attr);
 // short date, a blank, the long time. Zero, which stands for no time at all, and a time
 // past the calendar's end give an empty text.
 std::string TimeText(FileTime time, const FormatSettings& settings);
+// The time text with every field at its widest (two-digit months, days and hours, 8s),
+// which a time column must hold to show any time whole.
+std::string WidestTimeText(const FormatSettings& settings);
 
 // The text of the cell of column id `columnId` (engine/ColumnLayout.h): the directory as
 // the user sees it, the name, the extension, the size, attribute or time text. Size,

@@ -1,6 +1,7 @@
 #include "engine/ColumnLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/GridMessages.h"
 
@@ -68,6 +69,14 @@ int EffectiveColumnWidth(std::uint32_t word, const ColumnWidths& builtIn) {
   const std::uint32_t stored = ColumnWidth(word);
   if (stored > 0 || ColumnId(word) >= kColumnCount) return static_cast<int>(stored);
   return builtIn[ColumnId(word)];
+}
+
+ColumnWidths ScaledBuiltInWidths(const ColumnWidths& builtIn, double averageCharWidth) {
+  const double factor = std::max(1.0, averageCharWidth / kBuiltInAverageCharWidth);
+  ColumnWidths scaled = builtIn;
+  for (std::size_t id = 1; id < scaled.size(); ++id)
+    scaled[id] = static_cast<int>(std::lround(builtIn[id] * factor));
+  return scaled;
 }
 
 ColumnToggle ToggleColumn(ColLayoutWords& words, int columnId, std::span<const int> shownWidths) {

@@ -51,6 +51,12 @@ bool IsColumnShown(const ColLayoutWords& words, int columnId);
 // default layout stores none).
 int EffectiveColumnWidth(std::uint32_t word, const ColumnWidths& builtIn);
 
+// The built-in widths were made for a font whose average character is this wide (in
+// pixels); in a wider font they grow in proportion, so dates and times show whole. The
+// icon column holds a 16-pixel icon whatever the font; nothing gets narrower.
+inline constexpr double kBuiltInAverageCharWidth = 5.0;
+ColumnWidths ScaledBuiltInWidths(const ColumnWidths& builtIn, double averageCharWidth);
+
 struct ColumnToggle {
   bool Changed = false;  // false: refused, the layout is as it was
   // Where a hidden column was shown again: at the right end of the shown ones, with

@@ -13,6 +13,10 @@ EntryTableModel::EntryTableModel(const FormatSettings& regional, const PathRules
                                  IconCache& icons, QObject* parent)
     : QAbstractTableModel(parent), regional_(regional), rules_(rules), icons_(icons) {}
 
+std::string EntryTableModel::WidestTimeText() const {
+  return varnoke::WidestTimeText(regional_);
+}
+
 int EntryTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : std::max(EntryCount(), 1);
 }

@@ -26,6 +26,8 @@ class EntryTableModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   virtual int EntryCount() const = 0;
+  // The widest text a time cell may show.
+  std::string WidestTimeText() const;
   // The text of the status bar's last panel for one selected entry.
   virtual std::string StatusText(int entry) const = 0;
 

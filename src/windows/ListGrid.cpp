@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <vector>
 
 #include "windows/EntryModels.h"
@@ -35,11 +36,14 @@ class OwnBackgroundDelegate final : public QStyledItemDelegate {
 };
 
 constexpr int kRowHeight = 18;
+constexpr int kCellMargins = 12;  // the style's text margins on both sides, and a little air
 
 }  // namespace
 
 ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
-    : QTableView(parent), builtIn_(builtInWidths), words_(DefaultColLayout()) {
+    : QTableView(parent),
+      builtIn_(ScaledBuiltInWidths(builtInWidths, fontMetrics().averageCharWidth())),
+      words_(DefaultColLayout()) {
   setObjectName("DrawGrid1");
   setAccessibleName("File list");
   setShowGrid(false);
@@ -70,6 +74,14 @@ ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
 void ListGrid::SetEntryModel(EntryTableModel* model) {
   model_ = model;
   setModel(model);
+  if (!model) return;
+  // A time column without a stored width holds any time whole, in this font and the
+  // user's date and time formats.
+  const int timeWidth =
+      fontMetrics().horizontalAdvance(Qt8(model->WidestTimeText())) + kCellMargins;
+  for (int id : {kWrittenColumn, kAccessedColumn, kCreatedColumn})
+    builtIn_[static_cast<std::size_t>(id)] =
+        std::max(builtIn_[static_cast<std::size_t>(id)], timeWidth);
   ApplyLayout(std::nullopt);
 }
 

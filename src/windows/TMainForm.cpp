@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -62,6 +63,9 @@ constexpr ButtonSpec kButtons[] = {
 };
 // Bevels stand after these buttons.
 constexpr int kGroupEnds[] = {14, 4, 11, 13};
+
+// The size a list window opens with in the workspace.
+constexpr QSize kListWindowSize(640, 480);
 
 }  // namespace
 
@@ -304,11 +308,19 @@ std::optional<RenameReport> TMainForm::RenameAtOnce(FileListOwner&& owner) {
   return preview.Report();
 }
 
+void TMainForm::FitFirstList() {
+  const QSize around = frameGeometry().size() - mdi_->viewport()->size();
+  QSize wanted = kListWindowSize + around;
+  if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size());
+  // What the window manager draws around the frame is not the frame's own size.
+  resize((wanted - (frameGeometry().size() - size())).expandedTo(size()));
+}
+
 TNameListForm* TMainForm::AddListWindow(TNameListForm* list) {
   connect(list, &TNameListForm::importRequested, this, &TMainForm::ImportFileList);
   QMdiSubWindow* sub = mdi_->addSubWindow(list);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->resize(640, 480);
+  sub->resize(kListWindowSize);
   list->show();
   mdi_->setActiveSubWindow(sub);
   return list;

@@ -58,6 +58,9 @@ class TMainForm : public QMainWindow {
   // At start: a renaming cut short is offered to be finished or rolled back, and the lists
   // showing its files follow them.
   void OfferRecoveryAtStart();
+  // At a first start (no stored placement), once shown: the frame grows to hold a list
+  // window of its first size, within the screen's available area.
+  void FitFirstList();
   // Every list window's entries follow the files that moved.
   void FollowMoves(const FileMoves& moves);
   // The item's caption and whether it can be chosen, as the journals stand now.

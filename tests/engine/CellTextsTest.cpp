@@ -43,6 +43,8 @@ TEST(CellTexts, AttributeLettersAndTimes) {
   EXPECT_EQ(TimeText(t, EnglishFormatSettings()), "7/1/2024 1:05:06 PM");
   EXPECT_EQ(TimeText(t, german), "01.07.2024 13:05:06");
   EXPECT_EQ(TimeText(0, german) + TimeText(0x8000000000000000ULL, german), "");
+  EXPECT_EQ(WidestTimeText(EnglishFormatSettings()), "12/28/2088 8:58:58 PM");
+  EXPECT_EQ(WidestTimeText(german), "28.12.2088 20:58:58");
 }
 
 // Both lists' entries give the same cells: a busy one "???" for size, attributes and

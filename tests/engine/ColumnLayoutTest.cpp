@@ -50,6 +50,15 @@ TEST(ColumnLayout, TextsAndSortKeysById) {
 
 // Hiding Size and Attrib leaves seven columns with the two at the end; Size shown again
 // comes last among the shown ones. Every shown column keeps the width the grid gave it.
+// Built-in widths grow with a wider font (the icon column never), and never shrink.
+TEST(ColumnLayout, BuiltInWidthsScaledByTheFontsAverageCharacter) {
+  const ColumnWidths widths = {18, 120, 80, 40, 65, 50, 80, 80, 80};
+  EXPECT_EQ(ScaledBuiltInWidths(widths, kBuiltInAverageCharWidth), widths);
+  EXPECT_EQ(ScaledBuiltInWidths(widths, 3), widths);
+  EXPECT_EQ(ScaledBuiltInWidths(widths, 2 * kBuiltInAverageCharWidth),
+            (ColumnWidths{18, 240, 160, 80, 130, 100, 160, 160, 160}));
+}
+
 TEST(ColumnLayout, HidingAndShowingColumns) {
   ColLayoutWords words = DefaultColLayout();
   // clang-format off

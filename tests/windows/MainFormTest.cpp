@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -25,6 +26,22 @@ class MainFormTest : public DesktopFixture {
   QAction* Item(const char* name) { return main.findChild<QAction*>(name); }
   TMainForm main{state};
 };
+
+// At a first start the frame opens large enough for its first list window, status bar
+// and columns whole, as far as the screen's available area allows.
+TEST_F(MainFormTest, AFirstStartHoldsItsFirstListWhole) {
+  main.show();
+  main.FitFirstList();
+  const QRect list = main.NewfilelistClick()->parentWidget()->geometry();
+  const QSize available = main.screen()->availableGeometry().size();
+  EXPECT_TRUE(main.frameGeometry().width() <= available.width() &&
+              main.frameGeometry().height() <= available.height());
+  if (main.frameGeometry().size() != available) {
+    EXPECT_TRUE(main.Workspace()->viewport()->rect().contains(list))
+        << list.width() << "x" << list.height() << " in " << main.Workspace()->viewport()->width()
+        << "x" << main.Workspace()->viewport()->height();
+  }
+}
 
 TEST_F(MainFormTest, MenusToolbarAndCommandsWithoutAList) {
   EXPECT_EQ(main.windowTitle(), "Varnoke 7.0");

@@ -46,6 +46,20 @@ class NameListFormTest : public DesktopFixture {
   std::vector<QPointer<TNameListForm>> windows;
 };
 
+// Without stored widths, every column of a short entry shows its text whole in the
+// window's own font: dates with their times, sizes, attributes.
+TEST_F(NameListFormTest, BuiltInColumnsShowWholeDatesInTheWindowsFont) {
+  TNameListForm* w = Window(1);
+  const QAbstractItemModel* grid = w->Grid()->model();
+  const QFontMetrics metrics(w->Grid()->font());
+  for (int column = 1; column < grid->columnCount(); ++column) {
+    const QString text = grid->index(0, column).data().toString();
+    SCOPED_TRACE(text.toStdString());
+    EXPECT_GE(w->Grid()->horizontalHeader()->sectionSize(column),
+              metrics.horizontalAdvance(text) + 8);
+  }
+}
+
 TEST_F(NameListFormTest, KeysMoveRemoveAndCutRows) {
   TNameListForm* w = Window(10);
   w->Grid()->SelectRows(2, 4);

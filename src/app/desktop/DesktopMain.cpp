@@ -134,9 +134,10 @@ int DesktopMain(int argc, char** argv) {
   DesktopState state = freshState();
   MainWindowSettings settings(state);
   TMainForm main(state);
-  if (const auto placement = ReadPlacement(settingsStore, kMainWinPos))
-    ApplyPlacement(main, *placement);
+  const auto placement = ReadPlacement(settingsStore, kMainWinPos);
+  if (placement) ApplyPlacement(main, *placement);
   main.show();
+  if (!placement) main.FitFirstList();
   // A renaming cut short (a crash, a power cut) is offered to be finished or rolled back.
   main.OfferRecoveryAtStart();
   SwitchToolTips((state.Settings.Preferences & kPrefDisableToolTips) == 0);
