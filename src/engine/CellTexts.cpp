@@ -62,6 +62,14 @@ std::string WidestTimeText(const FormatSettings& settings) {
   return TimeText(SystemTimeToFileTime(widest).value_or(0), settings);
 }
 
+std::string OldNameText(const TVrnPrevFile& entry, const TVrnFiles& files) {
+  if (entry.FileIndex < 0 || entry.FileIndex >= files.Count()) return {};
+  const TVrnFile& file = files.Items(entry.FileIndex);
+  std::string name(file.Name());
+  if (!file.Ext().empty()) name.append(".").append(file.Ext());
+  return name;
+}
+
 std::string SizeText(std::uint64_t size, const FormatSettings& settings) {
   constexpr std::uint64_t kKb = 1024, kMb = 1024 * 1024;
   if (size < 5 * kKb) return Grouped(size, settings.ThousandSeparator) + " b";

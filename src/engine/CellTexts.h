@@ -38,6 +38,10 @@ std::string CellText(const TVrnFile& file, int columnId, const FormatSettings& s
 std::string CellText(const TVrnPrevFile& entry, int columnId, const FormatSettings& settings,
                      const PathRules& rules);
 
+// The preview's "Old name": the name and extension of the listed file an entry plans for,
+// as they are now; empty when the entry names no listed file.
+std::string OldNameText(const TVrnPrevFile& entry, const TVrnFiles& files);
+
 // The status bar's text for the single selected entry: the full path, then " (BUSY)"
 // for a busy file; for a preview entry the planned full path, then " (CONFLICT)" and
 // " (BUSY)" as the entry is marked.

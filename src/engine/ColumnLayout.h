@@ -23,6 +23,10 @@ inline constexpr int kAttribColumn = 5;
 inline constexpr int kWrittenColumn = 6;
 inline constexpr int kAccessedColumn = 7;
 inline constexpr int kCreatedColumn = 8;
+// The preview's old name, after the nine laid-out columns: always last, never part of the
+// stored layout (its width is a value of its own).
+inline constexpr int kOldNameColumn = 9;
+inline constexpr std::string_view kOldNameHeader = "Old name";
 
 // Widths in pixels by column id, used where a layout word stores width 0.
 using ColumnWidths = std::array<int, kColumnCount>;

@@ -1,5 +1,6 @@
 #include "files/ColLayoutValue.h"
 
+#include <algorithm>
 #include "files/Settings.h"
 
 namespace varnoke {
@@ -44,6 +45,18 @@ ColLayoutWords ReadColLayout(const SettingsStore& store) {
     if (auto words = DecodeColLayout(value->Data)) return *words;
   }
   return DefaultColLayout();
+}
+
+int ReadOldNameWidth(const SettingsStore& store) {
+  const auto value = store.Read(kSettingsKey, kOldNameWidthValue);
+  const std::optional<std::uint32_t> width = value ? value->AsDword() : std::nullopt;
+  return width && *width <= 0xffff ? static_cast<int>(*width) : 0;
+}
+
+bool WriteOldNameWidth(SettingsStore& store, int width) {
+  store.Write(kSettingsKey, kOldNameWidthValue,
+              RegValue::Dword(static_cast<std::uint32_t>(std::clamp(width, 0, 0xffff))));
+  return store.Flush();
 }
 
 bool WriteColLayout(SettingsStore& store, const ColLayoutWords& words) {

@@ -42,6 +42,12 @@ ColLayoutWords DefaultColLayout();
 std::optional<ColLayoutWords> DecodeColLayout(std::span<const std::uint8_t> bytes);
 std::array<std::uint8_t, kColLayoutSize> EncodeColLayout(const ColLayoutWords& words);
 
+// The width of the preview's "Old name" column, kept beside the layout; 0 when none is
+// stored (the grid then gives its own).
+inline constexpr std::string_view kOldNameWidthValue = "OldNameWidth";
+int ReadOldNameWidth(const SettingsStore& store);
+bool WriteOldNameWidth(SettingsStore& store, int width);
+
 // The stored layout, or the default one when it is missing or outside the format.
 ColLayoutWords ReadColLayout(const SettingsStore& store);
 // Stores the layout (hidden columns with width 64) and makes it lasting at once.

@@ -109,6 +109,15 @@ bool TVrnPrevFiles::Contains(const TVrnPrevFile& entry) const {
          nullptr;
 }
 
+void TVrnPrevFiles::SortByText(const std::function<std::string(const TVrnPrevFile&)>& text) {
+  std::vector<std::pair<std::string, std::unique_ptr<TVrnPrevFile>>> keyed;
+  keyed.reserve(entries_.size());
+  for (auto& entry : entries_) keyed.emplace_back(text(*entry), std::move(entry));
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < keyed.size(); ++i) entries_[i] = std::move(keyed[i].second);
+}
+
 bool TVrnPrevFiles::Sort(int key) {
   // Sorting moves the owning pointers only: the entries and the index stay valid.
   switch (key) {

@@ -13,6 +13,7 @@
 // across calls of Contains.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -82,6 +83,8 @@ class TVrnPrevFiles {
   // Stable ascending sort by one key; a key outside 0..8 changes nothing. Returns
   // whether the key was valid.
   bool Sort(int key);
+  // Stable ascending sort by a text each entry gives (compared byte by byte).
+  void SortByText(const std::function<std::string(const TVrnPrevFile&)>& text);
   // Whether an entry with the same Path, Name and Ext as `entry` is in the list.
   bool Contains(const TVrnPrevFile& entry) const;
 

@@ -97,7 +97,18 @@ std::string PreviewModel::StatusText(int entry) const {
   return StatusPathText(preview_.Items(entry), rules_);
 }
 
+int PreviewModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kOldNameColumn + 1;
+}
+
+QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && section == kOldNameColumn && role == Qt::DisplayRole)
+    return Qt8(kOldNameHeader);
+  return EntryTableModel::headerData(section, orientation, role);
+}
+
 std::string PreviewModel::Text(int entry, int column) const {
+  if (column == kOldNameColumn) return OldNameText(preview_.Items(entry), files_);
   return CellText(preview_.Items(entry), column, regional_, rules_);
 }
 

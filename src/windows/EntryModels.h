@@ -73,6 +73,9 @@ class PreviewModel final : public EntryTableModel {
                const PathRules& rules, IconCache& icons, QObject* parent);
   int EntryCount() const override { return preview_.Count(); }
   std::string StatusText(int entry) const override;
+  // The nine columns and the old name after them.
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  protected:
   std::string Text(int entry, int column) const override;

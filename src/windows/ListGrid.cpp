@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
+#include "files/ColLayoutValue.h"
 #include "windows/EntryModels.h"
 #include "windows/QtText.h"
 
@@ -37,12 +39,16 @@ class OwnBackgroundDelegate final : public QStyledItemDelegate {
 
 constexpr int kRowHeight = 18;
 constexpr int kCellMargins = 12;  // the style's text margins on both sides, and a little air
+constexpr int kOldNameBuiltInWidth = 120;  // the preview's old name, in the built-in font
 
 }  // namespace
 
 ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
     : QTableView(parent),
       builtIn_(ScaledBuiltInWidths(builtInWidths, fontMetrics().averageCharWidth())),
+      oldNameWidth_(static_cast<int>(
+          std::lround(kOldNameBuiltInWidth *
+                      std::max(1.0, fontMetrics().averageCharWidth() / kBuiltInAverageCharWidth)))),
       words_(DefaultColLayout()) {
   setObjectName("DrawGrid1");
   setAccessibleName("File list");
@@ -87,6 +93,7 @@ void ListGrid::SetEntryModel(EntryTableModel* model) {
 
 void ListGrid::LoadLayout(const SettingsStore& settings) {
   words_ = ReadColLayout(settings);
+  if (const int stored = ReadOldNameWidth(settings); stored > 0) oldNameWidth_ = stored;
   ApplyLayout(std::nullopt);
   SyncChecks();
 }
@@ -98,6 +105,20 @@ void ListGrid::StoreLayout(SettingsStore& settings) {
     words_[i] = LayoutWord(id, true, static_cast<std::uint32_t>(header->sectionSize(int(id))));
   }
   WriteColLayout(settings, words_);
+  if (HasOldName()) WriteOldNameWidth(settings, header->sectionSize(kOldNameColumn));
+}
+
+bool ListGrid::HasOldName() const {
+  return model() && model()->columnCount() > kOldNameColumn;
+}
+
+void ListGrid::KeepOldNameLast() {
+  if (!HasOldName()) return;
+  QHeaderView* header = horizontalHeader();
+  const bool applying = applying_;
+  applying_ = true;
+  header->moveSection(header->visualIndex(kOldNameColumn), header->count() - 1);
+  applying_ = applying;
 }
 
 void ListGrid::ApplyLayout(std::optional<std::size_t> shownAgainAt) {
@@ -113,6 +134,10 @@ void ListGrid::ApplyLayout(std::optional<std::size_t> shownAgainAt) {
       header->resizeSection(id, static_cast<int>(kHiddenColumnWidth));
     else if (!shownAgainAt || ColumnWidth(words_[i]) > 0)
       header->resizeSection(id, EffectiveColumnWidth(words_[i], builtIn_));
+  }
+  if (HasOldName()) {
+    KeepOldNameLast();
+    if (!shownAgainAt) header->resizeSection(kOldNameColumn, oldNameWidth_);
   }
   applying_ = false;
 }
@@ -145,10 +170,16 @@ void ListGrid::SyncChecks() {
     if (checks_[id]) checks_[id]->setChecked(IsColumnShown(words_, id));
 }
 
-void ListGrid::OnSectionMoved(int, int oldVisual, int newVisual) {
+void ListGrid::OnSectionMoved(int logical, int oldVisual, int newVisual) {
   if (applying_) return;
   const std::optional<RowRange> rows = SelectedRows();
-  MoveColumn(words_, static_cast<std::size_t>(oldVisual), static_cast<std::size_t>(newVisual));
+  // The old name stays after the nine: dragged itself, it goes back; another column
+  // dragged past it lands before it.
+  const int last = static_cast<int>(kColumnCount) - 1;
+  KeepOldNameLast();
+  if (logical != kOldNameColumn && oldVisual <= last)
+    MoveColumn(words_, static_cast<std::size_t>(oldVisual),
+               static_cast<std::size_t>(std::min(newVisual, last)));
   if (rows) SelectRows(rows->first, rows->second);
 }
 

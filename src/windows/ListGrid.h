@@ -1,7 +1,8 @@
 #pragma once
 // The grid of the file-list and preview windows: fixed 18-pixel rows, no grid lines,
 // whole rows selected in one contiguous range, and the nine columns arranged by the
-// layout words that both kinds of window share through the settings.
+// layout words that both kinds of window share through the settings (the preview's old
+// name after them, its width kept apart).
 #include <QTableView>
 #include <optional>
 #include <utility>
@@ -51,9 +52,13 @@ class ListGrid : public QTableView {
   void ApplyLayout(std::optional<std::size_t> shownAgainAt);
   void SyncChecks();
   void OnSectionMoved(int logical, int oldVisual, int newVisual);
+  // Whether the model has the preview's old name after the nine columns.
+  bool HasOldName() const;
+  void KeepOldNameLast();
 
   EntryTableModel* model_ = nullptr;
   ColumnWidths builtIn_;
+  int oldNameWidth_;
   ColLayoutWords words_;
   QAction* checks_[kColumnCount] = {};
   bool applying_ = false;  // moves made by the layout itself are no user's drag

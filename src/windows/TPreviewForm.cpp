@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "engine/CellTexts.h"
 #include "engine/ColumnLayout.h"
 #include "engine/JournalSession.h"
 #include "engine/PreparePreview.h"
@@ -162,6 +163,15 @@ void TPreviewForm::PopSortClick(int number) {
 
 void TPreviewForm::DrawGrid1HeaderDblClick(int columnId) {
   if (working_) return;
+  if (columnId == kOldNameColumn) {
+    BusyScope busy(services_.Ui);
+    model_->Reorder([this] {
+      PrevFiles.SortByText(
+          [this](const TVrnPrevFile& entry) { return OldNameText(entry, list_.Files); });
+    });
+    SortBy(std::nullopt);
+    return;
+  }
   SortBy(PreviewSortKey(columnId));
 }
 

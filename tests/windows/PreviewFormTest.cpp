@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "files/ColLayoutValue.h"
 #include "windows/DesktopFixture.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
@@ -176,6 +177,42 @@ TEST_F(PreviewForm, AConflictIsRedAndNamedInTheStatusBar) {
             QColor(255, 0, 0));
   Grid()->SelectRows(0, 1);
   EXPECT_EQ(Panel(4), "");
+}
+
+// The old name stands last, after the nine columns, beside the new one: sorted by a
+// double click on its header, never dragged among the nine, its width kept on its own
+// while the stored nine-column layout stays as it was.
+TEST_F(PreviewForm, OldNamesStandLastSortableAndKeptApartFromTheLayout) {
+  List("b", 1, 1, 1);
+  List("a", 2, 2, 2);
+  Open();
+  const QAbstractItemModel* model = Grid()->model();
+  QHeaderView* header = Grid()->horizontalHeader();
+  const int last = static_cast<int>(kColumnCount);
+  EXPECT_EQ(model->headerData(kOldNameColumn, Qt::Horizontal).toString(), "Old name");
+  EXPECT_EQ(header->visualIndex(kOldNameColumn), last);
+  EXPECT_FALSE(header->isSectionHidden(kOldNameColumn));
+  EXPECT_EQ(model->index(0, kNameColumn).data().toString(), "Pic9");
+  EXPECT_EQ(model->index(0, kOldNameColumn).data().toString(), "b.txt");
+
+  emit header->sectionDoubleClicked(kOldNameColumn);
+  EXPECT_EQ(model->index(0, kOldNameColumn).data().toString(), "a.txt");
+  EXPECT_EQ(model->index(0, kNameColumn).data().toString(), "Pic10");
+
+  header->moveSection(last, 2);  // the old name dragged among the nine goes back
+  EXPECT_EQ(header->visualIndex(kOldNameColumn), last);
+  header->moveSection(header->visualIndex(kPathColumn), last);  // lands before it
+  EXPECT_EQ(header->visualIndex(kOldNameColumn), last);
+  EXPECT_EQ(header->visualIndex(kPathColumn), last - 1);
+
+  header->resizeSection(kOldNameColumn, 222);
+  form.reset();
+  EXPECT_EQ(ReadOldNameWidth(settings), 222);
+  const ColLayoutWords words = ReadColLayout(settings);
+  EXPECT_EQ(static_cast<int>(ColumnId(words.back())), kPathColumn);
+  Open();
+  EXPECT_EQ(Grid()->horizontalHeader()->sectionSize(kOldNameColumn), 222);
+  EXPECT_EQ(Grid()->horizontalHeader()->visualIndex(kPathColumn), last - 1);
 }
 
 TEST_F(PreviewForm, AColumnHiddenHereIsHiddenInTheNextWindow) {
