@@ -119,12 +119,14 @@ TEST_F(EditAndPreferencesTest, TheExplorerChoiceIsShownAsStoredAndKept) {
     {
       TPreferences dialog(state);
       dialog.show();
-      EXPECT_EQ(dialog.GroupBox3->title(), "Windows 98 Explorer optins");
-      EXPECT_EQ(dialog.CheckBox3->text(), "Make Explorer show true cases");
+      EXPECT_EQ(dialog.GroupBox3->title().toStdString(), "Windows 98 Explorer optins");
+      EXPECT_EQ(dialog.CheckBox3->text().toStdString(), "Make Explorer show true cases");
       EXPECT_EQ(dialog.CheckBox3->isChecked(), c.Checked);
       EXPECT_FALSE(dialog.CheckBox3->isEnabled());
-      EXPECT_EQ(dialog.CheckBox3->toolTip(), "Acts on Windows only; the stored choice is kept.");
-      EXPECT_EQ(dialog.GroupBox3->toolTip(), dialog.CheckBox3->toolTip());
+      EXPECT_EQ(dialog.CheckBox3->toolTip().toStdString(),
+                "Acts on Windows only; the stored choice is kept.");
+      EXPECT_EQ(dialog.GroupBox3->toolTip().toStdString(),
+                dialog.CheckBox3->toolTip().toStdString());
       QTest::mouseClick(dialog.CheckBox3, Qt::LeftButton);
       EXPECT_EQ(dialog.CheckBox3->isChecked(), c.Checked);
       dialog.CheckBox1->setChecked(!dialog.CheckBox1->isChecked());
