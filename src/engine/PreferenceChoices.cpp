@@ -26,10 +26,4 @@ std::uint8_t PreferenceBits(const PreferenceChoices& choices) {
   return bits;
 }
 
-bool WriteShowTrueCases(SettingsStore& store, bool on) {
-  store.CreateKey(kExplorerAdvancedKey);
-  return store.Write(kExplorerAdvancedKey, kDontPrettyPath, RegValue::Dword(on ? 1 : 0)) &&
-         store.Flush();
-}
-
 }  // namespace varnoke

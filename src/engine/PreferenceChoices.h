@@ -1,8 +1,9 @@
 #pragma once
 // What the preferences dialog edits, without the dialog: the three bits of the
-// preferences bit set and the file explorer's "DontPrettyPath" setting, which the
+// preferences bit set, and the file explorer's "DontPrettyPath" setting, which the
 // settings store keeps beside the program's own key. "DontPrettyPath" only concerns
-// Windows Explorer; it is kept so that the settings read alike on every system.
+// Windows Explorer: on Linux it is shown as stored and never written, so that the
+// settings read alike on every system.
 #include <cstdint>
 #include <string_view>
 
@@ -29,9 +30,5 @@ PreferenceChoices ReadPreferenceChoices(std::uint8_t preferences, SettingsStore&
 
 // The bit set rebuilt from zero.
 std::uint8_t PreferenceBits(const PreferenceChoices& choices);
-
-// Writes "DontPrettyPath" as the 32-bit integer 1 or 0 (creating the key) and makes it
-// lasting at once; false when it could not be saved.
-bool WriteShowTrueCases(SettingsStore& store, bool on);
 
 }  // namespace varnoke

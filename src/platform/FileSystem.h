@@ -178,7 +178,8 @@ class FileSystem {
     return Enumerate(directory, visit);
   }
 
-  // The mounted file systems, the root first.
+  // The places a drive box offers: the root first, the mounted file systems that hold
+  // the user's files, and the home directory.
   virtual std::vector<std::string> Volumes() = 0;
 
   // What the entry at `path` is (a link's own identity, never its target's); nullopt

@@ -4,6 +4,7 @@
 // destruction), and the counter that numbers new lists. Made by the program's start
 // and passed in; nothing here is global.
 #include <functional>
+#include <string>
 
 #include "engine/Services.h"
 #include "files/Settings.h"
@@ -16,6 +17,8 @@ struct DesktopState {
   StoredSettings Settings;  // Defaults and Preferences
   int ListCounter = 0;      // the next "Blank list (n)"
   FileChooser Choose = ChooseWithDialog;
+  // Where a file was last chosen in a file dialog, for this session; empty before.
+  std::string LastDialogDirectory = {};
   // Opens a topic of the program's help; the main window sets it.
   std::function<void(int topic)> ShowHelp = [](int) {};
 };

@@ -1,16 +1,25 @@
 #include "windows/DirectoryControls.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
+#include "engine/HiddenFolders.h"
 #include "engine/VolumeOf.h"
 #include "windows/QtText.h"
+#include "windows/WindowTexts.h"
 
 namespace varnoke {
+namespace {
+
+constexpr QDir::Filters kFolders = QDir::AllDirs | QDir::NoDotAndDotDot;
+
+}  // namespace
 
 DriveComboBox::DriveComboBox(FileSystem& fs, QWidget* parent) : QComboBox(parent) {
   setObjectName("DriveComboBox1");
@@ -29,15 +38,33 @@ void DriveComboBox::ShowDriveOf(const std::string& directory) {
   if (at >= 0) setCurrentIndex(at);
 }
 
-DirectoryListBox::DirectoryListBox(QWidget* parent)
-    : QTreeView(parent), model_(new QFileSystemModel(this)) {
+DirectoryListBox::DirectoryListBox(QWidget* parent) : QTreeView(parent) {
   setObjectName("DirectoryListBox1");
   setAccessibleName("Directory");
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+  ShowHiddenFolders1 = new QAction(Qt8(kShowHiddenFolders), this);
+  ShowHiddenFolders1->setObjectName("ShowHiddenFolders1");
+  ShowHiddenFolders1->setCheckable(true);
+  ShowHiddenFolders1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  ShowHiddenFolders1->setShortcutContext(Qt::WidgetShortcut);
+  addAction(ShowHiddenFolders1);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(ShowHiddenFolders1, &QAction::toggled, this, &DirectoryListBox::HiddenFoldersToggled);
+  ReadFolders(false);
+  header()->hide();
+}
+
+void DirectoryListBox::ReadFolders(bool hidden) {
+  // A fresh model for each choice: QFileSystemModel keeps showing folders that it once
+  // had to show, whatever its filter says later.
+  QFileSystemModel* old = model_;
+  QItemSelectionModel* oldSelection = selectionModel();
+  model_ = new QFileSystemModel(this);
+  model_->setFilter(hidden ? kFolders | QDir::Hidden : kFolders);
   model_->setRootPath(QStringLiteral("/"));
   setModel(model_);
+  delete oldSelection;
+  delete old;
   for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
-  header()->hide();
   // The model reads and sorts directories in the background: until the user takes over,
   // the directory set stays in view as rows arrive above it.
   const auto follow = [this] {
@@ -63,12 +90,23 @@ void DirectoryListBox::SetDirectory(const std::string& directory) {
   while (!path.isEmpty() && path != "/" && !QFileInfo(path).isDir())
     path = QFileInfo(path).absolutePath();
   if (path.isEmpty()) path = "/";
+  if (InHiddenFolder(path.toStdString()) && !ShowHiddenFolders1->isChecked()) {
+    const QSignalBlocker quiet(ShowHiddenFolders1);  // the directory is about to be set
+    ShowHiddenFolders1->setChecked(true);
+    ReadFolders(true);
+  }
   const QModelIndex index = model_->index(path);
   for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) expand(above);
   setCurrentIndex(index);
   expand(index);
   shown_ = path;
   scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void DirectoryListBox::HiddenFoldersToggled(bool show) {
+  const std::string directory = Directory();
+  ReadFolders(show);
+  SetDirectory(show ? directory : OutsideHiddenFolders(directory));
 }
 
 void DirectoryListBox::showEvent(QShowEvent* event) {

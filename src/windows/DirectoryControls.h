@@ -1,13 +1,15 @@
 #pragma once
 // The drive box and the directory tree of the dialogs that choose a directory: the
-// drive box lists the mounted file systems (the root first), the tree shows the
-// directories of the chosen one. Choosing a drive moves the tree to it.
+// drive box lists the mounted file systems that hold the user's files (the root first)
+// and the home directory, the tree shows the directories of the chosen one. Choosing a
+// drive moves the tree to it. Hidden folders are shown only when the user asks.
 #include <QComboBox>
 #include <QTreeView>
 #include <string>
 
 #include "platform/FileSystem.h"
 
+class QAction;
 class QFileSystemModel;
 
 namespace varnoke {
@@ -29,10 +31,16 @@ class DirectoryListBox : public QTreeView {
   explicit DirectoryListBox(QWidget* parent);
   // The directory chosen, without a trailing separator (the root is "/").
   std::string Directory() const;
-  // Opens the tree at `directory` (the nearest existing parent when it is gone).
+  // Opens the tree at `directory` (the nearest existing parent when it is gone); a
+  // directory in a hidden folder shows the hidden folders.
   void SetDirectory(const std::string& directory);
   // The tree shows the directories below `drive`.
   void SetDrive(const std::string& drive);
+
+  // "Show hidden folders": checked while the folders whose names begin with a dot are
+  // shown. In the tree's context menu (the menu key opens it) and on Ctrl+H while the tree
+  // has the focus. Hiding them moves a directory chosen in one to the folder above them.
+  QAction* ShowHiddenFolders1;
 
  signals:
   void directoryChanged(const QString& directory);
@@ -43,7 +51,10 @@ class DirectoryListBox : public QTreeView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QFileSystemModel* model_;
+  void HiddenFoldersToggled(bool show);
+  // Reads the folders anew, the hidden ones with them or not.
+  void ReadFolders(bool hidden);
+  QFileSystemModel* model_ = nullptr;
   QString shown_;  // the directory set, kept in view while the tree fills; empty once the user acts
 };
 

@@ -3,6 +3,10 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "engine/DialogDirectory.h"
+#include "windows/DesktopState.h"
+#include "windows/QtText.h"
+
 namespace varnoke {
 
 QString DialogFilters(const QString& filter) {
@@ -27,6 +31,18 @@ std::optional<std::string> ChooseWithDialog(QWidget* parent, ChooseFor purpose,
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> ChooseFile(DesktopState& state, const FileListOwner* list,
+                                      QWidget* parent, ChooseFor purpose, const QString& filter,
+                                      const QString& defaultSuffix) {
+  FileSystem& fs = state.Program.Fs;
+  const std::string directory =
+      DialogDirectory(fs, list, state.LastDialogDirectory, state.Program.BrowseStart);
+  std::optional<std::string> chosen =
+      state.Choose(parent, purpose, filter, Qt8(directory), defaultSuffix);
+  if (chosen) state.LastDialogDirectory = ChosenDirectory(fs.Rules(), *chosen);
+  return chosen;
 }
 
 }  // namespace varnoke

@@ -11,9 +11,9 @@ inline constexpr std::string_view kHelpGroup = "Help";
 inline constexpr std::string_view kDisableToolTipsCheck = "Disable tool tips";
 inline constexpr std::string_view kExplorerGroup = "Windows 98 Explorer optins";
 inline constexpr std::string_view kTrueCasesCheck = "Make Explorer show true cases";
+// The explorer's choice means nothing on Linux: shown as stored, not to be changed.
 inline constexpr std::string_view kTrueCasesTip =
-    "Concerns Windows Explorer only: it then shows file names in their true case.\n"
-    "The setting is kept with the others; on Linux it has no effect.";
+    "Acts on Windows only; the stored choice is kept.";
 inline constexpr std::string_view kSaveDefaultsGroup = "Save defaults";
 inline constexpr std::string_view kSaveDefaultsItems[] = {"Save on requests", "Save every time"};
 inline constexpr std::string_view kPreferencesOk = "&OK";

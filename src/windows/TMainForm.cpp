@@ -440,9 +440,10 @@ void TMainForm::EditItemClick(int tag) {
 }
 
 void TMainForm::ImportFileList() {
+  TNameListForm* active = ActiveList();
   const std::optional<std::string> path =
-      state_.Choose(this, ChooseFor::Open, Qt8(kFileListFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vls"));
+      ChooseFile(state_, active ? &active->List() : nullptr, this, ChooseFor::Open,
+                 Qt8(kFileListFilter), QStringLiteral("vls"));
   if (!path) return;
   Session& ui = state_.Program.Ui;
   std::vector<std::string> lines;

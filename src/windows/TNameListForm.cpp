@@ -351,9 +351,8 @@ void TNameListForm::RenameFilesClick() {
 
 void TNameListForm::Savefilelist1Click() {
   if (Working()) return;
-  const std::optional<std::string> path =
-      state_.Choose(this, ChooseFor::Save, Qt8(kFileListFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vls"));
+  const std::optional<std::string> path = ChooseFile(state_, &list_, this, ChooseFor::Save,
+                                                     Qt8(kFileListFilter), QStringLiteral("vls"));
   if (!path) return;
   Operation operation(*this);
   BusyScope busy(Ui());
@@ -368,9 +367,8 @@ void TNameListForm::Savefilelist1Click() {
 
 void TNameListForm::Addtofilelist1Click() {
   if (Working()) return;
-  const std::optional<std::string> path =
-      state_.Choose(this, ChooseFor::Open, Qt8(kFileListFilter),
-                    Qt8(state_.Program.ProgramDirectory), QStringLiteral("vls"));
+  const std::optional<std::string> path = ChooseFile(state_, &list_, this, ChooseFor::Open,
+                                                     Qt8(kFileListFilter), QStringLiteral("vls"));
   if (path) {
     Operation operation(*this);
     BusyScope busy(Ui());

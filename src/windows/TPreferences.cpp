@@ -43,7 +43,9 @@ TPreferences::TPreferences(DesktopState& state, QWidget* parent) : QDialog(paren
                          kDisableToolTipsCheck, choices.DisableToolTips);
   GroupBox3 = CheckGroup(this, "GroupBox3", kExplorerGroup, CheckBox3, "CheckBox3", kTrueCasesCheck,
                          choices.ShowTrueCases);
+  GroupBox3->setToolTip(Qt8(kTrueCasesTip));
   CheckBox3->setToolTip(Qt8(kTrueCasesTip));
+  GroupBox3->setEnabled(false);
 
   RadioGroup1 = new QGroupBox(Qt8(kSaveDefaultsGroup), this);
   RadioGroup1->setObjectName("RadioGroup1");
@@ -87,10 +89,8 @@ void TPreferences::BitBtn2Click() {
   choices.BlankListOnStart = CheckBox1->isChecked();
   choices.DisableToolTips = CheckBox2->isChecked();
   choices.SaveEveryTime = RadioGroup1Items[1]->isChecked();
-  choices.ShowTrueCases = CheckBox3->isChecked();
   state_.Settings.Preferences = PreferenceBits(choices);
   SwitchToolTips(!choices.DisableToolTips);
-  WriteShowTrueCases(state_.Program.Settings, choices.ShowTrueCases);
   accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The preferences dialog: a blank file list on start-up, tool tips off, when the
 // defaults are saved, and the explorer's true-case setting. Accepting it rebuilds the
-// preferences bit set, switches the tool tips at once and writes "DontPrettyPath";
-// cancelling changes nothing.
+// preferences bit set and switches the tool tips at once; cancelling changes nothing.
+// The explorer's setting acts on Windows only: its box shows the stored choice,
+// disabled, and "DontPrettyPath" is kept as it was.
 #include <QDialog>
 
 #include "windows/DesktopState.h"

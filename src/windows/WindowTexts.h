@@ -17,6 +17,9 @@ inline constexpr std::string_view kAboutEdition = "Linux edition";
 inline constexpr std::string_view kAboutOk = "OK";
 inline constexpr std::string_view kAboutPictureName = "Varnoke";
 
+// Directory trees: the choice that shows the folders whose names begin with a dot.
+inline constexpr std::string_view kShowHiddenFolders = "Show hidden folders";
+
 // Progress window: what screen readers call its parts.
 inline constexpr std::string_view kProgressPictureName = "Varnoke";
 inline constexpr std::string_view kProgressWindowName = "Varnoke progress";

@@ -16,6 +16,7 @@
 #include "platform/PosixTestFiles.h"
 #include "platform/posix/DosAttrib.h"
 #include "platform/posix/PosixTime.h"
+#include "platform/posix/UserDirectories.h"
 #include "support/TmpfsMount.h"
 
 namespace varnoke {
@@ -101,9 +102,9 @@ TEST_F(PosixFileSystemTest, DeleteAndTheDesktopTrash) {
 }
 
 // Held by this program (other processes: the engine's tests on real files), not a regular
-// file, not writable (even by root) or a running program: refused without hanging, and busy. Times to
-// the 100 ns, each set alone; a handle opened for reading sets none. The birth time is when
-// the file was made (moments ago), or the write time where none is kept.
+// file, not writable (even by root) or a running program: refused without hanging, and busy. Times
+// to the 100 ns, each set alone; a handle opened for reading sets none. The birth time is when the
+// file was made (moments ago), or the write time where none is kept.
 TEST_F(PosixFileSystemTest, ExclusiveOpenIsRefusedWhileAnyoneHoldsTheFileAndSetsTimes) {
   const std::string path = dir_.Write("a.txt", "1");
   {
@@ -219,7 +220,7 @@ TEST_F(PosixFileSystemTest, AttributesFollowWinesRules) {
 // directory not as one; it stops when asked and fails on a missing directory, and the root
 // is the empty path. Every entry but a directory exists, a dangling link too; one file is
 // the same under another name or spelling, a missing name only as itself. The volumes start
-// with the root and leave out the system's own.
+// with the root, leave out the system's own and hold the home directory.
 TEST_F(PosixFileSystemTest, EnumerateExistsSameFileAndVolumes) {
   const std::string a = dir_.Write("a.txt", "x");
   dir_.Write(".b", "x");
@@ -262,8 +263,13 @@ TEST_F(PosixFileSystemTest, EnumerateExistsSameFileAndVolumes) {
   EXPECT_TRUE(fs_.SameFile(dir_ / "missing", dir_ / "missing"));
   const auto volumes = fs_.Volumes();
   EXPECT_EQ(volumes.at(0), "/");
-  for (const char* pseudo : {"/proc", "/sys", "/dev/pts"})
-    EXPECT_EQ(std::count(volumes.begin(), volumes.end(), pseudo), 0) << pseudo;
+  for (const char* system : {"/proc", "/sys", "/dev/pts", "/dev/shm", "/sys/fs/cgroup", "/run"})
+    EXPECT_EQ(std::count(volumes.begin(), volumes.end(), system), 0) << system;
+  std::string home = HomeDirectory();
+  home.pop_back();
+  if (!home.empty()) {
+    EXPECT_EQ(std::count(volumes.begin(), volumes.end(), home), 1);
+  }
   EXPECT_EQ(std::set<std::string>(volumes.begin(), volumes.end()).size(), volumes.size());
 }
 

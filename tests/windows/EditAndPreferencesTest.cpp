@@ -1,5 +1,6 @@
 // The names editor and the preferences dialog driven as a user drives them.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include "engine/EditMessages.h"
 #include "engine/FileListOwner.h"
 #include "engine/PreferenceChoices.h"
+#include "files/Settings.h"
 #include "windows/DesktopFixture.h"
 #include "windows/TEditForm.h"
 #include "windows/TPreferences.h"
@@ -71,13 +73,12 @@ TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
 TEST_F(EditAndPreferencesTest, PreferencesRebuildTheBitsOnOk) {
   const struct {
     const char* What;
-    bool Blank, NoTips, EveryTime, TrueCases, Ok;
+    bool Blank, NoTips, EveryTime, Ok;
     std::uint8_t Bits;
-    std::optional<std::uint32_t> DontPrettyPath;
   } cases[] = {
-      {"cancel", true, false, true, true, false, kPrefDisableToolTips, std::nullopt},
-      {"all on", true, true, true, true, true, 0x07, 1},
-      {"all off", false, false, false, false, true, 0x00, 0},
+      {"cancel", true, false, true, false, kPrefDisableToolTips},
+      {"all on", true, true, true, true, 0x07},
+      {"all off", false, false, false, true, 0x00},
   };
   state.Settings.Preferences = kPrefDisableToolTips;
   SwitchToolTips(false);
@@ -90,19 +91,53 @@ TEST_F(EditAndPreferencesTest, PreferencesRebuildTheBitsOnOk) {
     dialog.CheckBox1->setChecked(c.Blank);
     dialog.CheckBox2->setChecked(c.NoTips);
     dialog.RadioGroup1Items[c.EveryTime ? 1 : 0]->setChecked(true);
-    dialog.CheckBox3->setChecked(c.TrueCases);
     QTest::mouseClick(c.Ok ? dialog.BitBtn2 : dialog.BitBtn1, Qt::LeftButton);
     EXPECT_EQ(state.Settings.Preferences, c.Bits);
     EXPECT_EQ(ToolTipsOn(), (c.Bits & kPrefDisableToolTips) == 0);
-    // Written at once: a fresh store over the same file sees it.
-    const std::optional<RegValue> stored =
-        PosixSettingsStore(dir.Path()).Read(kExplorerAdvancedKey, kDontPrettyPath);
-    EXPECT_EQ(stored ? stored->AsDword() : std::nullopt, c.DontPrettyPath);
-    if (c.DontPrettyPath) {
-      EXPECT_EQ(TPreferences(state).CheckBox3->isChecked(), *c.DontPrettyPath != 0);
-    }
   }
   SwitchToolTips(true);
+}
+
+// The explorer's true-case choice acts on Windows only: its box shows the stored choice,
+// cannot be changed and says why, and accepting the dialog and saving the settings keep
+// "DontPrettyPath" as it was stored, whatever it was.
+TEST_F(EditAndPreferencesTest, TheExplorerChoiceIsShownAsStoredAndKept) {
+  const struct {
+    const char* What;
+    std::optional<RegValue> Stored;
+    bool Checked;
+  } cases[] = {
+      {"never written", std::nullopt, false},
+      {"off", RegValue::Dword(0), false},
+      {"on", RegValue::Dword(1), true},
+      {"another number", RegValue::Dword(7), true},
+      {"no number", RegValue::String("yes"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    settings.DeleteValue(kExplorerAdvancedKey, kDontPrettyPath);
+    if (c.Stored) settings.Write(kExplorerAdvancedKey, kDontPrettyPath, *c.Stored);
+    ASSERT_TRUE(settings.Flush());
+    {
+      TPreferences dialog(state);
+      dialog.show();
+      EXPECT_EQ(dialog.GroupBox3->title().toStdString(), "Windows 98 Explorer optins");
+      EXPECT_EQ(dialog.CheckBox3->text().toStdString(), "Make Explorer show true cases");
+      EXPECT_EQ(dialog.CheckBox3->isChecked(), c.Checked);
+      EXPECT_FALSE(dialog.CheckBox3->isEnabled());
+      EXPECT_EQ(dialog.CheckBox3->toolTip().toStdString(),
+                "Acts on Windows only; the stored choice is kept.");
+      EXPECT_EQ(dialog.GroupBox3->toolTip().toStdString(),
+                dialog.CheckBox3->toolTip().toStdString());
+      QTest::mouseClick(dialog.CheckBox3, Qt::LeftButton);
+      EXPECT_EQ(dialog.CheckBox3->isChecked(), c.Checked);
+      dialog.CheckBox1->setChecked(!dialog.CheckBox1->isChecked());
+      QTest::mouseClick(dialog.BitBtn2, Qt::LeftButton);
+      EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    ASSERT_TRUE(WriteSettings(settings, state.Settings, WindowPlacement{}));
+    EXPECT_EQ(PosixSettingsStore(dir.Path()).Read(kExplorerAdvancedKey, kDontPrettyPath), c.Stored);
+  }
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include "platform/posix/PosixAttributes.h"
 #include "platform/posix/PosixTime.h"
 #include "platform/posix/StatxInfo.h"
+#include "platform/posix/UserDirectories.h"
+#include "platform/posix/UserMounts.h"
 
 namespace varnoke {
 namespace {
@@ -133,15 +135,6 @@ std::optional<std::uint32_t> AttributesOf(const char* path, std::string_view bas
   }
   DosAttribBuffer buffer;
   return ComputeAttributes(st.st_mode, baseName, ReadDosAttrib(path, follow, buffer));
-}
-
-bool IsPseudoFileSystem(std::string_view type) {
-  static constexpr std::string_view kPseudo[] = {
-      "proc",       "sysfs",   "cgroup",    "cgroup2",    "devpts",      "devtmpfs",
-      "mqueue",     "debugfs", "tracefs",   "securityfs", "pstore",      "bpf",
-      "configfs",   "fusectl", "hugetlbfs", "autofs",     "binfmt_misc", "efivarfs",
-      "rpc_pipefs", "nsfs",    "selinuxfs", "ramfs"};
-  return std::find(std::begin(kPseudo), std::end(kPseudo), type) != std::end(kPseudo);
 }
 
 }  // namespace
@@ -338,25 +331,15 @@ std::optional<std::size_t> PosixFileSystem::MaxNameLength(std::string_view direc
 }
 
 std::vector<std::string> PosixFileSystem::Volumes() {
-  std::vector<std::string> out;
-  FILE* mounts = ::setmntent("/proc/self/mounts", "r");
-  if (mounts) {
+  std::vector<MountEntry> mounts;
+  if (FILE* table = ::setmntent("/proc/self/mounts", "r")) {
     mntent entry;
     std::array<char, 4096> buffer;
-    while (::getmntent_r(mounts, &entry, buffer.data(), static_cast<int>(buffer.size()))) {
-      if (IsPseudoFileSystem(entry.mnt_type)) continue;
-      std::string dir = entry.mnt_dir;
-      if (std::find(out.begin(), out.end(), dir) == out.end()) out.push_back(std::move(dir));
-    }
-    ::endmntent(mounts);
+    while (::getmntent_r(table, &entry, buffer.data(), static_cast<int>(buffer.size())))
+      mounts.push_back({entry.mnt_type, entry.mnt_dir});
+    ::endmntent(table);
   }
-  auto root = std::find(out.begin(), out.end(), "/");
-  if (root == out.end()) {
-    out.insert(out.begin(), "/");
-  } else {
-    std::rotate(out.begin(), root, root + 1);
-  }
-  return out;
+  return UserVolumes(mounts, HomeDirectory());
 }
 
 }  // namespace varnoke
