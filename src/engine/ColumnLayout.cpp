@@ -71,11 +71,15 @@ int EffectiveColumnWidth(std::uint32_t word, const ColumnWidths& builtIn) {
   return builtIn[ColumnId(word)];
 }
 
-ColumnWidths ScaledBuiltInWidths(const ColumnWidths& builtIn, double averageCharWidth) {
+int ScaledBuiltInWidth(int width, double averageCharWidth) {
   const double factor = std::max(1.0, averageCharWidth / kBuiltInAverageCharWidth);
+  return static_cast<int>(std::lround(width * factor));
+}
+
+ColumnWidths ScaledBuiltInWidths(const ColumnWidths& builtIn, double averageCharWidth) {
   ColumnWidths scaled = builtIn;
   for (std::size_t id = 1; id < scaled.size(); ++id)
-    scaled[id] = static_cast<int>(std::lround(builtIn[id] * factor));
+    scaled[id] = ScaledBuiltInWidth(builtIn[id], averageCharWidth);
   return scaled;
 }
 

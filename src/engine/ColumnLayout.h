@@ -59,6 +59,7 @@ int EffectiveColumnWidth(std::uint32_t word, const ColumnWidths& builtIn);
 // pixels); in a wider font they grow in proportion, so dates and times show whole. The
 // icon column holds a 16-pixel icon whatever the font; nothing gets narrower.
 inline constexpr double kBuiltInAverageCharWidth = 5.0;
+int ScaledBuiltInWidth(int width, double averageCharWidth);
 ColumnWidths ScaledBuiltInWidths(const ColumnWidths& builtIn, double averageCharWidth);
 
 struct ColumnToggle {

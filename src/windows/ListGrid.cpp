@@ -46,9 +46,7 @@ constexpr int kOldNameBuiltInWidth = 120;  // the preview's old name, in the bui
 ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
     : QTableView(parent),
       builtIn_(ScaledBuiltInWidths(builtInWidths, fontMetrics().averageCharWidth())),
-      oldNameWidth_(static_cast<int>(
-          std::lround(kOldNameBuiltInWidth *
-                      std::max(1.0, fontMetrics().averageCharWidth() / kBuiltInAverageCharWidth)))),
+      oldNameWidth_(ScaledBuiltInWidth(kOldNameBuiltInWidth, fontMetrics().averageCharWidth())),
       words_(DefaultColLayout()) {
   setObjectName("DrawGrid1");
   setAccessibleName("File list");
@@ -195,8 +193,11 @@ std::optional<RowRange> ListGrid::SelectedRows() const {
 }
 
 int ListGrid::MarkedCount() const {
+  // The empty row an empty list shows is no entry: it is never counted as marked.
+  const int entries = model_ ? model_->EntryCount() : 0;
   const std::optional<RowRange> rows = SelectedRows();
-  return rows ? rows->second - rows->first + 1 : 0;
+  if (!rows || rows->first >= entries) return 0;
+  return std::min(rows->second, entries - 1) - rows->first + 1;
 }
 
 void ListGrid::SelectRows(int first, int last) {

@@ -1,7 +1,6 @@
 #include "windows/ListStatusBar.h"
 
 #include <QLabel>
-#include <algorithm>
 
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
@@ -45,11 +44,8 @@ void ListStatusBar::ShowStatusOf(const ListGrid& grid) {
   const EntryTableModel* model = grid.EntryModel();
   const int count = model ? model->EntryCount() : 0;
   const std::optional<RowRange> rows = grid.SelectedRows();
-  // The empty row an empty list shows is no entry: it is never counted as marked.
-  const int marked =
-      rows && rows->first < count ? std::min(rows->second, count - 1) - rows->first + 1 : 0;
   ShowValue(1, QString::number(count));
-  ShowValue(3, QString::number(marked));
+  ShowValue(3, QString::number(grid.MarkedCount()));
   ShowValue(4, rows && rows->first == rows->second && rows->first < count
                    ? Qt8(model->StatusText(rows->first))
                    : QString());

@@ -48,9 +48,8 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 }
 
 // The first button is the default one, as in every message box of the system.
-QMessageBox::StandardButton FirstButton(Buttons buttons) {
-  return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? QMessageBox::Ok
-                                                                : QMessageBox::Yes;
+Answer FirstAnswer(Buttons buttons) {
+  return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
 }
 
 QMessageBox::StandardButton ButtonOf(Answer answer) {
@@ -146,16 +145,16 @@ void QtSession::busyCursor(bool on) {
 }
 
 Answer QtSession::ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) {
-  return Show(text, caption, buttons, icon, FirstButton(buttons));
+  return Show(text, caption, buttons, icon, FirstAnswer(buttons));
 }
 
 Answer QtSession::askKeeping(std::string_view text, std::string_view caption, Buttons buttons,
                              Icon icon, Answer keeping) {
-  return Show(text, caption, buttons, icon, ButtonOf(keeping));
+  return Show(text, caption, buttons, icon, keeping);
 }
 
 Answer QtSession::Show(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
-                       QMessageBox::StandardButton defaultButton) {
+                       Answer byDefault) {
   const bool progressShown = progress_ && progress_->isVisible();
   if (progressShown) progress_->hide();
   QMessageBox::StandardButton chosen;
@@ -164,7 +163,7 @@ Answer QtSession::Show(std::string_view text, std::string_view caption, Buttons 
     QMessageBox box(BoxIcon(icon), Qt8(caption), MessageBoxText(text), StandardButtons(buttons),
                     parent_);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
+    box.setDefaultButton(ButtonOf(byDefault));
     box.exec();
     chosen = box.standardButton(box.clickedButton());
   }

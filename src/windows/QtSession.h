@@ -3,7 +3,6 @@
 // busy cursor, message boxes, and pending events let through now and then while a long
 // loop works.
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -45,8 +44,9 @@ class QtSession final : public Session {
   TPrepPrevForm* ProgressWindow() const { return progress_; }
 
  private:
+  // The message box, Enter giving `byDefault`.
   Answer Show(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
-              QMessageBox::StandardButton defaultButton);
+              Answer byDefault);
 
   QPointer<QWidget> parent_;
   WaitCursor& cursor_;

@@ -149,8 +149,16 @@ void TPreviewForm::UpdateStatusBar() {
 
 void TPreviewForm::SortBy(std::optional<int> key) {
   if (key) {
+    SortWith([this, key] { PrevFiles.Sort(*key); });
+  } else {
+    SortWith({});
+  }
+}
+
+void TPreviewForm::SortWith(const std::function<void()>& sort) {
+  if (sort) {
     BusyScope busy(services_.Ui);
-    model_->Reorder([this, key] { PrevFiles.Sort(*key); });
+    model_->Reorder(sort);
   }
   DrawGrid1->viewport()->update();
   UpdateStatusBar();
@@ -164,15 +172,13 @@ void TPreviewForm::PopSortClick(int number) {
 void TPreviewForm::DrawGrid1HeaderDblClick(int columnId) {
   if (working_) return;
   if (columnId == kOldNameColumn) {
-    BusyScope busy(services_.Ui);
-    model_->Reorder([this] {
+    SortWith([this] {
       PrevFiles.SortByText(
           [this](const TVrnPrevFile& entry) { return OldNameText(entry, list_.Files); });
     });
-    SortBy(std::nullopt);
-    return;
+  } else {
+    SortBy(PreviewSortKey(columnId));
   }
-  SortBy(PreviewSortKey(columnId));
 }
 
 void TPreviewForm::DeleteSelectedRows() {

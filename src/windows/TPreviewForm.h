@@ -6,6 +6,7 @@
 // window shows it modally and, when the run was started, finds its report afterwards.
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -65,6 +66,8 @@ class TPreviewForm final : public QDialog {
   void BuildPopupMenu();
   // Sorts by a preview key with the busy cursor; the rows keep their selection.
   void SortBy(std::optional<int> key);
+  // Reorders the rows by `sort` (none: only redraws), the selection kept by row number.
+  void SortWith(const std::function<void()>& sort);
 
   FileListOwner& list_;
   IconCache& icons_;
