@@ -484,5 +484,10 @@ TEST_P(CrashRecoveryTest, KilledAtChosenSystemCallsAndRecoveredEitherWay) {
       recoveriesKilled, wholeAfterRecovery, killed);
 }
 
+INSTANTIATE_TEST_SUITE_P(Modes, CrashRecoveryTest,
+                         ::testing::Values(Mode::Asking, Mode::Deleting, Mode::Across,
+                                           Mode::Copying),
+                         [](const auto& info) { return kModeNames[int(info.param)]; });
+
 }  // namespace
 }  // namespace varnoke
