@@ -26,12 +26,16 @@ std::string FileNameSafe(std::string text) {
   return text;
 }
 
-std::string DateCode(FileTime written, const TFiles& options, const DateCodeContext& context) {
+std::string DateCode(const FileDates& dates, const TFiles& options,
+                     const DateCodeContext& context) {
   SystemTime value;
-  if (options.Has(DateFromClock)) {
+  const DateSource source = options.DateCodes();
+  const bool taken = source == DateSource::Taken && dates.Taken;
+  if (source == DateSource::Clock) {
     value = context.clock.LocalNow();
-  } else if (const auto st = FileTimeToSystemTime(written)) {
-    // The time as listed, without a time-zone step: its fields are UTC.
+  } else if (const auto st = FileTimeToSystemTime(taken ? *dates.Taken : dates.Written)) {
+    // Without a time-zone step: the last-write time as listed shows its UTC fields, the
+    // time taken is local already.
     value = *st;
   } else {
     // A time beyond what the calendar conversion takes: the zero date-time value.
@@ -41,13 +45,13 @@ std::string DateCode(FileTime written, const TFiles& options, const DateCodeCont
   return FileNameSafe(FormatDateTime(options.DateString, value, context.Settings));
 }
 
-std::optional<std::string> ReplaceDateCodes(std::string_view text, FileTime written,
+std::optional<std::string> ReplaceDateCodes(std::string_view text, const FileDates& dates,
                                             const TFiles& options, const DateCodeContext& context) {
   if (text.find('|') == std::string_view::npos) return std::string(text);
   std::string out;
   for (char c : text) {
     if (c == '|')
-      out.append(DateCode(written, options, context));
+      out.append(DateCode(dates, options, context));
     else
       out.push_back(c);
     if (out.size() > kMaxExpandedLength) return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 // Date codes: every "|" of a planned name or extension becomes a date text, the
-// file's last-write time (UTC, as listed) or the local clock read anew for each code,
+// file's last-write time (UTC, as listed), the local clock read anew for each code, or
+// the time the file was taken (local; the last-write time for a file without one),
 // formatted with the options' date format and made safe for a file name.
 #include <optional>
 #include <string>
@@ -19,12 +20,18 @@ struct DateCodeContext {
   Clock& clock;
 };
 
+// The dates of one file that its codes may show.
+struct FileDates {
+  FileTime Written = 0;           // as listed, UTC
+  std::optional<FileTime> Taken;  // local wall-clock time, where the file records one
+};
+
 // The text that replaces one "|".
-std::string DateCode(FileTime written, const TFiles& options, const DateCodeContext& context);
+std::string DateCode(const FileDates& dates, const TFiles& options, const DateCodeContext& context);
 
 // Replaces every "|" of `text`, from the left, each by its own DateCode; nullopt when
 // the result would pass kMaxExpandedLength.
-std::optional<std::string> ReplaceDateCodes(std::string_view text, FileTime written,
+std::optional<std::string> ReplaceDateCodes(std::string_view text, const FileDates& dates,
                                             const TFiles& options, const DateCodeContext& context);
 
 // The characters Windows forbids in a file name ("/", "\", ":", "*", "?", double

@@ -11,6 +11,7 @@
 #include "engine/ListedPaths.h"
 #include "engine/Messages.h"
 #include "engine/Patterns.h"
+#include "engine/TimesTaken.h"
 #include "model/Attributes.h"
 #include "platform/SessionScopes.h"
 
@@ -44,11 +45,18 @@ struct RunningDate {
   FileTime increase;
   FileTime TVrnPrevFile::*field;
 
-  void Apply(TVrnPrevFile& w, const TFiles& options, Clock& clock) {
+  void Apply(TVrnPrevFile& w, const TVrnFile& f, const TFiles& options, Clock& clock) {
     if (!(options.DateFlags & bit)) return;
+    std::optional<FileTime> local = value;
+    if (options.Has(TFiles::FromTakenBit(bit))) {
+      // The file's own time taken; without one the time is left as it is.
+      local = TimeTakenOf(f);
+      if (!local) w.NoTimeTaken = true;
+    }
     // The option dates are local wall-clock times; a date the time zone cannot
     // convert leaves the file's own time.
-    if (const auto utc = clock.LocalToUtc(value)) w.*field = *utc;
+    if (local)
+      if (const auto utc = clock.LocalToUtc(*local)) w.*field = *utc;
     if (options.IncreaseFlags & bit) {
       // No carry: an invalid calendar result keeps the date where it is.
       if (const auto next = AdvanceByIncrease(value, increase)) value = *next;
@@ -86,8 +94,12 @@ bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::st
     ext = std::string(f.Ext());
   }
   if (!name || !ext) return false;
-  name = ReplaceDateCodes(*name, f.Written, o, dates);
-  ext = ReplaceDateCodes(*ext, f.Written, o, dates);
+  const FileDates fileDates{f.Written, TimeTakenOf(f)};
+  if (o.DateCodes() == DateSource::Taken && !fileDates.Taken &&
+      (name->find('|') != std::string::npos || ext->find('|') != std::string::npos))
+    w.NoTimeTaken = true;
+  name = ReplaceDateCodes(*name, fileDates, o, dates);
+  ext = ReplaceDateCodes(*ext, fileDates, o, dates);
   if (!name || !ext || name->size() > kMaxExpandedLength || ext->size() > kMaxExpandedLength)
     return false;
   if (rules.NeedsNameGuard(*name, *ext, f.Name(), f.Ext())) name->insert(0, 1, '_');
@@ -139,6 +151,11 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
                     const Services& ctx) {
   if (files.Count() == 0) return true;
   if (!TargetDirectoryUsable(o, ctx)) return false;
+  // The times taken the plan needs, read before the first file is planned; Cancel there
+  // plans nothing.
+  if (o.UsesTimeTaken() &&
+      !ReadTimesTaken(files, ctx, [&o](const TVrnFile& f) { return NeedsTimeTaken(o, f); }))
+    return false;
   ProgressScope progress(ctx.Ui, kPreparingPreviewLabel, files.Count());
   PumpEvery pump(ctx.Ui, 10);
   preview.Reserve(preview.Count() + files.Count());
@@ -166,6 +183,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
 
     // A file busy when listed is tried again; one readable then is not.
     w.Busy = false;
+    w.NoTimeTaken = false;
     if (f.Busy && first == i) {
       const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
       if (ctx.Fs.IsBusy(path, Access::ReadWrite)) {
@@ -206,9 +224,9 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
     w.Accessed = f.Accessed;
     w.Written = f.Written;
     // Every file moves the running dates on, also one that is left out.
-    created.Apply(w, o, ctx.Time);
-    modified.Apply(w, o, ctx.Time);
-    accessed.Apply(w, o, ctx.Time);
+    created.Apply(w, f, o, ctx.Time);
+    modified.Apply(w, f, o, ctx.Time);
+    accessed.Apply(w, f, o, ctx.Time);
 
     if (!leftOut) {
       w.Attr = PlannedAttributes(f.Attr, o);

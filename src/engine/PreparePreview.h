@@ -22,7 +22,7 @@ namespace varnoke {
 // same file as an earlier one (the same path once spelled plainly, see ListedPaths): a
 // file is renamed once in a run. A move or copy without a
 // usable target directory (none set, or not a full path) plans nothing: the user is
-// told, and the result is false.
+// told, and the result is false. So does Cancel while the times taken it needs are read.
 bool PreparePreview(const TVrnFiles& files, const TFiles& options, TVrnPrevFiles& preview,
                     const Services& ctx);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/FormatSettings.h"
+#include "platform/CaptureTimes.h"
 #include "platform/Clock.h"
 #include "platform/FileStore.h"
 #include "platform/FileSystem.h"
@@ -27,6 +28,7 @@ struct Services {
   bool ListInParallel = false;           // Fs allows calls from several threads
   JournalDirectory* Journals = nullptr;  // where runs keep their journals; none: runs keep none
   std::string WorkingDirectory = {};     // where relative paths start from
+  CaptureTimes* Taken = nullptr;         // reads times taken; none: no file has one
 };
 
 }  // namespace varnoke

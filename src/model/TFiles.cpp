@@ -67,11 +67,11 @@ T Get(std::span<const std::uint8_t, kOptionsBlockSize> block, std::size_t offset
   return static_cast<T>(bits);
 }
 
-#define VARNOKE_BLOCK_FIELDS(X)                                                         \
-  X(Flags) X(CaseMode) X(Digits) X(Step) X(Start) X(Transport) X(DateFlags)             \
-  X(IncreaseFlags) X(Unused15) X(CreatedDate) X(AccessedDate) X(ModifiedDate)           \
-  X(CreatedInc) X(AccessedInc) X(ModifiedInc) X(AttrMask) X(AttrValues) X(EditParts)    \
-  X(Columns)
+#define VARNOKE_BLOCK_FIELDS(X)                                                                  \
+  X(Flags)                                                                                       \
+  X(CaseMode) X(Digits) X(Step) X(Start) X(Transport) X(DateFlags) X(IncreaseFlags) X(Unused15)  \
+      X(CreatedDate) X(AccessedDate) X(ModifiedDate) X(CreatedInc) X(AccessedInc) X(ModifiedInc) \
+          X(AttrMask) X(AttrValues) X(EditParts) X(Columns)
 
 }  // namespace
 
@@ -105,7 +105,37 @@ void Resetname1Click(TFiles& options) {
   options.EditParts = 0;
 }
 
+DateSource TFiles::DateCodes() const {
+  if (Has(DateFromClock)) return DateSource::Clock;
+  return Has(DateFromTaken) ? DateSource::Taken : DateSource::File;
+}
+
+void TFiles::SetDateCodes(DateSource source) {
+  Set(DateFromClock, source == DateSource::Clock);
+  Set(DateFromTaken, source == DateSource::Taken);
+}
+
+std::uint32_t TFiles::FromTakenBit(std::uint8_t dateBit) {
+  switch (dateBit) {
+    case kDateCreated:
+      return CreatedFromTaken;
+    case kDateModified:
+      return ModifiedFromTaken;
+    case kDateAccessed:
+      return AccessedFromTaken;
+    default:
+      return 0;
+  }
+}
+
+bool TFiles::SetsTimeFromTaken() const {
+  for (std::uint8_t bit : {kDateCreated, kDateModified, kDateAccessed})
+    if ((DateFlags & bit) && Has(FromTakenBit(bit))) return true;
+  return false;
+}
+
 void Resetdate1Click(TFiles& options) {
+  options.Flags &= ~kFromTakenMask;
   options.DateFlags = 0;
   options.IncreaseFlags = 0;
   options.CreatedDate = options.AccessedDate = options.ModifiedDate = kResetDate;

@@ -30,6 +30,15 @@ inline constexpr std::uint32_t SearchSystem = 0x00002000;
 inline constexpr std::uint32_t SearchHidden = 0x00004000;
 inline constexpr std::uint32_t DisregardExt = 0x00008000;
 inline constexpr std::uint32_t DateFromClock = 0x00010000;
+// Date codes from the time each photo or video was taken (when DateFromClock is clear).
+// Sets made before it never set this bit, so they keep meaning file time.
+inline constexpr std::uint32_t DateFromTaken = 0x00020000;
+// A new creation, last-write or last-access time from the file's own time taken
+// instead of the option's date (when the time gets a new value at all).
+inline constexpr std::uint32_t CreatedFromTaken = 0x00040000;
+inline constexpr std::uint32_t ModifiedFromTaken = 0x00080000;
+inline constexpr std::uint32_t AccessedFromTaken = 0x00100000;
+inline constexpr std::uint32_t kFromTakenMask = 0x001C0000;
 // Bits 6 to 14: the search dialog's own switches.
 inline constexpr std::uint32_t kSearchFlagsMask = 0x00007FC0;
 
@@ -37,6 +46,9 @@ inline constexpr std::uint32_t kSearchFlagsMask = 0x00007FC0;
 inline constexpr std::uint8_t kDateCreated = 0x01;
 inline constexpr std::uint8_t kDateModified = 0x02;
 inline constexpr std::uint8_t kDateAccessed = 0x04;
+
+// Where the date codes take their date from.
+enum class DateSource { File, Clock, Taken };
 
 // Transport values.
 inline constexpr std::uint8_t kTransportMove = 0;
@@ -95,6 +107,16 @@ struct TFiles {
   void DecodeBlock(std::span<const std::uint8_t, kOptionsBlockSize> block);
 
   bool operator==(const TFiles&) const = default;
+
+  // The clock wins over the time taken, as a program that knows only the clock reads it.
+  DateSource DateCodes() const;
+  void SetDateCodes(DateSource source);
+  // The bit of Flags that sets a file time from the time taken, by its DateFlags bit.
+  static std::uint32_t FromTakenBit(std::uint8_t dateBit);
+  // Whether a file time that gets a new value takes it from the file's time taken.
+  bool SetsTimeFromTaken() const;
+  // Whether planning needs the times taken of the files.
+  bool UsesTimeTaken() const { return DateCodes() == DateSource::Taken || SetsTimeFromTaken(); }
 };
 
 // The reset groups of the options, as the file-list window's menu items name them.

@@ -141,6 +141,13 @@ void StableSortBy(std::vector<TVrnFile>& entries, KeyOf key) {
 
 }  // namespace
 
+void TVrnFiles::SortByKeys(const std::vector<std::uint64_t>& keys) {
+  if (keys.size() != entries_.size()) return;
+  const TVrnFile* first = entries_.data();
+  StableSortBy(entries_,
+               [&](const TVrnFile& f) { return keys[static_cast<std::size_t>(&f - first)]; });
+}
+
 bool TVrnFiles::Sort(int key) {
   switch (key) {
     case 0:

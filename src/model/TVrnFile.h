@@ -30,7 +30,20 @@ class TVrnFile {
   void SetExt(std::string_view ext);
 
   bool Busy = false;
-  std::uint64_t Size = 0;  // the whole size: a 5 GiB video is 5 GiB
+  // The time the photo or video was taken, read from the file the first time something
+  // needs it and kept for as long as the entry lives: a cache, so also filled in an entry
+  // that is otherwise only read.
+  enum class Taken : std::uint8_t {
+    Unread,
+    None,   // the file records no time taken
+    Found,  // TimeTaken holds it
+  };
+  mutable Taken TakenState = Taken::Unread;
+  // Read from a file whose size or last-write time were no longer those listed: used for
+  // the work at hand and read again when next needed.
+  mutable bool TakenStale = false;
+  mutable FileTime TimeTaken = 0;  // local wall-clock time
+  std::uint64_t Size = 0;          // the whole size: a 5 GiB video is 5 GiB
   std::uint32_t Attr = 0;
   FileTime Created = 0;
   FileTime Accessed = 0;
@@ -68,6 +81,9 @@ class TVrnFiles {
   // Stable ascending sort by one key; a key outside 0..7 changes nothing. Returns
   // whether the key was valid.
   bool Sort(int key);
+  // The same stable ascending sort by a key given for each entry, in list order (a
+  // list of another length changes nothing).
+  void SortByKeys(const std::vector<std::uint64_t>& keys);
   void Reserve(int n) { entries_.reserve(static_cast<std::size_t>(n)); }
 
   std::vector<TVrnFile>::iterator begin() { return entries_.begin(); }

@@ -40,6 +40,7 @@ class TVrnPrevFile {
   std::int32_t FileIndex = 0;  // index of the source entry in the file list at planning
   bool Conflict = false;       // the target clashed with a file or an earlier entry
   bool Busy = false;           // the source was busy when listed and still is
+  bool NoTimeTaken = false;    // its time taken was needed; it has none, its file time serves
   std::string Name;            // planned name without the dot and the extension
   std::string Ext;             // planned extension without the dot; may be empty
   std::uint64_t Size = 0;

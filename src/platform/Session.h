@@ -21,6 +21,10 @@ class Session {
   virtual void hide() = 0;
   virtual void show() = 0;
   virtual void finish() = 0;
+  // Offers a way to stop the work whose progress is shown (after start(), until finish()).
+  virtual void offerCancel() {}
+  // Whether the user has asked to stop that work.
+  virtual bool cancelled() { return false; }
   virtual void busyCursor(bool on) = 0;
   // A message box; returns the button chosen.
   virtual Answer ask(std::string_view text, std::string_view caption, Buttons buttons,

@@ -34,7 +34,8 @@ TEST(DateCodes, EveryCodeReplacedAndMadeSafe) {
     TFiles options;
     options.DateString = c.Format;
     options.Set(DateFromClock, c.FromClock);
-    EXPECT_EQ(ReplaceDateCodes(c.Text, c.Written, options, context), c.Expected) << c.Format;
+    EXPECT_EQ(ReplaceDateCodes(c.Text, FileDates{c.Written, {}}, options, context), c.Expected)
+        << c.Format;
   }
 }
 

@@ -35,6 +35,9 @@ class ScriptedSession final : public Session {
   int Steps = 0;
   bool ProgressOpen = false;
   bool ProgressVisible = false;
+  // Set true (from OnPump, say) to press Cancel; CancelOffered tells whether there was one.
+  bool CancelPressed = false;
+  bool CancelOffered = false;
 
   void pump() override;
   void start(std::string_view label, int max) override;
@@ -42,6 +45,8 @@ class ScriptedSession final : public Session {
   void hide() override;
   void show() override;
   void finish() override;
+  void offerCancel() override { CancelOffered = true; }
+  bool cancelled() override { return CancelOffered && CancelPressed; }
   void busyCursor(bool on) override;
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
   Answer askKeeping(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
