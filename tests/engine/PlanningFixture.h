@@ -9,6 +9,7 @@
 
 #include "engine/PreparePreview.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/testing/FakeCaptureTimes.h"
 #include "platform/testing/FixedClock.h"
 #include "platform/testing/IdleStores.h"
 #include "platform/testing/ScriptedSession.h"
@@ -29,10 +30,15 @@ class Planning : public ::testing::Test {
                    times.Written);
   }
 
-  void Plan() {
+  Services Context() {
+    Services services{fs, idle.Store, idle.Settings, clock, settings, session};
+    services.Taken = &taken;
+    return services;
+  }
+
+  bool Plan() {
     fs.ResetCalls();
-    PreparePreview(files, options, preview,
-                   Services{fs, idle.Store, idle.Settings, clock, settings, session});
+    return PreparePreview(files, options, preview, Context());
   }
 
   // "name.ext" of every preview entry, in preview order.
@@ -44,6 +50,7 @@ class Planning : public ::testing::Test {
   }
 
   FakeFileSystem fs;
+  FakeCaptureTimes taken;
   IdleStores idle;
   FixedClock clock{Calendar(2020, 6, 7, 8, 9, 10), 3600};
   ScriptedSession session;
