@@ -9,4 +9,4 @@ apt-get update
 apt-get install -y --no-install-recommends cmake make g++ pkg-config qt6-base-dev \
   libglib2.0-dev libgtest-dev libgmock-dev googletest libbenchmark-dev attr strace \
   clang libclang-rt-14-dev adwaita-icon-theme \
-  desktop-file-utils appstream libxml2-utils
+  desktop-file-utils appstream libxml2-utils libexiv2-dev libmediainfo-dev

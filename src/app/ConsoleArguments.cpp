@@ -1,5 +1,7 @@
 #include "app/ConsoleArguments.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "app/CommandLine.h"
@@ -26,6 +28,10 @@ std::optional<std::string> ValueOf(std::string_view name, const std::vector<std:
   return std::string();
 }
 
+// The words of --sort, in the order of the list's sort keys; "taken" last.
+constexpr std::string_view kSortWords[] = {"path",    "name",     "ext",     "size", "attr",
+                                           "created", "accessed", "written", "taken"};
+
 }  // namespace
 
 ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments) {
@@ -51,6 +57,14 @@ ConsoleArguments ParseConsoleArguments(const std::vector<std::string>& arguments
       result.ShowOptions = true;
     } else if (auto set = ValueOf("--set", arguments, i, result.Error)) {
       result.Sets.push_back(std::move(*set));
+    } else if (auto word = ValueOf("--sort", arguments, i, result.Error)) {
+      const auto found = std::find(std::begin(kSortWords), std::end(kSortWords), *word);
+      if (found == std::end(kSortWords) && result.Error.empty())
+        result.Error =
+            "--sort takes path, name, ext, size, attr, created, accessed, written or "
+            "taken, not '" +
+            *word + "'";
+      result.Sort = static_cast<int>(found - std::begin(kSortWords));
     } else if (auto file = ValueOf("--save-options", arguments, i, result.Error)) {
       result.SaveOptions = std::move(*file);
       if (result.SaveOptions.empty() && result.Error.empty())
@@ -118,6 +132,9 @@ std::string ConsoleUsage() {
          "  -y, --yes       answer Yes or OK to every question\n"
          "      --plan=tsv  print the plan as tab-separated values; rename nothing\n"
          "      --list      list the named files as Varnoke sees them\n"
+         "      --sort KEY  sort the list before it is planned, stably, by path, name, ext,\n"
+         "                  size, attr, created, accessed, written or taken (the time a\n"
+         "                  photo or video was taken; files without one by their file time)\n"
          "      --set FIELD=VALUE\n"
          "                  set one renaming option after the options sets are loaded\n"
          "                  (the fields: see --show-options)\n"

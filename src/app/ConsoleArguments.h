@@ -1,6 +1,6 @@
 #pragma once
 // The arguments of varnoke-cli: its own options (--yes, --plan=tsv, --list, --set,
-// --save-options, --show-options, --help, --version) taken out, the rest kept in
+// --sort, --save-options, --show-options, --help, --version) taken out, the rest kept in
 // order as the program's parameters.
 #include <string>
 #include <vector>
@@ -24,6 +24,7 @@ struct ConsoleArguments {
   std::string Recover;                  // --recover finish|rollback
   bool History = false;                 // --history
   int Undo = 0;                         // --undo [N]: the last N complete runs
+  int Sort = -1;                        // --sort KEY: the list's sort key before the plan
   std::vector<std::string> Parameters;  // switches and bare names, in order
   std::string Error;                    // not empty: the arguments cannot be used
 

@@ -16,6 +16,7 @@
 #include "engine/JournalSession.h"
 #include "engine/PreparePreview.h"
 #include "engine/RenameFiles.h"
+#include "engine/TimesTaken.h"
 #include "files/FileMessages.h"
 #include "files/OptionFields.h"
 #include "files/OptionSetFile.h"
@@ -143,11 +144,17 @@ class ConsoleRun {
       streams_.Err << "varnoke-cli: nothing renamed: no file was listed.\n";
       return kExitUnrenamed;
     }
+    if (arguments_.Sort >= 0) SortFileList(list.Files, arguments_.Sort, services_);
+    // The plan's table shows every file's time taken.
+    if (arguments_.PlanTsv)
+      ReadTimesTaken(list.Files, services_, [](const TVrnFile&) { return true; });
     TVrnPrevFiles preview(services_.Fs.Rules().FoldsCase());
     if (!PreparePreview(list.Files, list.Options, preview, services_)) {
       streams_.Err << "varnoke-cli: nothing planned, nothing renamed.\n";
       return kExitUnrenamed;
     }
+    for (const std::string& note : TimeTakenNotes(preview, list.Options))
+      streams_.Err << note << ".\n";
     if (arguments_.PlanTsv) {
       WritePlanTsv(streams_.Out, list.Files, preview, services_.Fs.Rules());
       return kExitDone;

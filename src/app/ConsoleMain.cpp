@@ -12,6 +12,7 @@
 #include "app/ConsoleArguments.h"
 #include "app/ConsoleFrontEnd.h"
 #include "app/ListFiles.h"
+#include "platform/media/MediaCaptureTimes.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -66,6 +67,8 @@ int ConsoleMain(int argc, char** argv) {
       fs, store, settings, clock, regional, session, UserDataDirectory(), HomeDirectory(), true};
   // VARNOKE_NO_JOURNAL=1 runs without a journal: the benchmarks measure what it costs.
   PosixJournalDirectory journals(JournalDirectoryPath());
+  MediaCaptureTimes taken;
+  services.Taken = &taken;
   std::error_code noDirectory;
   services.WorkingDirectory = std::filesystem::current_path(noDirectory).string();
   const char* noJournal = std::getenv("VARNOKE_NO_JOURNAL");

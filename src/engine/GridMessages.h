@@ -23,6 +23,10 @@ inline constexpr std::array<std::string_view, kColumnCount - 1> kSortMenuCaption
     "&1: Path",       "&2: Name",       "&3: Extension",     "&4: Size",
     "&5: Attributes", "&6: Written to", "&7: Accessed last", "&8: Created"};
 
+// The file list's sort submenu ends with the order of taking (files without a time taken
+// by their file time).
+inline constexpr std::string_view kSortByTimeTakenCaption = "&9: Time taken";
+
 // The size, attribute and time cells of a busy entry.
 inline constexpr std::string_view kBusyCellText = "???";
 // Appended to the full path of the single selected entry in the status bar.

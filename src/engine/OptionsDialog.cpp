@@ -8,6 +8,7 @@
 #include "engine/GridMessages.h"
 #include "engine/Messages.h"
 #include "engine/PreparePreview.h"
+#include "engine/TimesTaken.h"
 
 namespace varnoke {
 
@@ -63,6 +64,7 @@ void FormCreate(const TFiles& o, const PathRules& rules, OptionsFormValues& v) {
     const DateBlockFields& fields = kDateBlocks[b];
     DateBlockValues& block = v.Dates[b];
     block.Set = (o.DateFlags & fields.Bit) != 0;
+    block.FromTaken = o.Has(TFiles::FromTakenBit(fields.Bit));
     block.Increase = (o.IncreaseFlags & fields.Bit) != 0;
     if (const auto row = DateRowOf(o.*fields.Date)) block.Date = *row;
     block.By = IncreaseRowOf(o.*fields.Increase);
@@ -84,7 +86,7 @@ void FormCreate(const TFiles& o, const PathRules& rules, OptionsFormValues& v) {
   v.Advanced = o.Has(Advanced);
   v.ChangeCase = o.CaseMode != kCaseNone;
   v.CaseItem = o.CaseMode == kCaseNone ? 0 : std::min(o.CaseMode - 1, kCaseTitleEveryWord - 1);
-  v.DateFromClock = o.Has(DateFromClock);
+  v.DateCodes = o.DateCodes();
 }
 
 OptionsFormEnabling EnabledControls(const OptionsFormValues& v) {
@@ -96,6 +98,7 @@ OptionsFormEnabling EnabledControls(const OptionsFormValues& v) {
   e.CaseItems = v.ChangeCase;
   e.Numbers = v.Enumerate;
   e.Directory = v.Transport != kTransportLeave;
+  for (std::size_t b = 0; b < kDateBlocks.size(); ++b) e.DateRows[b] = !v.Dates[b].FromTaken;
   return e;
 }
 
@@ -139,6 +142,7 @@ std::optional<std::string_view> TakeOverOptions(const OptionsFormValues& v, TFil
   for (std::size_t b = 0; b < kDateBlocks.size(); ++b) {
     if (v.Dates[b].Set) o.DateFlags |= kDateBlocks[b].Bit;
     if (v.Dates[b].Increase) o.IncreaseFlags |= kDateBlocks[b].Bit;
+    o.Set(TFiles::FromTakenBit(kDateBlocks[b].Bit), v.Dates[b].FromTaken);
   }
   // A row that is no calendar date (31 February) keeps the field's value.
   for (std::size_t b = 0; b < kDateBlocks.size(); ++b)
@@ -168,7 +172,7 @@ std::optional<std::string_view> TakeOverOptions(const OptionsFormValues& v, TFil
   o.CaseMode =
       v.ChangeCase ? static_cast<std::uint8_t>(std::clamp(v.CaseItem, 0, 3) + 1) : kCaseNone;
   o.Set(Advanced, v.Advanced);
-  o.Set(DateFromClock, v.DateFromClock);
+  o.SetDateCodes(v.DateCodes);
   return std::nullopt;
 }
 
@@ -236,24 +240,26 @@ OptionsSample MakeOptionsSample(const OptionsFormValues& values, const TFiles& r
     sample.Message = std::string(*message);
     return sample;
   }
-  TVrnFiles first;
-  const int count = std::min(files.Count(), kSampleFiles);
-  first.Reserve(count);
-  for (int i = 0; i < count; ++i) {
-    const TVrnFile& f = files.Items(i);
-    first.AddEntry(f.Busy, f.Path(), f.Name(), f.Ext(), f.Size, f.Attr, f.Created, f.Accessed,
-                   f.Written);
-  }
   SampleSession session;
-  const Services quiet{program.Fs,
-                       program.Store,
-                       program.Settings,
-                       program.Time,
-                       program.Regional,
-                       session,
-                       program.ProgramDirectory,
-                       program.BrowseStart,
-                       false};
+  Services quiet{program.Fs,
+                 program.Store,
+                 program.Settings,
+                 program.Time,
+                 program.Regional,
+                 session,
+                 program.ProgramDirectory,
+                 program.BrowseStart,
+                 false};
+  quiet.Taken = program.Taken;
+  const int count = std::min(files.Count(), kSampleFiles);
+  // The times taken the sample needs are kept in the list's own entries: read once, not at
+  // every keystroke.
+  if (options.UsesTimeTaken())
+    ReadTimesTaken(
+        files, quiet, [&options](const TVrnFile& f) { return NeedsTimeTaken(options, f); }, count);
+  TVrnFiles first;
+  first.Reserve(count);
+  for (int i = 0; i < count; ++i) first.AddCopy(files.Items(i));
   TVrnPrevFiles preview(program.Fs.Rules().FoldsCase());
   if (!PreparePreview(first, options, preview, quiet)) {
     if (!session.Texts.empty()) sample.Message = session.Texts.front().Text;
@@ -269,6 +275,7 @@ OptionsSample MakeOptionsSample(const OptionsFormValues& values, const TFiles& r
       row.NewName = FilePart(planned.Name, planned.Ext);
       row.Conflict = planned.Conflict;
       row.Busy = planned.Busy;
+      row.NoTimeTaken = planned.NoTimeTaken;
       if (row.Conflict) row.NewName.append(kConflictSuffix);
       if (row.Busy) row.NewName.append(kBusySuffix);
     } else {

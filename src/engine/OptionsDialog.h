@@ -64,7 +64,8 @@ struct IncreaseRowValues {
 
 // One block of the dates page: its date row and its increase row with their check boxes.
 struct DateBlockValues {
-  bool Set = false;  // "Created:", "Modified:", "Accessed:"
+  bool Set = false;        // "Created:", "Modified:", "Accessed:"
+  bool FromTaken = false;  // "Set from time taken": the file's own time instead of the date
   DateRowValues Date;
   bool Increase = false;  // "Increase:"
   IncreaseRowValues By;
@@ -111,7 +112,7 @@ struct OptionsFormValues {
   bool Enumerate = false;
   bool UseWildcards = false;
   bool DisregardExt = false;
-  bool DateFromClock = false;  // the date-code group: item 1, "Clock"
+  DateSource DateCodes = DateSource::File;  // the date-code group: item 0, 1 or 2
   std::string DateString;
   // Dates and attributes page.
   std::array<DateBlockValues, 3> Dates;
@@ -124,8 +125,8 @@ struct OptionsFormValues {
 // of a control's range are brought into it.
 void FormCreate(const TFiles& record, const PathRules& rules, OptionsFormValues& values);
 
-// Which controls are enabled for the values shown. Date rows and attribute boxes are
-// always enabled; disabled controls keep their values and are taken over all the same.
+// Which controls are enabled for the values shown. Attribute boxes are always enabled;
+// disabled controls keep their values and are taken over all the same.
 struct OptionsFormEnabling {
   bool Name = true;          // Edit1, Label3
   bool Ext = true;           // Edit2, Label6
@@ -134,6 +135,9 @@ struct OptionsFormEnabling {
   bool Numbers = true;       // SpinEdit1, SpinEdit3, SpinEdit2, Label4, Label1, Label5
   bool UseWildcards = true;  // CheckBox5
   bool Directory = true;     // Label2, DriveComboBox1, DirectoryListBox1
+  // The date and increase rows of each block: they mean nothing while its time is set
+  // from the time taken.
+  std::array<bool, 3> DateRows = {true, true, true};
   bool operator==(const OptionsFormEnabling&) const = default;
 };
 OptionsFormEnabling EnabledControls(const OptionsFormValues& values);
@@ -185,6 +189,7 @@ struct SampleRow {
   bool Conflict = false;
   bool Busy = false;
   bool LeftOut = false;
+  bool NoTimeTaken = false;  // its date codes show its file time: it records no time taken
   bool operator==(const SampleRow&) const = default;
 };
 struct OptionsSample {

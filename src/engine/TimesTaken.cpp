@@ -139,6 +139,10 @@ bool SortByTimeTaken(TVrnFiles& files, const Services& ctx) {
   return true;
 }
 
+bool SortFileList(TVrnFiles& files, int key, const Services& ctx) {
+  return key == kTimeTakenSortKey ? SortByTimeTaken(files, ctx) : files.Sort(key);
+}
+
 std::vector<std::string> TimeTakenNotes(const TVrnPrevFiles& preview, const TFiles& o) {
   int without = 0;
   for (int i = 0; i < preview.Count(); ++i)

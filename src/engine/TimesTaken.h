@@ -41,6 +41,13 @@ bool ReadTimesTaken(const TVrnFiles& files, const Services& ctx,
 // reading.
 bool SortByTimeTaken(TVrnFiles& files, const Services& ctx);
 
+// The file list's sort by time taken, after its eight keys of fields.
+inline constexpr int kTimeTakenSortKey = kFileSortKeyCount;
+
+// Sorts by one of the list's keys, 0 to 7, or by time taken. False when the list was
+// left as it was: a key outside them, or Cancel while the times were read.
+bool SortFileList(TVrnFiles& files, int key, const Services& ctx);
+
 // What the preview says of its files without a time taken: one note for the date codes
 // of their names, one for their new file times, where the options use each.
 std::vector<std::string> TimeTakenNotes(const TVrnPrevFiles& preview, const TFiles& options);

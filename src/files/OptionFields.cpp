@@ -1,6 +1,7 @@
 #include "files/OptionFields.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -273,6 +274,31 @@ Field AttributesField() {
           }};
 }
 
+// Where the date codes take their date from: file, clock or taken. The older switch
+// date-from-clock is still taken but has no line of its own.
+Field DateSourceField() {
+  static constexpr std::array<std::string_view, 3> kWords = {"file", "clock", "taken"};
+  return {"date-source",
+          [](const TFiles& o) {
+            return std::optional(std::string(kWords[static_cast<std::size_t>(o.DateCodes())]));
+          },
+          [](TFiles& o, std::string_view value, FileSystem&) -> Error {
+            const std::string word = AsciiLowerCopy(value);
+            for (std::size_t i = 0; i < kWords.size(); ++i) {
+              if (word == kWords[i]) {
+                o.SetDateCodes(static_cast<DateSource>(i));
+                return std::nullopt;
+              }
+            }
+            return Quoted(value) + " is none of file, clock, taken";
+          }};
+}
+
+Field Unlisted(Field field) {
+  field.Show = [](const TFiles&) { return std::optional<std::string>(); };
+  return field;
+}
+
 Field PathField() {
   return {"path",
           [](const TFiles& o) { return o.Path.empty() ? std::nullopt : std::optional(o.Path); },
@@ -307,17 +333,21 @@ const std::vector<Field>& Fields() {
       SwitchField("enumerate", &TFiles::Flags, Enumerate),
       SwitchField("use-wildcards", &TFiles::Flags, UseWildcards),
       SwitchField("disregard-ext", &TFiles::Flags, DisregardExt),
-      SwitchField("date-from-clock", &TFiles::Flags, DateFromClock),
+      DateSourceField(),
+      Unlisted(SwitchField("date-from-clock", &TFiles::Flags, DateFromClock)),
       TextField("date-string", &TFiles::DateString),
       SwitchField("created", &TFiles::DateFlags, kDateCreated),
+      SwitchField("created-from-taken", &TFiles::Flags, CreatedFromTaken),
       TimeField("created-date", &TFiles::CreatedDate, ShowDateTime, ParseDateTime),
       SwitchField("created-increase", &TFiles::IncreaseFlags, kDateCreated),
       TimeField("created-increase-by", &TFiles::CreatedInc, ShowIncrease, ParseIncrease),
       SwitchField("modified", &TFiles::DateFlags, kDateModified),
+      SwitchField("modified-from-taken", &TFiles::Flags, ModifiedFromTaken),
       TimeField("modified-date", &TFiles::ModifiedDate, ShowDateTime, ParseDateTime),
       SwitchField("modified-increase", &TFiles::IncreaseFlags, kDateModified),
       TimeField("modified-increase-by", &TFiles::ModifiedInc, ShowIncrease, ParseIncrease),
       SwitchField("accessed", &TFiles::DateFlags, kDateAccessed),
+      SwitchField("accessed-from-taken", &TFiles::Flags, AccessedFromTaken),
       TimeField("accessed-date", &TFiles::AccessedDate, ShowDateTime, ParseDateTime),
       SwitchField("accessed-increase", &TFiles::IncreaseFlags, kDateAccessed),
       TimeField("accessed-increase-by", &TFiles::AccessedInc, ShowIncrease, ParseIncrease),

@@ -11,8 +11,11 @@
 //   case                        none, upper, lower, title or title-every-word
 //   start, step, digits         0 to 9999999, 1 to 1000, 1 to 9
 //   enumerate, delete-on-conflict, change-name, change-ext, use-wildcards, advanced,
-//   disregard-ext, date-from-clock                                on or off
+//   disregard-ext                                                 on or off
+//   date-source                file, clock or taken: what the date codes show
+//                              (date-from-clock=on|off is still taken)
 //   created, modified, accessed                  on or off: the file time gets a new value
+//   created-from-taken, ...    on or off: that new value is the file's own time taken
 //   created-date, ...          local date and time, 2026-12-07 14:30:00 (years 1980 to 2105)
 //   created-increase, ...      on or off: the new time increases from file to file
 //   created-increase-by, ...   years, months, days and a time, 0y 1m 2d 03:04:05

@@ -12,6 +12,7 @@ inline constexpr std::uint32_t kAttrArchive = 0x20;
 inline constexpr std::uint32_t kAttrNormal = 0x80;
 
 // The four bits the options can change.
-inline constexpr std::uint32_t kAttrChangeable = kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
+inline constexpr std::uint32_t kAttrChangeable =
+    kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
 
 }  // namespace varnoke

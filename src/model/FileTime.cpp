@@ -15,7 +15,9 @@ constexpr int kCumulativeDays[2][13] = {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
   const int leap = IsLeapYear(year) ? 1 : 0;
@@ -58,8 +60,8 @@ std::optional<SystemTime> FileTimeToSystemTime(FileTime ft) {
 
 std::optional<FileTime> SystemTimeToFileTime(const SystemTime& st) {
   if (st.Year < 1601 || st.Year > 30827 || st.Month < 1 || st.Month > 12 || st.Day < 1 ||
-      st.Day > DaysInMonth(st.Year, st.Month) || st.Hour > 23 || st.Minute > 59 ||
-      st.Second > 59 || st.Milliseconds > 999)
+      st.Day > DaysInMonth(st.Year, st.Month) || st.Hour > 23 || st.Minute > 59 || st.Second > 59 ||
+      st.Milliseconds > 999)
     return std::nullopt;
   const int leap = IsLeapYear(st.Year) ? 1 : 0;
   const std::int64_t days =

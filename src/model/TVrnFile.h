@@ -70,6 +70,8 @@ class TVrnFiles {
   int AddEntry(bool busy, std::string_view path, std::string_view name, std::string_view ext,
                std::uint64_t size, std::uint32_t attr, FileTime created, FileTime accessed,
                FileTime written);
+  // Appends a copy of an entry (of another list), with what it has read of its file.
+  void AddCopy(const TVrnFile& entry) { entries_.push_back(entry); }
   // Moves every entry of `from` to the end of this list, leaving `from` empty.
   void TakeAll(TVrnFiles& from);
   void Delete(int i);

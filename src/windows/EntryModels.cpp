@@ -5,6 +5,7 @@
 
 #include "engine/CellTexts.h"
 #include "engine/ColumnLayout.h"
+#include "engine/TakenMessages.h"
 #include "windows/QtText.h"
 
 namespace varnoke {
@@ -121,7 +122,9 @@ QString PreviewModel::ToolTip(int entry) const {
   const int source = preview_.Items(entry).FileIndex;
   if (source < 0 || source >= files_.Count()) return {};
   const TVrnFile& f = files_.Items(source);
-  return Qt8(rules_.Join(f.Path(), f.Name(), f.Ext()));
+  QString tip = Qt8(rules_.Join(f.Path(), f.Name(), f.Ext()));
+  if (preview_.Items(entry).NoTimeTaken) tip += QStringLiteral("\n") + Qt8(kNoTimeTakenTip);
+  return tip;
 }
 
 }  // namespace varnoke

@@ -51,6 +51,19 @@ void ListStatusBar::ShowStatusOf(const ListGrid& grid) {
                    : QString());
 }
 
+void ListStatusBar::ShowNote(const QString& note) {
+  if (!note_) {
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("StatusNote"));
+    note_->setAccessibleName(QStringLiteral("Note"));
+    note_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    addPermanentWidget(note_);
+  }
+  note_->setText(note);
+  note_->setAccessibleName(note.isEmpty() ? QStringLiteral("Note") : note);
+  note_->setVisible(!note.isEmpty());
+}
+
 void ListStatusBar::ShowValue(std::size_t i, const QString& value) {
   const QString name = QString::fromLatin1(kShapes[i].Name);
   panels_[i]->setText(value);

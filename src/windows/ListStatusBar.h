@@ -20,12 +20,16 @@ class ListStatusBar : public QStatusBar {
   // when one row is selected.
   void ShowStatusOf(const ListGrid& grid);
   QLabel* Panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
+  // A note beside the panels (the preview's files without a time taken); empty: none.
+  void ShowNote(const QString& note);
+  QLabel* Note() const { return note_; }
 
  private:
   // A value panel shows its value; screen readers hear its name with it ("Files: 3").
   void ShowValue(std::size_t i, const QString& value);
 
   std::array<QLabel*, 5> panels_ = {};
+  QLabel* note_ = nullptr;
 };
 
 }  // namespace varnoke

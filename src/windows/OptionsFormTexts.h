@@ -36,7 +36,8 @@ inline constexpr std::string_view kEnumerateFiles = "Enumerate files";
 inline constexpr std::string_view kUseWildcards = "Use wildcards";
 inline constexpr std::string_view kDisregardExtension = "Disregard extension";
 inline constexpr std::string_view kDateCodeCaption = "Date (insert code: '|') ";
-inline constexpr std::array<std::string_view, 2> kDateCodeItems = {"File time", "Clock"};
+inline constexpr std::array<std::string_view, 3> kDateCodeItems = {"File time", "Clock",
+                                                                   "Time taken"};
 // The date format field stands in the date-code group without a label of its own.
 inline constexpr std::string_view kDateFormatName = "Date format";
 
@@ -48,6 +49,11 @@ inline constexpr std::string_view kIncreaseCaption = "Increase:";
 inline constexpr std::string_view kNowButton = "Now";
 inline constexpr std::string_view kLastButton = "Last";
 inline constexpr std::string_view kResetButton = "Reset";
+// Beside each date row: the file's own time taken instead of the row's date.
+inline constexpr std::string_view kFromTakenCaption = "Set from time taken";
+inline constexpr std::string_view kFromTakenTip =
+    "Gives each file the time its photo or video was taken.\r\nFiles that record none keep "
+    "this time as it is.";
 inline constexpr std::array<std::string_view, 12> kMonthItems = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 // What screen readers call the fields of a date row and of an increase row.

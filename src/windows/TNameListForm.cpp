@@ -15,8 +15,10 @@
 #include <utility>
 
 #include "engine/AddFile.h"
+#include "engine/GridMessages.h"
 #include "engine/ListEditing.h"
 #include "engine/Messages.h"
+#include "engine/TimesTaken.h"
 #include "files/FileListFile.h"
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
@@ -154,6 +156,9 @@ void TNameListForm::BuildPopupMenu() {
     action->setObjectName(names[n - 1]);
     connect(action, &QAction::triggered, this, [this, n] { PopSortClick(n); });
   }
+  QAction* taken = sort->addAction(Qt8(kSortByTimeTakenCaption));
+  taken->setObjectName("Timetaken1");
+  connect(taken, &QAction::triggered, this, &TNameListForm::SortByTimeTakenClick);
 }
 
 bool TNameListForm::AddFile(std::string_view path) {
@@ -291,6 +296,20 @@ void TNameListForm::SortByColumn(int columnId) {
   if (const std::optional<int> key = FileListSortKey(columnId)) {
     BusyScope busy(Ui());
     model_->Reorder([&] { list_.Files.Sort(*key); });
+  }
+  DrawGrid1->viewport()->update();
+  UpdateStatus();
+}
+
+void TNameListForm::SortByTimeTakenClick() {
+  if (Working()) return;
+  {
+    // The times are read first, events running, the list untouched; the sort then
+    // reorders at once.
+    const Operation operation(*this);
+    if (!ReadTimesTaken(list_.Files, state_.Program, [](const TVrnFile&) { return true; })) return;
+    BusyScope busy(Ui());
+    model_->Reorder([&] { SortByTimeTaken(list_.Files, state_.Program); });
   }
   DrawGrid1->viewport()->update();
   UpdateStatus();

@@ -58,6 +58,8 @@ class TNameListForm : public QWidget {
   void CopySelection(bool cut);
   void PasteFiles();
   void PopSortClick(int number);
+  // "Sort list", by time taken: the order the photos and videos were taken in.
+  void SortByTimeTakenClick();
   void PopColumnsClick(int columnId);
   void OpenFilesClick();
   void SearchFilesClick();

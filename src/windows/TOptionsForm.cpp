@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Messages.h"
+#include "engine/TakenMessages.h"
 #include "windows/DirectoryControls.h"
 #include "windows/HelpWindow.h"
 #include "windows/NamedWidgets.h"
@@ -355,6 +356,11 @@ QWidget* TOptionsForm::MakeDatesPage() {
     grid->addWidget(DButton[2 * b], dateRow, 7);
     grid->addWidget(DButton[2 * b + 1], dateRow, 8);
     grid->addWidget(DButton[6 + b], dateRow + 1, 7);
+    TCheckBox[b] = CheckBox(Numbered("TCheckBox", b), kFromTakenCaption, page);
+    TCheckBox[b]->setAccessibleName(RowName(b) + QStringLiteral(" ") + Qt8(kFromTakenCaption));
+    TCheckBox[b]->setToolTip(Tip(kFromTakenTip));
+    grid->addWidget(TCheckBox[b], dateRow, 9);
+    connect(TCheckBox[b], &QCheckBox::toggled, this, &TOptionsForm::ApplyEnabling);
   }
   for (std::size_t i = 0; i < DButton.size(); ++i)
     connect(DButton[i], &QPushButton::clicked, this,
@@ -423,7 +429,7 @@ OptionsFormValues TOptionsForm::Values() const {
   v.Enumerate = CheckBox4->isChecked();
   v.UseWildcards = CheckBox5->isChecked();
   v.DisregardExt = CheckBox6->isChecked();
-  v.DateFromClock = RadioGroup5->ItemIndex() == 1;
+  v.DateCodes = static_cast<DateSource>(RadioGroup5->ItemIndex());
   v.DateString = Edit3->text().toStdString();
   for (std::size_t b = 0; b < 3; ++b) {
     DateBlockValues& block = v.Dates[b];
@@ -431,6 +437,7 @@ OptionsFormValues TOptionsForm::Values() const {
       return DSpinEdit[first + 5 * b + i]->value();
     };
     block.Set = DCheckBox[b]->isChecked();
+    block.FromTaken = TCheckBox[b]->isChecked();
     block.Date = {spin(0, 0), DComboBox[b]->currentIndex(), spin(0, 1), spin(0, 2), spin(0, 3),
                   spin(0, 4)};
     block.Increase = DCheckBox[3 + b]->isChecked();
@@ -463,7 +470,7 @@ void TOptionsForm::ShowValues(const OptionsFormValues& v) {
   CheckBox4->setChecked(v.Enumerate);
   CheckBox5->setChecked(v.UseWildcards);
   CheckBox6->setChecked(v.DisregardExt);
-  RadioGroup5->SetItemIndex(v.DateFromClock ? 1 : 0);
+  RadioGroup5->SetItemIndex(static_cast<int>(v.DateCodes));
   Edit3->setText(Qt8(v.DateString));
   for (std::size_t b = 0; b < 3; ++b) {
     const DateBlockValues& block = v.Dates[b];
@@ -476,6 +483,7 @@ void TOptionsForm::ShowValues(const OptionsFormValues& v) {
       DSpinEdit[15 + 5 * b + i]->setValue(by[i]);
     }
     DCheckBox[b]->setChecked(block.Set);
+    TCheckBox[b]->setChecked(block.FromTaken);
     DComboBox[b]->setCurrentIndex(block.Date.Month);
     DCheckBox[3 + b]->setChecked(block.Increase);
     DComboBox[3 + b]->setCurrentIndex(block.By.Months);
@@ -507,6 +515,16 @@ void TOptionsForm::ApplyEnabling() {
     w->setEnabled(on.Numbers);
   for (QWidget* w : std::initializer_list<QWidget*>{DirectoryListBox1, DriveComboBox1, Label2})
     w->setEnabled(on.Directory);
+  for (std::size_t b = 0; b < 3; ++b) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{DComboBox[b], DComboBox[3 + b], DCheckBox[3 + b],
+                                         DButton[2 * b], DButton[2 * b + 1], DButton[6 + b]})
+      w->setEnabled(on.DateRows[b]);
+    for (std::size_t i = 0; i < 5; ++i) {
+      DSpinEdit[5 * b + i]->setEnabled(on.DateRows[b]);
+      DSpinEdit[15 + 5 * b + i]->setEnabled(on.DateRows[b]);
+    }
+  }
 }
 
 TakeOverContext TOptionsForm::Context() const {
@@ -588,6 +606,7 @@ void TOptionsForm::UpdateSample() {
   for (const SampleRow& row : sample.Rows) {
     auto* item = new QTreeWidgetItem(SampleList, {Qt8(row.File), OneLine(row.NewName)});
     if (row.LeftOut) item->setToolTip(1, Tip(row.NewName));
+    if (row.NoTimeTaken) item->setToolTip(1, Tip(kNoTimeTakenTip));
     if (row.Conflict) item->setForeground(1, QBrush(QColor(255, 0, 0)));
   }
 }

@@ -131,6 +131,8 @@ class TOptionsForm : public QDialog {
   std::array<SpinEdit*, 30> DSpinEdit;
   std::array<QComboBox*, 6> DComboBox;
   std::array<QPushButton*, 9> DButton;
+  // "Set from time taken" beside block b's date row: TCheckBox[b] (TCheckBox1 to 3).
+  std::array<QCheckBox*, 3> TCheckBox;
   std::array<QCheckBox*, 8> ACheckBox;
   // Buttons and menu.
   QPushButton* BitBtn3;

@@ -13,6 +13,7 @@
 #include "engine/JournalSession.h"
 #include "engine/PreparePreview.h"
 #include "engine/RenameMessages.h"
+#include "engine/TimesTaken.h"
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
@@ -115,6 +116,9 @@ void TPreviewForm::FormCreate() {
   setTabOrder(Panel1, DrawGrid1);
 
   planned_ = PreparePreview(list_.Files, list_.Options, PrevFiles, services_);
+  QStringList notes;
+  for (const std::string& note : TimeTakenNotes(PrevFiles, list_.Options)) notes << Qt8(note);
+  StatusBar->ShowNote(notes.join(QStringLiteral("; ")));
   model_->Refresh();
   DrawGrid1->SelectRows(0, 0);
   DrawGrid1->setFocus();

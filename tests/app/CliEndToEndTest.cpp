@@ -200,8 +200,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, CliRunTest, ::testing::Values(
     RunCase{1, 2, "@run --yes", "", "is still busy. Please delete it from the list or free it|2 file(s) changed, 0 unchanged, 1 not renamed.",
             "renaming files [", "$/in/f1.txt"},
     // The plan as values renames nothing, whatever else is given.
-    RunCase{0, 0, "--plan=tsv @run --yes", "", "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\tsource\n"
-            "0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t|\t$/in/f3.txt\n", "== Varnoke"},
+    RunCase{0, 0, "--plan=tsv @run --yes", "", "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\twritten\tsource\ttaken\n"
+            "0\t0\t0\t$/in\tPic000001\ttxt\t2\t32\t|\t$/in/f3.txt\t\n", "== Varnoke"},
     // Switches in any letter case and order; a path under /root is no run switch; a run needs
     // an options set and a list or search.
     RunCase{0, 3, "/run /sR:$/in/*.TXT /o:@set -y", "", ""},

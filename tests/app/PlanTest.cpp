@@ -90,11 +90,11 @@ TEST(PlanTest, LongPlanWholeOrCutWithTheWidestNumbers) {
   const std::string values = tsv.str();
   EXPECT_EQ(values.rfind(std::string(kPlanTsvHeader) +
                              "0\t0\t0\t/some/dir\tPic0\t\r\xc3\xa9\t5368709120\t0\t"
-                             "18446744073709551615\t0\t0\t/some/dir/f0.jpg\n",
+                             "18446744073709551615\t0\t0\t/some/dir/f0.jpg\t\n",
                          0),
             0u);
   EXPECT_TRUE(values.ends_with(
-      "\n4999\t0\t0\t/some/dir\tPic4999\tjpg\t0\t0\t0\t0\t0\t/some/dir/f4999.jpg\n"));
+      "\n4999\t0\t0\t/some/dir\tPic4999\tjpg\t0\t0\t0\t0\t0\t/some/dir/f4999.jpg\t\n"));
   EXPECT_EQ(std::count(values.begin(), values.end(), '\n'), 5001);
   const std::string last = "\n/some/dir/f4999.jpg  ->  /some/dir/Pic4999.jpg\n";
   for (const auto& [maxLines, lines, end] : std::vector<std::tuple<int, int, std::string>>{

@@ -84,7 +84,7 @@ TEST_F(OptionsDialog, OkTakesAttributesAndDatesBeforeTheFieldChecksAndTheRestAft
     v.ChangeName = v.Enumerate = true;
     v.Attributes[3] = {true, true};   // hidden
     v.Attributes[0] = {true, false};  // read-only
-    v.Dates[kModifiedBlock] = {true, {2, 1, 2003, 4, 5, 6}, true, {1, 2, 3, 4, 5, 6}};
+    v.Dates[kModifiedBlock] = {true, false, {2, 1, 2003, 4, 5, 6}, true, {1, 2, 3, 4, 5, 6}};
     v.Dates[kCreatedBlock].Date = {31, 1, 2003};  // 31 February keeps the old value
     v.Dates[kAccessedBlock].By = {30, 1};         // so does an increase of 30 days and 1 month
     EXPECT_EQ(Take(v, record), c.Message) << c.Name;
@@ -103,22 +103,27 @@ TEST_F(OptionsDialog, OkTakesAttributesAndDatesBeforeTheFieldChecksAndTheRestAft
 }
 
 TEST_F(OptionsDialog, LoadingAndTakingOverGiveTheRecordBack) {
-  record.Flags = Enumerate | ChangeName | ChangeExt | UseWildcards | Advanced | DisregardExt |
-                 DateFromClock | DeleteOnConflict | SearchSubdirs;
-  std::tie(record.CaseMode, record.Digits, record.Step, record.Start, record.Transport) =
-      std::tuple(4, 5, 6, 7, kTransportCopy);
-  std::tie(record.DateFlags, record.IncreaseFlags, record.AttrMask, record.AttrValues) =
-      std::tuple(5, 2, 0x25, 0x21);
-  record.CreatedDate = Calendar(2001, 1, 2, 3, 4, 5);
-  record.ModifiedDate = Calendar(2100, 12, 31, 23, 59, 59);
-  record.AccessedDate = Calendar(1980, 1, 1);
-  record.CreatedInc = *EncodeIncrease({10, 11, 30, 23, 59, 59});
-  record.ModifiedInc = record.AccessedInc = IncreaseBase;
-  std::tie(record.Name, record.Ext, record.Path, record.DateString) =
-      std::tuple("<1:3>x", "\"a?:b*\"", "/target/", "yymmdd");
-  TFiles copy = record;
-  ASSERT_EQ(Take(Shown(), copy), std::nullopt);
-  EXPECT_EQ(copy, record);
+  // Either date source, the times from the time taken, and a bit this program does not
+  // know (kept as it came).
+  for (const std::uint32_t dates :
+       {DateFromClock, DateFromTaken | ModifiedFromTaken | AccessedFromTaken | 0x02000000u}) {
+    record.Flags = Enumerate | ChangeName | ChangeExt | UseWildcards | Advanced | DisregardExt |
+                   dates | DeleteOnConflict | SearchSubdirs;
+    std::tie(record.CaseMode, record.Digits, record.Step, record.Start, record.Transport) =
+        std::tuple(4, 5, 6, 7, kTransportCopy);
+    std::tie(record.DateFlags, record.IncreaseFlags, record.AttrMask, record.AttrValues) =
+        std::tuple(5, 2, 0x25, 0x21);
+    record.CreatedDate = Calendar(2001, 1, 2, 3, 4, 5);
+    record.ModifiedDate = Calendar(2100, 12, 31, 23, 59, 59);
+    record.AccessedDate = Calendar(1980, 1, 1);
+    record.CreatedInc = *EncodeIncrease({10, 11, 30, 23, 59, 59});
+    record.ModifiedInc = record.AccessedInc = IncreaseBase;
+    std::tie(record.Name, record.Ext, record.Path, record.DateString) =
+        std::tuple("<1:3>x", "\"a?:b*\"", "/target/", "yymmdd");
+    TFiles copy = record;
+    ASSERT_EQ(Take(Shown(), copy), std::nullopt);
+    EXPECT_EQ(copy, record);
+  }
 }
 
 TEST_F(OptionsDialog, EnablingFollowsTheSwitches) {
@@ -129,9 +134,11 @@ TEST_F(OptionsDialog, EnablingFollowsTheSwitches) {
   v.DisregardExt = true;
   v.Transport = kTransportLeave;
   v.Directory = "/kept";
+  v.Dates[kModifiedBlock].FromTaken = true;  // its date and increase rows mean nothing
   OptionsFormEnabling off;
   off.UseWildcards = off.Name = off.Ext = off.ChangeExt = off.CaseItems = off.Numbers =
       off.Directory = false;
+  off.DateRows = {true, false, true};
   EXPECT_EQ(EnabledControls(v), off);
   // Disabled controls are taken over all the same.
   ASSERT_EQ(Take(v, record), std::nullopt);
@@ -144,6 +151,7 @@ TEST_F(OptionsDialog, EnablingFollowsTheSwitches) {
   EXPECT_EQ(Take(v, record), kFilenameFieldIllegal);
 
   v.DisregardExt = false;
+  v.Dates[kModifiedBlock].FromTaken = false;
   v.Transport = kTransportMove;
   v.ChangeName = v.ChangeCase = v.Enumerate = true;
   EXPECT_EQ(EnabledControls(v), OptionsFormEnabling{});

@@ -17,6 +17,7 @@
 #include "engine/Messages.h"
 #include "files/FileMessages.h"
 #include "files/Settings.h"
+#include "platform/media/MediaCaptureTimes.h"
 #include "platform/posix/InstanceLock.h"
 #include "platform/posix/PosixClock.h"
 #include "platform/posix/PosixFileStore.h"
@@ -114,6 +115,8 @@ int DesktopMain(int argc, char** argv) {
                     true};
   PosixJournalDirectory journals(JournalDirectoryPath());
   services.Journals = &journals;
+  MediaCaptureTimes taken;
+  services.Taken = &taken;
   services.WorkingDirectory = std::filesystem::current_path(noDirectory).string();
   const auto freshState = [&] {
     return DesktopState{services, ReadSettings(settingsStore, fs, services.ProgramDirectory), 0};
