@@ -33,7 +33,8 @@ using testing::ReadFile;
 using testing::WriteFile;
 using namespace std::string_literals;
 
-const std::string kSource = std::filesystem::path(__FILE__).parent_path().string();
+// The tests' own folder, from the build: a shared compiler cache keeps __FILE__ of another tree.
+const std::string kSource = VARNOKE_TEST_APP_DIR;
 
 std::string Quoted(const std::string& text) {
   std::string quoted = "'";

@@ -39,7 +39,7 @@ using testing::ReadFile;
 using testing::WriteFile;
 
 const std::string kSet =
-    fs::path(__FILE__).parent_path().string() + "/../../examples/pic-numbering.vns";
+    std::string(VARNOKE_TEST_APP_DIR) + "/../../examples/pic-numbering.vns";
 
 int EnvNumber(const char* name, int fallback) {
   const char* value = std::getenv(name);

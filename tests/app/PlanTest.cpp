@@ -67,7 +67,7 @@ TEST(PlanTest, PlanOfAWholeRunMatchesTheGoldenFiles) {
     std::vector<std::string> args = {"/O:/upper.vns", "/S:" + dir + "/*.txt", "/L:/list.vls"};
     if (form == "tsv") args.push_back("--plan=tsv");
     EXPECT_EQ(RunConsole(ParseConsoleArguments(args), services, streams), kExitDone) << err.str();
-    const auto golden = std::filesystem::path(__FILE__).parent_path() / "golden" / ("plan." + form);
+    const auto golden = std::filesystem::path(VARNOKE_TEST_APP_DIR) / "golden" / ("plan." + form);
     EXPECT_EQ(out.str(), testing::ReadFile(golden)) << out.str();
     // Planning changed nothing on disk.
     EXPECT_EQ(fs.ChangingCalls(), 0);
