@@ -140,6 +140,14 @@ void QtSession::finish() {
   progress_ = nullptr;
 }
 
+void QtSession::offerCancel() {
+  if (progress_) progress_->OfferCancel();
+}
+
+bool QtSession::cancelled() {
+  return progress_ && progress_->CancelPressed;
+}
+
 void QtSession::busyCursor(bool on) {
   cursor_.SetOn(on);
 }

@@ -33,6 +33,8 @@ class QtSession final : public Session {
   void hide() override;
   void show() override;
   void finish() override;
+  void offerCancel() override;
+  bool cancelled() override;
   void busyCursor(bool on) override;
   // A message box with the text, caption, buttons and icon; the progress window and the
   // busy cursor are out of the way while it is up.

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <string_view>
 
@@ -38,7 +40,8 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
       Image1(new QLabel(this)),
       BlinkLabel(new QLabel(this)),
       Gauge(new QProgressBar(this)),
-      BlinkTimer(new QTimer(this)) {
+      BlinkTimer(new QTimer(this)),
+      CancelButton(new QPushButton(this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("PrepPrevForm"));
   setWindowTitle(Qt8(kProgressWindowName));
@@ -78,6 +81,12 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   Gauge->setValue(0);
   Gauge->setAccessibleName(Qt8(kProgressGaugeName));
 
+  CancelButton->setObjectName(QStringLiteral("CancelButton"));
+  CancelButton->setText(Qt8(kProgressCancel));
+  CancelButton->setGeometry(262, 160, 75, 25);
+  CancelButton->hide();
+  connect(CancelButton, &QPushButton::clicked, this, [this] { CancelPressed = true; });
+
   BlinkTimer->setObjectName(QStringLiteral("BlinkTimer"));
   BlinkTimer->setInterval(kBlinkInterval);
   connect(BlinkTimer, &QTimer::timeout, this, &TPrepPrevForm::BlinkTimerTimer);
@@ -110,6 +119,20 @@ QRegion TPrepPrevForm::CloudShape() {
 void TPrepPrevForm::Release() {
   Finished = true;
   deleteLater();
+}
+
+void TPrepPrevForm::OfferCancel() {
+  CancelPressed = false;
+  Gauge->setGeometry(56, 160, 200, 25);
+  CancelButton->show();
+  // The window never takes the focus from the one it works for, so Esc is caught
+  // wherever it is pressed while the work runs.
+  if (escape_ == nullptr) {
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_->setContext(Qt::ApplicationShortcut);
+    connect(escape_, &QShortcut::activated, CancelButton, &QPushButton::click);
+  }
+  escape_->setEnabled(true);
 }
 
 void TPrepPrevForm::BlinkTimerTimer() {

@@ -7,6 +7,8 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
+class QShortcut;
 class QTimer;
 
 namespace varnoke {
@@ -25,6 +27,9 @@ class TPrepPrevForm : public QWidget {
   QLabel* BlinkLabel;
   QProgressBar* Gauge;
   QTimer* BlinkTimer;
+  // Hidden until the work offers to stop; the button or Esc sets CancelPressed.
+  QPushButton* CancelButton;
+  bool CancelPressed = false;
   // Whether the window may close; until it is set, every close is refused.
   bool Finished = false;
 
@@ -35,6 +40,9 @@ class TPrepPrevForm : public QWidget {
   // events are processed.
   void Release();
 
+  // Shows the Cancel button beside a shorter gauge and lets Esc press it.
+  void OfferCancel();
+
  public slots:
   // Every 400 ms: the label shows when it was hidden and hides when it was shown.
   void BlinkTimerTimer();
@@ -44,6 +52,8 @@ class TPrepPrevForm : public QWidget {
 
  private:
   void FormCreate();
+
+  QShortcut* escape_ = nullptr;
 };
 
 }  // namespace varnoke

@@ -24,6 +24,8 @@ inline constexpr std::string_view kShowHiddenFolders = "Show hidden folders";
 inline constexpr std::string_view kProgressPictureName = "Varnoke";
 inline constexpr std::string_view kProgressWindowName = "Varnoke progress";
 inline constexpr std::string_view kProgressGaugeName = "Progress";
+// Shown on the progress window only where the work may be stopped half-way.
+inline constexpr std::string_view kProgressCancel = "&Cancel";
 
 // Help window. The topics by number (0 the contents) with the titles of their pages.
 inline constexpr std::string_view kHelpCaption = "Varnoke Help";

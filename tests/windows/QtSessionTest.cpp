@@ -99,6 +99,38 @@ TEST(QtSessionTest, ProgressShowsTheWorkStepsAsideForAQuestionAndGoesAtTheEnd) {
   EXPECT_TRUE(form.isNull());
 }
 
+// Work that may stop half-way shows Cancel; the button or Esc, wherever the focus is,
+// stops it; the next work starts uncancelled, and work that cannot stop shows no button.
+TEST(QtSessionTest, CancelIsOfferedOnlyWhereWorkMayStopAndEscPressesIt) {
+  WaitCursor cursor;
+  QtSession session(nullptr, cursor);
+  QWidget elsewhere;
+  elsewhere.show();
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+  for (const bool byKey : {false, true}) {
+    session.start(kRenamingLabel, 5);
+    TPrepPrevForm* form = session.ProgressWindow();
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(form->CancelButton->isVisible());
+    EXPECT_FALSE(session.cancelled());
+    session.offerCancel();
+    EXPECT_TRUE(form->CancelButton->isVisible());
+    EXPECT_EQ(form->CancelButton->text(), QStringLiteral("&Cancel"));
+    EXPECT_LE(form->Gauge->geometry().right(), form->CancelButton->geometry().left());
+    EXPECT_FALSE(session.cancelled());
+    if (byKey) {
+      QTest::keyClick(&elsewhere, Qt::Key_Escape);
+    } else {
+      QTest::mouseClick(form->CancelButton, Qt::LeftButton);
+    }
+    EXPECT_TRUE(session.cancelled()) << (byKey ? "Esc" : "click");
+    session.finish();
+    EXPECT_FALSE(session.cancelled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
 TEST(QtSessionTest, EveryButtonGivesItsAnswer) {
   WaitCursor cursor;
   QtSession session(nullptr, cursor);
