@@ -1,6 +1,7 @@
 // The varnoke-cli executable end to end on real files, started in the test directory
 // with its settings, data and home directories inside it (TZ=UTC, LC_ALL=C): answers
 // typed on a pseudo-terminal, read without one, or given by --yes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
@@ -20,6 +21,7 @@
 #include "platform/LockHolder.h"
 #include "platform/posix/PosixSettingsStore.h"
 #include "support/TempDir.h"
+#include "support/media/MediaSamples.h"
 
 #ifndef VARNOKE_CLI_PATH
 #define VARNOKE_CLI_PATH ""  // not built: the tests are skipped
@@ -367,6 +369,53 @@ TEST_F(CliTest, StoredSettingsReadAndWrittenBackAndAnUnreadableFileNamedOnce) {
               unread.Err.find(message) == unread.Err.rfind(message))
       << unread.Err;
   EXPECT_EQ(unread.Err.find("could not be saved"), std::string::npos) << unread.Err;
+}
+
+// Photos named and numbered by when they were taken: the set made on the command line
+// keeps the date source, --sort=taken orders the list, the plan shows each time taken
+// (an offset turned into local time), and a file without one goes by its file time.
+TEST_F(CliTest, PhotosNamedAndSortedByTheirTimeTaken) {
+  using testing::PhotoTags;
+  dir.MakeDir("photos");
+  WriteFile(dir / "photos/c.jpg",
+            testing::JpegWithTags(PhotoTags{"2021:07:04 15:30:45", "25", "", "", ""}));
+  WriteFile(dir / "photos/a.jpg",
+            testing::JpegWithTags(PhotoTags{"2019:12:31 23:59:59", "", "+02:00", "", ""}));
+  WriteFile(dir / "photos/b.jpg", testing::JpegWithTags(PhotoTags{}));
+  const timespec june2020[2] = {{1590969600, 0}, {1590969600, 0}};  // 2020-06-01 00:00 UTC
+  ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "photos/b.jpg").c_str(), june2020, 0), 0);
+
+  const CliResult save = Run(
+      "--set change-name=on --set name=| --set date-source=taken --set date-string=yyyymmdd_hhnnss "
+      "--save-options $/taken --show-options");
+  ASSERT_EQ(save.Status, 0) << save.Err;
+  EXPECT_NE(save.Out.find("\ndate-source=taken\n"), std::string::npos) << save.Out;
+  EXPECT_EQ(Run("/O:$/taken.vns --show-options").Out, save.Out);
+
+  const CliResult plan = Run("/O:$/taken.vns /S:$/photos/* --sort=taken --plan=tsv");
+  ASSERT_EQ(plan.Status, 0) << plan.Err;
+  std::vector<std::string> rows;  // name, ext and time taken of each planned file
+  std::istringstream lines(plan.Out);
+  std::getline(lines, rows.emplace_back());
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> f;
+    std::istringstream fields(line);
+    for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
+    if (line.back() == '\t') f.emplace_back();
+    ASSERT_EQ(f.size(), 13u) << line;
+    rows.push_back(f[4] + "." + f[5] + " " + f[12]);
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{
+                      "index\tconflict\tbusy\tpath\tname\text\tsize\tattr\tcreated\taccessed\t"
+                      "written\tsource\ttaken",
+                      "20191231_215959.jpg 2019-12-31T21:59:59", "20200601_000000.jpg ",
+                      "20210704_153045.jpg 2021-07-04T15:30:45.250"}));
+  EXPECT_NE(plan.Err.find("1 file has no time taken; its file time is used"), std::string::npos)
+      << plan.Err;
+
+  ASSERT_EQ(Run("/O:$/taken.vns /S:$/photos/* --sort=taken /R --yes").Status, 0);
+  for (const char* name : {"20191231_215959.jpg", "20200601_000000.jpg", "20210704_153045.jpg"})
+    EXPECT_TRUE(FileExists(dir / ("photos/" + std::string(name)))) << name;
 }
 
 TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {

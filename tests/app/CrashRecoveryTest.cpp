@@ -353,7 +353,7 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     if (finish) {
       ExpectEveryContentOnce(state, whole);
       EXPECT_TRUE(state == whole) << Difference(state, whole);
-      EXPECT_TRUE(Trash() == trashedByTheRun);
+      EXPECT_TRUE(Trash() == trashedByTheRun) << Difference(Trash(), trashedByTheRun);
     } else if (GetParam() == Mode::Copying) {
       // The copies went to the trash: each a copy of an original.
       EXPECT_TRUE(state == original) << Difference(state, original);

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "platform/testing/FakeCaptureTimes.h"
 #include "windows/DesktopFixture.h"
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
@@ -116,6 +117,26 @@ TEST_F(NameListFormTest, SortingAndStatus) {
   w->Grid()->SelectRows(0, 3);
   EXPECT_EQ(Panel(w, 3), "4");
   EXPECT_EQ(Panel(w, 4), "");
+}
+
+// "9: Time taken" in the sort menu orders by the photos' own times; a file without one
+// takes its place by its file time. The times are read once for the listing.
+TEST_F(NameListFormTest, SortMenuOrdersByTimeTaken) {
+  FakeCaptureTimes taken;
+  services.Taken = &taken;
+  TNameListForm* w = Window(3);  // written on 29, 28 and 27 January 2020
+  taken.Set("/d/f1.txt", TakenStamp{Calendar(2019, 1, 1), {}}, 1, Calendar(2020, 1, 29));
+  taken.Set("/d/f2.txt", std::nullopt, 2, Calendar(2020, 1, 28));
+  taken.Set("/d/f3.txt", TakenStamp{Calendar(2019, 5, 1), {}}, 3, Calendar(2020, 1, 27));
+  auto* item = w->findChild<QAction*>("Timetaken1");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->text(), "&9: Time taken");
+  item->trigger();
+  EXPECT_EQ(Names(w), "1 3 2 ");
+  EXPECT_EQ(Panel(w, 1), "3");
+  item->trigger();
+  EXPECT_EQ(taken.Reads(), 3);
+  EXPECT_EQ(Names(w), "1 3 2 ");
 }
 
 TEST_F(NameListFormTest, DroppedUrisAndAWindowClosedDuringALongPaste) {

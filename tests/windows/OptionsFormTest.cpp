@@ -15,6 +15,8 @@
 
 #include "DesktopFixture.h"
 #include "engine/Messages.h"
+#include "engine/TakenMessages.h"
+#include "platform/testing/FakeCaptureTimes.h"
 #include "windows/DirectoryControls.h"
 #include "windows/QtText.h"
 #include "windows/TOptionsForm.h"
@@ -105,6 +107,42 @@ TEST_F(OptionsForm, YearLettersHelpMenuAndSaveEveryTime) {
   EXPECT_EQ(list.Options.AttrMask, 0);
   EXPECT_EQ(state.Settings.Defaults.Name, "Pic");
   EXPECT_EQ(state.Settings.Defaults.DateFlags, kDateModified);
+}
+
+// "Time taken" as the date source dates the sample from the photo's own time, marking a
+// file without one; "Set from time taken" stands in for its block's date row. Both are
+// kept through "&OK" and shown again.
+TEST_F(OptionsForm, TimeTakenDatesTheSampleAndSetsNewTimes) {
+  FakeCaptureTimes taken;
+  services.Taken = &taken;
+  taken.Set("/d/f1.txt", TakenStamp{Calendar(2019, 5, 6), {}});
+  list.Options.Flags = ChangeName;
+  list.Options.Name = "|";
+  list.Options.DateString = "yyyymmdd";
+  Open();
+  EXPECT_EQ(Sample(0), "16010101.txt");  // the listed entries carry no file times
+  auto* third = form->findChild<QAbstractButton*>("RadioGroup5Item2");
+  QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(5, third->height() / 2));  // its circle
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0) == "20190506.txt"; }));
+  EXPECT_TRUE(Sample(1).startsWith("16010101")) << Sample(1).toStdString();
+  EXPECT_EQ(form->SampleList->topLevelItem(0)->toolTip(1), "");
+  EXPECT_EQ(form->SampleList->topLevelItem(1)->toolTip(1).toStdString(), kNoTimeTakenTip);
+
+  form->DCheckBox[1]->setChecked(true);  // "Modified:"
+  EXPECT_TRUE(form->DSpinEdit[5]->isEnabled());
+  QTest::mouseClick(form->TCheckBox[1], Qt::LeftButton);
+  EXPECT_FALSE(form->DSpinEdit[5]->isEnabled());
+  EXPECT_TRUE(form->DCheckBox[0]->isEnabled());
+  QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+  ASSERT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_EQ(list.Options.Flags & (DateFromTaken | DateFromClock | kFromTakenMask),
+            DateFromTaken | ModifiedFromTaken);
+
+  Open();
+  EXPECT_TRUE(form->findChild<QAbstractButton*>("RadioGroup5Item2")->isChecked());
+  EXPECT_TRUE(form->TCheckBox[1]->isChecked());
+  EXPECT_FALSE(form->TCheckBox[0]->isChecked() || form->TCheckBox[2]->isChecked());
+  EXPECT_EQ(form->TCheckBox[1]->accessibleName(), "Modified Set from time taken");
 }
 
 // A screen reader checks a box or chooses an item through its accessible action (no click):

@@ -70,9 +70,9 @@ TEST(ProgressWindowTest, ACentredBlinkingCloudThatClosesOnlyWhenFinished) {
   EXPECT_LE((form->geometry().center() - screen.center()).manhattanLength(), 2);
   EXPECT_FALSE(form->Image1->pixmap().isNull());
   // Inside: the middle of each ellipse; outside: the corners and a notch between two.
-  for (QPoint p : {QPoint(50, 60), QPoint(150, 50), QPoint(210, 140), QPoint(190, 100),
-                   QPoint(230, 25), QPoint(300, 60), QPoint(55, 175), QPoint(155, 175),
-                   QPoint(285, 175)})
+  for (QPoint p :
+       {QPoint(50, 60), QPoint(150, 50), QPoint(210, 140), QPoint(190, 100), QPoint(230, 25),
+        QPoint(300, 60), QPoint(55, 175), QPoint(155, 175), QPoint(285, 175)})
     EXPECT_TRUE(form->mask().contains(p)) << p.x() << "," << p.y();
   for (QPoint p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 199), QPoint(399, 199), QPoint(2, 40)})
     EXPECT_FALSE(form->mask().contains(p)) << p.x() << "," << p.y();
