@@ -38,8 +38,7 @@ namespace fs = std::filesystem;
 using testing::ReadFile;
 using testing::WriteFile;
 
-const std::string kSet =
-    std::string(VARNOKE_TEST_APP_DIR) + "/../../examples/pic-numbering.vns";
+const std::string kSet = std::string(VARNOKE_TEST_APP_DIR) + "/../../examples/pic-numbering.vns";
 
 int EnvNumber(const char* name, int fallback) {
   const char* value = std::getenv(name);
@@ -322,7 +321,20 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
     return state;
   }
   // Where the trash keeps what the run sent there.
-  Contents Trash() const { return Read(work + "/data/Trash/files"); }
+  // The trash as the user sees it: each trashed file by the path it is restored to. A kill
+  // between writing a file's trash record and moving the file in leaves that record behind,
+  // so the file trashed later under its name is stored as "name.2": the same to the user.
+  Contents Trash() const {
+    Contents byOrigin;
+    for (const auto& [name, content] : Read(work + "/data/Trash/files")) {
+      const std::string info = ReadFile(work + "/data/Trash/info/" + name + ".trashinfo");
+      const std::size_t at = info.find("\nPath=");
+      const std::size_t end = info.find('\n', at + 1);
+      byOrigin[at == std::string::npos ? "(no record) " + name
+                                       : info.substr(at + 6, end - at - 6)] = content;
+    }
+    return byOrigin;
+  }
 
   // No temporary name, and every original content (a copy's too, for a copy run that
   // reached it) exactly once in the folders and the trash together.
