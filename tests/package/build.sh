@@ -15,7 +15,7 @@ if ! "$cpack" --config "$config" -B "$out" -D CPACK_CMAKE_GENERATOR=Ninja \
 fi
 rm -rf "$out/_CPack_Packages"
 deb="$out/varnoke_${version}_$(dpkg --print-architecture).deb"
-made=$(find "$out" -name '*.deb')
+made=$(find "$out" -maxdepth 1 -name '*.deb')
 if [ "$made" != "$deb" ]; then
   echo "expected $deb, cpack made: ${made:-nothing}"
   exit 1

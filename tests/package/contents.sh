@@ -4,7 +4,7 @@
 # computed, and the installed console program runs from that root on the system's own
 # libraries.
 set -eu
-deb=$(find "$1" -name 'varnoke_*.deb')
+deb=$(find "$1" -maxdepth 1 -name 'varnoke_*.deb')
 version=$2 source=$3
 root=$(mktemp -d /tmp/varnoke-deb-root.XXXXXX)
 trap 'rm -rf "$root"' EXIT
