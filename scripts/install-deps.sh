@@ -10,3 +10,5 @@ apt-get install -y --no-install-recommends cmake make g++ pkg-config qt6-base-de
   libglib2.0-dev libgtest-dev libgmock-dev googletest libbenchmark-dev attr strace \
   clang libclang-rt-14-dev adwaita-icon-theme \
   desktop-file-utils appstream libxml2-utils libexiv2-dev libmediainfo-dev
+# The translations: lupdate and lrelease, Qt's own translations, the checks of the files.
+apt-get install -y --no-install-recommends qt6-l10n-tools qt6-translations-l10n python3

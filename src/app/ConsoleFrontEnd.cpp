@@ -153,7 +153,7 @@ class ConsoleRun {
       streams_.Err << "varnoke-cli: nothing planned, nothing renamed.\n";
       return kExitUnrenamed;
     }
-    for (const std::string& note : TimeTakenNotes(preview, list.Options))
+    for (const std::string& note : TimeTakenNotes(services_.Ui.texts(), preview, list.Options))
       streams_.Err << note << ".\n";
     if (arguments_.PlanTsv) {
       WritePlanTsv(streams_.Out, list.Files, preview, services_.Fs.Rules());

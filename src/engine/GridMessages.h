@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "files/ColLayoutValue.h"
+#include "platform/UiText.h"
 
 namespace varnoke {
 
@@ -30,7 +31,7 @@ inline constexpr std::string_view kSortByTimeTakenCaption = "&9: Time taken";
 // The size, attribute and time cells of a busy entry.
 inline constexpr std::string_view kBusyCellText = "???";
 // Appended to the full path of the single selected entry in the status bar.
-inline constexpr std::string_view kConflictSuffix = " (CONFLICT)";
-inline constexpr std::string_view kBusySuffix = " (BUSY)";
+inline constexpr UiText kConflictSuffix = VARNOKE_UI("Grid", " (CONFLICT)");
+inline constexpr UiText kBusySuffix = VARNOKE_UI("Grid", " (BUSY)");
 
 }  // namespace varnoke

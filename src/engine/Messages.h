@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/FileMessages.h"
+#include "platform/Translation.h"
 
 namespace varnoke {
 
@@ -43,11 +44,12 @@ inline constexpr std::string_view kNewNameOf = "The new name of the file:\r\n";
 inline constexpr std::string_view kLeftOut = "The file is left out of the preview.";
 
 // The options dialog's checks of the pattern fields and the date format.
-inline constexpr std::string_view kFilenameFieldIllegal =
-    "The filename field is illegally formatted!";
-inline constexpr std::string_view kExtensionFieldIllegal =
-    "The extension field is illegally formatted!";
-inline constexpr std::string_view kDateFieldIllegal = "The date field is illegally formatted!";
+inline constexpr UiText kFilenameFieldIllegal =
+    VARNOKE_UI("TOptionsForm", "The filename field is illegally formatted!");
+inline constexpr UiText kExtensionFieldIllegal =
+    VARNOKE_UI("TOptionsForm", "The extension field is illegally formatted!");
+inline constexpr UiText kDateFieldIllegal =
+    VARNOKE_UI("TOptionsForm", "The date field is illegally formatted!");
 
 // Longest name or extension a pattern may build; far above any name a file system takes.
 inline constexpr std::size_t kMaxExpandedLength = 4096;

@@ -7,6 +7,7 @@
 #include "engine/ColumnLayout.h"
 #include "engine/TakenMessages.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -77,7 +78,7 @@ FileListModel::FileListModel(const TVrnFiles& files, const FormatSettings& regio
     : EntryTableModel(regional, rules, icons, parent), files_(files) {}
 
 std::string FileListModel::StatusText(int entry) const {
-  return StatusPathText(files_.Items(entry), rules_);
+  return StatusPathText(files_.Items(entry), rules_, QtTranslation());
 }
 
 std::string FileListModel::Text(int entry, int column) const {
@@ -95,7 +96,7 @@ PreviewModel::PreviewModel(const TVrnPrevFiles& preview, const TVrnFiles& files,
     : EntryTableModel(regional, rules, icons, parent), preview_(preview), files_(files) {}
 
 std::string PreviewModel::StatusText(int entry) const {
-  return StatusPathText(preview_.Items(entry), rules_);
+  return StatusPathText(preview_.Items(entry), rules_, QtTranslation());
 }
 
 int PreviewModel::columnCount(const QModelIndex& parent) const {
@@ -123,7 +124,7 @@ QString PreviewModel::ToolTip(int entry) const {
   if (source < 0 || source >= files_.Count()) return {};
   const TVrnFile& f = files_.Items(source);
   QString tip = Qt8(rules_.Join(f.Path(), f.Name(), f.Ext()));
-  if (preview_.Items(entry).NoTimeTaken) tip += QStringLiteral("\n") + Qt8(kNoTimeTakenTip);
+  if (preview_.Items(entry).NoTimeTaken) tip += QStringLiteral("\n") + Tr(kNoTimeTakenTip);
   return tip;
 }
 

@@ -70,9 +70,9 @@ void TAddFiles::BuildControls() {
   selectNone->setObjectName("Selectnone1");
 
   Label4 = NamedLabel("Label4", kAddFilesCountLabel, this);
-  Label5 = NamedLabel("Label5", "0", this);
+  Label5 = NamedLabel("Label5", QStringLiteral("0"), this);
   Label6 = NamedLabel("Label6", kAddFilesMarkedLabel, this);
-  Label7 = NamedLabel("Label7", "0", this);
+  Label7 = NamedLabel("Label7", QStringLiteral("0"), this);
   BitBtn4 = NamedButton("BitBtn4", kAddFilesSelectNone, this);
   BitBtn3 = NamedButton("BitBtn3", kAddFilesSelectAll, this);
   BitBtn2 = NamedButton("BitBtn2", kAddFilesOk, this);

@@ -37,7 +37,7 @@ constexpr AttributeBox kAttributeBoxes[] = {
 
 // A use box has no caption of its own: screen readers call it after its attribute.
 QCheckBox* UseBox(const char* name, std::string_view attribute, QWidget* parent) {
-  QCheckBox* box = NamedBox(name, {}, parent);
+  QCheckBox* box = NamedBox(name, QString(), parent);
   box->setAccessibleName(Qt8(kSearchUseBoxName) + Qt8(attribute));
   return box;
 }
@@ -94,7 +94,7 @@ void TFileSearchForm::BuildControls() {
   CheckBox8 = UseBox("CheckBox8", kSearchHidden, this);
   CheckBox9 = NamedBox("CheckBox9", kSearchHidden, this);
 
-  Label6 = NamedLabel("Label6", {}, this);
+  Label6 = NamedLabel("Label6", QString(), this);
   BitBtn2 = NamedButton("BitBtn2", kSearchOk, this);
   BitBtn2->setDefault(true);
   BitBtn1 = NamedButton("BitBtn1", kSearchCancelButton, this);

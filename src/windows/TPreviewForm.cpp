@@ -20,6 +20,7 @@
 #include "windows/ListStatusBar.h"
 #include "windows/QtText.h"
 #include "windows/RenamePanel.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -117,7 +118,8 @@ void TPreviewForm::FormCreate() {
 
   planned_ = PreparePreview(list_.Files, list_.Options, PrevFiles, services_);
   QStringList notes;
-  for (const std::string& note : TimeTakenNotes(PrevFiles, list_.Options)) notes << Qt8(note);
+  for (const std::string& note : TimeTakenNotes(QtTranslation(), PrevFiles, list_.Options))
+    notes << Qt8(note);
   StatusBar->ShowNote(notes.join(QStringLiteral("; ")));
   model_->Refresh();
   DrawGrid1->SelectRows(0, 0);
