@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DirectoryControls</name>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Show hidden folders</source>
+        <translation>Versteckte Ordner anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Blank list (%1)</source>
+        <translation>Leere Liste (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Grid</name>
     <message>
         <source> (CONFLICT)</source>
@@ -10,6 +32,653 @@
     <message>
         <source> (BUSY)</source>
         <translation> (BELEGT)</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ext</source>
+        <translation>Erw.</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Attrib</source>
+        <translation>Attrib</translation>
+    </message>
+    <message>
+        <source>Written to</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Accessed last</source>
+        <translation>Letzter Zugriff</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Old name</source>
+        <translation>Alter Name</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>&amp;Icon</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Symbol</translation>
+    </message>
+    <message>
+        <source>&amp;Path</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Pfad</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Extension</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Erweiterung</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <comment>Columns menu</comment>
+        <translation>G&amp;röße</translation>
+    </message>
+    <message>
+        <source>&amp;Attributes</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Attribute</translation>
+    </message>
+    <message>
+        <source>&amp;Written to</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Geschrieben</translation>
+    </message>
+    <message>
+        <source>Accessed &amp;last</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Letzter Zugriff</translation>
+    </message>
+    <message>
+        <source>&amp;Created</source>
+        <comment>Columns menu</comment>
+        <translation>Ers&amp;tellt</translation>
+    </message>
+    <message>
+        <source>&amp;1: Path</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;1: Pfad</translation>
+    </message>
+    <message>
+        <source>&amp;2: Name</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;2: Name</translation>
+    </message>
+    <message>
+        <source>&amp;3: Extension</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;3: Erweiterung</translation>
+    </message>
+    <message>
+        <source>&amp;4: Size</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;4: Größe</translation>
+    </message>
+    <message>
+        <source>&amp;5: Attributes</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;5: Attribute</translation>
+    </message>
+    <message>
+        <source>&amp;6: Written to</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;6: Geschrieben</translation>
+    </message>
+    <message>
+        <source>&amp;7: Accessed last</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;7: Letzter Zugriff</translation>
+    </message>
+    <message>
+        <source>&amp;8: Created</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;8: Erstellt</translation>
+    </message>
+    <message>
+        <source>&amp;9: Time taken</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;9: Aufnahmezeit</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Varnoke Help</source>
+        <translation>Varnoke-Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Conventions</source>
+        <translation>Konventionen</translation>
+    </message>
+    <message>
+        <source>Date codes</source>
+        <translation>Datumscodes</translation>
+    </message>
+    <message>
+        <source>Using help</source>
+        <translation>Hilfe verwenden</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>the help&apos;s caption, then the page&apos;s title</comment>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListGrid</name>
+    <message>
+        <source>File list</source>
+        <translation>Dateiliste</translation>
+    </message>
+</context>
+<context>
+    <name>ListStatusBar</name>
+    <message>
+        <source>Files:</source>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>Marked:</source>
+        <translation>Markiert:</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Markiert</translation>
+    </message>
+    <message>
+        <source>Selected file</source>
+        <translation>Gewählte Datei</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a panel&apos;s name, then its value</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Varnoke 7.0</source>
+        <translation>Über Varnoke 7.0</translation>
+    </message>
+    <message>
+        <source>Version 7.0</source>
+        <translation>Version 7.0</translation>
+    </message>
+    <message>
+        <source>Renames, re-dates and re-attributes many files in one operation.</source>
+        <translation>Benennt viele Dateien in einem Arbeitsgang um, datiert sie neu und ändert ihre Attribute.</translation>
+    </message>
+    <message>
+        <source>Linux edition</source>
+        <translation>Linux-Ausgabe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>&amp;Files</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Settings</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Schnelleinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Start renaming</source>
+        <comment>Files menu</comment>
+        <translation>Umbenennung &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit manually</source>
+        <comment>Files menu</comment>
+        <translation>Von Hand &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;New file list</source>
+        <comment>Files menu</comment>
+        <translation>Neue &amp;Dateiliste</translation>
+    </message>
+    <message>
+        <source>&amp;Import file list</source>
+        <comment>Files menu</comment>
+        <translation>Dateiliste &amp;importieren</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to file list</source>
+        <comment>Files menu</comment>
+        <translation>Zur Dateiliste hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>S&amp;ave file list</source>
+        <comment>Files menu</comment>
+        <translation>Dateiliste s&amp;peichern</translation>
+    </message>
+    <message>
+        <source>S&amp;earch for files</source>
+        <comment>Files menu</comment>
+        <translation>Dateien s&amp;uchen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Unlist</source>
+        <comment>Files menu</comment>
+        <translation>En&amp;tfernen</translation>
+    </message>
+    <message>
+        <source>S&amp;elect all</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>U&amp;nlist all</source>
+        <comment>Files menu</comment>
+        <translation>A&amp;lle entfernen</translation>
+    </message>
+    <message>
+        <source>Und&amp;o last renaming</source>
+        <comment>Files menu|undo</comment>
+        <translation>Letzte Umbenennung &amp;rückgängig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Und&amp;o last renaming (%n files)</source>
+        <comment>Files menu|undo</comment>
+        <translation>
+            <numerusform>Letzte Umbenennung &amp;rückgängig (%n Datei)</numerusform>
+            <numerusform>Letzte Umbenennung &amp;rückgängig (%n Dateien)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>Files menu</comment>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Set renaming options</source>
+        <comment>Options menu</comment>
+        <translation>Umbenennungsoptionen &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset all</source>
+        <comment>Options menu</comment>
+        <translation>&amp;Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;names</source>
+        <comment>Options menu</comment>
+        <translation>&amp;Namen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;dates</source>
+        <comment>Options menu</comment>
+        <translation>&amp;Datumswerte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset &amp;attributes</source>
+        <comment>Options menu</comment>
+        <translation>A&amp;ttribute zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Hide &amp;toolbar</source>
+        <comment>Options menu|toolbar</comment>
+        <translation>Werkzeugleiste aus&amp;blenden</translation>
+    </message>
+    <message>
+        <source>Show &amp;toolbar</source>
+        <comment>Options menu|toolbar</comment>
+        <translation>Werkzeugleiste ein&amp;blenden</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <comment>Options menu</comment>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <comment>Quick Settings menu</comment>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Read settings from a file</source>
+        <translation>Einstellungen aus einer Datei lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Save as</source>
+        <comment>Quick Settings menu</comment>
+        <translation>&amp;Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save settings in a file</source>
+        <translation>Einstellungen in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;All options</source>
+        <comment>Reset options menu</comment>
+        <translation>&amp;Alle Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Name options</source>
+        <comment>Reset options menu</comment>
+        <translation>&amp;Namensoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Date options</source>
+        <comment>Reset options menu</comment>
+        <translation>&amp;Datumsoptionen</translation>
+    </message>
+    <message>
+        <source>A&amp;ttribute options</source>
+        <comment>Reset options menu</comment>
+        <translation>A&amp;ttributoptionen</translation>
+    </message>
+    <message>
+        <source>Tile &amp;horizontal</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Horizontal nebeneinander</translation>
+    </message>
+    <message>
+        <source>Tile &amp;vertical</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Vertikal nebeneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Überlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Arange icons</source>
+        <comment>Window menu</comment>
+        <translation>Symbole &amp;anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize all</source>
+        <comment>Window menu</comment>
+        <translation>Alle &amp;minimieren</translation>
+    </message>
+    <message>
+        <source>&amp;Normalize all</source>
+        <comment>Window menu</comment>
+        <translation>Alle &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Introduction</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Einführung</translation>
+    </message>
+    <message>
+        <source>How to &amp;get help</source>
+        <comment>Help menu</comment>
+        <translation>Hilfe &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>Help menu</comment>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Preview renaming</source>
+        <translation>Vorschau der Umbenennung</translation>
+    </message>
+    <message>
+        <source>Edit file list as text</source>
+        <translation>Dateiliste als Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>New file list</source>
+        <translation>Neue Dateiliste</translation>
+    </message>
+    <message>
+        <source>Open file list</source>
+        <translation>Dateiliste öffnen</translation>
+    </message>
+    <message>
+        <source>Save file list</source>
+        <translation>Dateiliste speichern</translation>
+    </message>
+    <message>
+        <source>Search for and add files to file list</source>
+        <translation>Dateien suchen und zur Dateiliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add files to file list</source>
+        <translation>Dateien zur Dateiliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Unlist files from file list</source>
+        <translation>Dateien aus der Dateiliste entfernen</translation>
+    </message>
+    <message>
+        <source>Select all files in file list</source>
+        <translation>Alle Dateien der Dateiliste auswählen</translation>
+    </message>
+    <message>
+        <source>Unlist all files in file list</source>
+        <translation>Alle Dateien aus der Dateiliste entfernen</translation>
+    </message>
+    <message>
+        <source>Move files up</source>
+        <translation>Dateien nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move files down</source>
+        <translation>Dateien nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Set options</source>
+        <translation>Optionen festlegen</translation>
+    </message>
+    <message>
+        <source>Reset options</source>
+        <translation>Optionen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>About Varnoke</source>
+        <translation>Über Varnoke</translation>
+    </message>
+    <message>
+        <source>File lists</source>
+        <translation>Dateilisten</translation>
+    </message>
+</context>
+<context>
+    <name>TNameListForm</name>
+    <message>
+        <source>S&amp;earch for files</source>
+        <comment>list menu</comment>
+        <translation>Dateien &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Search for and add files to file list</source>
+        <translation>Dateien suchen und zur Dateiliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add files</source>
+        <comment>list menu</comment>
+        <translation>Dateien &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add files to file list</source>
+        <translation>Dateien zur Dateiliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Unlist files</source>
+        <comment>list menu</comment>
+        <translation>Dateien &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Unlist files from file list</source>
+        <translation>Dateien aus der Dateiliste entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Select all</source>
+        <comment>list menu</comment>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select all files in file list</source>
+        <translation>Alle Dateien der Dateiliste auswählen</translation>
+    </message>
+    <message>
+        <source>U&amp;nlist all</source>
+        <comment>list menu</comment>
+        <translation>A&amp;lle entfernen</translation>
+    </message>
+    <message>
+        <source>Unlist all files in file list</source>
+        <translation>Alle Dateien aus der Dateiliste entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Import file list</source>
+        <comment>list menu</comment>
+        <translation>Dateiliste &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Import a file list form a text file</source>
+        <translation>Eine Dateiliste aus einer Textdatei importieren</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to file list</source>
+        <comment>list menu</comment>
+        <translation>Zur Dateiliste hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>S&amp;ave file list</source>
+        <comment>list menu</comment>
+        <translation>Dateiliste s&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Save file list in a text file</source>
+        <translation>Dateiliste in einer Textdatei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <comment>list menu</comment>
+        <translation>Spal&amp;ten</translation>
+    </message>
+    <message>
+        <source>S&amp;ort list</source>
+        <comment>list menu</comment>
+        <translation>Liste s&amp;ortieren</translation>
+    </message>
+    <message>
+        <source>Sort files in file list</source>
+        <translation>Dateien der Dateiliste sortieren</translation>
     </message>
 </context>
 <context>
@@ -467,6 +1136,17 @@ Drücken Sie F1, um die Konventionen zu lesen.</translation>
     <message>
         <source>New name</source>
         <translation>Neuer Name</translation>
+    </message>
+</context>
+<context>
+    <name>TPrepPrevForm</name>
+    <message>
+        <source>Varnoke progress</source>
+        <translation>Varnoke-Fortschritt</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DirectoryControls</name>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Show hidden folders</source>
+        <translation>Mostrar carpetas ocultas</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Blank list (%1)</source>
+        <translation>Lista vacía (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Grid</name>
     <message>
         <source> (CONFLICT)</source>
@@ -10,6 +32,653 @@
     <message>
         <source> (BUSY)</source>
         <translation> (OCUPADO)</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Ext</source>
+        <translation>Ext</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Attrib</source>
+        <translation>Atrib</translation>
+    </message>
+    <message>
+        <source>Written to</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Accessed last</source>
+        <translation>Último acceso</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>Old name</source>
+        <translation>Nombre anterior</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <source>&amp;Icon</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Icono</translation>
+    </message>
+    <message>
+        <source>&amp;Path</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Ruta</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Extension</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Extensión</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Attributes</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Atributos</translation>
+    </message>
+    <message>
+        <source>&amp;Written to</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Modificado</translation>
+    </message>
+    <message>
+        <source>Accessed &amp;last</source>
+        <comment>Columns menu</comment>
+        <translation>Último a&amp;cceso</translation>
+    </message>
+    <message>
+        <source>&amp;Created</source>
+        <comment>Columns menu</comment>
+        <translation>Crea&amp;do</translation>
+    </message>
+    <message>
+        <source>&amp;1: Path</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;1: Ruta</translation>
+    </message>
+    <message>
+        <source>&amp;2: Name</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;2: Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;3: Extension</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;3: Extensión</translation>
+    </message>
+    <message>
+        <source>&amp;4: Size</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;4: Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;5: Attributes</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;5: Atributos</translation>
+    </message>
+    <message>
+        <source>&amp;6: Written to</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;6: Modificado</translation>
+    </message>
+    <message>
+        <source>&amp;7: Accessed last</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;7: Último acceso</translation>
+    </message>
+    <message>
+        <source>&amp;8: Created</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;8: Creado</translation>
+    </message>
+    <message>
+        <source>&amp;9: Time taken</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;9: Fecha de captura</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Varnoke Help</source>
+        <translation>Ayuda de Varnoke</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Conventions</source>
+        <translation>Convenciones</translation>
+    </message>
+    <message>
+        <source>Date codes</source>
+        <translation>Códigos de fecha</translation>
+    </message>
+    <message>
+        <source>Using help</source>
+        <translation>Uso de la ayuda</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>the help&apos;s caption, then the page&apos;s title</comment>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListGrid</name>
+    <message>
+        <source>File list</source>
+        <translation>Lista de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ListStatusBar</name>
+    <message>
+        <source>Files:</source>
+        <translation>Archivos:</translation>
+    </message>
+    <message>
+        <source>Marked:</source>
+        <translation>Marcados:</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Marcados</translation>
+    </message>
+    <message>
+        <source>Selected file</source>
+        <translation>Archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a panel&apos;s name, then its value</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Varnoke 7.0</source>
+        <translation>Acerca de Varnoke 7.0</translation>
+    </message>
+    <message>
+        <source>Version 7.0</source>
+        <translation>Versión 7.0</translation>
+    </message>
+    <message>
+        <source>Renames, re-dates and re-attributes many files in one operation.</source>
+        <translation>Cambia el nombre, las fechas y los atributos de muchos archivos en una sola operación.</translation>
+    </message>
+    <message>
+        <source>Linux edition</source>
+        <translation>Edición para Linux</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>&amp;Files</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Settings</source>
+        <comment>menu bar</comment>
+        <translation>Ajustes &amp;rápidos</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Start renaming</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Iniciar renombrado</translation>
+    </message>
+    <message>
+        <source>&amp;Edit manually</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Editar a mano</translation>
+    </message>
+    <message>
+        <source>&amp;New file list</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Nueva lista de archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Import file list</source>
+        <comment>Files menu</comment>
+        <translation>I&amp;mportar lista de archivos</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to file list</source>
+        <comment>Files menu</comment>
+        <translation>Añadir a la lista de archi&amp;vos</translation>
+    </message>
+    <message>
+        <source>S&amp;ave file list</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Guardar lista de archivos</translation>
+    </message>
+    <message>
+        <source>S&amp;earch for files</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Buscar archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Unlist</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>S&amp;elect all</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>U&amp;nlist all</source>
+        <comment>Files menu</comment>
+        <translation>Quitar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Und&amp;o last renaming</source>
+        <comment>Files menu|undo</comment>
+        <translation>&amp;Deshacer último renombrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Und&amp;o last renaming (%n files)</source>
+        <comment>Files menu|undo</comment>
+        <translation>
+            <numerusform>&amp;Deshacer último renombrado (%n archivo)</numerusform>
+            <numerusform>&amp;Deshacer último renombrado (%n archivos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>Files menu</comment>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <comment>Edit menu</comment>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Set renaming options</source>
+        <comment>Options menu</comment>
+        <translation>&amp;Definir opciones de renombrado</translation>
+    </message>
+    <message>
+        <source>&amp;Reset all</source>
+        <comment>Options menu</comment>
+        <translation>Restablecer &amp;todo</translation>
+    </message>
+    <message>
+        <source>Reset &amp;names</source>
+        <comment>Options menu</comment>
+        <translation>Restablecer &amp;nombres</translation>
+    </message>
+    <message>
+        <source>Reset &amp;dates</source>
+        <comment>Options menu</comment>
+        <translation>Restablecer &amp;fechas</translation>
+    </message>
+    <message>
+        <source>&amp;Reset &amp;attributes</source>
+        <comment>Options menu</comment>
+        <translation>Restablecer &amp;atributos</translation>
+    </message>
+    <message>
+        <source>Hide &amp;toolbar</source>
+        <comment>Options menu|toolbar</comment>
+        <translation>Ocultar &amp;barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Show &amp;toolbar</source>
+        <comment>Options menu|toolbar</comment>
+        <translation>Mostrar &amp;barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <comment>Options menu</comment>
+        <translation>Preferencias...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <comment>Quick Settings menu</comment>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>Read settings from a file</source>
+        <translation>Leer los ajustes de un archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save as</source>
+        <comment>Quick Settings menu</comment>
+        <translation>&amp;Guardar como</translation>
+    </message>
+    <message>
+        <source>Save settings in a file</source>
+        <translation>Guardar los ajustes en un archivo</translation>
+    </message>
+    <message>
+        <source>&amp;All options</source>
+        <comment>Reset options menu</comment>
+        <translation>&amp;Todas las opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Name options</source>
+        <comment>Reset options menu</comment>
+        <translation>Opciones de &amp;nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Date options</source>
+        <comment>Reset options menu</comment>
+        <translation>Opciones de &amp;fechas</translation>
+    </message>
+    <message>
+        <source>A&amp;ttribute options</source>
+        <comment>Reset options menu</comment>
+        <translation>Opciones de &amp;atributos</translation>
+    </message>
+    <message>
+        <source>Tile &amp;horizontal</source>
+        <comment>Window menu</comment>
+        <translation>Mosaico &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Tile &amp;vertical</source>
+        <comment>Window menu</comment>
+        <translation>Mosaico &amp;vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>&amp;Arange icons</source>
+        <comment>Window menu</comment>
+        <translation>Organizar &amp;iconos</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize all</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Minimizar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Normalize all</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Restaurar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>Help menu</comment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Introduction</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Introducción</translation>
+    </message>
+    <message>
+        <source>How to &amp;get help</source>
+        <comment>Help menu</comment>
+        <translation>Cómo obtener a&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Preview renaming</source>
+        <translation>Vista previa del renombrado</translation>
+    </message>
+    <message>
+        <source>Edit file list as text</source>
+        <translation>Editar la lista de archivos como texto</translation>
+    </message>
+    <message>
+        <source>New file list</source>
+        <translation>Nueva lista de archivos</translation>
+    </message>
+    <message>
+        <source>Open file list</source>
+        <translation>Abrir lista de archivos</translation>
+    </message>
+    <message>
+        <source>Save file list</source>
+        <translation>Guardar lista de archivos</translation>
+    </message>
+    <message>
+        <source>Search for and add files to file list</source>
+        <translation>Buscar archivos y añadirlos a la lista</translation>
+    </message>
+    <message>
+        <source>Add files to file list</source>
+        <translation>Añadir archivos a la lista</translation>
+    </message>
+    <message>
+        <source>Unlist files from file list</source>
+        <translation>Quitar archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Select all files in file list</source>
+        <translation>Seleccionar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Unlist all files in file list</source>
+        <translation>Quitar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Move files up</source>
+        <translation>Subir archivos</translation>
+    </message>
+    <message>
+        <source>Move files down</source>
+        <translation>Bajar archivos</translation>
+    </message>
+    <message>
+        <source>Set options</source>
+        <translation>Definir opciones</translation>
+    </message>
+    <message>
+        <source>Reset options</source>
+        <translation>Restablecer opciones</translation>
+    </message>
+    <message>
+        <source>About Varnoke</source>
+        <translation>Acerca de Varnoke</translation>
+    </message>
+    <message>
+        <source>File lists</source>
+        <translation>Listas de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>TNameListForm</name>
+    <message>
+        <source>S&amp;earch for files</source>
+        <comment>list menu</comment>
+        <translation>&amp;Buscar archivos</translation>
+    </message>
+    <message>
+        <source>Search for and add files to file list</source>
+        <translation>Buscar archivos y añadirlos a la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Add files</source>
+        <comment>list menu</comment>
+        <translation>&amp;Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Add files to file list</source>
+        <translation>Añadir archivos a la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Unlist files</source>
+        <comment>list menu</comment>
+        <translation>&amp;Quitar archivos</translation>
+    </message>
+    <message>
+        <source>Unlist files from file list</source>
+        <translation>Quitar archivos de la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Select all</source>
+        <comment>list menu</comment>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Select all files in file list</source>
+        <translation>Seleccionar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>U&amp;nlist all</source>
+        <comment>list menu</comment>
+        <translation>Quitar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Unlist all files in file list</source>
+        <translation>Quitar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Import file list</source>
+        <comment>list menu</comment>
+        <translation>&amp;Importar lista de archivos</translation>
+    </message>
+    <message>
+        <source>Import a file list form a text file</source>
+        <translation>Importar una lista de archivos desde un archivo de texto</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to file list</source>
+        <comment>list menu</comment>
+        <translation>Añadir a la lista de archi&amp;vos</translation>
+    </message>
+    <message>
+        <source>S&amp;ave file list</source>
+        <comment>list menu</comment>
+        <translation>&amp;Guardar lista de archivos</translation>
+    </message>
+    <message>
+        <source>Save file list in a text file</source>
+        <translation>Guardar la lista de archivos en un archivo de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <comment>list menu</comment>
+        <translation>&amp;Columnas</translation>
+    </message>
+    <message>
+        <source>S&amp;ort list</source>
+        <comment>list menu</comment>
+        <translation>&amp;Ordenar lista</translation>
+    </message>
+    <message>
+        <source>Sort files in file list</source>
+        <translation>Ordenar los archivos de la lista</translation>
     </message>
 </context>
 <context>
@@ -466,6 +1135,17 @@ Pulse F1 para leer las convenciones.</translation>
     <message>
         <source>New name</source>
         <translation>Nuevo nombre</translation>
+    </message>
+</context>
+<context>
+    <name>TPrepPrevForm</name>
+    <message>
+        <source>Varnoke progress</source>
+        <translation>Progreso de Varnoke</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DirectoryControls</name>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Show hidden folders</source>
+        <translation>Afficher les dossiers cachés</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Blank list (%1)</source>
+        <translation>Liste vide (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Grid</name>
     <message>
         <source> (CONFLICT)</source>
@@ -10,6 +32,653 @@
     <message>
         <source> (BUSY)</source>
         <translation> (OCCUPÉ)</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Ext</source>
+        <translation>Ext</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Attrib</source>
+        <translation>Attrib</translation>
+    </message>
+    <message>
+        <source>Written to</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Accessed last</source>
+        <translation>Dernier accès</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Créé</translation>
+    </message>
+    <message>
+        <source>Old name</source>
+        <translation>Ancien nom</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>&amp;Icon</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Icône</translation>
+    </message>
+    <message>
+        <source>&amp;Path</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Chemin</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Extension</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Extension</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Attributes</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Attributs</translation>
+    </message>
+    <message>
+        <source>&amp;Written to</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Modification</translation>
+    </message>
+    <message>
+        <source>Accessed &amp;last</source>
+        <comment>Columns menu</comment>
+        <translation>&amp;Dernier accès</translation>
+    </message>
+    <message>
+        <source>&amp;Created</source>
+        <comment>Columns menu</comment>
+        <translation>C&amp;réation</translation>
+    </message>
+    <message>
+        <source>&amp;1: Path</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;1 : Chemin</translation>
+    </message>
+    <message>
+        <source>&amp;2: Name</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;2 : Nom</translation>
+    </message>
+    <message>
+        <source>&amp;3: Extension</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;3 : Extension</translation>
+    </message>
+    <message>
+        <source>&amp;4: Size</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;4 : Taille</translation>
+    </message>
+    <message>
+        <source>&amp;5: Attributes</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;5 : Attributs</translation>
+    </message>
+    <message>
+        <source>&amp;6: Written to</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;6 : Modification</translation>
+    </message>
+    <message>
+        <source>&amp;7: Accessed last</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;7 : Dernier accès</translation>
+    </message>
+    <message>
+        <source>&amp;8: Created</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;8 : Création</translation>
+    </message>
+    <message>
+        <source>&amp;9: Time taken</source>
+        <comment>Sort menu</comment>
+        <translation>&amp;9 : Date de prise de vue</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Varnoke Help</source>
+        <translation>Aide de Varnoke</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Conventions</source>
+        <translation>Conventions</translation>
+    </message>
+    <message>
+        <source>Date codes</source>
+        <translation>Codes de date</translation>
+    </message>
+    <message>
+        <source>Using help</source>
+        <translation>Utiliser l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Sujets d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>So&amp;mmaire</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>the help&apos;s caption, then the page&apos;s title</comment>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListGrid</name>
+    <message>
+        <source>File list</source>
+        <translation>Liste de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ListStatusBar</name>
+    <message>
+        <source>Files:</source>
+        <translation>Fichiers :</translation>
+    </message>
+    <message>
+        <source>Marked:</source>
+        <translation>Marqués :</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Marqués</translation>
+    </message>
+    <message>
+        <source>Selected file</source>
+        <translation>Fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a panel&apos;s name, then its value</comment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Varnoke 7.0</source>
+        <translation>À propos de Varnoke 7.0</translation>
+    </message>
+    <message>
+        <source>Version 7.0</source>
+        <translation>Version 7.0</translation>
+    </message>
+    <message>
+        <source>Renames, re-dates and re-attributes many files in one operation.</source>
+        <translation>Renomme de nombreux fichiers en une seule opération, change leurs dates et leurs attributs.</translation>
+    </message>
+    <message>
+        <source>Linux edition</source>
+        <translation>Édition Linux</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>&amp;Files</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Settings</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Réglages rapides</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <comment>menu bar</comment>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Start renaming</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Lancer le renommage</translation>
+    </message>
+    <message>
+        <source>&amp;Edit manually</source>
+        <comment>Files menu</comment>
+        <translation>Modifier à la &amp;main</translation>
+    </message>
+    <message>
+        <source>&amp;New file list</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Nouvelle liste de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Import file list</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Importer une liste de fichiers</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to file list</source>
+        <comment>Files menu</comment>
+        <translation>Ajouter à la liste &amp;de fichiers</translation>
+    </message>
+    <message>
+        <source>S&amp;ave file list</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Enregistrer la liste de fichiers</translation>
+    </message>
+    <message>
+        <source>S&amp;earch for files</source>
+        <comment>Files menu</comment>
+        <translation>Re&amp;chercher des fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Unlist</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>S&amp;elect all</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>U&amp;nlist all</source>
+        <comment>Files menu</comment>
+        <translation>Retirer t&amp;out</translation>
+    </message>
+    <message>
+        <source>Und&amp;o last renaming</source>
+        <comment>Files menu|undo</comment>
+        <translation>Ann&amp;uler le dernier renommage</translation>
+    </message>
+    <message numerus="yes">
+        <source>Und&amp;o last renaming (%n files)</source>
+        <comment>Files menu|undo</comment>
+        <translation>
+            <numerusform>Ann&amp;uler le dernier renommage (%n fichier)</numerusform>
+            <numerusform>Ann&amp;uler le dernier renommage (%n fichiers)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>Files menu</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>C&amp;ut</source>
+        <comment>Edit menu</comment>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <comment>Edit menu</comment>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <comment>Edit menu</comment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Set renaming options</source>
+        <comment>Options menu</comment>
+        <translation>Définir les &amp;options de renommage</translation>
+    </message>
+    <message>
+        <source>&amp;Reset all</source>
+        <comment>Options menu</comment>
+        <translation>&amp;Tout réinitialiser</translation>
+    </message>
+    <message>
+        <source>Reset &amp;names</source>
+        <comment>Options menu</comment>
+        <translation>Réinitialiser les &amp;noms</translation>
+    </message>
+    <message>
+        <source>Reset &amp;dates</source>
+        <comment>Options menu</comment>
+        <translation>Réinitialiser les &amp;dates</translation>
+    </message>
+    <message>
+        <source>&amp;Reset &amp;attributes</source>
+        <comment>Options menu</comment>
+        <translation>Réinitialiser les &amp;attributs</translation>
+    </message>
+    <message>
+        <source>Hide &amp;toolbar</source>
+        <comment>Options menu|toolbar</comment>
+        <translation>Masquer la &amp;barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Show &amp;toolbar</source>
+        <comment>Options menu|toolbar</comment>
+        <translation>Afficher la &amp;barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <comment>Options menu</comment>
+        <translation>Préférences...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <comment>Quick Settings menu</comment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Read settings from a file</source>
+        <translation>Lire les réglages depuis un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save as</source>
+        <comment>Quick Settings menu</comment>
+        <translation>&amp;Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save settings in a file</source>
+        <translation>Enregistrer les réglages dans un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;All options</source>
+        <comment>Reset options menu</comment>
+        <translation>&amp;Toutes les options</translation>
+    </message>
+    <message>
+        <source>&amp;Name options</source>
+        <comment>Reset options menu</comment>
+        <translation>Options des &amp;noms</translation>
+    </message>
+    <message>
+        <source>&amp;Date options</source>
+        <comment>Reset options menu</comment>
+        <translation>Options des &amp;dates</translation>
+    </message>
+    <message>
+        <source>A&amp;ttribute options</source>
+        <comment>Reset options menu</comment>
+        <translation>Options des &amp;attributs</translation>
+    </message>
+    <message>
+        <source>Tile &amp;horizontal</source>
+        <comment>Window menu</comment>
+        <translation>Mosaïque &amp;horizontale</translation>
+    </message>
+    <message>
+        <source>Tile &amp;vertical</source>
+        <comment>Window menu</comment>
+        <translation>Mosaïque &amp;verticale</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Arange icons</source>
+        <comment>Window menu</comment>
+        <translation>&amp;Réorganiser les icônes</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize all</source>
+        <comment>Window menu</comment>
+        <translation>Tout réd&amp;uire</translation>
+    </message>
+    <message>
+        <source>&amp;Normalize all</source>
+        <comment>Window menu</comment>
+        <translation>Tout res&amp;taurer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Introduction</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Introduction</translation>
+    </message>
+    <message>
+        <source>How to &amp;get help</source>
+        <comment>Help menu</comment>
+        <translation>Comment obtenir de l&apos;ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>Help menu</comment>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Preview renaming</source>
+        <translation>Aperçu du renommage</translation>
+    </message>
+    <message>
+        <source>Edit file list as text</source>
+        <translation>Modifier la liste de fichiers comme texte</translation>
+    </message>
+    <message>
+        <source>New file list</source>
+        <translation>Nouvelle liste de fichiers</translation>
+    </message>
+    <message>
+        <source>Open file list</source>
+        <translation>Ouvrir une liste de fichiers</translation>
+    </message>
+    <message>
+        <source>Save file list</source>
+        <translation>Enregistrer la liste de fichiers</translation>
+    </message>
+    <message>
+        <source>Search for and add files to file list</source>
+        <translation>Rechercher des fichiers et les ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>Add files to file list</source>
+        <translation>Ajouter des fichiers à la liste</translation>
+    </message>
+    <message>
+        <source>Unlist files from file list</source>
+        <translation>Retirer des fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Select all files in file list</source>
+        <translation>Sélectionner tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Unlist all files in file list</source>
+        <translation>Retirer tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Move files up</source>
+        <translation>Monter les fichiers</translation>
+    </message>
+    <message>
+        <source>Move files down</source>
+        <translation>Descendre les fichiers</translation>
+    </message>
+    <message>
+        <source>Set options</source>
+        <translation>Définir les options</translation>
+    </message>
+    <message>
+        <source>Reset options</source>
+        <translation>Réinitialiser les options</translation>
+    </message>
+    <message>
+        <source>About Varnoke</source>
+        <translation>À propos de Varnoke</translation>
+    </message>
+    <message>
+        <source>File lists</source>
+        <translation>Listes de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>TNameListForm</name>
+    <message>
+        <source>S&amp;earch for files</source>
+        <comment>list menu</comment>
+        <translation>Re&amp;chercher des fichiers</translation>
+    </message>
+    <message>
+        <source>Search for and add files to file list</source>
+        <translation>Rechercher des fichiers et les ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Add files</source>
+        <comment>list menu</comment>
+        <translation>&amp;Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Add files to file list</source>
+        <translation>Ajouter des fichiers à la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Unlist files</source>
+        <comment>list menu</comment>
+        <translation>&amp;Retirer des fichiers</translation>
+    </message>
+    <message>
+        <source>Unlist files from file list</source>
+        <translation>Retirer des fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Select all</source>
+        <comment>list menu</comment>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select all files in file list</source>
+        <translation>Sélectionner tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>U&amp;nlist all</source>
+        <comment>list menu</comment>
+        <translation>Retirer t&amp;out</translation>
+    </message>
+    <message>
+        <source>Unlist all files in file list</source>
+        <translation>Retirer tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Import file list</source>
+        <comment>list menu</comment>
+        <translation>&amp;Importer une liste de fichiers</translation>
+    </message>
+    <message>
+        <source>Import a file list form a text file</source>
+        <translation>Importer une liste de fichiers depuis un fichier texte</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to file list</source>
+        <comment>list menu</comment>
+        <translation>Ajouter à la liste &amp;de fichiers</translation>
+    </message>
+    <message>
+        <source>S&amp;ave file list</source>
+        <comment>list menu</comment>
+        <translation>&amp;Enregistrer la liste de fichiers</translation>
+    </message>
+    <message>
+        <source>Save file list in a text file</source>
+        <translation>Enregistrer la liste de fichiers dans un fichier texte</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <comment>list menu</comment>
+        <translation>Co&amp;lonnes</translation>
+    </message>
+    <message>
+        <source>S&amp;ort list</source>
+        <comment>list menu</comment>
+        <translation>Trier la li&amp;ste</translation>
+    </message>
+    <message>
+        <source>Sort files in file list</source>
+        <translation>Trier les fichiers de la liste</translation>
     </message>
 </context>
 <context>
@@ -466,6 +1135,17 @@ Appuyez sur F1 pour lire les conventions.</translation>
     <message>
         <source>New name</source>
         <translation>Nouveau nom</translation>
+    </message>
+</context>
+<context>
+    <name>TPrepPrevForm</name>
+    <message>
+        <source>Varnoke progress</source>
+        <translation>Progression de Varnoke</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,8 @@ class ConsoleRun {
     }
     // Without parameters there is no list; the options alone start from the defaults.
     const bool listed = parsed.List.has_value();
-    FileListOwner& list = listed ? *parsed.List : parsed.List.emplace(defaults, listCounter);
+    FileListOwner& list =
+        listed ? *parsed.List : parsed.List.emplace(defaults, listCounter, services_.Ui.texts());
     if (auto error = ApplySetSwitches(list.Options, arguments_.Sets, services_.Fs,
                                       services_.Regional, services_.Time)) {
       streams_.Err << "varnoke-cli: --set " << *error << "\nNothing renamed or saved.\n";

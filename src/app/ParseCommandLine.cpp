@@ -45,7 +45,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
                                    int& listCounter, Services& services) {
   ParsedCommandLine result;
   if (parameters.empty()) return result;
-  FileListOwner& list = result.List.emplace(defaults, listCounter);
+  FileListOwner& list = result.List.emplace(defaults, listCounter, services.Ui.texts());
   FileSystem& fs = services.Fs;
   ListingScope listing(fs);  // every file the parameters list shares one look
   Session& ui = services.Ui;

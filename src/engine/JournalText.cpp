@@ -50,8 +50,4 @@ std::string UndoQuestion(const RunSummary& run, Clock& clock) {
          "since, or whose old name another file holds now, stays as it is.";
 }
 
-std::string UndoCaption(const RunSummary& run) {
-  return "Undo last renaming (" + Files(run.Changed) + ")";
-}
-
 }  // namespace varnoke

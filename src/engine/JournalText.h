@@ -26,7 +26,4 @@ inline constexpr std::string_view kRecoveryLaterText =
 // run changed, which are the files an undo gives back.
 std::string UndoQuestion(const RunSummary& run, Clock& clock);
 
-// The desktop's menu item: "Undo last renaming (1,200 files)", the files the run changed.
-std::string UndoCaption(const RunSummary& run);
-
 }  // namespace varnoke

@@ -5,6 +5,7 @@
 
 #include "engine/CellTexts.h"
 #include "engine/ColumnLayout.h"
+#include "engine/GridMessages.h"
 #include "engine/TakenMessages.h"
 #include "windows/QtText.h"
 #include "windows/Tr.h"
@@ -29,8 +30,8 @@ int EntryTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant EntryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
-  if (role == Qt::DisplayRole) return Qt8(HeaderText(section));
-  if (role == Qt::AccessibleTextRole && section == kIconColumn) return QStringLiteral("Icon");
+  if (role == Qt::DisplayRole) return Tr(HeaderText(section));
+  if (role == Qt::AccessibleTextRole && section == kIconColumn) return Tr(kIconColumnName);
   return {};
 }
 
@@ -105,7 +106,7 @@ int PreviewModel::columnCount(const QModelIndex& parent) const {
 
 QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && section == kOldNameColumn && role == Qt::DisplayRole)
-    return Qt8(kOldNameHeader);
+    return Tr(kOldNameHeader);
   return EntryTableModel::headerData(section, orientation, role);
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/Messages.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {
@@ -41,7 +42,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
       BlinkTimer(new QTimer(this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("PrepPrevForm"));
-  setWindowTitle(Qt8(kProgressWindowName));
+  setWindowTitle(Tr(kProgressWindowName));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(kClientWidth, kClientHeight);
 
@@ -54,7 +55,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   Image1->setGeometry(40, 24, 321, 105);
   Image1->setScaledContents(true);
   Image1->setPixmap(QPixmap(QStringLiteral(":/images/varnoke.png")));
-  Image1->setAccessibleName(Qt8(kProgressPictureName));
+  Image1->setAccessibleName(Qt8(kProgramName));
 
   BlinkLabel->setObjectName(QStringLiteral("BlinkLabel"));
   BlinkLabel->setGeometry(56, 128, 279, 19);
@@ -76,7 +77,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
                      "QProgressBar::chunk { background: rgb(255, 0, 0); }"));
   Gauge->setRange(0, 100);
   Gauge->setValue(0);
-  Gauge->setAccessibleName(Qt8(kProgressGaugeName));
+  Gauge->setAccessibleName(Tr(kProgressGaugeName));
 
   BlinkTimer->setObjectName(QStringLiteral("BlinkTimer"));
   BlinkTimer->setInterval(kBlinkInterval);

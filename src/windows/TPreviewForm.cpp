@@ -140,7 +140,7 @@ void TPreviewForm::BuildPopupMenu() {
   Sortlist1 = ListPopMenu->addMenu("S&ort list");
   Sortlist1->setObjectName("Sortlist1");
   for (int number = 1; number <= static_cast<int>(kSortItemNames.size()); ++number) {
-    QAction* item = Sortlist1->addAction(Qt8(SortMenuCaption(number)));
+    QAction* item = Sortlist1->addAction(Tr(SortMenuCaption(number)));
     item->setObjectName(kSortItemNames[static_cast<std::size_t>(number - 1)]);
     connect(item, &QAction::triggered, this, [this, number] { PopSortClick(number); });
   }

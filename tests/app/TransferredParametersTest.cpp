@@ -19,7 +19,7 @@ namespace {
 // List windows as plain lists; the last opened is the active one.
 struct Windows final : ListWindows {
   FileListOwner& OpenList() override {
-    lists.push_back(std::make_unique<FileListOwner>(TFiles{}, counter));
+    lists.push_back(std::make_unique<FileListOwner>(TFiles{}, counter, EnglishTexts()));
     return *lists.back();
   }
   FileListOwner* ActiveList() override { return lists.empty() ? nullptr : lists.back().get(); }

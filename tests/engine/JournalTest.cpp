@@ -209,7 +209,6 @@ TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
   const std::vector<RunSummary> history = keeper.History();
   ASSERT_EQ(history.size(), 1u);
   EXPECT_EQ(std::tuple(history[0].Files, history[0].Changed), std::tuple(4, 2));
-  EXPECT_EQ(UndoCaption(history[0]), "Undo last renaming (2 files)");
   EXPECT_EQ(UndoQuestion(history[0], run.clock).rfind("Undo the renaming of 2 files that ", 0), 0u)
       << UndoQuestion(history[0], run.clock);
   EXPECT_NE(RunLine(history[0], run.clock).find("  4 files (2 changed)  test"), std::string::npos);

@@ -29,7 +29,7 @@ TEST_F(GermanWindows, TheOptionsDialogShowsTheGermanCaption) {
   ASSERT_FALSE(caption.isEmpty());
   EXPECT_NE(caption, QString::fromUtf8(kOptionsCaption.Source));
 
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter, EnglishTexts());
   TOptionsForm form(list, state, {}, nullptr);
   EXPECT_EQ(form.windowTitle(), caption);
 

@@ -33,7 +33,7 @@ void SelectLine(QPlainTextEdit* memo, int line) {
 
 TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
   MakeFiles(3);
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter, EnglishTexts());
   for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
   {
     TEditForm editor(list, services, kEditNameAndExt);

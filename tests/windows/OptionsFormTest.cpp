@@ -44,7 +44,7 @@ class OptionsForm : public DesktopFixture {
     QTest::keyClicks(edit, text);
   }
 
-  FileListOwner list{state.Settings.Defaults, state.ListCounter};
+  FileListOwner list{state.Settings.Defaults, state.ListCounter, EnglishTexts()};
   std::unique_ptr<TOptionsForm> form;
   std::vector<int> topics;
 };
