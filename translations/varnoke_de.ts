@@ -279,6 +279,299 @@
     </message>
 </context>
 <context>
+    <name>TAddFiles</name>
+    <message>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Pfad:</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>above the list</comment>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>before the number of files</comment>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>Marked:</source>
+        <translation>Markiert:</translation>
+    </message>
+    <message>
+        <source>Select &amp;None</source>
+        <translation>&amp;Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>A&amp;lle auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <comment>list menu</comment>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select &amp;none</source>
+        <comment>list menu</comment>
+        <translation>&amp;Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>TEditChoiceForm</name>
+    <message>
+        <source>Edit options</source>
+        <translation>Bearbeitungsoptionen</translation>
+    </message>
+    <message>
+        <source>Parts of the filenames to be edited:</source>
+        <translation>Zu bearbeitende Teile der Dateinamen:</translation>
+    </message>
+    <message>
+        <source>Filename only</source>
+        <translation>Nur Dateiname</translation>
+    </message>
+    <message>
+        <source>Filename and extension</source>
+        <translation>Dateiname und Erweiterung</translation>
+    </message>
+    <message>
+        <source>Filename and path</source>
+        <translation>Dateiname und Pfad</translation>
+    </message>
+    <message>
+        <source>Filename, extension and path</source>
+        <translation>Dateiname, Erweiterung und Pfad</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TEditForm</name>
+    <message>
+        <source>Manual filename edit</source>
+        <translation>Dateinamen von Hand bearbeiten</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;File names</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Dateinamen</translation>
+    </message>
+    <message>
+        <source>&amp;Case</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Schreibweise</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <comment>Rename menu</comment>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <comment>Rename menu</comment>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Reimport</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Neu einlesen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <comment>File names menu</comment>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;UPPER CASE</source>
+        <comment>Case menu</comment>
+        <translation>&amp;GROSSBUCHSTABEN</translation>
+    </message>
+    <message>
+        <source>&amp;lower case</source>
+        <comment>Case menu</comment>
+        <translation>&amp;kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Title Case</source>
+        <comment>Case menu</comment>
+        <translation>&amp;Wortanfänge Groß</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reimport names</source>
+        <translation>Namen neu einlesen</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Paste from clipboard</source>
+        <translation>Aus der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>Upper case</source>
+        <translation>Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Lower case</source>
+        <translation>Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Wortanfänge groß</translation>
+    </message>
+</context>
+<context>
+    <name>TFileSearchForm</name>
+    <message>
+        <source>Search for files</source>
+        <translation>Dateien suchen</translation>
+    </message>
+    <message>
+        <source>Building directory tree...</source>
+        <translation>Verzeichnisbaum wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>Searching for files...</source>
+        <translation>Dateien werden gesucht...</translation>
+    </message>
+    <message>
+        <source>No filters are specified!</source>
+        <translation>Es sind keine Filter angegeben!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <comment>while searching</comment>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Pfad:</translation>
+    </message>
+    <message>
+        <source>Include subdirectories</source>
+        <translation>Unterverzeichnisse einbeziehen</translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>&amp;Add filter</source>
+        <translation>Filter &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove filter</source>
+        <translation>Filter &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Use/Include</source>
+        <translation>Verwenden/Einschließen</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Versteckt</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>Stan&amp;dard</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 verwenden</translation>
+    </message>
+    <message>
+        <source>Directories: %1   Files: %2</source>
+        <translation>Verzeichnisse: %1   Dateien: %2</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>&amp;Files</source>
@@ -1139,6 +1432,61 @@ Drücken Sie F1, um die Konventionen zu lesen.</translation>
     </message>
 </context>
 <context>
+    <name>TPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Start up</source>
+        <translation>Beim Start</translation>
+    </message>
+    <message>
+        <source>Blank file list on start up</source>
+        <translation>Leere Dateiliste beim Start</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Disable tool tips</source>
+        <translation>Tooltips ausschalten</translation>
+    </message>
+    <message>
+        <source>Windows 98 Explorer optins</source>
+        <translation>Optionen des Windows-98-Explorers</translation>
+    </message>
+    <message>
+        <source>Make Explorer show true cases</source>
+        <translation>Explorer die echte Schreibweise zeigen lassen</translation>
+    </message>
+    <message>
+        <source>Acts on Windows only; the stored choice is kept.</source>
+        <translation>Wirkt nur unter Windows; die gespeicherte Wahl bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Save defaults</source>
+        <translation>Standardwerte speichern</translation>
+    </message>
+    <message>
+        <source>Save on requests</source>
+        <translation>Auf Anforderung speichern</translation>
+    </message>
+    <message>
+        <source>Save every time</source>
+        <translation>Jedes Mal speichern</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TPrepPrevForm</name>
     <message>
         <source>Varnoke progress</source>
@@ -1147,6 +1495,37 @@ Drücken Sie F1, um die Konventionen zu lesen.</translation>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewForm</name>
+    <message>
+        <source>Varnoke preview</source>
+        <translation>Varnoke-Vorschau</translation>
+    </message>
+    <message>
+        <source>Rename now!</source>
+        <translation>Jetzt umbenennen!</translation>
+    </message>
+    <message>
+        <source>By clicking here you start the actual renaming process.<byte value="xd"/>
+You may delete files from the file list to skip them.</source>
+        <translation>Ein Klick hier startet das eigentliche Umbenennen.<byte value="xd"/>
+Sie können Dateien aus der Dateiliste löschen, um sie auszulassen.</translation>
+    </message>
+    <message>
+        <source>Planned files</source>
+        <translation>Geplante Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <comment>list menu</comment>
+        <translation>&amp;Spalten</translation>
+    </message>
+    <message>
+        <source>S&amp;ort list</source>
+        <comment>list menu</comment>
+        <translation>Liste s&amp;ortieren</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,299 @@
     </message>
 </context>
 <context>
+    <name>TAddFiles</name>
+    <message>
+        <source>Add files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Ruta:</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>above the list</comment>
+        <translation>Archivos:</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>before the number of files</comment>
+        <translation>Archivos:</translation>
+    </message>
+    <message>
+        <source>Marked:</source>
+        <translation>Marcados:</translation>
+    </message>
+    <message>
+        <source>Select &amp;None</source>
+        <translation>Seleccionar &amp;ninguno</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <comment>list menu</comment>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Select &amp;none</source>
+        <comment>list menu</comment>
+        <translation>Seleccionar &amp;ninguno</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+</context>
+<context>
+    <name>TEditChoiceForm</name>
+    <message>
+        <source>Edit options</source>
+        <translation>Opciones de edición</translation>
+    </message>
+    <message>
+        <source>Parts of the filenames to be edited:</source>
+        <translation>Partes de los nombres de archivo que se editarán:</translation>
+    </message>
+    <message>
+        <source>Filename only</source>
+        <translation>Solo nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Filename and extension</source>
+        <translation>Nombre de archivo y extensión</translation>
+    </message>
+    <message>
+        <source>Filename and path</source>
+        <translation>Nombre de archivo y ruta</translation>
+    </message>
+    <message>
+        <source>Filename, extension and path</source>
+        <translation>Nombre de archivo, extensión y ruta</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TEditForm</name>
+    <message>
+        <source>Manual filename edit</source>
+        <translation>Edición manual de nombres de archivo</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Nombres de archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>&amp;File names</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Nombres de archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Case</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Mayúsculas</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <comment>Rename menu</comment>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <comment>Rename menu</comment>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Reimport</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Reimportar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <comment>File names menu</comment>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>&amp;UPPER CASE</source>
+        <comment>Case menu</comment>
+        <translation>&amp;MAYÚSCULAS</translation>
+    </message>
+    <message>
+        <source>&amp;lower case</source>
+        <comment>Case menu</comment>
+        <translation>m&amp;inúsculas</translation>
+    </message>
+    <message>
+        <source>&amp;Title Case</source>
+        <comment>Case menu</comment>
+        <translation>&amp;Tipo Título</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reimport names</source>
+        <translation>Reimportar nombres</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Paste from clipboard</source>
+        <translation>Pegar del portapapeles</translation>
+    </message>
+    <message>
+        <source>Upper case</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>Lower case</source>
+        <translation>Minúsculas</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Tipo título</translation>
+    </message>
+</context>
+<context>
+    <name>TFileSearchForm</name>
+    <message>
+        <source>Search for files</source>
+        <translation>Buscar archivos</translation>
+    </message>
+    <message>
+        <source>Building directory tree...</source>
+        <translation>Creando el árbol de carpetas...</translation>
+    </message>
+    <message>
+        <source>Searching for files...</source>
+        <translation>Buscando archivos...</translation>
+    </message>
+    <message>
+        <source>No filters are specified!</source>
+        <translation>¡No se ha indicado ningún filtro!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <comment>while searching</comment>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Ruta:</translation>
+    </message>
+    <message>
+        <source>Include subdirectories</source>
+        <translation>Incluir subcarpetas</translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation>Filtros:</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>&amp;Add filter</source>
+        <translation>&amp;Añadir filtro</translation>
+    </message>
+    <message>
+        <source>&amp;Remove filter</source>
+        <translation>&amp;Quitar filtro</translation>
+    </message>
+    <message>
+        <source>Use/Include</source>
+        <translation>Usar/Incluir</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Solo lectura</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>Ac&amp;eptar</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Predeterminado</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Directories: %1   Files: %2</source>
+        <translation>Carpetas: %1   Archivos: %2</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>&amp;Files</source>
@@ -1138,6 +1431,61 @@ Pulse F1 para leer las convenciones.</translation>
     </message>
 </context>
 <context>
+    <name>TPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Start up</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Blank file list on start up</source>
+        <translation>Lista de archivos vacía al iniciar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Disable tool tips</source>
+        <translation>Desactivar la información sobre herramientas</translation>
+    </message>
+    <message>
+        <source>Windows 98 Explorer optins</source>
+        <translation>Opciones del Explorador de Windows 98</translation>
+    </message>
+    <message>
+        <source>Make Explorer show true cases</source>
+        <translation>Hacer que el Explorador muestre las mayúsculas reales</translation>
+    </message>
+    <message>
+        <source>Acts on Windows only; the stored choice is kept.</source>
+        <translation>Solo actúa en Windows; se conserva la opción guardada.</translation>
+    </message>
+    <message>
+        <source>Save defaults</source>
+        <translation>Guardar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Save on requests</source>
+        <translation>Guardar cuando se pida</translation>
+    </message>
+    <message>
+        <source>Save every time</source>
+        <translation>Guardar siempre</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>TPrepPrevForm</name>
     <message>
         <source>Varnoke progress</source>
@@ -1146,6 +1494,37 @@ Pulse F1 para leer las convenciones.</translation>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewForm</name>
+    <message>
+        <source>Varnoke preview</source>
+        <translation>Vista previa de Varnoke</translation>
+    </message>
+    <message>
+        <source>Rename now!</source>
+        <translation>¡Renombrar ahora!</translation>
+    </message>
+    <message>
+        <source>By clicking here you start the actual renaming process.<byte value="xd"/>
+You may delete files from the file list to skip them.</source>
+        <translation>Al pulsar aquí se inicia el renombrado real.<byte value="xd"/>
+Puede eliminar archivos de la lista para omitirlos.</translation>
+    </message>
+    <message>
+        <source>Planned files</source>
+        <translation>Archivos previstos</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <comment>list menu</comment>
+        <translation>&amp;Columnas</translation>
+    </message>
+    <message>
+        <source>S&amp;ort list</source>
+        <comment>list menu</comment>
+        <translation>&amp;Ordenar lista</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,299 @@
     </message>
 </context>
 <context>
+    <name>TAddFiles</name>
+    <message>
+        <source>Add files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Chemin :</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtre :</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>above the list</comment>
+        <translation>Fichiers :</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>before the number of files</comment>
+        <translation>Fichiers :</translation>
+    </message>
+    <message>
+        <source>Marked:</source>
+        <translation>Marqués :</translation>
+    </message>
+    <message>
+        <source>Select &amp;None</source>
+        <translation>&amp;Désélectionner tout</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Tout &amp;sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <comment>list menu</comment>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select &amp;none</source>
+        <comment>list menu</comment>
+        <translation>&amp;Ne rien sélectionner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>TEditChoiceForm</name>
+    <message>
+        <source>Edit options</source>
+        <translation>Options de modification</translation>
+    </message>
+    <message>
+        <source>Parts of the filenames to be edited:</source>
+        <translation>Parties des noms de fichiers à modifier :</translation>
+    </message>
+    <message>
+        <source>Filename only</source>
+        <translation>Nom de fichier seul</translation>
+    </message>
+    <message>
+        <source>Filename and extension</source>
+        <translation>Nom de fichier et extension</translation>
+    </message>
+    <message>
+        <source>Filename and path</source>
+        <translation>Nom de fichier et chemin</translation>
+    </message>
+    <message>
+        <source>Filename, extension and path</source>
+        <translation>Nom de fichier, extension et chemin</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TEditForm</name>
+    <message>
+        <source>Manual filename edit</source>
+        <translation>Modification manuelle des noms de fichiers</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Noms de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;File names</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Noms de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Case</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Casse</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <comment>Rename menu</comment>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <comment>Rename menu</comment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Reimport</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Réimporter</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>File names menu</comment>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <comment>File names menu</comment>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <comment>File names menu</comment>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;UPPER CASE</source>
+        <comment>Case menu</comment>
+        <translation>&amp;MAJUSCULES</translation>
+    </message>
+    <message>
+        <source>&amp;lower case</source>
+        <comment>Case menu</comment>
+        <translation>m&amp;inuscules</translation>
+    </message>
+    <message>
+        <source>&amp;Title Case</source>
+        <comment>Case menu</comment>
+        <translation>&amp;Première Lettre Des Mots</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reimport names</source>
+        <translation>Réimporter les noms</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Paste from clipboard</source>
+        <translation>Coller depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Upper case</source>
+        <translation>Majuscules</translation>
+    </message>
+    <message>
+        <source>Lower case</source>
+        <translation>Minuscules</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Première lettre des mots en majuscule</translation>
+    </message>
+</context>
+<context>
+    <name>TFileSearchForm</name>
+    <message>
+        <source>Search for files</source>
+        <translation>Rechercher des fichiers</translation>
+    </message>
+    <message>
+        <source>Building directory tree...</source>
+        <translation>Construction de l&apos;arborescence...</translation>
+    </message>
+    <message>
+        <source>Searching for files...</source>
+        <translation>Recherche des fichiers...</translation>
+    </message>
+    <message>
+        <source>No filters are specified!</source>
+        <translation>Aucun filtre n&apos;est indiqué !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <comment>while searching</comment>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Chemin :</translation>
+    </message>
+    <message>
+        <source>Include subdirectories</source>
+        <translation>Inclure les sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation>Filtres :</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtres</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtre :</translation>
+    </message>
+    <message>
+        <source>&amp;Add filter</source>
+        <translation>&amp;Ajouter un filtre</translation>
+    </message>
+    <message>
+        <source>&amp;Remove filter</source>
+        <translation>&amp;Retirer le filtre</translation>
+    </message>
+    <message>
+        <source>Use/Include</source>
+        <translation>Utiliser/Inclure</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Lecture seule</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Caché</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Par défaut</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Utiliser %1</translation>
+    </message>
+    <message>
+        <source>Directories: %1   Files: %2</source>
+        <translation>Dossiers : %1   Fichiers : %2</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>&amp;Files</source>
@@ -1138,6 +1431,61 @@ Appuyez sur F1 pour lire les conventions.</translation>
     </message>
 </context>
 <context>
+    <name>TPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Start up</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Blank file list on start up</source>
+        <translation>Liste de fichiers vide au démarrage</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Disable tool tips</source>
+        <translation>Désactiver les infobulles</translation>
+    </message>
+    <message>
+        <source>Windows 98 Explorer optins</source>
+        <translation>Options de l&apos;Explorateur de Windows 98</translation>
+    </message>
+    <message>
+        <source>Make Explorer show true cases</source>
+        <translation>Faire afficher la vraie casse par l&apos;Explorateur</translation>
+    </message>
+    <message>
+        <source>Acts on Windows only; the stored choice is kept.</source>
+        <translation>N&apos;agit que sous Windows ; le choix enregistré est conservé.</translation>
+    </message>
+    <message>
+        <source>Save defaults</source>
+        <translation>Enregistrement des valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Save on requests</source>
+        <translation>Enregistrer sur demande</translation>
+    </message>
+    <message>
+        <source>Save every time</source>
+        <translation>Enregistrer à chaque fois</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
     <name>TPrepPrevForm</name>
     <message>
         <source>Varnoke progress</source>
@@ -1146,6 +1494,37 @@ Appuyez sur F1 pour lire les conventions.</translation>
     <message>
         <source>Progress</source>
         <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewForm</name>
+    <message>
+        <source>Varnoke preview</source>
+        <translation>Aperçu de Varnoke</translation>
+    </message>
+    <message>
+        <source>Rename now!</source>
+        <translation>Renommer maintenant !</translation>
+    </message>
+    <message>
+        <source>By clicking here you start the actual renaming process.<byte value="xd"/>
+You may delete files from the file list to skip them.</source>
+        <translation>Un clic ici lance le renommage proprement dit.<byte value="xd"/>
+Vous pouvez supprimer des fichiers de la liste pour les ignorer.</translation>
+    </message>
+    <message>
+        <source>Planned files</source>
+        <translation>Fichiers prévus</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <comment>list menu</comment>
+        <translation>Co&amp;lonnes</translation>
+    </message>
+    <message>
+        <source>S&amp;ort list</source>
+        <comment>list menu</comment>
+        <translation>Trier la li&amp;ste</translation>
     </message>
 </context>
 <context>

@@ -5,9 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <string_view>
-
-#include "windows/QtText.h"
 #include "windows/Tr.h"
 
 namespace varnoke {
@@ -26,18 +23,12 @@ inline QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent
 inline QLabel* NamedLabel(const char* name, const UiText& text, QWidget* parent) {
   return NamedLabel(name, Tr(text), parent);
 }
-inline QLabel* NamedLabel(const char* name, std::string_view text, QWidget* parent) {
-  return NamedLabel(name, Qt8(text), parent);
-}
 
 inline QCheckBox* NamedBox(const char* name, const QString& text, QWidget* parent) {
   return NamedWidget<QCheckBox>(name, text, parent);
 }
 inline QCheckBox* NamedBox(const char* name, const UiText& text, QWidget* parent) {
   return NamedBox(name, Tr(text), parent);
-}
-inline QCheckBox* NamedBox(const char* name, std::string_view text, QWidget* parent) {
-  return NamedBox(name, Qt8(text), parent);
 }
 
 // A dialog button that Enter does not press unless it is the default one.
@@ -48,9 +39,6 @@ inline QPushButton* NamedButton(const char* name, const QString& text, QWidget* 
 }
 inline QPushButton* NamedButton(const char* name, const UiText& text, QWidget* parent) {
   return NamedButton(name, Tr(text), parent);
-}
-inline QPushButton* NamedButton(const char* name, std::string_view text, QWidget* parent) {
-  return NamedButton(name, Qt8(text), parent);
 }
 
 }  // namespace varnoke
