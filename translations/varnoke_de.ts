@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Varnoke error</source>
+        <translation>Varnoke-Fehler</translation>
+    </message>
+    <message>
+        <source>The command line parameter %1 was illegally formated
+<byte value="xd"/>Full path must be included!</source>
+        <translation>Der Befehlszeilenparameter %1 ist ungültig formatiert
+<byte value="xd"/>Der vollständige Pfad muss angegeben werden!</translation>
+    </message>
+    <message>
+        <source>You have specified the &apos;/R&apos; parameter on the command line.<byte value="xd"/>
+For Varnoke to run automatically, you also have to specify both<byte value="xd"/>
+a options set (/O:) and either a file list (/L:) or a file search<byte value="xd"/>
+command (/S:) on the command line.<byte value="xd"/>
+<byte value="xd"/>
+Varnoke will be started with the specified options.</source>
+        <translation>Sie haben in der Befehlszeile den Parameter &apos;/R&apos; angegeben.<byte value="xd"/>
+Damit Varnoke automatisch läuft, müssen Sie in der Befehlszeile<byte value="xd"/>
+auch einen Optionssatz (/O:) und entweder eine Dateiliste (/L:)<byte value="xd"/>
+oder einen Suchbefehl (/S:) angeben.<byte value="xd"/>
+<byte value="xd"/>
+Varnoke wird mit den angegebenen Optionen gestartet.</translation>
+    </message>
+    <message>
+        <source>Varnoke is about to run an automatic renaming process.<byte value="xd"/>
+Is it OK to rename the specified files?</source>
+        <translation>Varnoke wird gleich eine automatische Umbenennung ausführen.<byte value="xd"/>
+Dürfen die angegebenen Dateien umbenannt werden?</translation>
+    </message>
+</context>
+<context>
     <name>DirectoryControls</name>
     <message>
         <source>Drive</source>
@@ -17,10 +50,155 @@
     </message>
 </context>
 <context>
+    <name>EditNames</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Do you really want to rename the files?</source>
+        <translation>Wollen Sie die Dateien wirklich umbenennen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The number of edited filenames are greater than the<byte value="xd"/>
+number of files in the file list. Rename anyway?</source>
+        <translation>Es gibt mehr bearbeitete Dateinamen als<byte value="xd"/>
+Dateien in der Dateiliste. Trotzdem umbenennen?</translation>
+    </message>
+    <message>
+        <source>The number of edited filenames are smaller than the<byte value="xd"/>
+number of files in the file list. Rename anyway?</source>
+        <translation>Es gibt weniger bearbeitete Dateinamen als<byte value="xd"/>
+Dateien in der Dateiliste. Trotzdem umbenennen?</translation>
+    </message>
+    <message>
+        <source>The file already exists!</source>
+        <translation>Die Datei ist bereits vorhanden!</translation>
+    </message>
+    <message>
+        <source>Do you wish to overwrite %1?<byte value="xd"/>
+The file now there will be moved to the trash.</source>
+        <translation>Wollen Sie %1 überschreiben?<byte value="xd"/>
+Die Datei, die jetzt dort liegt, wird in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>Do you really want to discard changes?</source>
+        <translation>Wollen Sie die Änderungen wirklich verwerfen?</translation>
+    </message>
+    <message>
+        <source>Varnoke could not move the file:<byte value="xd"/>
+%1<byte value="xd"/>
+to the trash. The reason: %2.<byte value="xd"/>
+The file stays, and the file:<byte value="xd"/>
+%3<byte value="xd"/>
+keeps its name.</source>
+        <translation>Varnoke konnte die Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+nicht in den Papierkorb verschieben. Der Grund: %2.<byte value="xd"/>
+Die Datei bleibt, und die Datei:<byte value="xd"/>
+%3<byte value="xd"/>
+behält ihren Namen.</translation>
+    </message>
+    <message>
+        <source>the new name is no full path</source>
+        <translation>der neue Name ist kein vollständiger Pfad</translation>
+    </message>
+    <message>
+        <source>Varnoke could not rename the file:<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+The file keeps its name.</source>
+        <translation>Varnoke konnte die Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+nicht umbenennen in<byte value="xd"/>
+%2<byte value="xd"/>
+Der Grund: %3.<byte value="xd"/>
+Die Datei behält ihren Namen.</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+could not get its name back, because another file has it now. It is kept as:<byte value="xd"/>
+%2</source>
+        <translation>Die Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+konnte ihren Namen nicht zurückbekommen, weil jetzt eine andere Datei so heißt. Sie bleibt erhalten als:<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FileList</name>
     <message>
         <source>Blank list (%1)</source>
         <translation>Leere Liste (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Varnoke file lists</source>
+        <translation>Varnoke-Dateilisten</translation>
+    </message>
+    <message>
+        <source>Varnoke sets</source>
+        <translation>Varnoke-Optionssätze</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... und %n weitere</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A line that holds a NUL character names no file. Left out:</source>
+        <translation>Eine Zeile mit einem NUL-Zeichen nennt keine Datei. Ausgelassen:</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lesen über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>E/A-Fehler %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was kept as %2; the default settings apply.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt; es gelten die Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. The settings of this session will not be saved.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Die Einstellungen dieser Sitzung werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +395,153 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>%1: changed since the renaming (its size or last-write time differs); left as it is.</source>
+        <translation>%1: seit der Umbenennung geändert (Größe oder Schreibzeit weichen ab); bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>%1: cannot go to %2, where another file is now; left as it is.</source>
+        <translation>%1: kann nicht nach %2, wo jetzt eine andere Datei liegt; bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>%1: not found under any name the renaming gave it; nothing done.</source>
+        <translation>%1: unter keinem Namen gefunden, den die Umbenennung ihr gab; nichts getan.</translation>
+    </message>
+    <message>
+        <source>%1: went to the trash during the renaming; where the trash keeps it is not known, so restore it from the trash yourself.</source>
+        <translation>%1: kam während der Umbenennung in den Papierkorb; wo der Papierkorb sie aufbewahrt, ist nicht bekannt, stellen Sie sie also selbst aus dem Papierkorb wieder her.</translation>
+    </message>
+    <message>
+        <source>%1: could not be brought back from the trash: %2.</source>
+        <translation>%1: konnte nicht aus dem Papierkorb zurückgeholt werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1: the copy could not be removed: %2.</source>
+        <translation>%1: die Kopie konnte nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is held by a renaming that is still running; nothing done.</source>
+        <translation>Das Umbenennungsprotokoll %1 wird von einer noch laufenden Umbenennung gehalten; nichts getan.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 cannot be used (%2); it is kept aside as %1.bad and nothing was done with it.</source>
+        <translation>Das Umbenennungsprotokoll %1 ist nicht verwendbar (%2); es wird als %1.bad beiseitegelegt, und nichts wurde damit getan.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>es kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is of a complete renaming; nothing to recover.</source>
+        <translation>Das Umbenennungsprotokoll %1 gehört zu einer vollständigen Umbenennung; nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is of no complete renaming to undo.</source>
+        <translation>Das Umbenennungsprotokoll %1 gehört zu keiner vollständigen Umbenennung, die rückgängig gemacht werden könnte.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 could not be marked as recovered.</source>
+        <translation>Das Umbenennungsprotokoll %1 konnte nicht als wiederhergestellt markiert werden.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 could not be marked as undone.</source>
+        <translation>Das Umbenennungsprotokoll %1 konnte nicht als rückgängig gemacht markiert werden.</translation>
+    </message>
+    <message>
+        <source>the run journal could not be made in %1: %2</source>
+        <translation>das Umbenennungsprotokoll konnte in %1 nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the run journal %1 could not be written; the renaming went on without it</source>
+        <translation>das Umbenennungsprotokoll %1 konnte nicht geschrieben werden; die Umbenennung lief ohne es weiter</translation>
+    </message>
+    <message>
+        <source>%1; nothing in it is used.</source>
+        <translation>%1; nichts darin wird verwendet.</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Without it, a renaming cut short cannot be finished or rolled back, and it cannot be undone. Rename all the same?</source>
+        <translation>%1.
+
+Ohne Protokoll kann eine abgebrochene Umbenennung weder abgeschlossen noch zurückgesetzt und auch nicht rückgängig gemacht werden. Trotzdem umbenennen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) where they belong</source>
+        <translation>
+            <numerusform>%n Datei an ihrem Platz</numerusform>
+            <numerusform>%n Dateien an ihrem Platz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left as they were</source>
+        <translation>
+            <numerusform>%n unverändert gelassen</numerusform>
+            <numerusform>%n unverändert gelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <comment>what was done, the files where they belong, the files left as they were</comment>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A renaming of %1 that started %2 (%3) was cut short after %n files had changed.
+
+Yes finishes it, No rolls it back to the names before it, Cancel leaves it for later.</source>
+        <translation>
+            <numerusform>Eine Umbenennung von %1, begonnen am %2 (%3), wurde abgebrochen, nachdem sich %n Datei geändert hatte.
+
+Ja schließt sie ab, Nein setzt sie auf die Namen davor zurück, Abbrechen verschiebt sie auf später.</numerusform>
+            <numerusform>Eine Umbenennung von %1, begonnen am %2 (%3), wurde abgebrochen, nachdem sich %n Dateien geändert hatten.
+
+Ja schließt sie ab, Nein setzt sie auf die Namen davor zurück, Abbrechen verschiebt sie auf später.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the renaming of %n files that started %1 (%2)?
+
+Every file goes back to its old name, times and attributes; a file changed since, or whose old name another file holds now, stays as it is.</source>
+        <translation>
+            <numerusform>Die Umbenennung von %n Datei, begonnen am %1 (%2), rückgängig machen?
+
+Jede Datei bekommt ihren alten Namen, ihre alten Zeiten und Attribute zurück; eine seither geänderte Datei oder eine, deren alten Namen jetzt eine andere Datei trägt, bleibt, wie sie ist.</numerusform>
+            <numerusform>Die Umbenennung von %n Dateien, begonnen am %1 (%2), rückgängig machen?
+
+Jede Datei bekommt ihren alten Namen, ihre alten Zeiten und Attribute zurück; eine seither geänderte Datei oder eine, deren alten Namen jetzt eine andere Datei trägt, bleibt, wie sie ist.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Rolled back</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Varnoke: renaming cut short</source>
+        <translation>Varnoke: Umbenennung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Left for later: the next start asks again, and varnoke-cli --recover finish|rollback settles it without questions.</source>
+        <translation>Auf später verschoben: Der nächste Start fragt erneut, und varnoke-cli --recover finish|rollback erledigt es ohne Rückfragen.</translation>
+    </message>
+</context>
+<context>
     <name>ListGrid</name>
     <message>
         <source>File list</source>
@@ -253,6 +578,214 @@
         <source>%1: %2</source>
         <comment>a panel&apos;s name, then its value</comment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Planning</name>
+    <message>
+        <source>Varnoke is preparing name preview</source>
+        <translation>Varnoke bereitet die Vorschau vor</translation>
+    </message>
+    <message>
+        <source>Varnoke is adding files to the list</source>
+        <translation>Varnoke fügt Dateien hinzu</translation>
+    </message>
+    <message>
+        <source>Could not add more files to the file list</source>
+        <translation>Es konnten keine weiteren Dateien zur Dateiliste hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is still busy. Please delete it from the list or free it</source>
+        <translation>Die Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+ist immer noch belegt. Bitte entfernen Sie sie aus der Liste oder geben Sie sie frei</translation>
+    </message>
+    <message>
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would be longer than %2 characters. The file is left out of the preview.</source>
+        <translation>Der neue Name der Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+wäre länger als %2 Zeichen. Die Datei wird in der Vorschau ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would contain a &quot;/&quot; or a NUL character, which no file name may hold.<byte value="xd"/>
+The file is left out of the preview.</source>
+        <translation>Der neue Name der Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+würde ein &quot;/&quot; oder ein NUL-Zeichen enthalten, was kein Dateiname enthalten darf.<byte value="xd"/>
+Die Datei wird in der Vorschau ausgelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would be %n bytes long; the file system of its target directory takes at most %2.<byte value="xd"/>
+The file is left out of the preview.</source>
+        <translation>
+            <numerusform>Der neue Name der Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+wäre %n Byte lang; das Dateisystem ihres Zielverzeichnisses erlaubt höchstens %2.<byte value="xd"/>
+Die Datei wird in der Vorschau ausgelassen.</numerusform>
+            <numerusform>Der neue Name der Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+wäre %n Byte lang; das Dateisystem ihres Zielverzeichnisses erlaubt höchstens %2.<byte value="xd"/>
+Die Datei wird in der Vorschau ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is listed before, as<byte value="xd"/>
+%2<byte value="xd"/>
+A file is renamed once in a run: this entry is left out of the preview.</source>
+        <translation>Die Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+steht schon weiter oben in der Liste, als<byte value="xd"/>
+%2<byte value="xd"/>
+Eine Datei wird in einem Durchgang einmal umbenannt: Dieser Eintrag wird in der Vorschau ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The files are to be moved or copied, but no target directory is set.<byte value="xd"/>
+Nothing is planned: choose a target directory in the options first.</source>
+        <translation>Die Dateien sollen verschoben oder kopiert werden, aber es ist kein Zielverzeichnis gesetzt.<byte value="xd"/>
+Nichts wird geplant: Wählen Sie zuerst in den Optionen ein Zielverzeichnis.</translation>
+    </message>
+    <message>
+        <source>The target directory<byte value="xd"/>
+%1<byte value="xd"/>
+is not a full path.<byte value="xd"/>
+Nothing is planned: choose a target directory in the options first.</source>
+        <translation>Das Zielverzeichnis<byte value="xd"/>
+%1<byte value="xd"/>
+ist kein vollständiger Pfad.<byte value="xd"/>
+Nichts wird geplant: Wählen Sie zuerst in den Optionen ein Zielverzeichnis.</translation>
+    </message>
+    <message>
+        <source>These files are no longer where the list names them (they were moved, renamed or deleted since they were listed) and were taken off the list:</source>
+        <translation>Diese Dateien liegen nicht mehr dort, wo die Liste sie nennt (sie wurden seit dem Auflisten verschoben, umbenannt oder gelöscht), und wurden aus der Liste genommen:</translation>
+    </message>
+</context>
+<context>
+    <name>Renaming</name>
+    <message>
+        <source>Varnoke is renaming files</source>
+        <translation>Varnoke benennt Dateien um</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: every file already has the name, the times and the attributes planned for it.</source>
+        <translation>Nichts wurde umbenannt: Jede Datei hat bereits den Namen, die Zeiten und die Attribute, die für sie geplant sind.</translation>
+    </message>
+    <message>
+        <source>Varnoke was not able to rename a file.<byte value="xd"/>
+The cause is probably that the file is busy.<byte value="xd"/>
+This might interfere with the following operations,<byte value="xd"/>
+But Varnoke will still continue renaming.</source>
+        <translation>Varnoke konnte eine Datei nicht umbenennen.<byte value="xd"/>
+Wahrscheinlich ist die Datei belegt.<byte value="xd"/>
+Das kann die folgenden Vorgänge stören,<byte value="xd"/>
+aber Varnoke setzt das Umbenennen fort.</translation>
+    </message>
+    <message>
+        <source>Name conflict</source>
+        <translation>Namenskonflikt</translation>
+    </message>
+    <message>
+        <source>Varnoke encoutered an unexpected name conflict.<byte value="xd"/>
+This means that some filenames are changed since the files<byte value="xd"/>
+were imported into Varnoke&apos;s file list. If possible, the<byte value="xd"/>
+existing file will be deleted to Recycle Bin, else the<byte value="xd"/>
+file which is being renamed will be deleted to Recycle Bin.<byte value="xd"/>
+<byte value="xd"/>
+Is this OK? Press cancel to stop renaming.</source>
+        <translation>Varnoke ist auf einen unerwarteten Namenskonflikt gestoßen.<byte value="xd"/>
+Das bedeutet, dass sich einige Dateinamen geändert haben, seit die<byte value="xd"/>
+Dateien in die Dateiliste von Varnoke aufgenommen wurden. Wenn möglich,<byte value="xd"/>
+wird die vorhandene Datei in den Papierkorb gelöscht, sonst die<byte value="xd"/>
+Datei, die gerade umbenannt wird.<byte value="xd"/>
+<byte value="xd"/>
+Ist das in Ordnung? Drücken Sie Abbrechen, um das Umbenennen zu beenden.</translation>
+    </message>
+    <message>
+        <source>Varnoke could neither delete the source file<byte value="xd"/>
+nor the target file... that is bad news.<byte value="xd"/>
+This might interfere with the following operations,<byte value="xd"/>
+But Varnoke will still continue renaming.<byte value="xd"/>
+<byte value="xd"/>
+The target file:<byte value="xd"/>
+%1<byte value="xd"/>
+could not go to the trash: %2.<byte value="xd"/>
+The source file:<byte value="xd"/>
+%3<byte value="xd"/>
+could not go to the trash: %4.</source>
+        <translation>Varnoke konnte weder die Quelldatei<byte value="xd"/>
+noch die Zieldatei löschen... das ist schlecht.<byte value="xd"/>
+Das kann die folgenden Vorgänge stören,<byte value="xd"/>
+aber Varnoke setzt das Umbenennen fort.<byte value="xd"/>
+<byte value="xd"/>
+Die Zieldatei:<byte value="xd"/>
+%1<byte value="xd"/>
+konnte nicht in den Papierkorb: %2.<byte value="xd"/>
+Die Quelldatei:<byte value="xd"/>
+%3<byte value="xd"/>
+konnte nicht in den Papierkorb: %4.</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is no longer there: it was moved, renamed or deleted since it was listed.<byte value="xd"/>
+Varnoke leaves it out and will still continue renaming.</source>
+        <translation>Die Datei:<byte value="xd"/>
+%1<byte value="xd"/>
+ist nicht mehr da: Sie wurde seit dem Auflisten verschoben, umbenannt oder gelöscht.<byte value="xd"/>
+Varnoke lässt sie aus und setzt das Umbenennen fort.</translation>
+    </message>
+    <message>
+        <source>Varnoke error</source>
+        <translation>Varnoke-Fehler</translation>
+    </message>
+    <message>
+        <source>Varnoke could not copy the file<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+<byte value="xd"/>
+The file keeps its name. Press OK to go on with the other files (files that fail<byte value="xd"/>
+for the same reason in the same folder are not asked about again),<byte value="xd"/>
+or Cancel to stop renaming.</source>
+        <translation>Varnoke konnte die Datei<byte value="xd"/>
+%1<byte value="xd"/>
+nicht kopieren nach<byte value="xd"/>
+%2<byte value="xd"/>
+Der Grund: %3.<byte value="xd"/>
+<byte value="xd"/>
+Die Datei behält ihren Namen. Drücken Sie OK, um mit den anderen Dateien weiterzumachen<byte value="xd"/>
+(nach Dateien, die aus demselben Grund im selben Ordner scheitern, wird nicht erneut gefragt),<byte value="xd"/>
+oder Abbrechen, um das Umbenennen zu beenden.</translation>
+    </message>
+    <message>
+        <source>Varnoke could not rename the file<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+<byte value="xd"/>
+The file keeps its name. Press OK to go on with the other files (files that fail<byte value="xd"/>
+for the same reason in the same folder are not asked about again),<byte value="xd"/>
+or Cancel to stop renaming.</source>
+        <translation>Varnoke konnte die Datei<byte value="xd"/>
+%1<byte value="xd"/>
+nicht umbenennen in<byte value="xd"/>
+%2<byte value="xd"/>
+Der Grund: %3.<byte value="xd"/>
+<byte value="xd"/>
+Die Datei behält ihren Namen. Drücken Sie OK, um mit den anderen Dateien weiterzumachen<byte value="xd"/>
+(nach Dateien, die aus demselben Grund im selben Ordner scheitern, wird nicht erneut gefragt),<byte value="xd"/>
+oder Abbrechen, um das Umbenennen zu beenden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Varnoke error</source>
+        <translation>Error de Varnoke</translation>
+    </message>
+    <message>
+        <source>The command line parameter %1 was illegally formated
+<byte value="xd"/>Full path must be included!</source>
+        <translation>El parámetro de la línea de comandos %1 no tiene un formato válido
+<byte value="xd"/>¡Debe incluir la ruta completa!</translation>
+    </message>
+    <message>
+        <source>You have specified the &apos;/R&apos; parameter on the command line.<byte value="xd"/>
+For Varnoke to run automatically, you also have to specify both<byte value="xd"/>
+a options set (/O:) and either a file list (/L:) or a file search<byte value="xd"/>
+command (/S:) on the command line.<byte value="xd"/>
+<byte value="xd"/>
+Varnoke will be started with the specified options.</source>
+        <translation>Ha indicado el parámetro &apos;/R&apos; en la línea de comandos.<byte value="xd"/>
+Para que Varnoke se ejecute automáticamente, también debe indicar<byte value="xd"/>
+en la línea de comandos un conjunto de opciones (/O:) y una lista<byte value="xd"/>
+de archivos (/L:) o una orden de búsqueda (/S:).<byte value="xd"/>
+<byte value="xd"/>
+Varnoke se iniciará con las opciones indicadas.</translation>
+    </message>
+    <message>
+        <source>Varnoke is about to run an automatic renaming process.<byte value="xd"/>
+Is it OK to rename the specified files?</source>
+        <translation>Varnoke va a ejecutar un renombrado automático.<byte value="xd"/>
+¿Puede renombrar los archivos indicados?</translation>
+    </message>
+</context>
+<context>
     <name>DirectoryControls</name>
     <message>
         <source>Drive</source>
@@ -17,10 +50,155 @@
     </message>
 </context>
 <context>
+    <name>EditNames</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmación</translation>
+    </message>
+    <message>
+        <source>Do you really want to rename the files?</source>
+        <translation>¿Seguro que quiere renombrar los archivos?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>The number of edited filenames are greater than the<byte value="xd"/>
+number of files in the file list. Rename anyway?</source>
+        <translation>Hay más nombres editados que archivos<byte value="xd"/>
+en la lista de archivos. ¿Renombrar de todos modos?</translation>
+    </message>
+    <message>
+        <source>The number of edited filenames are smaller than the<byte value="xd"/>
+number of files in the file list. Rename anyway?</source>
+        <translation>Hay menos nombres editados que archivos<byte value="xd"/>
+en la lista de archivos. ¿Renombrar de todos modos?</translation>
+    </message>
+    <message>
+        <source>The file already exists!</source>
+        <translation>¡El archivo ya existe!</translation>
+    </message>
+    <message>
+        <source>Do you wish to overwrite %1?<byte value="xd"/>
+The file now there will be moved to the trash.</source>
+        <translation>¿Quiere sobrescribir %1?<byte value="xd"/>
+El archivo que está ahora allí se enviará a la papelera.</translation>
+    </message>
+    <message>
+        <source>Do you really want to discard changes?</source>
+        <translation>¿Seguro que quiere descartar los cambios?</translation>
+    </message>
+    <message>
+        <source>Varnoke could not move the file:<byte value="xd"/>
+%1<byte value="xd"/>
+to the trash. The reason: %2.<byte value="xd"/>
+The file stays, and the file:<byte value="xd"/>
+%3<byte value="xd"/>
+keeps its name.</source>
+        <translation>Varnoke no pudo enviar el archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+a la papelera. El motivo: %2.<byte value="xd"/>
+El archivo se queda, y el archivo:<byte value="xd"/>
+%3<byte value="xd"/>
+conserva su nombre.</translation>
+    </message>
+    <message>
+        <source>the new name is no full path</source>
+        <translation>el nuevo nombre no es una ruta completa</translation>
+    </message>
+    <message>
+        <source>Varnoke could not rename the file:<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+The file keeps its name.</source>
+        <translation>Varnoke no pudo renombrar el archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+a<byte value="xd"/>
+%2<byte value="xd"/>
+El motivo: %3.<byte value="xd"/>
+El archivo conserva su nombre.</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+could not get its name back, because another file has it now. It is kept as:<byte value="xd"/>
+%2</source>
+        <translation>El archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+no pudo recuperar su nombre porque ahora lo tiene otro archivo. Se conserva como:<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FileList</name>
     <message>
         <source>Blank list (%1)</source>
         <translation>Lista vacía (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Varnoke file lists</source>
+        <translation>Listas de archivos de Varnoke</translation>
+    </message>
+    <message>
+        <source>Varnoke sets</source>
+        <translation>Conjuntos de opciones de Varnoke</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... y %n más</numerusform>
+            <numerusform>... y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A line that holds a NUL character names no file. Left out:</source>
+        <translation>Una línea que contiene un carácter NUL no nombra ningún archivo. Omitidas:</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lectura más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de E/S %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was kept as %2; the default settings apply.</source>
+        <translation>No se pudo leer el archivo de ajustes %1. Se ha guardado como %2; se aplican los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. The settings of this session will not be saved.</source>
+        <translation>No se pudo leer el archivo de ajustes %1. Los ajustes de esta sesión no se guardarán.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +395,153 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>%1: changed since the renaming (its size or last-write time differs); left as it is.</source>
+        <translation>%1: cambiado desde el renombrado (su tamaño o su fecha de modificación difieren); se deja como está.</translation>
+    </message>
+    <message>
+        <source>%1: cannot go to %2, where another file is now; left as it is.</source>
+        <translation>%1: no puede ir a %2, donde ahora hay otro archivo; se deja como está.</translation>
+    </message>
+    <message>
+        <source>%1: not found under any name the renaming gave it; nothing done.</source>
+        <translation>%1: no se encontró con ningún nombre que le dio el renombrado; no se hizo nada.</translation>
+    </message>
+    <message>
+        <source>%1: went to the trash during the renaming; where the trash keeps it is not known, so restore it from the trash yourself.</source>
+        <translation>%1: se envió a la papelera durante el renombrado; no se sabe dónde lo guarda la papelera, así que restáurelo usted mismo desde la papelera.</translation>
+    </message>
+    <message>
+        <source>%1: could not be brought back from the trash: %2.</source>
+        <translation>%1: no se pudo recuperar de la papelera: %2.</translation>
+    </message>
+    <message>
+        <source>%1: the copy could not be removed: %2.</source>
+        <translation>%1: no se pudo eliminar la copia: %2.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is held by a renaming that is still running; nothing done.</source>
+        <translation>El registro de renombrado %1 lo tiene un renombrado que sigue en curso; no se hizo nada.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 cannot be used (%2); it is kept aside as %1.bad and nothing was done with it.</source>
+        <translation>El registro de renombrado %1 no se puede usar (%2); se aparta como %1.bad y no se hizo nada con él.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is of a complete renaming; nothing to recover.</source>
+        <translation>El registro de renombrado %1 es de un renombrado completo; no hay nada que recuperar.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is of no complete renaming to undo.</source>
+        <translation>El registro de renombrado %1 no es de ningún renombrado completo que se pueda deshacer.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 could not be marked as recovered.</source>
+        <translation>No se pudo marcar como recuperado el registro de renombrado %1.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 could not be marked as undone.</source>
+        <translation>No se pudo marcar como deshecho el registro de renombrado %1.</translation>
+    </message>
+    <message>
+        <source>the run journal could not be made in %1: %2</source>
+        <translation>no se pudo crear el registro de renombrado en %1: %2</translation>
+    </message>
+    <message>
+        <source>the run journal %1 could not be written; the renaming went on without it</source>
+        <translation>no se pudo escribir el registro de renombrado %1; el renombrado siguió sin él</translation>
+    </message>
+    <message>
+        <source>%1; nothing in it is used.</source>
+        <translation>%1; no se usa nada de su contenido.</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Without it, a renaming cut short cannot be finished or rolled back, and it cannot be undone. Rename all the same?</source>
+        <translation>%1.
+
+Sin registro, un renombrado interrumpido no se puede terminar ni revertir, y no se puede deshacer. ¿Renombrar de todos modos?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) where they belong</source>
+        <translation>
+            <numerusform>%n archivo en su sitio</numerusform>
+            <numerusform>%n archivos en su sitio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left as they were</source>
+        <translation>
+            <numerusform>%n dejado como estaba</numerusform>
+            <numerusform>%n dejados como estaban</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <comment>what was done, the files where they belong, the files left as they were</comment>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A renaming of %1 that started %2 (%3) was cut short after %n files had changed.
+
+Yes finishes it, No rolls it back to the names before it, Cancel leaves it for later.</source>
+        <translation>
+            <numerusform>Un renombrado de %1 iniciado el %2 (%3) se interrumpió después de cambiar %n archivo.
+
+Sí lo termina, No lo revierte a los nombres anteriores, Cancelar lo deja para más tarde.</numerusform>
+            <numerusform>Un renombrado de %1 iniciado el %2 (%3) se interrumpió después de cambiar %n archivos.
+
+Sí lo termina, No lo revierte a los nombres anteriores, Cancelar lo deja para más tarde.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the renaming of %n files that started %1 (%2)?
+
+Every file goes back to its old name, times and attributes; a file changed since, or whose old name another file holds now, stays as it is.</source>
+        <translation>
+            <numerusform>¿Deshacer el renombrado de %n archivo iniciado el %1 (%2)?
+
+Cada archivo recupera su nombre, sus fechas y sus atributos anteriores; un archivo cambiado desde entonces, o cuyo nombre anterior tiene ahora otro archivo, se queda como está.</numerusform>
+            <numerusform>¿Deshacer el renombrado de %n archivos iniciado el %1 (%2)?
+
+Cada archivo recupera su nombre, sus fechas y sus atributos anteriores; un archivo cambiado desde entonces, o cuyo nombre anterior tiene ahora otro archivo, se queda como está.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Rolled back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Deshecho</translation>
+    </message>
+    <message>
+        <source>Varnoke: renaming cut short</source>
+        <translation>Varnoke: renombrado interrumpido</translation>
+    </message>
+    <message>
+        <source>Left for later: the next start asks again, and varnoke-cli --recover finish|rollback settles it without questions.</source>
+        <translation>Se deja para más tarde: el próximo inicio volverá a preguntar, y varnoke-cli --recover finish|rollback lo resuelve sin preguntas.</translation>
+    </message>
+</context>
+<context>
     <name>ListGrid</name>
     <message>
         <source>File list</source>
@@ -253,6 +578,214 @@
         <source>%1: %2</source>
         <comment>a panel&apos;s name, then its value</comment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Planning</name>
+    <message>
+        <source>Varnoke is preparing name preview</source>
+        <translation>Varnoke prepara la vista previa</translation>
+    </message>
+    <message>
+        <source>Varnoke is adding files to the list</source>
+        <translation>Varnoke añade archivos</translation>
+    </message>
+    <message>
+        <source>Could not add more files to the file list</source>
+        <translation>No se pudieron añadir más archivos a la lista</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is still busy. Please delete it from the list or free it</source>
+        <translation>El archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+sigue ocupado. Quítelo de la lista o libérelo</translation>
+    </message>
+    <message>
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would be longer than %2 characters. The file is left out of the preview.</source>
+        <translation>El nuevo nombre del archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+tendría más de %2 caracteres. El archivo se deja fuera de la vista previa.</translation>
+    </message>
+    <message>
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would contain a &quot;/&quot; or a NUL character, which no file name may hold.<byte value="xd"/>
+The file is left out of the preview.</source>
+        <translation>El nuevo nombre del archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+contendría una &quot;/&quot; o un carácter NUL, que ningún nombre de archivo puede contener.<byte value="xd"/>
+El archivo se deja fuera de la vista previa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would be %n bytes long; the file system of its target directory takes at most %2.<byte value="xd"/>
+The file is left out of the preview.</source>
+        <translation>
+            <numerusform>El nuevo nombre del archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+tendría %n byte; el sistema de archivos de su carpeta de destino admite como máximo %2.<byte value="xd"/>
+El archivo se deja fuera de la vista previa.</numerusform>
+            <numerusform>El nuevo nombre del archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+tendría %n bytes; el sistema de archivos de su carpeta de destino admite como máximo %2.<byte value="xd"/>
+El archivo se deja fuera de la vista previa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is listed before, as<byte value="xd"/>
+%2<byte value="xd"/>
+A file is renamed once in a run: this entry is left out of the preview.</source>
+        <translation>El archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+ya figura antes en la lista, como<byte value="xd"/>
+%2<byte value="xd"/>
+Un archivo se renombra una sola vez por operación: esta entrada se deja fuera de la vista previa.</translation>
+    </message>
+    <message>
+        <source>The files are to be moved or copied, but no target directory is set.<byte value="xd"/>
+Nothing is planned: choose a target directory in the options first.</source>
+        <translation>Los archivos deben moverse o copiarse, pero no hay ninguna carpeta de destino.<byte value="xd"/>
+No se prevé nada: elija primero una carpeta de destino en las opciones.</translation>
+    </message>
+    <message>
+        <source>The target directory<byte value="xd"/>
+%1<byte value="xd"/>
+is not a full path.<byte value="xd"/>
+Nothing is planned: choose a target directory in the options first.</source>
+        <translation>La carpeta de destino<byte value="xd"/>
+%1<byte value="xd"/>
+no es una ruta completa.<byte value="xd"/>
+No se prevé nada: elija primero una carpeta de destino en las opciones.</translation>
+    </message>
+    <message>
+        <source>These files are no longer where the list names them (they were moved, renamed or deleted since they were listed) and were taken off the list:</source>
+        <translation>Estos archivos ya no están donde los nombra la lista (se movieron, renombraron o eliminaron desde que se añadieron) y se han quitado de la lista:</translation>
+    </message>
+</context>
+<context>
+    <name>Renaming</name>
+    <message>
+        <source>Varnoke is renaming files</source>
+        <translation>Varnoke renombra archivos</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: every file already has the name, the times and the attributes planned for it.</source>
+        <translation>No se renombró nada: cada archivo ya tiene el nombre, las fechas y los atributos previstos para él.</translation>
+    </message>
+    <message>
+        <source>Varnoke was not able to rename a file.<byte value="xd"/>
+The cause is probably that the file is busy.<byte value="xd"/>
+This might interfere with the following operations,<byte value="xd"/>
+But Varnoke will still continue renaming.</source>
+        <translation>Varnoke no pudo renombrar un archivo.<byte value="xd"/>
+Probablemente el archivo está ocupado.<byte value="xd"/>
+Esto puede afectar a las operaciones siguientes,<byte value="xd"/>
+pero Varnoke seguirá renombrando.</translation>
+    </message>
+    <message>
+        <source>Name conflict</source>
+        <translation>Conflicto de nombres</translation>
+    </message>
+    <message>
+        <source>Varnoke encoutered an unexpected name conflict.<byte value="xd"/>
+This means that some filenames are changed since the files<byte value="xd"/>
+were imported into Varnoke&apos;s file list. If possible, the<byte value="xd"/>
+existing file will be deleted to Recycle Bin, else the<byte value="xd"/>
+file which is being renamed will be deleted to Recycle Bin.<byte value="xd"/>
+<byte value="xd"/>
+Is this OK? Press cancel to stop renaming.</source>
+        <translation>Varnoke encontró un conflicto de nombres inesperado.<byte value="xd"/>
+Esto significa que algunos nombres de archivo han cambiado desde que<byte value="xd"/>
+los archivos se añadieron a la lista de Varnoke. Si es posible, el<byte value="xd"/>
+archivo existente se enviará a la papelera; si no, el archivo<byte value="xd"/>
+que se está renombrando.<byte value="xd"/>
+<byte value="xd"/>
+¿Le parece bien? Pulse Cancelar para detener el renombrado.</translation>
+    </message>
+    <message>
+        <source>Varnoke could neither delete the source file<byte value="xd"/>
+nor the target file... that is bad news.<byte value="xd"/>
+This might interfere with the following operations,<byte value="xd"/>
+But Varnoke will still continue renaming.<byte value="xd"/>
+<byte value="xd"/>
+The target file:<byte value="xd"/>
+%1<byte value="xd"/>
+could not go to the trash: %2.<byte value="xd"/>
+The source file:<byte value="xd"/>
+%3<byte value="xd"/>
+could not go to the trash: %4.</source>
+        <translation>Varnoke no pudo eliminar ni el archivo de origen<byte value="xd"/>
+ni el de destino... mala noticia.<byte value="xd"/>
+Esto puede afectar a las operaciones siguientes,<byte value="xd"/>
+pero Varnoke seguirá renombrando.<byte value="xd"/>
+<byte value="xd"/>
+El archivo de destino:<byte value="xd"/>
+%1<byte value="xd"/>
+no pudo ir a la papelera: %2.<byte value="xd"/>
+El archivo de origen:<byte value="xd"/>
+%3<byte value="xd"/>
+no pudo ir a la papelera: %4.</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is no longer there: it was moved, renamed or deleted since it was listed.<byte value="xd"/>
+Varnoke leaves it out and will still continue renaming.</source>
+        <translation>El archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+ya no está: se movió, renombró o eliminó desde que se añadió a la lista.<byte value="xd"/>
+Varnoke lo omite y seguirá renombrando.</translation>
+    </message>
+    <message>
+        <source>Varnoke error</source>
+        <translation>Error de Varnoke</translation>
+    </message>
+    <message>
+        <source>Varnoke could not copy the file<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+<byte value="xd"/>
+The file keeps its name. Press OK to go on with the other files (files that fail<byte value="xd"/>
+for the same reason in the same folder are not asked about again),<byte value="xd"/>
+or Cancel to stop renaming.</source>
+        <translation>Varnoke no pudo copiar el archivo<byte value="xd"/>
+%1<byte value="xd"/>
+a<byte value="xd"/>
+%2<byte value="xd"/>
+El motivo: %3.<byte value="xd"/>
+<byte value="xd"/>
+El archivo conserva su nombre. Pulse Aceptar para seguir con los demás archivos (no se volverá<byte value="xd"/>
+a preguntar por los archivos que fallen por el mismo motivo en la misma carpeta),<byte value="xd"/>
+o Cancelar para detener el renombrado.</translation>
+    </message>
+    <message>
+        <source>Varnoke could not rename the file<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+<byte value="xd"/>
+The file keeps its name. Press OK to go on with the other files (files that fail<byte value="xd"/>
+for the same reason in the same folder are not asked about again),<byte value="xd"/>
+or Cancel to stop renaming.</source>
+        <translation>Varnoke no pudo renombrar el archivo<byte value="xd"/>
+%1<byte value="xd"/>
+a<byte value="xd"/>
+%2<byte value="xd"/>
+El motivo: %3.<byte value="xd"/>
+<byte value="xd"/>
+El archivo conserva su nombre. Pulse Aceptar para seguir con los demás archivos (no se volverá<byte value="xd"/>
+a preguntar por los archivos que fallen por el mismo motivo en la misma carpeta),<byte value="xd"/>
+o Cancelar para detener el renombrado.</translation>
     </message>
 </context>
 <context>

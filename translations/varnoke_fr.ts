@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Varnoke error</source>
+        <translation>Erreur de Varnoke</translation>
+    </message>
+    <message>
+        <source>The command line parameter %1 was illegally formated
+<byte value="xd"/>Full path must be included!</source>
+        <translation>Le paramètre de ligne de commande %1 n&apos;est pas correctement formé
+<byte value="xd"/>Le chemin complet doit être indiqué !</translation>
+    </message>
+    <message>
+        <source>You have specified the &apos;/R&apos; parameter on the command line.<byte value="xd"/>
+For Varnoke to run automatically, you also have to specify both<byte value="xd"/>
+a options set (/O:) and either a file list (/L:) or a file search<byte value="xd"/>
+command (/S:) on the command line.<byte value="xd"/>
+<byte value="xd"/>
+Varnoke will be started with the specified options.</source>
+        <translation>Vous avez indiqué le paramètre &apos;/R&apos; sur la ligne de commande.<byte value="xd"/>
+Pour que Varnoke s&apos;exécute automatiquement, vous devez aussi indiquer<byte value="xd"/>
+sur la ligne de commande un jeu d&apos;options (/O:) et soit une liste<byte value="xd"/>
+de fichiers (/L:), soit une commande de recherche (/S:).<byte value="xd"/>
+<byte value="xd"/>
+Varnoke va démarrer avec les options indiquées.</translation>
+    </message>
+    <message>
+        <source>Varnoke is about to run an automatic renaming process.<byte value="xd"/>
+Is it OK to rename the specified files?</source>
+        <translation>Varnoke va lancer un renommage automatique.<byte value="xd"/>
+Peut-il renommer les fichiers indiqués ?</translation>
+    </message>
+</context>
+<context>
     <name>DirectoryControls</name>
     <message>
         <source>Drive</source>
@@ -17,10 +50,155 @@
     </message>
 </context>
 <context>
+    <name>EditNames</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Do you really want to rename the files?</source>
+        <translation>Voulez-vous vraiment renommer les fichiers ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The number of edited filenames are greater than the<byte value="xd"/>
+number of files in the file list. Rename anyway?</source>
+        <translation>Il y a plus de noms modifiés que de fichiers<byte value="xd"/>
+dans la liste de fichiers. Renommer quand même ?</translation>
+    </message>
+    <message>
+        <source>The number of edited filenames are smaller than the<byte value="xd"/>
+number of files in the file list. Rename anyway?</source>
+        <translation>Il y a moins de noms modifiés que de fichiers<byte value="xd"/>
+dans la liste de fichiers. Renommer quand même ?</translation>
+    </message>
+    <message>
+        <source>The file already exists!</source>
+        <translation>Le fichier existe déjà !</translation>
+    </message>
+    <message>
+        <source>Do you wish to overwrite %1?<byte value="xd"/>
+The file now there will be moved to the trash.</source>
+        <translation>Voulez-vous écraser %1 ?<byte value="xd"/>
+Le fichier qui s&apos;y trouve maintenant sera mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Do you really want to discard changes?</source>
+        <translation>Voulez-vous vraiment abandonner les modifications ?</translation>
+    </message>
+    <message>
+        <source>Varnoke could not move the file:<byte value="xd"/>
+%1<byte value="xd"/>
+to the trash. The reason: %2.<byte value="xd"/>
+The file stays, and the file:<byte value="xd"/>
+%3<byte value="xd"/>
+keeps its name.</source>
+        <translation>Varnoke n&apos;a pas pu mettre le fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+à la corbeille. Raison : %2.<byte value="xd"/>
+Le fichier reste, et le fichier :<byte value="xd"/>
+%3<byte value="xd"/>
+garde son nom.</translation>
+    </message>
+    <message>
+        <source>the new name is no full path</source>
+        <translation>le nouveau nom n&apos;est pas un chemin complet</translation>
+    </message>
+    <message>
+        <source>Varnoke could not rename the file:<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+The file keeps its name.</source>
+        <translation>Varnoke n&apos;a pas pu renommer le fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+en<byte value="xd"/>
+%2<byte value="xd"/>
+Raison : %3.<byte value="xd"/>
+Le fichier garde son nom.</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+could not get its name back, because another file has it now. It is kept as:<byte value="xd"/>
+%2</source>
+        <translation>Le fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+n&apos;a pas pu reprendre son nom, car un autre fichier le porte maintenant. Il est conservé sous :<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FileList</name>
     <message>
         <source>Blank list (%1)</source>
         <translation>Liste vide (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Varnoke file lists</source>
+        <translation>Listes de fichiers Varnoke</translation>
+    </message>
+    <message>
+        <source>Varnoke sets</source>
+        <translation>Jeux d&apos;options Varnoke</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A line that holds a NUL character names no file. Left out:</source>
+        <translation>Une ligne qui contient un caractère NUL ne désigne aucun fichier. Ignorées :</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lecture au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erreur d&apos;E/S %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was kept as %2; the default settings apply.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu. Il a été conservé sous %2 ; les réglages par défaut s&apos;appliquent.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. The settings of this session will not be saved.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu. Les réglages de cette session ne seront pas enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +395,153 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>%1: changed since the renaming (its size or last-write time differs); left as it is.</source>
+        <translation>%1 : modifié depuis le renommage (sa taille ou sa date de modification diffère) ; laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1: cannot go to %2, where another file is now; left as it is.</source>
+        <translation>%1 : ne peut pas aller à %2, où se trouve maintenant un autre fichier ; laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1: not found under any name the renaming gave it; nothing done.</source>
+        <translation>%1 : introuvable sous les noms que le renommage lui a donnés ; rien n&apos;a été fait.</translation>
+    </message>
+    <message>
+        <source>%1: went to the trash during the renaming; where the trash keeps it is not known, so restore it from the trash yourself.</source>
+        <translation>%1 : mis à la corbeille pendant le renommage ; on ne sait pas où la corbeille le garde, restaurez-le donc vous-même depuis la corbeille.</translation>
+    </message>
+    <message>
+        <source>%1: could not be brought back from the trash: %2.</source>
+        <translation>%1 : n&apos;a pas pu être récupéré dans la corbeille : %2.</translation>
+    </message>
+    <message>
+        <source>%1: the copy could not be removed: %2.</source>
+        <translation>%1 : la copie n&apos;a pas pu être supprimée : %2.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is held by a renaming that is still running; nothing done.</source>
+        <translation>Le journal de renommage %1 est tenu par un renommage encore en cours ; rien n&apos;a été fait.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 cannot be used (%2); it is kept aside as %1.bad and nothing was done with it.</source>
+        <translation>Le journal de renommage %1 est inutilisable (%2) ; il est mis de côté sous %1.bad et rien n&apos;en a été fait.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is of a complete renaming; nothing to recover.</source>
+        <translation>Le journal de renommage %1 est celui d&apos;un renommage complet ; rien à reprendre.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 is of no complete renaming to undo.</source>
+        <translation>Le journal de renommage %1 n&apos;est celui d&apos;aucun renommage complet à annuler.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 could not be marked as recovered.</source>
+        <translation>Le journal de renommage %1 n&apos;a pas pu être marqué comme repris.</translation>
+    </message>
+    <message>
+        <source>The run journal %1 could not be marked as undone.</source>
+        <translation>Le journal de renommage %1 n&apos;a pas pu être marqué comme annulé.</translation>
+    </message>
+    <message>
+        <source>the run journal could not be made in %1: %2</source>
+        <translation>le journal de renommage n&apos;a pas pu être créé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the run journal %1 could not be written; the renaming went on without it</source>
+        <translation>le journal de renommage %1 n&apos;a pas pu être écrit ; le renommage a continué sans lui</translation>
+    </message>
+    <message>
+        <source>%1; nothing in it is used.</source>
+        <translation>%1 ; rien de son contenu n&apos;est utilisé.</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Without it, a renaming cut short cannot be finished or rolled back, and it cannot be undone. Rename all the same?</source>
+        <translation>%1.
+
+Sans journal, un renommage interrompu ne peut être ni terminé ni défait, et il ne peut pas être annulé. Renommer quand même ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) where they belong</source>
+        <translation>
+            <numerusform>%n fichier à sa place</numerusform>
+            <numerusform>%n fichiers à leur place</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left as they were</source>
+        <translation>
+            <numerusform>%n laissé tel quel</numerusform>
+            <numerusform>%n laissés tels quels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <comment>what was done, the files where they belong, the files left as they were</comment>
+        <translation>%1 : %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A renaming of %1 that started %2 (%3) was cut short after %n files had changed.
+
+Yes finishes it, No rolls it back to the names before it, Cancel leaves it for later.</source>
+        <translation>
+            <numerusform>Un renommage de %1, commencé le %2 (%3), a été interrompu après la modification de %n fichier.
+
+Oui le termine, Non le défait pour revenir aux noms d&apos;avant, Annuler le remet à plus tard.</numerusform>
+            <numerusform>Un renommage de %1, commencé le %2 (%3), a été interrompu après la modification de %n fichiers.
+
+Oui le termine, Non le défait pour revenir aux noms d&apos;avant, Annuler le remet à plus tard.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the renaming of %n files that started %1 (%2)?
+
+Every file goes back to its old name, times and attributes; a file changed since, or whose old name another file holds now, stays as it is.</source>
+        <translation>
+            <numerusform>Annuler le renommage de %n fichier commencé le %1 (%2) ?
+
+Chaque fichier reprend son ancien nom, ses anciennes dates et ses anciens attributs ; un fichier modifié depuis, ou dont un autre fichier porte maintenant l&apos;ancien nom, reste tel quel.</numerusform>
+            <numerusform>Annuler le renommage de %n fichiers commencé le %1 (%2) ?
+
+Chaque fichier reprend son ancien nom, ses anciennes dates et ses anciens attributs ; un fichier modifié depuis, ou dont un autre fichier porte maintenant l&apos;ancien nom, reste tel quel.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Rolled back</source>
+        <translation>Défait</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Varnoke: renaming cut short</source>
+        <translation>Varnoke : renommage interrompu</translation>
+    </message>
+    <message>
+        <source>Left for later: the next start asks again, and varnoke-cli --recover finish|rollback settles it without questions.</source>
+        <translation>Remis à plus tard : le prochain démarrage reposera la question, et varnoke-cli --recover finish|rollback le règle sans questions.</translation>
+    </message>
+</context>
+<context>
     <name>ListGrid</name>
     <message>
         <source>File list</source>
@@ -253,6 +578,214 @@
         <source>%1: %2</source>
         <comment>a panel&apos;s name, then its value</comment>
         <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Planning</name>
+    <message>
+        <source>Varnoke is preparing name preview</source>
+        <translation>Varnoke prépare l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Varnoke is adding files to the list</source>
+        <translation>Varnoke ajoute des fichiers</translation>
+    </message>
+    <message>
+        <source>Could not add more files to the file list</source>
+        <translation>Impossible d&apos;ajouter d&apos;autres fichiers à la liste</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is still busy. Please delete it from the list or free it</source>
+        <translation>Le fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+est toujours occupé. Retirez-le de la liste ou libérez-le</translation>
+    </message>
+    <message>
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would be longer than %2 characters. The file is left out of the preview.</source>
+        <translation>Le nouveau nom du fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+dépasserait %2 caractères. Le fichier est laissé hors de l&apos;aperçu.</translation>
+    </message>
+    <message>
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would contain a &quot;/&quot; or a NUL character, which no file name may hold.<byte value="xd"/>
+The file is left out of the preview.</source>
+        <translation>Le nouveau nom du fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+contiendrait un &quot;/&quot; ou un caractère NUL, qu&apos;aucun nom de fichier ne peut contenir.<byte value="xd"/>
+Le fichier est laissé hors de l&apos;aperçu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new name of the file:<byte value="xd"/>
+%1<byte value="xd"/>
+would be %n bytes long; the file system of its target directory takes at most %2.<byte value="xd"/>
+The file is left out of the preview.</source>
+        <translation>
+            <numerusform>Le nouveau nom du fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+ferait %n octet ; le système de fichiers de son dossier cible en accepte au plus %2.<byte value="xd"/>
+Le fichier est laissé hors de l&apos;aperçu.</numerusform>
+            <numerusform>Le nouveau nom du fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+ferait %n octets ; le système de fichiers de son dossier cible en accepte au plus %2.<byte value="xd"/>
+Le fichier est laissé hors de l&apos;aperçu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is listed before, as<byte value="xd"/>
+%2<byte value="xd"/>
+A file is renamed once in a run: this entry is left out of the preview.</source>
+        <translation>Le fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+figure déjà plus haut dans la liste, sous<byte value="xd"/>
+%2<byte value="xd"/>
+Un fichier n&apos;est renommé qu&apos;une fois par opération : cette entrée est laissée hors de l&apos;aperçu.</translation>
+    </message>
+    <message>
+        <source>The files are to be moved or copied, but no target directory is set.<byte value="xd"/>
+Nothing is planned: choose a target directory in the options first.</source>
+        <translation>Les fichiers doivent être déplacés ou copiés, mais aucun dossier cible n&apos;est défini.<byte value="xd"/>
+Rien n&apos;est prévu : choisissez d&apos;abord un dossier cible dans les options.</translation>
+    </message>
+    <message>
+        <source>The target directory<byte value="xd"/>
+%1<byte value="xd"/>
+is not a full path.<byte value="xd"/>
+Nothing is planned: choose a target directory in the options first.</source>
+        <translation>Le dossier cible<byte value="xd"/>
+%1<byte value="xd"/>
+n&apos;est pas un chemin complet.<byte value="xd"/>
+Rien n&apos;est prévu : choisissez d&apos;abord un dossier cible dans les options.</translation>
+    </message>
+    <message>
+        <source>These files are no longer where the list names them (they were moved, renamed or deleted since they were listed) and were taken off the list:</source>
+        <translation>Ces fichiers ne sont plus là où la liste les indique (ils ont été déplacés, renommés ou supprimés depuis) et ont été retirés de la liste :</translation>
+    </message>
+</context>
+<context>
+    <name>Renaming</name>
+    <message>
+        <source>Varnoke is renaming files</source>
+        <translation>Varnoke renomme les fichiers</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: every file already has the name, the times and the attributes planned for it.</source>
+        <translation>Rien n&apos;a été renommé : chaque fichier a déjà le nom, les dates et les attributs prévus pour lui.</translation>
+    </message>
+    <message>
+        <source>Varnoke was not able to rename a file.<byte value="xd"/>
+The cause is probably that the file is busy.<byte value="xd"/>
+This might interfere with the following operations,<byte value="xd"/>
+But Varnoke will still continue renaming.</source>
+        <translation>Varnoke n&apos;a pas pu renommer un fichier.<byte value="xd"/>
+Le fichier est probablement occupé.<byte value="xd"/>
+Cela peut gêner les opérations suivantes,<byte value="xd"/>
+mais Varnoke continue le renommage.</translation>
+    </message>
+    <message>
+        <source>Name conflict</source>
+        <translation>Conflit de noms</translation>
+    </message>
+    <message>
+        <source>Varnoke encoutered an unexpected name conflict.<byte value="xd"/>
+This means that some filenames are changed since the files<byte value="xd"/>
+were imported into Varnoke&apos;s file list. If possible, the<byte value="xd"/>
+existing file will be deleted to Recycle Bin, else the<byte value="xd"/>
+file which is being renamed will be deleted to Recycle Bin.<byte value="xd"/>
+<byte value="xd"/>
+Is this OK? Press cancel to stop renaming.</source>
+        <translation>Varnoke a rencontré un conflit de noms inattendu.<byte value="xd"/>
+Cela signifie que des noms de fichiers ont changé depuis que les fichiers<byte value="xd"/>
+ont été ajoutés à la liste de Varnoke. Si possible, le fichier<byte value="xd"/>
+existant sera mis à la corbeille, sinon ce sera le fichier<byte value="xd"/>
+en cours de renommage.<byte value="xd"/>
+<byte value="xd"/>
+Est-ce d&apos;accord ? Appuyez sur Annuler pour arrêter le renommage.</translation>
+    </message>
+    <message>
+        <source>Varnoke could neither delete the source file<byte value="xd"/>
+nor the target file... that is bad news.<byte value="xd"/>
+This might interfere with the following operations,<byte value="xd"/>
+But Varnoke will still continue renaming.<byte value="xd"/>
+<byte value="xd"/>
+The target file:<byte value="xd"/>
+%1<byte value="xd"/>
+could not go to the trash: %2.<byte value="xd"/>
+The source file:<byte value="xd"/>
+%3<byte value="xd"/>
+could not go to the trash: %4.</source>
+        <translation>Varnoke n&apos;a pu supprimer ni le fichier source<byte value="xd"/>
+ni le fichier cible... ce n&apos;est pas bon signe.<byte value="xd"/>
+Cela peut gêner les opérations suivantes,<byte value="xd"/>
+mais Varnoke continue le renommage.<byte value="xd"/>
+<byte value="xd"/>
+Le fichier cible :<byte value="xd"/>
+%1<byte value="xd"/>
+n&apos;a pas pu aller à la corbeille : %2.<byte value="xd"/>
+Le fichier source :<byte value="xd"/>
+%3<byte value="xd"/>
+n&apos;a pas pu aller à la corbeille : %4.</translation>
+    </message>
+    <message>
+        <source>The file:<byte value="xd"/>
+%1<byte value="xd"/>
+is no longer there: it was moved, renamed or deleted since it was listed.<byte value="xd"/>
+Varnoke leaves it out and will still continue renaming.</source>
+        <translation>Le fichier :<byte value="xd"/>
+%1<byte value="xd"/>
+n&apos;est plus là : il a été déplacé, renommé ou supprimé depuis son ajout à la liste.<byte value="xd"/>
+Varnoke le laisse de côté et continue le renommage.</translation>
+    </message>
+    <message>
+        <source>Varnoke error</source>
+        <translation>Erreur de Varnoke</translation>
+    </message>
+    <message>
+        <source>Varnoke could not copy the file<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+<byte value="xd"/>
+The file keeps its name. Press OK to go on with the other files (files that fail<byte value="xd"/>
+for the same reason in the same folder are not asked about again),<byte value="xd"/>
+or Cancel to stop renaming.</source>
+        <translation>Varnoke n&apos;a pas pu copier le fichier<byte value="xd"/>
+%1<byte value="xd"/>
+vers<byte value="xd"/>
+%2<byte value="xd"/>
+Raison : %3.<byte value="xd"/>
+<byte value="xd"/>
+Le fichier garde son nom. Appuyez sur OK pour continuer avec les autres fichiers (pour les fichiers<byte value="xd"/>
+qui échouent pour la même raison dans le même dossier, la question ne sera plus posée),<byte value="xd"/>
+ou sur Annuler pour arrêter le renommage.</translation>
+    </message>
+    <message>
+        <source>Varnoke could not rename the file<byte value="xd"/>
+%1<byte value="xd"/>
+to<byte value="xd"/>
+%2<byte value="xd"/>
+The reason: %3.<byte value="xd"/>
+<byte value="xd"/>
+The file keeps its name. Press OK to go on with the other files (files that fail<byte value="xd"/>
+for the same reason in the same folder are not asked about again),<byte value="xd"/>
+or Cancel to stop renaming.</source>
+        <translation>Varnoke n&apos;a pas pu renommer le fichier<byte value="xd"/>
+%1<byte value="xd"/>
+en<byte value="xd"/>
+%2<byte value="xd"/>
+Raison : %3.<byte value="xd"/>
+<byte value="xd"/>
+Le fichier garde son nom. Appuyez sur OK pour continuer avec les autres fichiers (pour les fichiers<byte value="xd"/>
+qui échouent pour la même raison dans le même dossier, la question ne sera plus posée),<byte value="xd"/>
+ou sur Annuler pour arrêter le renommage.</translation>
     </message>
 </context>
 <context>

@@ -72,8 +72,8 @@ void ReportProblems(std::ostream& err, const std::vector<StartupProblem>& proble
 
 // Whether a settings message is the one that already says nothing will be saved.
 bool SaysNotSaved(std::string_view message) {
-  const std::string_view tail =
-      kSettingsFileUnreadable.substr(kSettingsFileUnreadable.find("%s") + 2);
+  const std::string_view unreadable = kSettingsFileUnreadable.Source;
+  const std::string_view tail = unreadable.substr(unreadable.find("%1") + 2);
   return message.ends_with(tail);
 }
 
@@ -109,7 +109,8 @@ class ConsoleRun {
  private:
   // Each settings message once, however often the store meets the same file.
   void ShowSettingsProblems() {
-    for (const std::string& message : TakeSettingsProblemMessages(services_.Settings)) {
+    for (const std::string& message :
+         TakeSettingsProblemMessages(services_.Settings, session_.texts())) {
       if (!settingsShown_.insert(message).second) continue;
       notSavedShown_ = notSavedShown_ || SaysNotSaved(message);
       session_.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
@@ -167,7 +168,7 @@ class ConsoleRun {
   int SaveAndShow(const TFiles& options) {
     if (!arguments_.SaveOptions.empty()) {
       const std::string path = WithOptionSetExtension(arguments_.SaveOptions, services_.Fs.Rules());
-      if (auto error = SaveOptionSet(services_.Store, path, options)) {
+      if (auto error = SaveOptionSet(services_.Store, path, options, session_.texts())) {
         streams_.Err << "varnoke-cli: options set " << path << " could not be saved: " << *error
                      << "\n";
         return kExitUnrenamed;

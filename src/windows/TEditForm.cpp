@@ -261,7 +261,8 @@ void TEditForm::ChangeSelection(CaseChange change) {
 
 void TEditForm::reject() {
   if (Memo1->document()->isModified() &&
-      services_.Ui.askKeeping(kDiscardChangesText, kEditWarningCaption, Buttons::OkCancel,
+      services_.Ui.askKeeping(services_.Ui.texts().Text(kDiscardChangesText),
+                              services_.Ui.texts().Text(kEditWarningCaption), Buttons::OkCancel,
                               Icon::Warning, Answer::Cancel) != Answer::Ok)
     return;
   QDialog::reject();

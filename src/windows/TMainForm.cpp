@@ -448,11 +448,11 @@ void TMainForm::ImportFileList() {
   TNameListForm* active = ActiveList();
   const std::optional<std::string> path =
       ChooseFile(state_, active ? &active->List() : nullptr, this, ChooseFor::Open,
-                 Qt8(kFileListFilter), QStringLiteral("vls"));
+                 Qt8(FileListFilter(QtTranslation())), QStringLiteral("vls"));
   if (!path) return;
   Session& ui = state_.Program.Ui;
   std::vector<std::string> lines;
-  if (auto error = LoadListLines(state_.Program.Store, *path, lines)) {
+  if (auto error = LoadListLines(state_.Program.Store, *path, lines, ui.texts())) {
     ui.ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
     return;
   }

@@ -190,7 +190,8 @@ void TNameListForm::FindListedFiles() {
   if (check.FoundAgain == 0 && check.Gone.empty()) return;
   RefreshGrid();
   if (!check.Gone.empty())
-    Ui().ask(GoneFromListMessage(check.Gone), kVarnokeCaption, Buttons::Ok, Icon::None);
+    Ui().ask(GoneFromListMessage(Ui().texts(), check.Gone), kVarnokeCaption, Buttons::Ok,
+             Icon::None);
 }
 
 void TNameListForm::SelectAllClick() {
@@ -367,8 +368,9 @@ void TNameListForm::RenameFilesClick() {
 
 void TNameListForm::Savefilelist1Click() {
   if (Working()) return;
-  const std::optional<std::string> path = ChooseFile(state_, &list_, this, ChooseFor::Save,
-                                                     Qt8(kFileListFilter), QStringLiteral("vls"));
+  const std::optional<std::string> path =
+      ChooseFile(state_, &list_, this, ChooseFor::Save, Qt8(FileListFilter(QtTranslation())),
+                 QStringLiteral("vls"));
   if (!path) return;
   Operation operation(*this);
   BusyScope busy(Ui());
@@ -383,8 +385,9 @@ void TNameListForm::Savefilelist1Click() {
 
 void TNameListForm::Addtofilelist1Click() {
   if (Working()) return;
-  const std::optional<std::string> path = ChooseFile(state_, &list_, this, ChooseFor::Open,
-                                                     Qt8(kFileListFilter), QStringLiteral("vls"));
+  const std::optional<std::string> path =
+      ChooseFile(state_, &list_, this, ChooseFor::Open, Qt8(FileListFilter(QtTranslation())),
+                 QStringLiteral("vls"));
   if (path) {
     Operation operation(*this);
     BusyScope busy(Ui());

@@ -66,7 +66,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   QPalette labelPalette = BlinkLabel->palette();
   labelPalette.setColor(QPalette::WindowText, kLabelColour);
   BlinkLabel->setPalette(labelPalette);
-  BlinkLabel->setText(Qt8(kPreparingPreviewLabel));
+  BlinkLabel->setText(Tr(kPreparingPreviewLabel));
 
   Gauge->setObjectName(QStringLiteral("Gauge"));
   Gauge->setGeometry(56, 160, 281, 25);

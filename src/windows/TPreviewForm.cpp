@@ -211,7 +211,8 @@ void TPreviewForm::Panel1DblClick() {
     model_->Refresh();
   }
   if (report_->NothingToDo())
-    services_.Ui.ask(kNothingToRenameText, kVarnokeCaption, Buttons::Ok, Icon::None);
+    services_.Ui.ask(services_.Ui.texts().Text(kNothingToRenameText), kVarnokeCaption, Buttons::Ok,
+                     Icon::None);
   accept();
 }
 

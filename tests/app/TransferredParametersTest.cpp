@@ -49,7 +49,7 @@ TEST(TransferredParameters, EachListAndSearchInAWindowOfItsOwn) {
   named.Name = "FromSet";
   PosixFileSystem fs;
   IdleStores idle;
-  ASSERT_EQ(SaveOptionSet(idle.Store, dir / "set.vns", named), std::nullopt);
+  ASSERT_EQ(SaveOptionSet(idle.Store, dir / "set.vns", named, EnglishTexts()), std::nullopt);
   FixedClock clock(0, 0);
   const FormatSettings regional = EnglishFormatSettings();
   ScriptedSession session;

@@ -248,7 +248,7 @@ TEST_F(OptionsSampleTest, ShowsWhatPlanningWouldSayInsteadOfAsking) {
   EXPECT_TRUE(session.Questions.empty());
   ASSERT_EQ(s.Rows.size(), 2u);
   EXPECT_TRUE(s.Rows[0].LeftOut && s.Rows[1].LeftOut);
-  EXPECT_EQ(s.Rows[1].NewName, NameTooLongMessage("/d/f2.txt"));
+  EXPECT_EQ(s.Rows[1].NewName, NameTooLongMessage(EnglishTexts(), "/d/f2.txt"));
 
   v.Name = "n";
   s = MakeOptionsSample(v, record, files, services);

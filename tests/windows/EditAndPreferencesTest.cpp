@@ -56,7 +56,7 @@ TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
     session.Answers = {Answer::Cancel};  // closing asks before dropping the edits
     editor.close();
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(session.Questions.back().Text, kDiscardChangesText);
+    EXPECT_EQ(session.Questions.back().Text, kDiscardChangesText.Source);
     EXPECT_EQ(session.Questions.back().Keeping, Answer::Cancel);  // Enter keeps the edits
 
     session.Answers = {Answer::Yes};

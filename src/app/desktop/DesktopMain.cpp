@@ -60,7 +60,7 @@ class MainWindowSettings {
 
  private:
   void TellProblems() {
-    for (const std::string& message : TakeSettingsProblemMessages(state_.Program.Settings))
+    for (const std::string& message : TakeSettingsProblemMessages(state_.Program.Settings, state_.Program.Ui.texts()))
       state_.Program.Ui.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
   }
   DesktopState& state_;
