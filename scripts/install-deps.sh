@@ -11,3 +11,5 @@ apt-get install -y --no-install-recommends cmake make g++ pkg-config qt6-base-de
   clang libclang-rt-14-dev adwaita-icon-theme \
   desktop-file-utils appstream libxml2-utils libexiv2-dev libmediainfo-dev \
   dpkg-dev lintian file
+# The translations: lupdate and lrelease, Qt's own translations, the checks of the files.
+apt-get install -y --no-install-recommends qt6-l10n-tools qt6-translations-l10n python3

@@ -30,7 +30,7 @@ CommandLineSearch::Outcome CommandLineSearch::Run(std::string_view value, bool s
       AddFile(fs, list_.Files, path);
     }
   };
-  callbacks.SetCaption = [](std::string_view) {};
+  callbacks.SetCaption = [](const UiText&) {};
   SearchClick(choices_, list_.Options, fs, session, searchStopped_, callbacks);
   found.ListInto(fs, list_.Files);
   return Outcome::Searched;

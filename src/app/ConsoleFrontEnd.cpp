@@ -72,8 +72,8 @@ void ReportProblems(std::ostream& err, const std::vector<StartupProblem>& proble
 
 // Whether a settings message is the one that already says nothing will be saved.
 bool SaysNotSaved(std::string_view message) {
-  const std::string_view tail =
-      kSettingsFileUnreadable.substr(kSettingsFileUnreadable.find("%s") + 2);
+  const std::string_view unreadable = kSettingsFileUnreadable.Source;
+  const std::string_view tail = unreadable.substr(unreadable.find("%1") + 2);
   return message.ends_with(tail);
 }
 
@@ -109,7 +109,8 @@ class ConsoleRun {
  private:
   // Each settings message once, however often the store meets the same file.
   void ShowSettingsProblems() {
-    for (const std::string& message : TakeSettingsProblemMessages(services_.Settings)) {
+    for (const std::string& message :
+         TakeSettingsProblemMessages(services_.Settings, session_.texts())) {
       if (!settingsShown_.insert(message).second) continue;
       notSavedShown_ = notSavedShown_ || SaysNotSaved(message);
       session_.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
@@ -127,7 +128,8 @@ class ConsoleRun {
     }
     // Without parameters there is no list; the options alone start from the defaults.
     const bool listed = parsed.List.has_value();
-    FileListOwner& list = listed ? *parsed.List : parsed.List.emplace(defaults, listCounter);
+    FileListOwner& list =
+        listed ? *parsed.List : parsed.List.emplace(defaults, listCounter, services_.Ui.texts());
     if (auto error = ApplySetSwitches(list.Options, arguments_.Sets, services_.Fs,
                                       services_.Regional, services_.Time)) {
       streams_.Err << "varnoke-cli: --set " << *error << "\nNothing renamed or saved.\n";
@@ -153,7 +155,7 @@ class ConsoleRun {
       streams_.Err << "varnoke-cli: nothing planned, nothing renamed.\n";
       return kExitUnrenamed;
     }
-    for (const std::string& note : TimeTakenNotes(preview, list.Options))
+    for (const std::string& note : TimeTakenNotes(services_.Ui.texts(), preview, list.Options))
       streams_.Err << note << ".\n";
     if (arguments_.PlanTsv) {
       WritePlanTsv(streams_.Out, list.Files, preview, services_.Fs.Rules());
@@ -166,7 +168,7 @@ class ConsoleRun {
   int SaveAndShow(const TFiles& options) {
     if (!arguments_.SaveOptions.empty()) {
       const std::string path = WithOptionSetExtension(arguments_.SaveOptions, services_.Fs.Rules());
-      if (auto error = SaveOptionSet(services_.Store, path, options)) {
+      if (auto error = SaveOptionSet(services_.Store, path, options, session_.texts())) {
         streams_.Err << "varnoke-cli: options set " << path << " could not be saved: " << *error
                      << "\n";
         return kExitUnrenamed;

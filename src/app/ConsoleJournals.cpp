@@ -28,12 +28,12 @@ int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std
   // Nothing is read from a journal directory that is not the user's own; a journal that
   // is not is named and left alone.
   if (const std::string refusal = services.Journals->Refusal({}); !refusal.empty()) {
-    err << "varnoke-cli: " << JournalRefusedMessage(refusal) << "\n";
+    err << "varnoke-cli: " << JournalRefusedMessage(services.Ui.texts(), refusal) << "\n";
     return kExitUnrenamed;
   }
-  const std::vector<std::string> refused = JournalRefusals(*services.Journals);
+  const std::vector<std::string> refused = JournalRefusals(*services.Journals, services.Ui.texts());
   TellProblems(refused, err);
-  JournalKeeper keeper(*services.Journals, services.Fs, services.Time);
+  JournalKeeper keeper(*services.Journals, services.Fs, services.Time, services.Ui.texts());
   bool clean = refused.empty();
   if (!arguments.Recover.empty()) {
     std::vector<std::string> problems;
@@ -45,7 +45,7 @@ int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std
       err << RunLine(run, services.Time) << "\n";
       const JournalOutcome outcome = keeper.Recover(
           run.Name, finish ? RecoveryWay::Finish : RecoveryWay::Rollback, services.Ui);
-      err << OutcomeText(finish ? "Finished" : "Rolled back", outcome);
+      err << OutcomeText(services.Ui.texts(), finish ? kFinishedDone : kRolledBackDone, outcome);
       clean = clean && Clean(outcome);
     }
     return clean && problems.empty() ? kExitDone : kExitUnrenamed;
@@ -65,7 +65,7 @@ int RunJournalCommand(const ConsoleArguments& arguments, Services& services, std
   for (const RunSummary& run : runs) {
     err << "Undoing " << RunLine(run, services.Time) << "\n";
     const JournalOutcome outcome = keeper.Undo(run.Name, services.Ui);
-    err << OutcomeText("Undone", outcome);
+    err << OutcomeText(services.Ui.texts(), kUndoneDone, outcome);
     clean = clean && Clean(outcome);
   }
   if (static_cast<int>(runs.size()) < arguments.Undo)

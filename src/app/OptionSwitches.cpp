@@ -19,11 +19,11 @@ std::optional<std::string> ApplySetSwitches(TFiles& options, const std::vector<s
                              : wildcards ? " (checked for the standard method with wildcards)"
                                          : " (checked for the standard method without wildcards)";
   if (!IsValidPatternField(changed.Name, advanced, wildcards))
-    return "name: " + std::string(kFilenameFieldIllegal) + method;
+    return "name: " + std::string(kFilenameFieldIllegal.Source) + method;
   if (!IsValidPatternField(changed.Ext, advanced, wildcards))
-    return "ext: " + std::string(kExtensionFieldIllegal) + method;
+    return "ext: " + std::string(kExtensionFieldIllegal.Source) + method;
   if (!IsValidDateFormat(changed.DateString, regional, clock))
-    return "date-string: " + std::string(kDateFieldIllegal);
+    return "date-string: " + std::string(kDateFieldIllegal.Source);
   options = std::move(changed);
   return std::nullopt;
 }

@@ -18,13 +18,13 @@ namespace {
 
 // The command line's own errors: "Varnoke error", exclamation icon, OK.
 void ReportError(Session& ui, std::string_view text) {
-  ui.ask(text, kCommandLineErrorCaption, Buttons::Ok, Icon::Warning);
+  ui.ask(text, ui.texts().Text(kCommandLineErrorCaption), Buttons::Ok, Icon::Warning);
 }
 
 // Why a set or list that Exists() does not see cannot be read.
 std::string MissingCause(FileSystem& fs, std::string_view path) {
   const std::optional<std::uint32_t> attr = fs.GetAttributes(path);
-  return attr && (*attr & kAttrDirectory) ? "is a directory" : std::string(kFileNotFound);
+  return attr && (*attr & kAttrDirectory) ? "is a directory" : std::string(kFileNotFound.Source);
 }
 
 // Returns the paths that added nothing.
@@ -45,7 +45,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
                                    int& listCounter, Services& services) {
   ParsedCommandLine result;
   if (parameters.empty()) return result;
-  FileListOwner& list = result.List.emplace(defaults, listCounter);
+  FileListOwner& list = result.List.emplace(defaults, listCounter, services.Ui.texts());
   FileSystem& fs = services.Fs;
   ListingScope listing(fs);  // every file the parameters list shares one look
   Session& ui = services.Ui;
@@ -71,7 +71,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
       case SwitchKind::OptionSet:
         if (!fs.Exists(s.Value)) {
           problem(StartupProblem::Kind::OptionSet, parameter, s.Value, MissingCause(fs, s.Value));
-        } else if (auto error = LoadOptionSet(services.Store, s.Value, list.Options)) {
+        } else if (auto error = LoadOptionSet(services.Store, s.Value, list.Options, ui.texts())) {
           // A set that cannot be read is the general error handler's: the failed
           // operation's text under the application's title.
           ui.ask(*error, kApplicationTitle, Buttons::Ok, Icon::Error);
@@ -84,7 +84,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
         } else {
           std::vector<std::string> read;
           std::optional<IoError> cause;
-          const auto error = LoadListLines(services.Store, s.Value, read, &cause);
+          const auto error = LoadListLines(services.Store, s.Value, read, ui.texts(), &cause);
           LinesWithNul leftOut;
           std::erase_if(read, [&](const std::string& line) { return leftOut.LeaveOut(line); });
           PendingPaths lines(std::move(read));
@@ -98,7 +98,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
           if (error) {
             ReportError(ui, *error);
             problem(StartupProblem::Kind::FileList, parameter, s.Value,
-                    cause ? IoErrorMessage(*cause) : std::string());
+                    cause ? IoErrorMessage(EnglishTexts(), *cause) : std::string());
           }
         }
         break;
@@ -108,13 +108,13 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> parameters, cons
         const auto outcome = search->Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, fs, ui,
                                          services.ListInParallel);
         if (outcome != CommandLineSearch::Outcome::Searched)
-          ReportError(ui, IllegalParameterMessage(parameter));
+          ReportError(ui, IllegalParameterMessage(ui.texts(), parameter));
         if (outcome == CommandLineSearch::Outcome::NoFullPath)
           problem(StartupProblem::Kind::SearchDirectory, parameter, s.Value, "not a full path");
         if (outcome == CommandLineSearch::Outcome::NoDirectory) {
           const std::string& dir = search->Directory();
           problem(StartupProblem::Kind::SearchDirectory, parameter, dir,
-                  fs.Exists(dir) ? "not a directory" : std::string(kFileNotFound));
+                  fs.Exists(dir) ? "not a directory" : std::string(kFileNotFound.Source));
         }
         break;
       }

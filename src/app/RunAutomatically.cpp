@@ -10,11 +10,12 @@ bool RunAutomatically(std::span<const std::string> parameters, Session& session,
   const RunMarks marks = CollectRunMarks(parameters);
   if (!marks.R) return false;
   if (!marks.O || !marks.L) {
-    session.ask(kRunSwitchIncompleteMessage, kCommandLineErrorCaption, Buttons::Ok, Icon::Warning);
+    session.ask(session.texts().Text(kRunSwitchIncompleteMessage),
+                session.texts().Text(kCommandLineErrorCaption), Buttons::Ok, Icon::Warning);
     return false;
   }
-  if (session.ask(kAutoRunQuestion, kAutoRunCaption, Buttons::YesNo, Icon::Question) !=
-      Answer::Yes) {
+  if (session.ask(session.texts().Text(kAutoRunQuestion), kAutoRunCaption, Buttons::YesNo,
+                  Icon::Question) != Answer::Yes) {
     return false;
   }
   run();

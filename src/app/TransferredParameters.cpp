@@ -38,8 +38,8 @@ void Search(const std::string& parameter, const Switch& s, ListWindows& windows,
   CommandLineSearch search(list, services.BrowseStart);
   if (search.Run(s.Value, s.Kind == SwitchKind::SearchSubdirs, services.Fs, services.Ui, false) !=
       CommandLineSearch::Outcome::Searched)
-    services.Ui.ask(IllegalParameterMessage(parameter), kCommandLineErrorCaption, Buttons::Ok,
-                    Icon::Warning);
+    services.Ui.ask(IllegalParameterMessage(services.Ui.texts(), parameter),
+                    services.Ui.texts().Text(kCommandLineErrorCaption), Buttons::Ok, Icon::Warning);
   search.Release();
   windows.ShowList(list);
 }
@@ -68,7 +68,8 @@ void ProcessTransferredParameters(std::span<const std::string> parameters, ListW
         break;
       case SwitchKind::OptionSet:
         if (FileListOwner* active = windows.ActiveList(); active && services.Fs.Exists(s.Value)) {
-          if (auto error = LoadOptionSet(services.Store, s.Value, active->Options))
+          if (auto error =
+                  LoadOptionSet(services.Store, s.Value, active->Options, services.Ui.texts()))
             services.Ui.ask(*error, kApplicationTitle, Buttons::Ok, Icon::Error);
         }
         break;

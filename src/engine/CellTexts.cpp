@@ -109,16 +109,16 @@ std::string CellText(const TVrnPrevFile& e, int columnId, const FormatSettings& 
               columnId, settings, rules);
 }
 
-std::string StatusPathText(const TVrnFile& f, const PathRules& rules) {
+std::string StatusPathText(const TVrnFile& f, const PathRules& rules, const Translation& tr) {
   std::string text = rules.Join(f.Path(), f.Name(), f.Ext());
-  if (f.Busy) text.append(kBusySuffix);
+  if (f.Busy) text.append(tr.Text(kBusySuffix));
   return text;
 }
 
-std::string StatusPathText(const TVrnPrevFile& e, const PathRules& rules) {
+std::string StatusPathText(const TVrnPrevFile& e, const PathRules& rules, const Translation& tr) {
   std::string text = rules.Join(e.Path(), e.Name, e.Ext);
-  if (e.Conflict) text.append(kConflictSuffix);
-  if (e.Busy) text.append(kBusySuffix);
+  if (e.Conflict) text.append(tr.Text(kConflictSuffix));
+  if (e.Busy) text.append(tr.Text(kBusySuffix));
   return text;
 }
 

@@ -10,6 +10,7 @@
 #include "model/PathRules.h"
 #include "model/TVrnFile.h"
 #include "model/TVrnPrevFile.h"
+#include "platform/Translation.h"
 
 namespace varnoke {
 
@@ -44,8 +45,9 @@ std::string OldNameText(const TVrnPrevFile& entry, const TVrnFiles& files);
 
 // The status bar's text for the single selected entry: the full path, then " (BUSY)"
 // for a busy file; for a preview entry the planned full path, then " (CONFLICT)" and
-// " (BUSY)" as the entry is marked.
-std::string StatusPathText(const TVrnFile& file, const PathRules& rules);
-std::string StatusPathText(const TVrnPrevFile& entry, const PathRules& rules);
+// " (BUSY)" as the entry is marked, in the language of `tr`.
+std::string StatusPathText(const TVrnFile& file, const PathRules& rules, const Translation& tr);
+std::string StatusPathText(const TVrnPrevFile& entry, const PathRules& rules,
+                           const Translation& tr);
 
 }  // namespace varnoke

@@ -12,9 +12,12 @@ bool ValidId(int columnId) {
   return columnId >= 0 && columnId < static_cast<int>(kColumnCount);
 }
 
-std::string_view ById(const std::array<std::string_view, kColumnCount>& texts, int columnId) {
-  return ValidId(columnId) ? texts[static_cast<std::size_t>(columnId)] : std::string_view();
+template <typename Text>
+Text ById(const std::array<Text, kColumnCount>& texts, int columnId, Text none) {
+  return ValidId(columnId) ? texts[static_cast<std::size_t>(columnId)] : none;
 }
+
+constexpr UiText kNoText{"Grid", ""};
 
 std::optional<int> SortKey(const std::array<int, kColumnCount>& keys, int columnId) {
   if (!ValidId(columnId) || keys[static_cast<std::size_t>(columnId)] < 0) return std::nullopt;
@@ -29,20 +32,20 @@ std::optional<std::size_t> PositionOf(const ColLayoutWords& words, int columnId)
 
 }  // namespace
 
-std::string_view HeaderText(int columnId) {
-  return ById(kColumnHeaders, columnId);
+UiText HeaderText(int columnId) {
+  return ById(kColumnHeaders, columnId, kNoText);
 }
 
-std::string_view ColumnMenuCaption(int columnId) {
-  return ById(kColumnMenuCaptions, columnId);
+UiText ColumnMenuCaption(int columnId) {
+  return ById(kColumnMenuCaptions, columnId, kNoText);
 }
 
 std::string_view ColumnMenuName(int columnId) {
-  return ById(kColumnMenuNames, columnId);
+  return ById(kColumnMenuNames, columnId, std::string_view());
 }
 
-std::string_view SortMenuCaption(int number) {
-  if (number < 1 || number > static_cast<int>(kSortMenuCaptions.size())) return {};
+UiText SortMenuCaption(int number) {
+  if (number < 1 || number > static_cast<int>(kSortMenuCaptions.size())) return kNoText;
   return kSortMenuCaptions[static_cast<std::size_t>(number - 1)];
 }
 

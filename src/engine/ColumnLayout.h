@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "files/ColLayoutValue.h"
+#include "platform/UiText.h"
 
 namespace varnoke {
 
@@ -26,7 +27,6 @@ inline constexpr int kCreatedColumn = 8;
 // The preview's old name, after the nine laid-out columns: always last, never part of the
 // stored layout (its width is a value of its own).
 inline constexpr int kOldNameColumn = 9;
-inline constexpr std::string_view kOldNameHeader = "Old name";
 
 // Widths in pixels by column id, used where a layout word stores width 0.
 using ColumnWidths = std::array<int, kColumnCount>;
@@ -34,11 +34,11 @@ inline constexpr ColumnWidths kFileListColumnWidths = {18, 120, 80, 40, 65, 50, 
 inline constexpr ColumnWidths kPreviewColumnWidths = {18, 80, 70, 35, 95, 95, 64, 64, 64};
 
 // Texts by column id; empty for ids outside 0..8 (and the header of the icon column).
-std::string_view HeaderText(int columnId);
-std::string_view ColumnMenuCaption(int columnId);
+UiText HeaderText(int columnId);
+UiText ColumnMenuCaption(int columnId);
 std::string_view ColumnMenuName(int columnId);
 // The caption of sort menu item 1..8; empty for other numbers.
-std::string_view SortMenuCaption(int number);
+UiText SortMenuCaption(int number);
 
 // The key of TVrnFiles::Sort / TVrnPrevFiles::Sort for a column id; none for the icon
 // column and ids outside 0..8. Sort menu item n sorts like column id n.

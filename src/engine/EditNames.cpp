@@ -14,7 +14,6 @@ namespace varnoke {
 namespace {
 
 constexpr std::string_view kTitleSeparators = "\n !#%&()*+,-.:;=?\\^_";
-constexpr std::string_view kNotFullPathReason = "the new name is no full path";
 constexpr std::size_t kEditTextPumpInterval = 10;
 
 // UTF-8 of characters a text editor takes as the end of a line.
@@ -267,7 +266,7 @@ void Applier::SettleAside() {
     }
     TVrnFiles fresh;
     if (AddFile(fs_, fresh, settled)) files_.Items(at) = std::move(fresh.Items(0));
-    Tell(KeptBesideMessage(original, settled));
+    Tell(KeptBesideMessage(session_.texts(), original, settled));
   }
 }
 
@@ -281,7 +280,7 @@ Applier::Step Applier::ApplyLine(int place) {
   pending_.Remove(place);
   const std::string to = EditedPath(entry, text, mode_, rules_);
   if (!IsFullFilePath(to, rules_)) {
-    Tell(NotRenamedMessage(from, to, kNotFullPathReason));
+    Tell(NotRenamedMessage(session_.texts(), from, to, session_.texts().Text(kNotFullPathReason)));
     return Step::Next;
   }
   if (Move(JournalOp::Move, place, from, to)) {
@@ -302,7 +301,8 @@ Applier::Step Applier::ApplyLine(int place) {
 }
 
 Applier::Step Applier::Overwrite(int place, const std::string& from, const std::string& to) {
-  const Answer answer = AskAside(session_, OverwriteQuestion(to), kEditFileExistsCaption,
+  const Answer answer = AskAside(session_, OverwriteQuestion(session_.texts(), to),
+                                 session_.texts().Text(kEditFileExistsCaption),
                                  Buttons::YesNoCancel, Icon::None, Answer::No);
   if (answer == Answer::Cancel) return Step::Stop;
   if (answer != Answer::Yes) return Step::Next;
@@ -310,7 +310,7 @@ Applier::Step Applier::Overwrite(int place, const std::string& from, const std::
   if (fs_.Exists(to) && !fs_.SameFile(from, to)) {
     const FsStatus trashed = Trash(place, to);
     if (!trashed) {
-      Tell(NotTrashedMessage(to, from, trashed.Reason()));
+      Tell(NotTrashedMessage(session_.texts(), to, from, trashed.Reason()));
       return Step::Next;
     }
     DropOthersAt(place, to);
@@ -324,7 +324,7 @@ Applier::Step Applier::Overwrite(int place, const std::string& from, const std::
     Drop(place, true);
     return Step::Next;
   }
-  Tell(NotRenamedMessage(from, to, moved.Reason()));
+  Tell(NotRenamedMessage(session_.texts(), from, to, moved.Reason()));
   return Step::Next;
 }
 
@@ -486,17 +486,18 @@ void ChangeCase(std::string& text, CaseChange change) {
 EditApplied ApplyEditedNames(FileSystem& fs, Session& session, TVrnFiles& files,
                              std::vector<std::string>& lines, int mode,
                              const EditJournalStart& startJournal) {
-  if (session.ask(kReallyRenameText, kEditConfirmationCaption, Buttons::YesNo, Icon::Question) !=
-      Answer::Yes)
+  const Translation& tr = session.texts();
+  if (session.ask(tr.Text(kReallyRenameText), tr.Text(kEditConfirmationCaption), Buttons::YesNo,
+                  Icon::Question) != Answer::Yes)
     return {};
   const int lineCount = static_cast<int>(lines.size());
   int n = files.Count();
-  if (lineCount > n && session.ask(kMoreLinesText, kEditWarningCaption, Buttons::OkCancel,
-                                   Icon::Warning) != Answer::Ok)
+  if (lineCount > n && session.ask(tr.Text(kMoreLinesText), tr.Text(kEditWarningCaption),
+                                   Buttons::OkCancel, Icon::Warning) != Answer::Ok)
     return {};
   if (lineCount < n) {
-    if (session.ask(kFewerLinesText, kEditWarningCaption, Buttons::OkCancel, Icon::Warning) !=
-        Answer::Ok)
+    if (session.ask(tr.Text(kFewerLinesText), tr.Text(kEditWarningCaption), Buttons::OkCancel,
+                    Icon::Warning) != Answer::Ok)
       return {};
     n = lineCount;
   }

@@ -2,7 +2,9 @@
 
 namespace varnoke {
 
-FileListOwner::FileListOwner(const TFiles& defaults, int& listCounter)
-    : Options(defaults), Caption("Blank list (" + std::to_string(listCounter++) + ")") {}
+FileListOwner::FileListOwner(const TFiles& defaults, int& listCounter, const Translation& tr)
+    : Options(defaults),
+      Caption(Arg(tr.Text(VARNOKE_UI("FileList", "Blank list (%1)")),
+                  {std::to_string(listCounter++)})) {}
 
 }  // namespace varnoke

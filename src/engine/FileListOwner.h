@@ -6,14 +6,16 @@
 
 #include "model/TFiles.h"
 #include "model/TVrnFile.h"
+#include "platform/Translation.h"
 
 namespace varnoke {
 
 class FileListOwner {
  public:
-  // A new list: empty, with a copy of `defaults`, captioned "Blank list (n)" with n
-  // taken from `listCounter`, which then grows by one (the first list is number 0).
-  FileListOwner(const TFiles& defaults, int& listCounter);
+  // A new list: empty, with a copy of `defaults`, captioned "Blank list (n)" in the
+  // language of `tr` with n taken from `listCounter`, which then grows by one (the first
+  // list is number 0).
+  FileListOwner(const TFiles& defaults, int& listCounter, const Translation& tr);
 
   TVrnFiles Files;
   TFiles Options;

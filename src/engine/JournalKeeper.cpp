@@ -79,8 +79,9 @@ struct JournalKeeper::Held {
   std::vector<std::pair<std::string, std::unique_ptr<AppendFile>>> Recoveries;
 };
 
-JournalKeeper::JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock)
-    : journals_(journals), fs_(fs), clock_(clock) {}
+JournalKeeper::JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock,
+                             const Translation& tr)
+    : journals_(journals), fs_(fs), clock_(clock), tr_(tr) {}
 
 std::unique_ptr<RunJournal> JournalKeeper::NewRun(std::string origin, const TFiles& options,
                                                   std::string workingDirectory) {
@@ -91,7 +92,7 @@ std::unique_ptr<RunJournal> JournalKeeper::NewRun(std::string origin, const TFil
   header.DeleteOnConflict = options.Has(DeleteOnConflict);
   header.Origin = std::move(origin);
   header.Directory = std::move(workingDirectory);
-  return std::make_unique<RunJournal>(journals_, std::move(header));
+  return std::make_unique<RunJournal>(journals_, std::move(header), tr_);
 }
 
 std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name,
@@ -101,8 +102,8 @@ std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name
   held->File = journals_.Hold(name);
   if (!held->File) {
     const std::string refusal = journals_.Refusal(name);
-    outcome.Problem = refusal.empty() ? JournalHeldMessage(journals_.Where() + "/" + name)
-                                      : JournalRefusedMessage(refusal);
+    outcome.Problem = refusal.empty() ? JournalHeldMessage(tr_, journals_.Where() + "/" + name)
+                                      : JournalRefusedMessage(tr_, refusal);
     return nullptr;
   }
   const FileBytes bytes = journals_.Read(name);
@@ -111,8 +112,8 @@ std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name
     const std::string where = journals_.Where() + "/" + name;
     held->File.reset();
     journals_.Rename(name, name + ".bad");
-    outcome.Problem =
-        JournalUnreadableMessage(where, bytes.Error ? "it cannot be read" : reading.Problem);
+    outcome.Problem = JournalUnreadableMessage(
+        tr_, where, bytes.Error ? tr_.Text(kJournalCannotBeRead) : reading.Problem);
     return nullptr;
   }
   held->Run = std::move(*reading.Run);
@@ -127,7 +128,7 @@ std::unique_ptr<JournalKeeper::Held> JournalKeeper::Take(const std::string& name
       continue;
     std::unique_ptr<AppendFile> hold = journals_.Hold(other);
     if (!hold) {
-      outcome.Problem = JournalHeldMessage(journals_.Where() + "/" + other);
+      outcome.Problem = JournalHeldMessage(tr_, journals_.Where() + "/" + other);
       return nullptr;
     }
     JournalReading recovery = ReadJournal(journals_.Read(other).Bytes);
@@ -155,8 +156,9 @@ std::vector<RunSummary> JournalKeeper::Unfinished(std::vector<std::string>& prob
     if (bytes.Error || !reading.Run) {
       hold.reset();
       journals_.Rename(name, name + ".bad");
-      problems.push_back(JournalUnreadableMessage(
-          journals_.Where() + "/" + name, bytes.Error ? "it cannot be read" : reading.Problem));
+      problems.push_back(
+          JournalUnreadableMessage(tr_, journals_.Where() + "/" + name,
+                                   bytes.Error ? tr_.Text(kJournalCannotBeRead) : reading.Problem));
       continue;
     }
     const JournalRun& run = *reading.Run;
@@ -210,7 +212,7 @@ JournalOutcome JournalKeeper::Recover(const std::string& name, RecoveryWay way, 
   std::unique_ptr<Held> held = Take(name, outcome, way == RecoveryWay::Finish);
   if (!held) return outcome;
   if (held->Run.Complete || !held->Run.RecoveredAs.empty() || held->Run.GivenUp) {
-    outcome.Problem = "The run journal " + name + " is of a complete renaming; nothing to recover.";
+    outcome.Problem = NothingToRecoverMessage(tr_, name);
     return outcome;
   }
   outcome = way == RecoveryWay::Finish ? Forward(*held, session)
@@ -219,10 +221,9 @@ JournalOutcome JournalKeeper::Recover(const std::string& name, RecoveryWay way, 
   AppendRecoveredRecord(mark, way == RecoveryWay::Finish ? "finish" : "rollback");
   for (auto& [recovery, file] : held->Recoveries)
     if (!file->Append(mark) || !file->Flush())
-      outcome.Messages.push_back("The run journal " + recovery +
-                                 " could not be marked as recovered.");
+      outcome.Messages.push_back(NotMarkedRecoveredMessage(tr_, recovery));
   if (!held->File->Append(mark) || !held->File->Flush())
-    outcome.Messages.push_back("The run journal " + name + " could not be marked as recovered.");
+    outcome.Messages.push_back(NotMarkedRecoveredMessage(tr_, name));
   return outcome;
 }
 
@@ -231,7 +232,7 @@ JournalOutcome JournalKeeper::Undo(const std::string& name, Session& session) {
   std::unique_ptr<Held> held = Take(name, outcome, false);
   if (!held) return outcome;
   if (!held->Run.Complete || !held->Run.UndoneBy.empty() || held->Run.Header.Kind != RunKind::Run) {
-    outcome.Problem = "The run journal " + name + " is of no complete renaming to undo.";
+    outcome.Problem = NothingToUndoMessage(tr_, name);
     return outcome;
   }
   return Reverse(*held, RunKind::Undo, session);
@@ -245,7 +246,7 @@ namespace {
 std::vector<std::string> RunJob(const std::vector<JobItem>& items, std::uint8_t transport,
                                 bool deleteOnConflict, RunKind kind, const std::string& of,
                                 JournalDirectory& journals, FileSystem& fs, Clock& clock,
-                                Session& session, JournalOutcome& outcome,
+                                Session& session, const Translation& tr, JournalOutcome& outcome,
                                 std::string& journalName) {
   std::vector<std::string> where;
   if (items.empty()) return where;
@@ -282,7 +283,7 @@ std::vector<std::string> RunJob(const std::vector<JobItem>& items, std::uint8_t 
   header.DeleteOnConflict = deleteOnConflict;
   header.Origin = std::string(RunKindName(kind)) + " of " + of;
   header.Of = of;
-  RunJournal journal(journals, std::move(header));
+  RunJournal journal(journals, std::move(header), tr);
   if (!journal.Open()) outcome.Messages.push_back(journal.Problem());
   journalName = journal.Name();
   ReportingSession quiet(session, outcome.Messages);
@@ -303,16 +304,17 @@ bool Unchanged(FileSystem& fs, std::string_view path, std::uint64_t size, FileTi
 // The whole copies a move to another file system left beside the file it moved (cut
 // short between the copy and the removal of its source) go, once each is seen to be the
 // same as the file that stays; one that differs stays, with a message.
-void RemoveDuplicates(FileSystem& fs, const EntryTrace& e, JournalOutcome& outcome) {
+void RemoveDuplicates(FileSystem& fs, const EntryTrace& e, const Translation& tr,
+                      JournalOutcome& outcome) {
   if (e.Duplicates.empty()) return;
   const std::optional<FileInfo> kept = InfoOf(fs, e.At);
   for (const std::string& copy : e.Duplicates) {
     const std::optional<FileInfo> info = InfoOf(fs, copy);
     if (!kept || !info || info->Size != kept->Size || info->Times.Written != kept->Times.Written) {
-      outcome.Messages.push_back(ChangedSinceRunMessage(copy));
+      outcome.Messages.push_back(ChangedSinceRunMessage(tr, copy));
       ++outcome.LeftAsTheyWere;
     } else if (const FsStatus removed = fs.Delete(copy); !removed) {
-      outcome.Messages.push_back(CopyNotRemovedMessage(copy, removed.Reason()));
+      outcome.Messages.push_back(CopyNotRemovedMessage(tr, copy, removed.Reason()));
       ++outcome.LeftAsTheyWere;
     }
   }
@@ -322,12 +324,12 @@ void RemoveDuplicates(FileSystem& fs, const EntryTrace& e, JournalOutcome& outco
 // the user changed since stays). Where there is no trash, a copy known as the run's own
 // is removed: its source is still there.
 void RemoveCopy(FileSystem& fs, const JournalEntry& entry, const EntryTrace& e, bool undo,
-                JournalOutcome& outcome) {
+                const Translation& tr, JournalOutcome& outcome) {
   const std::string& copy = e.CopyAt.empty() ? entry.NewPath : e.CopyAt;
   if (!fs.Exists(copy)) return;  // an earlier recovery of the run removed it
   const FileTime written = e.TimesSet ? entry.NewTimes.Written : entry.OldTimes.Written;
   if (undo ? !Unchanged(fs, copy, entry.Size, written) : !AsTheRunLeftIt(fs, copy, entry)) {
-    outcome.Messages.push_back(ChangedSinceRunMessage(copy));
+    outcome.Messages.push_back(ChangedSinceRunMessage(tr, copy));
     ++outcome.LeftAsTheyWere;
     return;
   }
@@ -336,7 +338,7 @@ void RemoveCopy(FileSystem& fs, const JournalEntry& entry, const EntryTrace& e, 
   if (removed) {
     ++outcome.Reached;
   } else {
-    outcome.Messages.push_back(CopyNotRemovedMessage(copy, removed.Reason()));
+    outcome.Messages.push_back(CopyNotRemovedMessage(tr, copy, removed.Reason()));
     ++outcome.LeftAsTheyWere;
   }
 }
@@ -365,13 +367,13 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
     if (entry.OldPath.empty() || e.InTrash || (undo && !changed[i])) continue;
     const FileTimes nowTimes = e.TimesSet ? entry.NewTimes : entry.OldTimes;
     const std::uint32_t nowAttr = e.AttrSet ? entry.NewAttr : entry.OldAttr;
-    if (copies && e.CopyMade) RemoveCopy(fs_, entry, e, undo, outcome);
+    if (copies && e.CopyMade) RemoveCopy(fs_, entry, e, undo, tr_, outcome);
     if (e.At.empty()) {
-      outcome.Messages.push_back(NotFoundMessage(entry.NewPath));
+      outcome.Messages.push_back(NotFoundMessage(tr_, entry.NewPath));
       ++outcome.LeftAsTheyWere;
       continue;
     }
-    RemoveDuplicates(fs_, e, outcome);
+    RemoveDuplicates(fs_, e, tr_, outcome);
     const bool moved = e.At != entry.OldPath;
     // A lost record cannot tell whether new times or attributes were set: the old ones
     // are given back wherever the run was to change them.
@@ -380,12 +382,12 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
     if (!moved && !restamp) continue;
     if (undo ? !Unchanged(fs_, e.At, entry.Size, nowTimes.Written)
              : moved && !AsTheRunLeftIt(fs_, e.At, entry)) {
-      outcome.Messages.push_back(ChangedSinceRunMessage(e.At));
+      outcome.Messages.push_back(ChangedSinceRunMessage(tr_, e.At));
       ++outcome.LeftAsTheyWere;
       continue;
     }
     if (moved && !moving.count(entry.OldPath) && fs_.Exists(entry.OldPath)) {
-      outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.OldPath));
+      outcome.Messages.push_back(PlaceTakenMessage(tr_, e.At, entry.OldPath));
       ++outcome.LeftAsTheyWere;
       continue;
     }
@@ -402,7 +404,7 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
   }
   std::string journalName;
   const std::vector<std::string> where =
-      RunJob(items, kTransportMove, false, kind, held.Name, journals_, fs_, clock_, session,
+      RunJob(items, kTransportMove, false, kind, held.Name, journals_, fs_, clock_, session, tr_,
              outcome, journalName);
   for (std::size_t k = 0; k < items.size(); ++k) {
     if (where[k] != items[k].From) outcome.Moved.emplace_back(items[k].From, where[k]);
@@ -414,15 +416,15 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
   // Files of the run that went to the trash come back once their places are free again.
   auto restore = [&](const std::string& original, const std::string& trashedAt) {
     if (trashedAt.empty()) {
-      outcome.Messages.push_back(TrashUnknownMessage(original));
+      outcome.Messages.push_back(TrashUnknownMessage(tr_, original));
       ++outcome.LeftAsTheyWere;
     } else if (fs_.Exists(original) && !fs_.Exists(trashedAt)) {
       ++outcome.Reached;  // an earlier recovery of the run brought it back
     } else if (fs_.Exists(original)) {
-      outcome.Messages.push_back(PlaceTakenMessage(trashedAt, original));
+      outcome.Messages.push_back(PlaceTakenMessage(tr_, trashedAt, original));
       ++outcome.LeftAsTheyWere;
     } else if (const FsStatus back = fs_.RestoreFromTrash(trashedAt, original); !back) {
-      outcome.Messages.push_back(NotRestoredMessage(original, back.Reason()));
+      outcome.Messages.push_back(NotRestoredMessage(tr_, original, back.Reason()));
       ++outcome.LeftAsTheyWere;
     } else {
       ++outcome.Reached;
@@ -437,8 +439,7 @@ JournalOutcome JournalKeeper::Reverse(Held& held, RunKind kind, Session& session
     std::string mark;
     AppendUndoneRecord(mark, journalName.empty() ? std::string("-") : journalName);
     if (!held.File->Append(mark) || !held.File->Flush())
-      outcome.Messages.push_back("The run journal " + held.Name +
-                                 " could not be marked as undone.");
+      outcome.Messages.push_back(NotMarkedUndoneMessage(tr_, held.Name));
   }
   return outcome;
 }
@@ -460,11 +461,11 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
     EntryTrace& e = held.Where.Entries[i];
     if (entry.OldPath.empty() || e.InTrash) continue;
     if (e.At.empty()) {
-      outcome.Messages.push_back(NotFoundMessage(entry.OldPath));
+      outcome.Messages.push_back(NotFoundMessage(tr_, entry.OldPath));
       ++outcome.LeftAsTheyWere;
       continue;
     }
-    RemoveDuplicates(fs_, e, outcome);
+    RemoveDuplicates(fs_, e, tr_, outcome);
     const bool there = copies ? e.CopyMade : e.At == entry.NewPath;
     // Set again wherever the run was to change them: a lost record, or a rollback cut
     // short, may have left the old ones.
@@ -484,7 +485,7 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
     }
     if (!there && !moving.count(entry.NewPath) && fs_.Exists(entry.NewPath)) {
       if (!run.Header.DeleteOnConflict) {
-        outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.NewPath));
+        outcome.Messages.push_back(PlaceTakenMessage(tr_, e.At, entry.NewPath));
         ++outcome.LeftAsTheyWere;
         continue;
       }
@@ -500,7 +501,7 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
   std::string journalName;
   const std::vector<std::string> where =
       RunJob(items, run.Header.Transport, run.Header.DeleteOnConflict, RunKind::Finish, held.Name,
-             journals_, fs_, clock_, session, outcome, journalName);
+             journals_, fs_, clock_, session, tr_, outcome, journalName);
   for (std::size_t k = 0; k < items.size(); ++k) {
     EntryTrace& e = held.Where.Entries[static_cast<std::size_t>(items[k].Entry)];
     if (!copies) e.At = where[k];
@@ -540,7 +541,7 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
       if (!fs_.Exists(place)) break;  // not a taken name: the move itself fails
     }
     if (IsTemporaryName(rules, e.At))
-      outcome.Messages.push_back(PlaceTakenMessage(e.At, entry.OldPath));
+      outcome.Messages.push_back(PlaceTakenMessage(tr_, e.At, entry.OldPath));
   }
   return outcome;
 }

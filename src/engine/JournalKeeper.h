@@ -39,7 +39,8 @@ inline constexpr int kJournalsKept = 20;
 
 class JournalKeeper {
  public:
-  JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock);
+  // Its messages are in the language of `tr`.
+  JournalKeeper(JournalDirectory& journals, FileSystem& fs, Clock& clock, const Translation& tr);
 
   // A journal for a new run (older journals beyond the kept number are removed first).
   // `workingDirectory`: where the run's relative paths, if any, start from.
@@ -69,6 +70,7 @@ class JournalKeeper {
   JournalDirectory& journals_;
   FileSystem& fs_;
   Clock& clock_;
+  const Translation& tr_;
 };
 
 }  // namespace varnoke

@@ -26,7 +26,7 @@ JournalForRun StartJournal(Services& services, std::string origin, const TFiles&
 
 // Why the journal directory, or else each journal in it, is not used (not the user's own,
 // writable by others, a symbolic link), one message each; empty when all are trusted.
-std::vector<std::string> JournalRefusals(JournalDirectory& journals);
+std::vector<std::string> JournalRefusals(JournalDirectory& journals, const Translation& tr);
 
 // Passes each refusal (JournalRefusals) to `tell`, then asks about each run cut short
 // (Yes finishes it, No rolls it back, Cancel leaves it for later) and passes each

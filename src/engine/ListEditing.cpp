@@ -133,7 +133,7 @@ AddedPaths AddPaths(FileSystem& fs, TVrnFiles& files, const std::vector<std::str
     std::optional<ProgressScope> progress;
     std::optional<BusyScope> busy;
     if (count >= kProgressFromPaths)
-      progress.emplace(session, kAddingFilesLabel, count);
+      progress.emplace(session, session.texts().Text(kAddingFilesLabel), count);
     else
       busy.emplace(session);
     ListingScope listing(fs);  // one look at what other programs hold, for all the paths
@@ -145,7 +145,7 @@ AddedPaths AddPaths(FileSystem& fs, TVrnFiles& files, const std::vector<std::str
         if (!leftOut.LeaveOut(path) && AddFile(fs, files, path)) ++result.Added;
       } catch (const std::bad_alloc&) {
         result.Stopped = true;
-        Note(session, kCouldNotAddMoreFiles, kVarnokeCaption);
+        Note(session, session.texts().Text(kCouldNotAddMoreFiles), kVarnokeCaption);
         break;
       }
       if (progress) session.step();

@@ -129,8 +129,8 @@ std::string WithTrailingSeparator(std::string directory, char separator) {
 
 }  // namespace
 
-std::optional<std::string_view> TakeOverOptions(const OptionsFormValues& v, TFiles& o,
-                                                TakeOverFor what, const TakeOverContext& context) {
+std::optional<UiText> TakeOverOptions(const OptionsFormValues& v, TFiles& o, TakeOverFor what,
+                                      const TakeOverContext& context) {
   o.AttrMask = 0;
   o.AttrValues = 0;
   for (std::size_t i = 0; i < kAttributeRows.size(); ++i) {
@@ -207,6 +207,8 @@ class SampleSession final : public Session {
   };
   std::vector<Said> Texts;
 
+  explicit SampleSession(const Translation& texts) : texts_(texts) {}
+  const Translation& texts() const override { return texts_; }
   void pump() override {}
   void start(std::string_view, int) override {}
   void step() override { ++file_; }
@@ -220,6 +222,7 @@ class SampleSession final : public Session {
   }
 
  private:
+  const Translation& texts_;
   int file_ = 0;
 };
 
@@ -237,10 +240,10 @@ OptionsSample MakeOptionsSample(const OptionsFormValues& values, const TFiles& r
   TFiles options = record;
   if (auto message = TakeOverOptions(values, options, TakeOverFor::Ok,
                                      {program.Fs.Rules(), program.Regional, program.Time})) {
-    sample.Message = std::string(*message);
+    sample.Message = program.Ui.texts().Text(*message);
     return sample;
   }
-  SampleSession session;
+  SampleSession session(program.Ui.texts());
   Services quiet{program.Fs,
                  program.Store,
                  program.Settings,
@@ -276,8 +279,8 @@ OptionsSample MakeOptionsSample(const OptionsFormValues& values, const TFiles& r
       row.Conflict = planned.Conflict;
       row.Busy = planned.Busy;
       row.NoTimeTaken = planned.NoTimeTaken;
-      if (row.Conflict) row.NewName.append(kConflictSuffix);
-      if (row.Busy) row.NewName.append(kBusySuffix);
+      if (row.Conflict) row.NewName.append(program.Ui.texts().Text(kConflictSuffix));
+      if (row.Busy) row.NewName.append(program.Ui.texts().Text(kBusySuffix));
     } else {
       row.LeftOut = true;
       const auto said = std::find_if(session.Texts.rbegin(), session.Texts.rend(),

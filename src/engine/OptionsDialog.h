@@ -160,8 +160,8 @@ struct TakeOverContext {
 // the attribute and date values and nothing of the rest. The search switches, the
 // add-files directory, the filters, the text-editing choice and byte 15 are never
 // touched.
-std::optional<std::string_view> TakeOverOptions(const OptionsFormValues& values, TFiles& record,
-                                                TakeOverFor what, const TakeOverContext& context);
+std::optional<UiText> TakeOverOptions(const OptionsFormValues& values, TFiles& record,
+                                      TakeOverFor what, const TakeOverContext& context);
 
 // The date row of a local time (its year brought up to 1980 or down to 2105); nullopt
 // when the time is no calendar time.

@@ -114,11 +114,13 @@ bool PlanName(TVrnPrevFile& w, const TVrnFile& f, const TFiles& o, const std::st
 bool TargetDirectoryUsable(const TFiles& o, const Services& ctx) {
   if (o.Transport == kTransportLeave) return true;
   if (o.Path.empty()) {
-    ctx.Ui.ask(kNoTargetDirectoryText, kVarnokeCaption, Buttons::Ok, Icon::Warning);
+    ctx.Ui.ask(ctx.Ui.texts().Text(kNoTargetDirectoryText), kVarnokeCaption, Buttons::Ok,
+               Icon::Warning);
     return false;
   }
   if (!ctx.Fs.Rules().IsFullPath(o.Path)) {
-    ctx.Ui.ask(TargetNotFullPathMessage(o.Path), kVarnokeCaption, Buttons::Ok, Icon::Warning);
+    ctx.Ui.ask(TargetNotFullPathMessage(ctx.Ui.texts(), o.Path), kVarnokeCaption, Buttons::Ok,
+               Icon::Warning);
     return false;
   }
   return true;
@@ -156,7 +158,7 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
   if (o.UsesTimeTaken() &&
       !ReadTimesTaken(files, ctx, [&o](const TVrnFile& f) { return NeedsTimeTaken(o, f); }))
     return false;
-  ProgressScope progress(ctx.Ui, kPreparingPreviewLabel, files.Count());
+  ProgressScope progress(ctx.Ui, ctx.Ui.texts().Text(kPreparingPreviewLabel), files.Count());
   PumpEvery pump(ctx.Ui, 10);
   preview.Reserve(preview.Count() + files.Count());
   const PathRules& rules = ctx.Fs.Rules();
@@ -188,19 +190,19 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       const std::string path = rules.Join(f.Path(), f.Name(), f.Ext());
       if (ctx.Fs.IsBusy(path, Access::ReadWrite)) {
         w.Busy = true;
-        Note(ctx.Ui, StillBusyMessage(path), kVarnokeCaption);
+        Note(ctx.Ui, StillBusyMessage(ctx.Ui.texts(), path), kVarnokeCaption);
       }
     }
 
     std::optional<std::string> leftOut;  // why the file is left out of the preview
     if (first != i) {
       const TVrnFile& earlier = files.Items(first);
-      leftOut = ListedTwiceMessage(rules.Join(f.Path(), f.Name(), f.Ext()),
+      leftOut = ListedTwiceMessage(ctx.Ui.texts(), rules.Join(f.Path(), f.Name(), f.Ext()),
                                    rules.Join(earlier.Path(), earlier.Name(), earlier.Ext()));
     } else if (!PlanName(w, f, o, numbered ? NumberText(counter, o.Digits) : "", dates, rules)) {
-      leftOut = NameTooLongMessage(rules.Join(f.Path(), f.Name(), f.Ext()));
+      leftOut = NameTooLongMessage(ctx.Ui.texts(), rules.Join(f.Path(), f.Name(), f.Ext()));
     } else if (rules.HoldsForbiddenCharacter(w.Name) || rules.HoldsForbiddenCharacter(w.Ext)) {
-      leftOut = ForbiddenCharacterMessage(rules.Join(f.Path(), f.Name(), f.Ext()));
+      leftOut = ForbiddenCharacterMessage(ctx.Ui.texts(), rules.Join(f.Path(), f.Name(), f.Ext()));
     } else {
       if (o.Transport == kTransportLeave)
         w.SetSharedPath(f.SharedPath());
@@ -216,8 +218,8 @@ bool PreparePreview(const TVrnFiles& files, const TFiles& o, TVrnPrevFiles& prev
       const std::size_t length = w.Name.size() + (w.Ext.empty() ? 0 : w.Ext.size() + 1);
       const std::optional<std::size_t> maximum = limits.For(w.SharedPath());
       if (maximum && length > *maximum)
-        leftOut =
-            NameTooLongForTargetMessage(rules.Join(f.Path(), f.Name(), f.Ext()), length, *maximum);
+        leftOut = NameTooLongForTargetMessage(
+            ctx.Ui.texts(), rules.Join(f.Path(), f.Name(), f.Ext()), length, *maximum);
     }
 
     w.Created = f.Created;

@@ -133,7 +133,7 @@ RenameReport Run::Execute() {
     journal_ = nullptr;
   }
   if (files_.Count() == 0) return report_;
-  ProgressScope progress(session_, kRenamingLabel, preview_.Count());
+  ProgressScope progress(session_, session_.texts().Text(kRenamingLabel), preview_.Count());
   PumpEvery pump(session_, 10);
   preview_.Sort(0);
 
@@ -264,7 +264,7 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
   if (waiting >= 0 && options_.Transport == kTransportCopy)
     return Unmoved(i, p, f, target, old, FsStatus::Failure(std::errc::file_exists));
   if (waiting >= 0 && !MoveAside(waiting) && fs_.Exists(target)) {
-    Note(kRenameBusyText);
+    Note(session_.texts().Text(kRenameBusyText));
     GiveBack(i, p, f, old);
     p.Busy = true;
     return Outcome::Failed;
@@ -276,13 +276,14 @@ Run::Outcome Run::Transfer(int i, TVrnPrevFile& p, TVrnFile& f, const std::strin
   // Why the move failed decides what the user is asked, if anything.
   if (!fs_.Exists(source)) return Vanished(i, p, f, old);
   if (plannedBusy) {
-    Note(kRenameBusyText);
+    Note(session_.texts().Text(kRenameBusyText));
     GiveBack(i, p, f, old);
     return Outcome::Failed;
   }
   if (!fs_.Exists(target)) return Unmoved(i, p, f, target, old, carried);
   // A file really stands in the way: the user decides whether it goes to the trash.
-  if (AskAside(session_, kNameConflictText, kNameConflictCaption, Buttons::OkCancel, Icon::Warning,
+  if (AskAside(session_, session_.texts().Text(kNameConflictText),
+               session_.texts().Text(kNameConflictCaption), Buttons::OkCancel, Icon::Warning,
                Answer::Cancel) == Answer::Cancel) {
     GiveBack(i, p, f, old);  // the file was not renamed: the list must not say so
     return Outcome::Stop;
@@ -310,7 +311,8 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
     GiveBack(i, p, f, old);
     return Outcome::SourceTrashed;
   } else {
-    Note(NeitherDeletedMessage(target, inTheWay.Reason(), Join(old), own.Reason()));
+    Note(NeitherDeletedMessage(session_.texts(), target, inTheWay.Reason(), Join(old),
+                               own.Reason()));
     GiveBack(i, p, f, old);
     p.Busy = true;
     return Outcome::Failed;
@@ -322,7 +324,7 @@ Run::Outcome Run::SettleByDeleting(int i, TVrnPrevFile& p, TVrnFile& f, const st
 }
 
 Run::Outcome Run::Vanished(int i, TVrnPrevFile& p, TVrnFile& f, const Place& old) {
-  Note(VanishedMessage(Join(old)));
+  Note(VanishedMessage(session_.texts(), Join(old)));
   GiveBack(i, p, f, old);
   return Outcome::Failed;
 }
@@ -335,10 +337,10 @@ Run::Outcome Run::Unmoved(int i, TVrnPrevFile& p, TVrnFile& f, const std::string
   std::pair<std::string, int> cause{std::string(p.Path()), status.Error()};
   GiveBack(i, p, f, old);
   if (acceptedFailures_.count(cause)) return Outcome::Failed;
-  const std::string text =
-      RenameFailedMessage(options_.Transport == kTransportCopy, Join(old), target, status.Reason());
-  if (AskAside(session_, text, kRenameFailedCaption, Buttons::OkCancel, Icon::Warning) ==
-      Answer::Cancel)
+  const std::string text = RenameFailedMessage(
+      session_.texts(), options_.Transport == kTransportCopy, Join(old), target, status.Reason());
+  if (AskAside(session_, text, session_.texts().Text(kRenameFailedCaption), Buttons::OkCancel,
+               Icon::Warning) == Answer::Cancel)
     return Outcome::Stop;
   acceptedFailures_.insert(std::move(cause));
   return Outcome::Failed;

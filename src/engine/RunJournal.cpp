@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "engine/JournalMessages.h"
+
 namespace varnoke {
 namespace {
 
@@ -28,7 +30,8 @@ std::string JournalName(FileTime started, int attempt) {
   return text + ".vnj";
 }
 
-RunJournal::RunJournal(JournalDirectory& directory, JournalHeader header) : directory_(directory) {
+RunJournal::RunJournal(JournalDirectory& directory, JournalHeader header, const Translation& tr)
+    : directory_(directory), tr_(tr) {
   IoError error;
   for (int attempt = 0; attempt < kNameTries && !file_; ++attempt) {
     name_ = JournalName(header.Started, attempt);
@@ -36,8 +39,8 @@ RunJournal::RunJournal(JournalDirectory& directory, JournalHeader header) : dire
     if (!file_ && error.Code != EEXIST) break;
   }
   if (!file_) {
-    problem_ = "the run journal could not be made in " + directory_.Where() + ": " +
-               FsStatus::Failure(error.Code).Reason();
+    problem_ =
+        JournalNotMadeProblem(tr_, directory_.Where(), FsStatus::Failure(error.Code).Reason());
     name_.clear();
     return;
   }
@@ -126,8 +129,7 @@ void RunJournal::Write(bool flush) {
 // run cut short: its records end before the run's changes do. Where not even the mark
 // fits, the journal is set aside under a name no program reads as a journal.
 void RunJournal::GiveUp() {
-  problem_ = "the run journal " + directory_.Where() + "/" + name_ +
-             " could not be written; the renaming went on without it";
+  problem_ = JournalGivenUpProblem(tr_, directory_.Where() + "/" + name_);
   std::string mark;
   AppendGivenUpRecord(mark);
   const bool marked = file_->AppendLast(mark) && file_->Flush();

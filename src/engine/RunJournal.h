@@ -9,14 +9,15 @@
 #include "engine/JournalRecords.h"
 #include "platform/FileSystem.h"
 #include "platform/JournalFiles.h"
+#include "platform/Translation.h"
 
 namespace varnoke {
 
 class RunJournal final : public NewFileWatch {
  public:
   // Creates a new journal in `directory`, named after the run's start; Open() tells
-  // whether that worked.
-  RunJournal(JournalDirectory& directory, JournalHeader header);
+  // whether that worked. Its problems are told in the language of `tr`.
+  RunJournal(JournalDirectory& directory, JournalHeader header, const Translation& tr);
   ~RunJournal() override;
   RunJournal(const RunJournal&) = delete;
   RunJournal& operator=(const RunJournal&) = delete;
@@ -49,6 +50,7 @@ class RunJournal final : public NewFileWatch {
   void GiveUp();
 
   JournalDirectory& directory_;
+  const Translation& tr_;
   std::unique_ptr<AppendFile> file_;
   std::string name_;
   std::string problem_;

@@ -75,7 +75,7 @@ class Walker {
   }
 
  private:
-  void Caption(std::string_view text) {
+  void Caption(const UiText& text) {
     if (callbacks_.SetCaption) callbacks_.SetCaption(text);
   }
 
@@ -177,7 +177,8 @@ bool PassesAttributeFilter(std::uint32_t attr, std::uint32_t flags) {
 SearchOutcome SearchClick(const SearchChoices& choices, TFiles& owner, FileSystem& fs,
                           Session& session, bool& searchStopped, const SearchCallbacks& callbacks) {
   if (choices.Filters.empty()) {
-    session.ask(kNoFiltersSpecified, kSearchErrorCaption, Buttons::Ok, Icon::Warning);
+    session.ask(session.texts().Text(kNoFiltersSpecified),
+                session.texts().Text(kSearchErrorCaption), Buttons::Ok, Icon::Warning);
     return SearchOutcome::NoFilters;
   }
   searchStopped = false;

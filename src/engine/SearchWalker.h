@@ -48,7 +48,7 @@ struct SearchCallbacks {
   // The owner's AddFile, given the full path of every accepted file.
   std::function<void(std::string_view)> AddFile;
   // The dialog's caption as the search goes through its phases.
-  std::function<void(std::string_view)> SetCaption;
+  std::function<void(const UiText&)> SetCaption;
   // How many directories the search has listed to be searched so far: the start
   // directory at first, then again after each one the directory phase finds.
   std::function<void(std::size_t)> DirectoriesListed = {};

@@ -117,7 +117,8 @@ bool ReadTimesTaken(const TVrnFiles& files, const Services& ctx,
   if (chosen.size() < kProgressFrom) {
     for (std::size_t i = 0; i < chosen.size(); ++i) reads[i] = ctx.Taken->Read(paths[i]);
   } else {
-    ProgressScope progress(ctx.Ui, kReadingTimesTakenLabel, static_cast<int>(chosen.size()));
+    ProgressScope progress(ctx.Ui, ctx.Ui.texts().Text(kReadingTimesTakenLabel),
+                           static_cast<int>(chosen.size()));
     ctx.Ui.offerCancel();
     whole = ReadOnThreads(paths, *ctx.Taken, ctx.Ui, reads);
   }
@@ -143,14 +144,15 @@ bool SortFileList(TVrnFiles& files, int key, const Services& ctx) {
   return key == kTimeTakenSortKey ? SortByTimeTaken(files, ctx) : files.Sort(key);
 }
 
-std::vector<std::string> TimeTakenNotes(const TVrnPrevFiles& preview, const TFiles& o) {
+std::vector<std::string> TimeTakenNotes(const Translation& tr, const TVrnPrevFiles& preview,
+                                        const TFiles& o) {
   int without = 0;
   for (int i = 0; i < preview.Count(); ++i)
     if (preview.Items(i).NoTimeTaken) ++without;
   std::vector<std::string> notes;
   if (without == 0) return notes;
-  if (o.DateCodes() == DateSource::Taken) notes.push_back(NoTimeTakenForNamesNote(without));
-  if (o.SetsTimeFromTaken()) notes.push_back(NoTimeTakenForTimesNote(without));
+  if (o.DateCodes() == DateSource::Taken) notes.push_back(NoTimeTakenForNamesNote(tr, without));
+  if (o.SetsTimeFromTaken()) notes.push_back(NoTimeTakenForTimesNote(tr, without));
   return notes;
 }
 

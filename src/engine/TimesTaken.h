@@ -49,7 +49,9 @@ inline constexpr int kTimeTakenSortKey = kFileSortKeyCount;
 bool SortFileList(TVrnFiles& files, int key, const Services& ctx);
 
 // What the preview says of its files without a time taken: one note for the date codes
-// of their names, one for their new file times, where the options use each.
-std::vector<std::string> TimeTakenNotes(const TVrnPrevFiles& preview, const TFiles& options);
+// of their names, one for their new file times, where the options use each; in the
+// language of `tr`.
+std::vector<std::string> TimeTakenNotes(const Translation& tr, const TVrnPrevFiles& preview,
+                                        const TFiles& options);
 
 }  // namespace varnoke

@@ -24,12 +24,12 @@ std::vector<std::string_view> SplitListLines(std::string_view text) {
 }
 
 std::optional<std::string> LoadListLines(FileStore& files, std::string_view path,
-                                         std::vector<std::string>& lines,
+                                         std::vector<std::string>& lines, const Translation& tr,
                                          std::optional<IoError>* cause) {
   lines.clear();
   const FileBytes read = files.ReadAll(path);
   if (cause) *cause = read.Error;
-  if (read.Error) return FormatText(kCannotOpenFile, path);
+  if (read.Error) return Arg(tr.Text(kCannotOpenFile), {path});
   const std::vector<std::string_view> split = SplitListLines(read.Bytes);
   lines.reserve(split.size());
   for (std::string_view line : split) lines.emplace_back(line);
@@ -51,7 +51,8 @@ bool LinesWithNul::LeaveOut(std::string_view line) {
 
 void LinesWithNul::Tell(Session& session) const {
   if (!named_.empty())
-    session.ask(LinesWithNulMessage(named_, more_), kApplicationTitle, Buttons::Ok, Icon::None);
+    session.ask(LinesWithNulMessage(session.texts(), named_, more_), kApplicationTitle, Buttons::Ok,
+                Icon::None);
 }
 
 void AddListLines(const std::vector<std::string>& lines, Session& session, int pumpInterval,
@@ -70,7 +71,7 @@ std::optional<std::string> ReadFileList(FileStore& files, Session& session, std:
                                         const std::function<void(std::string_view)>& add,
                                         std::optional<IoError>* cause) {
   std::vector<std::string> lines;
-  if (auto error = LoadListLines(files, path, lines, cause)) return error;
+  if (auto error = LoadListLines(files, path, lines, session.texts(), cause)) return error;
   AddListLines(lines, session, pumpInterval, add);
   return std::nullopt;
 }
@@ -89,7 +90,7 @@ std::string FormatFileList(const TVrnFiles& list, const PathRules& rules, Sessio
 std::optional<std::string> SaveFileList(FileStore& files, Session& session, const PathRules& rules,
                                         const TVrnFiles& list, std::string_view path) {
   if (files.Save(path, FormatFileList(list, rules, session)))
-    return FormatText(kCannotCreateFile, path);
+    return Arg(session.texts().Text(kCannotCreateFile), {path});
   return std::nullopt;
 }
 

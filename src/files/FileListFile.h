@@ -44,10 +44,11 @@ class LinesWithNul {
 };
 
 // Reads a file-list file into its lines. When it cannot be read, "Cannot open
-// file %s" comes back, `lines` stays empty and `cause` (when given) gets the system's
-// reason. (The import reads the file before it creates the window that the lines go to.)
+// file %1" in the language of `tr` comes back, `lines` stays empty and `cause` (when
+// given) gets the system's reason. (The import reads the file before it creates the
+// window that the lines go to.)
 std::optional<std::string> LoadListLines(FileStore& files, std::string_view path,
-                                         std::vector<std::string>& lines,
+                                         std::vector<std::string>& lines, const Translation& tr,
                                          std::optional<IoError>* cause = nullptr);
 // Hands every line in order to `add` (the window's AddFile), letting events run
 // after every `pumpInterval`-th line; lines holding a NUL are left out and named.
@@ -62,7 +63,7 @@ std::optional<std::string> ReadFileList(FileStore& files, Session& session, std:
 
 // The text of a list: every entry's full path followed by CR LF.
 std::string FormatFileList(const TVrnFiles& list, const PathRules& rules, Session& session);
-// Saves a list; "Cannot create file %s" when that fails (the old file stays whole).
+// Saves a list; "Cannot create file %1" when that fails (the old file stays whole).
 std::optional<std::string> SaveFileList(FileStore& files, Session& session, const PathRules& rules,
                                         const TVrnFiles& list, std::string_view path);
 

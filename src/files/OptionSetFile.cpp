@@ -77,18 +77,19 @@ std::string FormatOptionSet(const TFiles& options) {
   return out;
 }
 
-std::optional<std::string> LoadOptionSet(FileStore& files, std::string_view path, TFiles& options) {
+std::optional<std::string> LoadOptionSet(FileStore& files, std::string_view path, TFiles& options,
+                                         const Translation& tr) {
   FileBytes read = files.ReadAll(path);
-  if (read.Error) return IoErrorMessage(*read.Error);
+  if (read.Error) return IoErrorMessage(tr, *read.Error);
   auto record = ParseOptionSet(read.Bytes);
-  if (!record) return std::string(kReadBeyondEndOfFile);
+  if (!record) return tr.Text(kReadBeyondEndOfFile);
   options = std::move(*record);
   return std::nullopt;
 }
 
 std::optional<std::string> SaveOptionSet(FileStore& files, std::string_view path,
-                                         const TFiles& options) {
-  if (auto error = files.Save(path, FormatOptionSet(options))) return IoErrorMessage(*error);
+                                         const TFiles& options, const Translation& tr) {
+  if (auto error = files.Save(path, FormatOptionSet(options))) return IoErrorMessage(tr, *error);
   return std::nullopt;
 }
 

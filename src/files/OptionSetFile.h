@@ -9,6 +9,7 @@
 #include "model/PathRules.h"
 #include "model/TFiles.h"
 #include "platform/FileStore.h"
+#include "platform/Translation.h"
 
 namespace varnoke {
 
@@ -19,11 +20,12 @@ std::optional<TFiles> ParseOptionSet(std::string_view bytes);
 std::string FormatOptionSet(const TFiles& options);
 
 // Loads a set into `options`, all or nothing: on failure the record stays as it was
-// and the general error handler's message comes back.
-std::optional<std::string> LoadOptionSet(FileStore& files, std::string_view path, TFiles& options);
+// and the general error handler's message in the language of `tr` comes back.
+std::optional<std::string> LoadOptionSet(FileStore& files, std::string_view path, TFiles& options,
+                                         const Translation& tr);
 // Saves a record; the old file stays whole when saving fails.
 std::optional<std::string> SaveOptionSet(FileStore& files, std::string_view path,
-                                         const TFiles& options);
+                                         const TFiles& options, const Translation& tr);
 
 // The chosen name with ".vns" appended when its file part has no extension.
 std::string WithOptionSetExtension(std::string_view chosen, const PathRules& rules);

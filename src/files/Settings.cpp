@@ -102,11 +102,11 @@ bool WriteSettings(SettingsStore& store, const StoredSettings& settings,
   return store.Flush();
 }
 
-std::vector<std::string> TakeSettingsProblemMessages(SettingsStore& store) {
+std::vector<std::string> TakeSettingsProblemMessages(SettingsStore& store, const Translation& tr) {
   std::vector<std::string> messages;
   for (const SettingsProblem& p : store.TakeProblems()) {
-    messages.push_back(p.KeptAs.empty() ? FormatText(kSettingsFileUnreadable, p.File)
-                                        : FormatText(kSettingsFileDamaged, p.File, p.KeptAs));
+    messages.push_back(p.KeptAs.empty() ? Arg(tr.Text(kSettingsFileUnreadable), {p.File})
+                                        : Arg(tr.Text(kSettingsFileDamaged), {p.File, p.KeptAs}));
   }
   return messages;
 }

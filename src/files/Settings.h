@@ -11,6 +11,7 @@
 #include "model/TFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translation.h"
 
 namespace varnoke {
 
@@ -47,7 +48,8 @@ void ResetSettings(SettingsStore& store, FileSystem& fs, std::string_view progra
 bool WriteSettings(SettingsStore& store, const StoredSettings& settings,
                    const WindowPlacement& mainWindow);
 
-// The messages for settings files found damaged or unreadable since the last call.
-std::vector<std::string> TakeSettingsProblemMessages(SettingsStore& store);
+// The messages for settings files found damaged or unreadable since the last call, in the
+// language of `tr`.
+std::vector<std::string> TakeSettingsProblemMessages(SettingsStore& store, const Translation& tr);
 
 }  // namespace varnoke

@@ -4,6 +4,8 @@
 // terminal, tests with a script of answers.
 #include <string_view>
 
+#include "platform/Translation.h"
+
 namespace varnoke {
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -36,6 +38,8 @@ class Session {
     (void)keeping;
     return ask(text, caption, buttons, icon);
   }
+  // The texts of the user's language, for the messages the run composes.
+  virtual const Translation& texts() const { return EnglishTexts(); }
 };
 
 // The answer a session gives when nobody can be asked: never the one that goes ahead

@@ -12,6 +12,7 @@
 #include "engine/HiddenFolders.h"
 #include "engine/VolumeOf.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 #include "windows/WindowTexts.h"
 
 namespace varnoke {
@@ -23,7 +24,7 @@ constexpr QDir::Filters kFolders = QDir::AllDirs | QDir::NoDotAndDotDot;
 
 DriveComboBox::DriveComboBox(FileSystem& fs, QWidget* parent) : QComboBox(parent) {
   setObjectName("DriveComboBox1");
-  setAccessibleName("Drive");
+  setAccessibleName(Tr(kDriveName));
   for (const std::string& volume : fs.Volumes()) addItem(Qt8(volume));
 }
 
@@ -40,8 +41,8 @@ void DriveComboBox::ShowDriveOf(const std::string& directory) {
 
 DirectoryListBox::DirectoryListBox(QWidget* parent) : QTreeView(parent) {
   setObjectName("DirectoryListBox1");
-  setAccessibleName("Directory");
-  ShowHiddenFolders1 = new QAction(Qt8(kShowHiddenFolders), this);
+  setAccessibleName(Tr(kDirectoryName));
+  ShowHiddenFolders1 = new QAction(Tr(kShowHiddenFolders), this);
   ShowHiddenFolders1->setObjectName("ShowHiddenFolders1");
   ShowHiddenFolders1->setCheckable(true);
   ShowHiddenFolders1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -5,8 +5,10 @@
 
 #include "engine/CellTexts.h"
 #include "engine/ColumnLayout.h"
+#include "engine/GridMessages.h"
 #include "engine/TakenMessages.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -28,8 +30,8 @@ int EntryTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant EntryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
-  if (role == Qt::DisplayRole) return Qt8(HeaderText(section));
-  if (role == Qt::AccessibleTextRole && section == kIconColumn) return QStringLiteral("Icon");
+  if (role == Qt::DisplayRole) return Tr(HeaderText(section));
+  if (role == Qt::AccessibleTextRole && section == kIconColumn) return Tr(kIconColumnName);
   return {};
 }
 
@@ -77,7 +79,7 @@ FileListModel::FileListModel(const TVrnFiles& files, const FormatSettings& regio
     : EntryTableModel(regional, rules, icons, parent), files_(files) {}
 
 std::string FileListModel::StatusText(int entry) const {
-  return StatusPathText(files_.Items(entry), rules_);
+  return StatusPathText(files_.Items(entry), rules_, QtTranslation());
 }
 
 std::string FileListModel::Text(int entry, int column) const {
@@ -95,7 +97,7 @@ PreviewModel::PreviewModel(const TVrnPrevFiles& preview, const TVrnFiles& files,
     : EntryTableModel(regional, rules, icons, parent), preview_(preview), files_(files) {}
 
 std::string PreviewModel::StatusText(int entry) const {
-  return StatusPathText(preview_.Items(entry), rules_);
+  return StatusPathText(preview_.Items(entry), rules_, QtTranslation());
 }
 
 int PreviewModel::columnCount(const QModelIndex& parent) const {
@@ -104,7 +106,7 @@ int PreviewModel::columnCount(const QModelIndex& parent) const {
 
 QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && section == kOldNameColumn && role == Qt::DisplayRole)
-    return Qt8(kOldNameHeader);
+    return Tr(kOldNameHeader);
   return EntryTableModel::headerData(section, orientation, role);
 }
 
@@ -123,7 +125,7 @@ QString PreviewModel::ToolTip(int entry) const {
   if (source < 0 || source >= files_.Count()) return {};
   const TVrnFile& f = files_.Items(source);
   QString tip = Qt8(rules_.Join(f.Path(), f.Name(), f.Ext()));
-  if (preview_.Items(entry).NoTimeTaken) tip += QStringLiteral("\n") + Qt8(kNoTimeTakenTip);
+  if (preview_.Items(entry).NoTimeTaken) tip += QStringLiteral("\n") + Tr(kNoTimeTakenTip);
   return tip;
 }
 

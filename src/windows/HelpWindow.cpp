@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "windows/QtText.h"
+#include "windows/Tr.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {
@@ -35,26 +35,26 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
       Topics(new QTreeWidget(this)),
       Page(new QTextBrowser(this)),
-      BackButton(new QPushButton(Qt8(kHelpBack), this)),
-      ForwardButton(new QPushButton(Qt8(kHelpForward), this)),
-      ContentsButton(new QPushButton(Qt8(kHelpContentsButton), this)) {
+      BackButton(new QPushButton(Tr(kHelpBack), this)),
+      ForwardButton(new QPushButton(Tr(kHelpForward), this)),
+      ContentsButton(new QPushButton(Tr(kHelpContentsButton), this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(Qt8(kHelpCaption));
+  setWindowTitle(Tr(kHelpCaption));
   setWindowIcon(QIcon(QStringLiteral(":/images/varnoke-icon.png")));
   resize(760, 540);
 
   Topics->setObjectName(QStringLiteral("Topics"));
-  Topics->setAccessibleName(Qt8(kHelpTopicsName));
+  Topics->setAccessibleName(Tr(kHelpTopicsName));
   Topics->setHeaderHidden(true);
   Topics->setRootIsDecorated(false);
   for (int topic = 0; topic < kTopicCount; ++topic) {
-    auto* item = new QTreeWidgetItem(Topics, QStringList(Qt8(kHelpTopicTitles[topic])));
+    auto* item = new QTreeWidgetItem(Topics, QStringList(Tr(kHelpTopicTitles[topic])));
     item->setData(0, kTopicRole, topic);
   }
 
   Page->setObjectName(QStringLiteral("Page"));
-  Page->setAccessibleName(Qt8(kHelpPageName));
+  Page->setAccessibleName(Tr(kHelpPageName));
   Page->setOpenLinks(true);
   Page->setOpenExternalLinks(true);
 
@@ -155,8 +155,8 @@ void HelpWindow::PageSourceChanged(const QUrl& url) {
     Topics->setCurrentItem(Topics->topLevelItem(topic));
   }
   const QString title = Page->documentTitle();
-  setWindowTitle(title.isEmpty() ? Qt8(kHelpCaption)
-                                 : Qt8(kHelpCaption) + QStringLiteral(" - ") + title);
+  setWindowTitle(title.isEmpty() ? Tr(kHelpCaption)
+                                 : Tr(kHelpPageCaption).arg(Tr(kHelpCaption), title));
 }
 
 }  // namespace varnoke

@@ -11,7 +11,9 @@
 
 #include "files/ColLayoutValue.h"
 #include "windows/EntryModels.h"
+#include "windows/ListFormTexts.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -49,7 +51,7 @@ ListGrid::ListGrid(const ColumnWidths& builtInWidths, QWidget* parent)
       oldNameWidth_(ScaledBuiltInWidth(kOldNameBuiltInWidth, fontMetrics().averageCharWidth())),
       words_(DefaultColLayout()) {
   setObjectName("DrawGrid1");
-  setAccessibleName("File list");
+  setAccessibleName(Tr(kFileListName));
   setShowGrid(false);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -154,7 +156,7 @@ bool ListGrid::PopColumnsClick(int columnId) {
 
 void ListGrid::FillColumnsMenu(QMenu* menu) {
   for (int id = 0; id < static_cast<int>(kColumnCount); ++id) {
-    QAction* item = menu->addAction(Qt8(ColumnMenuCaption(id)));
+    QAction* item = menu->addAction(Tr(ColumnMenuCaption(id)));
     item->setObjectName(Qt8(ColumnMenuName(id)));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, [this, id] { PopColumnsClick(id); });

@@ -1,35 +1,42 @@
 #include "windows/ListStatusBar.h"
 
 #include <QLabel>
+#include <optional>
 
 #include "windows/EntryModels.h"
+#include "windows/ListFormTexts.h"
 #include "windows/ListGrid.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
 namespace {
 
 struct PanelShape {
-  const char* Text;
-  const char* Name;  // what a panel that shows a value is called, before its value
-  int Width;         // 0: takes the rest
+  std::optional<UiText> Text;
+  std::optional<UiText> Name;  // what a panel that shows a value is called, before its value
+  int Width;                   // 0: takes the rest
   bool Framed;
 };
-constexpr std::array<PanelShape, 5> kShapes = {{{"Files:", nullptr, 28, false},
-                                                {"", "Files", 60, true},
-                                                {"Marked:", nullptr, 45, false},
-                                                {"", "Marked", 60, true},
-                                                {"", "Selected file", 0, true}}};
+constexpr std::array<PanelShape, 5> kShapes = {{{kStatusFilesCaption, std::nullopt, 28, false},
+                                                {std::nullopt, kStatusFilesName, 60, true},
+                                                {kStatusMarkedCaption, std::nullopt, 45, false},
+                                                {std::nullopt, kStatusMarkedName, 60, true},
+                                                {std::nullopt, kStatusSelectedName, 0, true}}};
+
+QString TextOf(const std::optional<UiText>& text) {
+  return text ? Tr(*text) : QString();
+}
 
 }  // namespace
 
 ListStatusBar::ListStatusBar(QWidget* parent) : QStatusBar(parent) {
   setObjectName("StatusBar");
   for (std::size_t i = 0; i < kShapes.size(); ++i) {
-    auto* panel = new QLabel(QString::fromLatin1(kShapes[i].Text), this);
+    auto* panel = new QLabel(TextOf(kShapes[i].Text), this);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    if (kShapes[i].Name) panel->setAccessibleName(QString::fromLatin1(kShapes[i].Name));
+    if (kShapes[i].Name) panel->setAccessibleName(TextOf(kShapes[i].Name));
     if (kShapes[i].Framed) panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // At least the panel's width, and never narrower than its caption.
     if (kShapes[i].Width > 0)
@@ -55,19 +62,19 @@ void ListStatusBar::ShowNote(const QString& note) {
   if (!note_) {
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("StatusNote"));
-    note_->setAccessibleName(QStringLiteral("Note"));
+    note_->setAccessibleName(Tr(kStatusNoteName));
     note_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     addPermanentWidget(note_);
   }
   note_->setText(note);
-  note_->setAccessibleName(note.isEmpty() ? QStringLiteral("Note") : note);
+  note_->setAccessibleName(note.isEmpty() ? Tr(kStatusNoteName) : note);
   note_->setVisible(!note.isEmpty());
 }
 
 void ListStatusBar::ShowValue(std::size_t i, const QString& value) {
-  const QString name = QString::fromLatin1(kShapes[i].Name);
+  const QString name = TextOf(kShapes[i].Name);
   panels_[i]->setText(value);
-  panels_[i]->setAccessibleName(value.isEmpty() ? name : name + QStringLiteral(": ") + value);
+  panels_[i]->setAccessibleName(value.isEmpty() ? name : Tr(kStatusPanelValue).arg(name, value));
 }
 
 }  // namespace varnoke

@@ -4,6 +4,7 @@
 #include "files/OptionSetFile.h"
 #include "windows/QtText.h"
 #include "windows/TNameListForm.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -20,8 +21,8 @@ const FileListOwner* OwnerOf(const TFiles& options, QWidget* parent) {
 
 std::optional<std::string> ChooseSet(const TFiles& options, DesktopState& state, ChooseFor purpose,
                                      QWidget* parent) {
-  return ChooseFile(state, OwnerOf(options, parent), parent, purpose, Qt8(kOptionSetFilter),
-                    QStringLiteral("vns"));
+  return ChooseFile(state, OwnerOf(options, parent), parent, purpose,
+                    Qt8(OptionSetFilter(QtTranslation())), QStringLiteral("vns"));
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ std::optional<std::string> ChooseSet(const TFiles& options, DesktopState& state,
 bool OpenOptionSetInto(TFiles& options, DesktopState& state, QWidget* parent) {
   const std::optional<std::string> path = ChooseSet(options, state, ChooseFor::Open, parent);
   if (!path) return false;
-  if (auto error = LoadOptionSet(state.Program.Store, *path, options))
+  if (auto error = LoadOptionSet(state.Program.Store, *path, options, state.Program.Ui.texts()))
     state.Program.Ui.ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
   return true;
 }
@@ -38,7 +39,7 @@ bool SaveOptionSetOf(const TFiles& options, DesktopState& state, QWidget* parent
   const std::optional<std::string> chosen = ChooseSet(options, state, ChooseFor::Save, parent);
   if (!chosen) return false;
   const std::string path = WithOptionSetExtension(*chosen, state.Program.Fs.Rules());
-  if (auto error = SaveOptionSet(state.Program.Store, path, options))
+  if (auto error = SaveOptionSet(state.Program.Store, path, options, state.Program.Ui.texts()))
     state.Program.Ui.ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
   return true;
 }

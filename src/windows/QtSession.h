@@ -10,6 +10,7 @@
 
 #include "platform/Session.h"
 #include "windows/TPrepPrevForm.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -41,6 +42,8 @@ class QtSession final : public Session {
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
   Answer askKeeping(std::string_view text, std::string_view caption, Buttons buttons, Icon icon,
                     Answer keeping) override;
+  // The texts of the language the program was started in.
+  const Translation& texts() const override { return translation_; }
 
   // The progress window while a run shows one, else null.
   TPrepPrevForm* ProgressWindow() const { return progress_; }
@@ -54,6 +57,7 @@ class QtSession final : public Session {
   WaitCursor& cursor_;
   QPointer<TPrepPrevForm> progress_;
   QElapsedTimer sincePump_;
+  QtTranslation translation_;
 };
 
 // A message text as a message box shows it: CR LF, CR and LF each break the line.

@@ -10,6 +10,7 @@
 
 #include "windows/NamedWidgets.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {
@@ -20,7 +21,7 @@ namespace varnoke {
 
 namespace {
 
-QLabel* CentredLabel(QWidget* parent, const char* name, std::string_view text) {
+QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text) {
   QLabel* label = NamedLabel(name, text, parent);
   label->setAlignment(Qt::AlignCenter);
   return label;
@@ -31,14 +32,14 @@ QLabel* CentredLabel(QWidget* parent, const char* name, std::string_view text) {
 TAboutForm::TAboutForm(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       ProgramIcon(new QLabel(this)),
-      ProductName(CentredLabel(this, "ProductName", kProgramName)),
-      Version(CentredLabel(this, "Version", kAboutVersion)),
-      Comments(CentredLabel(this, "Comments", kAboutPurpose)),
-      Edition(CentredLabel(this, "Edition", kAboutEdition)),
-      OKButton(new QPushButton(Qt8(kAboutOk), this)) {
+      ProductName(CentredLabel(this, "ProductName", Qt8(kProgramName))),
+      Version(CentredLabel(this, "Version", Tr(kAboutVersion))),
+      Comments(CentredLabel(this, "Comments", Tr(kAboutPurpose))),
+      Edition(CentredLabel(this, "Edition", Tr(kAboutEdition))),
+      OKButton(new QPushButton(Tr(kAboutOk), this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("AboutForm"));
-  setWindowTitle(Qt8(kAboutCaption));
+  setWindowTitle(Tr(kAboutCaption));
   setFixedSize(kClientWidth, kClientHeight);
   setMask(EllipseShape());
   QPalette palette = this->palette();
@@ -49,7 +50,7 @@ TAboutForm::TAboutForm(QWidget* owner)
   ProgramIcon->setAlignment(Qt::AlignCenter);
   ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/images/varnoke.png"))
                              .scaled(257, 84, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  ProgramIcon->setAccessibleName(Qt8(kAboutPictureName));
+  ProgramIcon->setAccessibleName(Qt8(kProgramName));
 
   QFont nameFont = ProductName->font();
   nameFont.setPixelSize(20);

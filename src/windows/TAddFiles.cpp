@@ -42,7 +42,7 @@ TAddFiles::~TAddFiles() {
 // Created in the order the Tab key visits them.
 void TAddFiles::BuildControls() {
   setObjectName("AddFiles");
-  setWindowTitle(Qt8(kAddFilesCaption));
+  setWindowTitle(Tr(kAddFilesCaption));
 
   Label1 = NamedLabel("Label1", kAddFilesPathLabel, this);
   DriveComboBox1 = new DriveComboBox(state_.Program.Fs, this);
@@ -57,22 +57,22 @@ void TAddFiles::BuildControls() {
   Label2 = NamedLabel("Label2", kAddFilesListLabel, this);
   FileListBox1 = new QListWidget(this);
   FileListBox1->setObjectName("FileListBox1");
-  FileListBox1->setAccessibleName(Qt8(kAddFilesListName));
+  FileListBox1->setAccessibleName(Tr(kAddFilesListName));
   FileListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   FileListBox1->setUniformItemSizes(true);
   FileListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
   Label2->setBuddy(FileListBox1);
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
-  QAction* selectAll = PopupMenu1->addAction(Qt8(kAddFilesMenuSelectAll));
+  QAction* selectAll = PopupMenu1->addAction(Tr(kAddFilesMenuSelectAll));
   selectAll->setObjectName("Selectall1");
-  QAction* selectNone = PopupMenu1->addAction(Qt8(kAddFilesMenuSelectNone));
+  QAction* selectNone = PopupMenu1->addAction(Tr(kAddFilesMenuSelectNone));
   selectNone->setObjectName("Selectnone1");
 
   Label4 = NamedLabel("Label4", kAddFilesCountLabel, this);
-  Label5 = NamedLabel("Label5", "0", this);
+  Label5 = NamedLabel("Label5", QStringLiteral("0"), this);
   Label6 = NamedLabel("Label6", kAddFilesMarkedLabel, this);
-  Label7 = NamedLabel("Label7", "0", this);
+  Label7 = NamedLabel("Label7", QStringLiteral("0"), this);
   BitBtn4 = NamedButton("BitBtn4", kAddFilesSelectNone, this);
   BitBtn3 = NamedButton("BitBtn3", kAddFilesSelectAll, this);
   BitBtn2 = NamedButton("BitBtn2", kAddFilesOk, this);

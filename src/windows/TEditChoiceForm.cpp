@@ -8,33 +8,33 @@
 
 #include "engine/EditNames.h"
 #include "windows/EditFormTexts.h"
-#include "windows/QtText.h"
 #include "windows/TEditForm.h"
 #include "windows/TNameListForm.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
 TEditChoiceForm::TEditChoiceForm(TNameListForm& owner, DesktopState& state, QWidget* parent)
     : QDialog(parent), owner_(owner), state_(state) {
   setObjectName("EditChoiceForm");
-  setWindowTitle(Qt8(kEditChoiceCaption));
+  setWindowTitle(Tr(kEditChoiceCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-  RadioGroup1 = new QGroupBox(Qt8(kEditPartsTitle), this);
+  RadioGroup1 = new QGroupBox(Tr(kEditPartsTitle), this);
   RadioGroup1->setObjectName("RadioGroup1");
   auto* items = new QVBoxLayout(RadioGroup1);
   const int selected = EditModeOf(owner_.List().Options.EditParts);
   for (int i = 0; i < kEditModeCount; ++i) {
-    RadioGroup1Items[i] = new QRadioButton(Qt8(kEditPartItems[i]), RadioGroup1);
+    RadioGroup1Items[i] = new QRadioButton(Tr(kEditPartItems[i]), RadioGroup1);
     RadioGroup1Items[i]->setObjectName(QString("RadioGroup1Item%1").arg(i));
     RadioGroup1Items[i]->setChecked(i == selected);
     items->addWidget(RadioGroup1Items[i]);
   }
 
-  BitBtn2 = new QPushButton(Qt8(kEditChoiceOk), this);
+  BitBtn2 = new QPushButton(Tr(kEditChoiceOk), this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setDefault(true);
-  BitBtn1 = new QPushButton(Qt8(kEditChoiceCancel), this);
+  BitBtn1 = new QPushButton(Tr(kEditChoiceCancel), this);
   BitBtn1->setObjectName("BitBtn1");
   connect(BitBtn2, &QPushButton::clicked, this, &TEditChoiceForm::BitBtn2Click);
   connect(BitBtn1, &QPushButton::clicked, this, &TEditChoiceForm::BitBtn1Click);

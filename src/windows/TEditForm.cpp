@@ -19,6 +19,7 @@
 #include "files/WindowPlacement.h"
 #include "windows/EditFormTexts.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 #include "windows/WindowPosition.h"
 
 namespace varnoke {
@@ -28,20 +29,20 @@ constexpr int kButtonSize = 41;
 
 // A tool-bar button: its hint, and the theme icon or the text that shows it.
 struct ButtonSpec {
-  const char* Hint;
+  UiText Hint;
   const char* Icon;  // null: the text below
   const char* Text;
 };
 
 constexpr ButtonSpec kButtons[] = {
-    {"Start", "media-playback-start", nullptr},
-    {"Cancel", "process-stop", nullptr},
-    {"Reimport names", "view-refresh", nullptr},
-    {"Copy to clipboard", "edit-copy", nullptr},
-    {"Paste from clipboard", "edit-paste", nullptr},
-    {"Upper case", nullptr, "AB"},
-    {"Lower case", nullptr, "ab"},
-    {"Title Case", nullptr, "Ab"},
+    {kEditStartHint, "media-playback-start", nullptr},
+    {kEditCancelHint, "process-stop", nullptr},
+    {kEditReimportHint, "view-refresh", nullptr},
+    {kEditCopyHint, "edit-copy", nullptr},
+    {kEditPasteHint, "edit-paste", nullptr},
+    {kEditUpperCaseHint, nullptr, "AB"},
+    {kEditLowerCaseHint, nullptr, "ab"},
+    {kEditTitleCaseHint, nullptr, "Ab"},
 };
 constexpr int kSeparatorAfter = 5;  // between the clipboard and the case buttons
 
@@ -75,7 +76,7 @@ class CaseShortcuts final : public QObject {
 TEditForm::TEditForm(FileListOwner& list, Services& services, int mode, QWidget* parent)
     : QDialog(parent), list_(list), services_(services), mode_(EditModeOf(mode)) {
   setObjectName("EditForm");
-  setWindowTitle(Qt8(kEditFormCaption));
+  setWindowTitle(Tr(kEditFormCaption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   resize(kClientWidth, kClientHeight);
@@ -85,7 +86,7 @@ TEditForm::TEditForm(FileListOwner& list, Services& services, int mode, QWidget*
   BuildToolBar(bar);
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
-  Memo1->setAccessibleName(Qt8(kEditMemoName));
+  Memo1->setAccessibleName(Tr(kEditMemoName));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setTabChangesFocus(true);
@@ -116,8 +117,8 @@ void TEditForm::BuildToolBar(QWidget* bar) {
     button->setObjectName(QString("SpeedButton%1").arg(i + 1));
     button->setFixedSize(kButtonSize, kButtonSize);
     button->setAutoRaise(true);
-    button->setToolTip(spec.Hint);
-    button->setAccessibleName(spec.Hint);
+    button->setToolTip(Tr(spec.Hint));
+    button->setAccessibleName(Tr(spec.Hint));
     button->setFocusPolicy(Qt::TabFocus);
     if (spec.Icon) {
       button->setIcon(QIcon::fromTheme(spec.Icon, style()->standardIcon(QStyle::SP_FileIcon)));
@@ -151,37 +152,38 @@ void TEditForm::BuildMenus() {
   auto* menus = new QMenuBar(this);
   menus->setObjectName("MainMenu1");
   layout()->setMenuBar(menus);
-  const auto add = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key,
+  const auto add = [this](QMenu* menu, const char* name, const UiText& caption, QKeySequence key,
                           auto handler) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(Tr(caption));
     action->setObjectName(name);
     if (!key.isEmpty()) action->setShortcut(key);
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  QMenu* rename = menus->addMenu(Qt8(kEditRenameMenu));
+  QMenu* rename = menus->addMenu(Tr(kEditRenameMenu));
   rename->setObjectName("Rename1");
-  add(rename, "Start1", "&Start", {}, [this] { SpeedButton1Click(); });
-  add(rename, "Cancel1", "&Cancel", {}, [this] { SpeedButton2Click(); });
+  add(rename, "Start1", kEditStartItem, {}, [this] { SpeedButton1Click(); });
+  add(rename, "Cancel1", kEditCancelItem, {}, [this] { SpeedButton2Click(); });
 
-  QMenu* names = menus->addMenu(Qt8(kEditFileNamesMenu));
+  QMenu* names = menus->addMenu(Tr(kEditFileNamesMenu));
   names->setObjectName("Filenames1");
-  add(names, "Reimport1", "&Reimport", {}, [this] { UpdateList(); });
-  add(names, "Copy1", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { Memo1->copy(); });
-  add(names, "Paste1", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), [this] { Memo1->paste(); });
+  add(names, "Reimport1", kEditReimportItem, {}, [this] { UpdateList(); });
+  add(names, "Copy1", kEditCopyItem, QKeySequence(Qt::CTRL | Qt::Key_C), [this] { Memo1->copy(); });
+  add(names, "Paste1", kEditPasteItem, QKeySequence(Qt::CTRL | Qt::Key_V),
+      [this] { Memo1->paste(); });
   names->addSeparator();
-  add(names, "Selectall1", "Select all", QKeySequence(Qt::CTRL | Qt::Key_A),
+  add(names, "Selectall1", kEditSelectAllItem, QKeySequence(Qt::CTRL | Qt::Key_A),
       [this] { Selectall1Click(); });
 
-  QMenu* letterCase = menus->addMenu(Qt8(kEditCaseMenu));
+  QMenu* letterCase = menus->addMenu(Tr(kEditCaseMenu));
   letterCase->setObjectName("Case1");
   const QKeySequence upper(Qt::CTRL | Qt::Key_U), lower(Qt::CTRL | Qt::Key_L),
       title(Qt::CTRL | Qt::Key_T);
-  add(letterCase, "UPPERCASE1", "&UPPER CASE", upper,
+  add(letterCase, "UPPERCASE1", kEditUpperCaseItem, upper,
       [this] { ChangeSelection(CaseChange::Upper); });
-  add(letterCase, "lowercase1", "&lower case", lower,
+  add(letterCase, "lowercase1", kEditLowerCaseItem, lower,
       [this] { ChangeSelection(CaseChange::Lower); });
-  add(letterCase, "TitleCase1", "&Title Case", title,
+  add(letterCase, "TitleCase1", kEditTitleCaseItem, title,
       [this] { ChangeSelection(CaseChange::Title); });
   Memo1->installEventFilter(new CaseShortcuts({upper, lower, title}, this));
 }
@@ -259,7 +261,8 @@ void TEditForm::ChangeSelection(CaseChange change) {
 
 void TEditForm::reject() {
   if (Memo1->document()->isModified() &&
-      services_.Ui.askKeeping(kDiscardChangesText, kEditWarningCaption, Buttons::OkCancel,
+      services_.Ui.askKeeping(services_.Ui.texts().Text(kDiscardChangesText),
+                              services_.Ui.texts().Text(kEditWarningCaption), Buttons::OkCancel,
                               Icon::Warning, Answer::Cancel) != Answer::Ok)
     return;
   QDialog::reject();

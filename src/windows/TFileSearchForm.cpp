@@ -36,9 +36,9 @@ constexpr AttributeBox kAttributeBoxes[] = {
 };
 
 // A use box has no caption of its own: screen readers call it after its attribute.
-QCheckBox* UseBox(const char* name, std::string_view attribute, QWidget* parent) {
-  QCheckBox* box = NamedBox(name, {}, parent);
-  box->setAccessibleName(Qt8(kSearchUseBoxName) + Qt8(attribute));
+QCheckBox* UseBox(const char* name, const UiText& attribute, QWidget* parent) {
+  QCheckBox* box = NamedBox(name, QString(), parent);
+  box->setAccessibleName(Tr(kSearchUseBoxName).arg(Tr(attribute)));
   return box;
 }
 
@@ -59,7 +59,7 @@ TFileSearchForm::~TFileSearchForm() {
 // Created in the order the Tab key visits them.
 void TFileSearchForm::BuildControls() {
   setObjectName("FileSearchForm");
-  setWindowTitle(Qt8(kSearchCaption));
+  setWindowTitle(Tr(kSearchCaption));
 
   Label1 = NamedLabel("Label1", kSearchPathLabel, this);
   DriveComboBox1 = new DriveComboBox(state_.Program.Fs, this);
@@ -72,7 +72,7 @@ void TFileSearchForm::BuildControls() {
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName("ListBox1");
   // A list is not named by its label for screen readers the way a field is.
-  ListBox1->setAccessibleName(Qt8(kSearchFiltersLabel).chopped(1));
+  ListBox1->setAccessibleName(Tr(kSearchFiltersName));
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   Label2->setBuddy(ListBox1);
   Label3 = NamedLabel("Label3", kSearchFilterLabel, this);
@@ -94,7 +94,7 @@ void TFileSearchForm::BuildControls() {
   CheckBox8 = UseBox("CheckBox8", kSearchHidden, this);
   CheckBox9 = NamedBox("CheckBox9", kSearchHidden, this);
 
-  Label6 = NamedLabel("Label6", {}, this);
+  Label6 = NamedLabel("Label6", QString(), this);
   BitBtn2 = NamedButton("BitBtn2", kSearchOk, this);
   BitBtn2->setDefault(true);
   BitBtn1 = NamedButton("BitBtn1", kSearchCancelButton, this);
@@ -187,7 +187,7 @@ void TFileSearchForm::SearchClick() {
     ++filesFound_;
     ShowFound();
   };
-  callbacks.SetCaption = [this](std::string_view caption) { setWindowTitle(Qt8(caption)); };
+  callbacks.SetCaption = [this](const UiText& caption) { setWindowTitle(Tr(caption)); };
   callbacks.DirectoriesListed = [this](std::size_t directories) {
     directoriesListed_ = directories;
     ShowFound();
@@ -212,7 +212,7 @@ void TFileSearchForm::SetSearching(bool on) {
                                        Edit2, BitBtn3, BitBtn4, BitBtn2, BitBtn6})
     control->setEnabled(!on);
   for (const AttributeBox& a : kAttributeBoxes) (this->*a.Box)->setEnabled(!on);
-  BitBtn1->setText(Qt8(on ? kSearchStopButton : kSearchCancelButton));
+  BitBtn1->setText(Tr(on ? kSearchStopButton : kSearchCancelButton));
   if (on) {
     BitBtn1->setFocus();
     directoriesListed_ = 0;
@@ -224,7 +224,7 @@ void TFileSearchForm::SetSearching(bool on) {
 }
 
 void TFileSearchForm::ShowFound() {
-  Label6->setText(Qt8(kSearchFoundCounts)
+  Label6->setText(Tr(kSearchFoundCounts)
                       .arg(static_cast<qulonglong>(directoriesListed_))
                       .arg(static_cast<qulonglong>(filesFound_)));
 }

@@ -25,11 +25,13 @@
 #include "files/FileListFile.h"
 #include "platform/SessionScopes.h"
 #include "windows/HelpWindow.h"
+#include "windows/MainFormTexts.h"
 #include "windows/QtText.h"
 #include "windows/TAboutForm.h"
 #include "windows/TNameListForm.h"
 #include "windows/TPreferences.h"
 #include "windows/TPreviewForm.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -39,27 +41,27 @@ namespace {
 struct ButtonSpec {
   int Number;
   int Tag;
-  const char* Tip;
+  UiText Tip;
   const char* Icon;
   bool Options;  // sent to OptionsClick
 };
 
 constexpr ButtonSpec kButtons[] = {
-    {1, 1, "Preview renaming", "media-playback-start", false},
-    {14, 14, "Edit file list as text", "accessories-text-editor", false},
-    {2, 2, "New file list", "document-new", false},
-    {3, 3, "Open file list", "document-open", false},
-    {4, 4, "Save file list", "document-save", false},
-    {5, 5, "Search for and add files to file list", "edit-find", false},
-    {6, 6, "Add files to file list", "list-add", false},
-    {7, 7, "Unlist files from file list", "list-remove", false},
-    {8, 8, "Select all files in file list", "edit-select-all", false},
-    {9, 9, "Unlist all files in file list", "edit-clear", false},
-    {10, 10, "Move files up", "go-up", false},
-    {11, 11, "Move files down", "go-down", false},
-    {12, 1, "Set options", "preferences-system", true},
-    {13, 13, "Reset options", "edit-undo", false},
-    {15, 15, "About Varnoke", "help-about", false},
+    {1, 1, kMainPreviewRenamingTip, "media-playback-start", false},
+    {14, 14, kMainEditAsTextTip, "accessories-text-editor", false},
+    {2, 2, kMainNewFileListTip, "document-new", false},
+    {3, 3, kMainOpenFileListTip, "document-open", false},
+    {4, 4, kMainSaveFileListTip, "document-save", false},
+    {5, 5, kMainSearchAndAddTip, "edit-find", false},
+    {6, 6, kMainAddFilesTip, "list-add", false},
+    {7, 7, kMainUnlistFilesTip, "list-remove", false},
+    {8, 8, kMainSelectAllTip, "edit-select-all", false},
+    {9, 9, kMainUnlistAllTip, "edit-clear", false},
+    {10, 10, kMainMoveUpTip, "go-up", false},
+    {11, 11, kMainMoveDownTip, "go-down", false},
+    {12, 1, kMainSetOptionsTip, "preferences-system", true},
+    {13, 13, kMainResetOptionsTip, "edit-undo", false},
+    {15, 15, kMainAboutTip, "help-about", false},
 };
 // Bevels stand after these buttons.
 constexpr int kGroupEnds[] = {14, 4, 11, 13};
@@ -80,7 +82,7 @@ TMainForm::TMainForm(DesktopState& state, QWidget* parent) : QMainWindow(parent)
   layout->setSpacing(0);
   mdi_ = new QMdiArea(central);
   mdi_->setObjectName("Workspace");
-  mdi_->setAccessibleName("File lists");
+  mdi_->setAccessibleName(Tr(kMainWorkspaceName));
   // List windows are larger than the frame at first: the workspace scrolls to them.
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -113,8 +115,8 @@ void TMainForm::BuildToolbar() {
     button->setObjectName(QString("SpeedButton%1").arg(b.Number));
     button->setFixedSize(36, 36);
     button->setAutoRaise(true);
-    button->setToolTip(b.Tip);
-    button->setAccessibleName(b.Tip);
+    button->setToolTip(Tr(b.Tip));
+    button->setAccessibleName(Tr(b.Tip));
     button->setIcon(QIcon::fromTheme(b.Icon, style()->standardIcon(QStyle::SP_FileIcon)));
     button->setIconSize(QSize(24, 24));
     button->setFocusPolicy(Qt::TabFocus);
@@ -135,110 +137,113 @@ void TMainForm::BuildToolbar() {
 }
 
 void TMainForm::BuildMenus() {
-  const auto add = [this](QMenu* menu, const char* name, const char* caption, QKeySequence shortcut,
-                          auto handler) {
-    QAction* action = menu->addAction(caption);
+  const auto add = [this](QMenu* menu, const char* name, const UiText& caption,
+                          QKeySequence shortcut, auto handler) {
+    QAction* action = menu->addAction(Tr(caption));
     action->setObjectName(name);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  QMenu* files = menuBar()->addMenu("&Files");
+  QMenu* files = menuBar()->addMenu(Tr(kMainFilesMenu));
   files->setObjectName("Files1");
   const struct {
     const char* Name;
-    const char* Caption;
+    UiText Caption;
     QKeySequence Key;
     int Tag;
   } fileItems[] = {
-      {"Startrenaming1", "&Start renaming", QKeySequence(Qt::Key_F9), 1},
-      {"Editmanually1", "&Edit manually", QKeySequence(Qt::Key_F10), 14},
-      {"Newfilelist1", "&New file list", QKeySequence(Qt::CTRL | Qt::Key_N), 2},
-      {"Importfilelist1", "&Import file list", QKeySequence(Qt::CTRL | Qt::Key_O), 3},
-      {"Addtofilelist1", "A&dd to file list", QKeySequence(Qt::CTRL | Qt::Key_I), 16},
-      {"Savefilelist1", "S&ave file list", QKeySequence(Qt::CTRL | Qt::Key_S), 4},
-      {"Searchforfiles1", "S&earch for files", {}, 5},
-      {"Add1", "&Add", {}, 6},
-      {"Unlist1", "&Unlist", {}, 7},
-      {"Selectall1", "S&elect all", {}, 8},
-      {"Unlistall1", "U&nlist all", {}, 9},
+      {"Startrenaming1", kMainStartRenamingItem, QKeySequence(Qt::Key_F9), 1},
+      {"Editmanually1", kMainEditManuallyItem, QKeySequence(Qt::Key_F10), 14},
+      {"Newfilelist1", kMainNewFileListItem, QKeySequence(Qt::CTRL | Qt::Key_N), 2},
+      {"Importfilelist1", kMainImportFileListItem, QKeySequence(Qt::CTRL | Qt::Key_O), 3},
+      {"Addtofilelist1", kMainAddToFileListItem, QKeySequence(Qt::CTRL | Qt::Key_I), 16},
+      {"Savefilelist1", kMainSaveFileListItem, QKeySequence(Qt::CTRL | Qt::Key_S), 4},
+      {"Searchforfiles1", kMainSearchForFilesItem, {}, 5},
+      {"Add1", kMainAddItem, {}, 6},
+      {"Unlist1", kMainUnlistItem, {}, 7},
+      {"Selectall1", kMainSelectAllItem, {}, 8},
+      {"Unlistall1", kMainUnlistAllItem, {}, 9},
   };
   for (const auto& item : fileItems) {
     const int tag = item.Tag;
     add(files, item.Name, item.Caption, item.Key, [this, tag] { ToolButtonClick(tag); });
   }
   files->addSeparator();
-  Undolastrenaming1 = add(files, "Undolastrenaming1", "Und&o last renaming", {},
+  Undolastrenaming1 = add(files, "Undolastrenaming1", kMainUndoLastRenamingItem, {},
                           [this] { UndolastrenamingClick(); });
   connect(files, &QMenu::aboutToShow, this, &TMainForm::UpdateUndoItem);
   files->addSeparator();
-  add(files, "Exit1", "E&xit", {}, [this] { ToolButtonClick(100); });
+  add(files, "Exit1", kMainExitItem, {}, [this] { ToolButtonClick(100); });
 
-  QMenu* edit = menuBar()->addMenu("&Edit");
+  QMenu* edit = menuBar()->addMenu(Tr(kMainEditMenu));
   edit->setObjectName("Edit1");
   const struct {
     const char* Name;
-    const char* Caption;
+    UiText Caption;
     int Tag;
-  } editItems[] = {{"Copy1", "&Copy", 1},
-                   {"Cut1", "C&ut", 2},
-                   {"Paste1", "&Paste", 4},
-                   {"Delete1", "&Delete", 3}};
+  } editItems[] = {{"Copy1", kMainCopyItem, 1},
+                   {"Cut1", kMainCutItem, 2},
+                   {"Paste1", kMainPasteItem, 4},
+                   {"Delete1", kMainDeleteItem, 3}};
   for (const auto& item : editItems) {
     const int tag = item.Tag;
     add(edit, item.Name, item.Caption, {}, [this, tag] { EditItemClick(tag); });
   }
 
-  QMenu* options = menuBar()->addMenu("&Options");
+  QMenu* options = menuBar()->addMenu(Tr(kMainOptionsMenu));
   options->setObjectName("Options1");
-  const auto optionItem = [&](QMenu* menu, const char* name, const char* caption, int tag,
+  const auto optionItem = [&](QMenu* menu, const char* name, const UiText& caption, int tag,
                               QKeySequence key = {}) {
     return add(menu, name, caption, key, [this, tag] { OptionsClick(tag); });
   };
-  optionItem(options, "Setrenamingoptions1", "&Set renaming options", 1, QKeySequence(Qt::Key_F5));
+  optionItem(options, "Setrenamingoptions1", kMainSetRenamingOptionsItem, 1,
+             QKeySequence(Qt::Key_F5));
   options->addSeparator();
-  optionItem(options, "Resetall1", "&Reset all", 7);
-  optionItem(options, "Resetnames1", "Reset &names", 4);
-  optionItem(options, "Resetdates1", "Reset &dates", 5);
-  optionItem(options, "Resetattributes1", "&Reset &attributes", 6);
+  optionItem(options, "Resetall1", kMainResetAllItem, 7);
+  optionItem(options, "Resetnames1", kMainResetNamesItem, 4);
+  optionItem(options, "Resetdates1", kMainResetDatesItem, 5);
+  optionItem(options, "Resetattributes1", kMainResetAttributesItem, 6);
   options->addSeparator();
-  Hidetoolbar1 = add(options, "Hidetoolbar1", "Hide &toolbar", {}, [this] { Hidetoolbar1Click(); });
-  add(options, "Preferences1", "Preferences...", {}, [this] {
+  Hidetoolbar1 =
+      add(options, "Hidetoolbar1", kMainHideToolbarItem, {}, [this] { Hidetoolbar1Click(); });
+  add(options, "Preferences1", kMainPreferencesItem, {}, [this] {
     TPreferences preferences(state_, this);
     preferences.exec();
   });
 
-  QMenu* quick = menuBar()->addMenu("&Quick Settings");
+  QMenu* quick = menuBar()->addMenu(Tr(kMainQuickSettingsMenu));
   quick->setObjectName("QuickSettings1");
-  optionItem(quick, "Open1", "&Open", 8)->setStatusTip("Read settings from a file");
-  optionItem(quick, "Saveas1", "&Save as", 9)->setStatusTip("Save settings in a file");
+  optionItem(quick, "Open1", kMainOpenItem, 8)->setStatusTip(Tr(kMainOpenHint));
+  optionItem(quick, "Saveas1", kMainSaveAsItem, 9)->setStatusTip(Tr(kMainSaveAsHint));
 
-  optionItem(ResetOptionsPop, "Alloptions1", "&All options", 7);
-  optionItem(ResetOptionsPop, "Nameoptions1", "&Name options", 4);
-  optionItem(ResetOptionsPop, "Dateoptions1", "&Date options", 5);
-  optionItem(ResetOptionsPop, "Attributeoptions1", "A&ttribute options", 6);
+  optionItem(ResetOptionsPop, "Alloptions1", kMainAllOptionsItem, 7);
+  optionItem(ResetOptionsPop, "Nameoptions1", kMainNameOptionsItem, 4);
+  optionItem(ResetOptionsPop, "Dateoptions1", kMainDateOptionsItem, 5);
+  optionItem(ResetOptionsPop, "Attributeoptions1", kMainAttributeOptionsItem, 6);
 
-  windowMenu_ = menuBar()->addMenu("&Window");
+  windowMenu_ = menuBar()->addMenu(Tr(kMainWindowMenu));
   windowMenu_->setObjectName("Window1");
   connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
   FillWindowMenu();
 
-  QMenu* help = menuBar()->addMenu("&Help");
+  QMenu* help = menuBar()->addMenu(Tr(kMainHelpMenu));
   help->setObjectName("Help1");
-  add(help, "Help2", "&Help", {}, [this] { ShowHelp(0); });
-  add(help, "Introduction1", "&Introduction", {}, [this] { ShowHelp(1); });
-  add(help, "Howtogethelp1", "How to &get help", {}, [this] { ShowHelp(HelpWindow::UsingHelp); });
-  add(help, "About1", "&About", {}, [this] { AboutClick(); });
+  add(help, "Help2", kMainHelpItem, {}, [this] { ShowHelp(0); });
+  add(help, "Introduction1", kMainIntroductionItem, {}, [this] { ShowHelp(1); });
+  add(help, "Howtogethelp1", kMainHowToGetHelpItem, {},
+      [this] { ShowHelp(HelpWindow::UsingHelp); });
+  add(help, "About1", kMainAboutItem, {}, [this] { AboutClick(); });
 }
 
 void TMainForm::FillWindowMenu() {
   windowMenu_->clear();
-  const auto item = [this](const char* name, const char* caption, auto handler) {
-    QAction* action = windowMenu_->addAction(caption);
+  const auto item = [this](const char* name, const UiText& caption, auto handler) {
+    QAction* action = windowMenu_->addAction(Tr(caption));
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, handler);
   };
-  item("Tilehorizontal1", "Tile &horizontal", [this] {
+  item("Tilehorizontal1", kMainTileHorizontalItem, [this] {
     // Rows one above the other, as wide as the frame.
     const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
     if (subs.isEmpty()) return;
@@ -248,9 +253,9 @@ void TMainForm::FillWindowMenu() {
       subs[i]->setGeometry(0, i * height, mdi_->viewport()->width(), height);
     }
   });
-  item("Tilevertical1", "Tile &vertical", [this] { mdi_->tileSubWindows(); });
-  item("Cascade1", "&Cascade", [this] { mdi_->cascadeSubWindows(); });
-  item("Arrangeicons1", "&Arange icons", [this] {
+  item("Tilevertical1", kMainTileVerticalItem, [this] { mdi_->tileSubWindows(); });
+  item("Cascade1", kMainCascadeItem, [this] { mdi_->cascadeSubWindows(); });
+  item("Arrangeicons1", kMainArrangeIconsItem, [this] {
     // Minimised windows in a row along the bottom edge.
     int x = 0;
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
@@ -259,10 +264,10 @@ void TMainForm::FillWindowMenu() {
       x += sub->width();
     }
   });
-  item("Minimizeall1", "&Minimize all", [this] {
+  item("Minimizeall1", kMainMinimizeAllItem, [this] {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showMinimized();
   });
-  item("Normalizeall1", "&Normalize all", [this] {
+  item("Normalizeall1", kMainNormalizeAllItem, [this] {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showNormal();
   });
   const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
@@ -443,11 +448,11 @@ void TMainForm::ImportFileList() {
   TNameListForm* active = ActiveList();
   const std::optional<std::string> path =
       ChooseFile(state_, active ? &active->List() : nullptr, this, ChooseFor::Open,
-                 Qt8(kFileListFilter), QStringLiteral("vls"));
+                 Qt8(FileListFilter(QtTranslation())), QStringLiteral("vls"));
   if (!path) return;
   Session& ui = state_.Program.Ui;
   std::vector<std::string> lines;
-  if (auto error = LoadListLines(state_.Program.Store, *path, lines)) {
+  if (auto error = LoadListLines(state_.Program.Store, *path, lines, ui.texts())) {
     ui.ask(*error, kVarnokeCaption, Buttons::Ok, Icon::Error);
     return;
   }
@@ -468,14 +473,13 @@ TNameListForm* TMainForm::DropFiles(const std::vector<std::string>& paths) {
 
 void TMainForm::Hidetoolbar1Click() {
   ToolbarPanel->setHidden(!ToolbarPanel->isHidden());
-  Hidetoolbar1->setText(ToolbarPanel->isHidden() ? "Show &toolbar" : "Hide &toolbar");
+  Hidetoolbar1->setText(Tr(ToolbarPanel->isHidden() ? kMainShowToolbarItem : kMainHideToolbarItem));
 }
 
 void TMainForm::UpdateUndoItem() {
   const std::optional<RunSummary> last = LastUndoable(state_.Program);
-  QString caption = Qt8(last ? UndoCaption(*last) : std::string("Undo last renaming"));
-  caption.insert(3, QLatin1Char('&'));  // "Und&o", the letter no other item of the menu takes
-  Undolastrenaming1->setText(caption);
+  Undolastrenaming1->setText(last ? Tr(kMainUndoLastRenamingOfItem, last->Changed)
+                                  : Tr(kMainUndoLastRenamingItem));
   Undolastrenaming1->setEnabled(last.has_value());
 }
 

@@ -22,6 +22,7 @@
 #include "files/FileListFile.h"
 #include "platform/SessionScopes.h"
 #include "windows/EntryModels.h"
+#include "windows/ListFormTexts.h"
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
 #include "windows/OptionSetCommands.h"
@@ -31,6 +32,7 @@
 #include "windows/TFileSearchForm.h"
 #include "windows/TOptionsForm.h"
 #include "windows/TPreviewForm.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -72,7 +74,9 @@ std::vector<std::string> PathsOf(const QMimeData* mime) {
 }
 
 TNameListForm::TNameListForm(DesktopState& state, QWidget* parent)
-    : QWidget(parent), state_(state), list_(state.Settings.Defaults, state.ListCounter) {
+    : QWidget(parent),
+      state_(state),
+      list_(state.Settings.Defaults, state.ListCounter, QtTranslation()) {
   FormCreate();
 }
 
@@ -118,45 +122,38 @@ TNameListForm::~TNameListForm() {
 void TNameListForm::BuildPopupMenu() {
   ListPopMenu = new QMenu(this);
   ListPopMenu->setObjectName("ListPopMenu");
-  const auto item = [this](const char* name, const char* caption, const char* hint,
+  const auto item = [this](const char* name, const UiText& caption, const UiText& hint,
                            void (TNameListForm::*handler)()) {
-    QAction* action = ListPopMenu->addAction(caption);
+    QAction* action = ListPopMenu->addAction(Tr(caption));
     action->setObjectName(name);
-    action->setStatusTip(hint);
-    action->setToolTip(hint);
+    action->setStatusTip(Tr(hint));
+    action->setToolTip(Tr(hint));
     connect(action, &QAction::triggered, this, handler);
   };
-  item("Searchforfiles1", "S&earch for files", "Search for and add files to file list",
-       &TNameListForm::SearchFilesClick);
-  item("Addfiles3", "&Add files", "Add files to file list", &TNameListForm::Addtofilelist1Click);
-  item("Unlistfiles1", "&Unlist files", "Unlist files from file list",
-       &TNameListForm::RemoveItemsClick);
-  item("Selectall1", "&Select all", "Select all files in file list",
-       &TNameListForm::SelectAllClick);
-  item("Unlistall1", "U&nlist all", "Unlist all files in file list",
-       &TNameListForm::RemoveAllClick);
+  item("Searchforfiles1", kListSearchItem, kListSearchHint, &TNameListForm::SearchFilesClick);
+  item("Addfiles3", kListAddFilesItem, kListAddFilesHint, &TNameListForm::Addtofilelist1Click);
+  item("Unlistfiles1", kListUnlistItem, kListUnlistHint, &TNameListForm::RemoveItemsClick);
+  item("Selectall1", kListSelectAllItem, kListSelectAllHint, &TNameListForm::SelectAllClick);
+  item("Unlistall1", kListUnlistAllItem, kListUnlistAllHint, &TNameListForm::RemoveAllClick);
   ListPopMenu->addSeparator();
-  item("Importfilelist1", "&Import file list", "Import a file list form a text file",
-       &TNameListForm::Importfilelist2Click);
-  item("Addtofilelist1", "A&dd to file list", "Add files to file list",
-       &TNameListForm::OpenFilesClick);
-  item("Savefilelist1", "S&ave file list", "Save file list in a text file",
-       &TNameListForm::Savefilelist1Click);
+  item("Importfilelist1", kListImportItem, kListImportHint, &TNameListForm::Importfilelist2Click);
+  item("Addtofilelist1", kListAddToItem, kListAddFilesHint, &TNameListForm::OpenFilesClick);
+  item("Savefilelist1", kListSaveItem, kListSaveHint, &TNameListForm::Savefilelist1Click);
   ListPopMenu->addSeparator();
-  QMenu* columns = ListPopMenu->addMenu("&Columns");
+  QMenu* columns = ListPopMenu->addMenu(Tr(kListColumnsMenu));
   columns->menuAction()->setObjectName("PopColumns");
   DrawGrid1->FillColumnsMenu(columns);
-  QMenu* sort = ListPopMenu->addMenu("S&ort list");
+  QMenu* sort = ListPopMenu->addMenu(Tr(kListSortMenu));
   sort->menuAction()->setObjectName("Sortlist2");
-  sort->menuAction()->setStatusTip("Sort files in file list");
+  sort->menuAction()->setStatusTip(Tr(kListSortHint));
   const char* names[] = {"Path1",       "Name1",      "Extension1",    "Size1",
                          "Attributes1", "Writtento1", "Accessedlast1", "Created1"};
   for (int n = 1; n <= 8; ++n) {
-    QAction* action = sort->addAction(Qt8(SortMenuCaption(n)));
+    QAction* action = sort->addAction(Tr(SortMenuCaption(n)));
     action->setObjectName(names[n - 1]);
     connect(action, &QAction::triggered, this, [this, n] { PopSortClick(n); });
   }
-  QAction* taken = sort->addAction(Qt8(kSortByTimeTakenCaption));
+  QAction* taken = sort->addAction(Tr(kSortByTimeTakenCaption));
   taken->setObjectName("Timetaken1");
   connect(taken, &QAction::triggered, this, &TNameListForm::SortByTimeTakenClick);
 }
@@ -193,7 +190,8 @@ void TNameListForm::FindListedFiles() {
   if (check.FoundAgain == 0 && check.Gone.empty()) return;
   RefreshGrid();
   if (!check.Gone.empty())
-    Ui().ask(GoneFromListMessage(check.Gone), kVarnokeCaption, Buttons::Ok, Icon::None);
+    Ui().ask(GoneFromListMessage(Ui().texts(), check.Gone), kVarnokeCaption, Buttons::Ok,
+             Icon::None);
 }
 
 void TNameListForm::SelectAllClick() {
@@ -370,8 +368,9 @@ void TNameListForm::RenameFilesClick() {
 
 void TNameListForm::Savefilelist1Click() {
   if (Working()) return;
-  const std::optional<std::string> path = ChooseFile(state_, &list_, this, ChooseFor::Save,
-                                                     Qt8(kFileListFilter), QStringLiteral("vls"));
+  const std::optional<std::string> path =
+      ChooseFile(state_, &list_, this, ChooseFor::Save, Qt8(FileListFilter(QtTranslation())),
+                 QStringLiteral("vls"));
   if (!path) return;
   Operation operation(*this);
   BusyScope busy(Ui());
@@ -386,8 +385,9 @@ void TNameListForm::Savefilelist1Click() {
 
 void TNameListForm::Addtofilelist1Click() {
   if (Working()) return;
-  const std::optional<std::string> path = ChooseFile(state_, &list_, this, ChooseFor::Open,
-                                                     Qt8(kFileListFilter), QStringLiteral("vls"));
+  const std::optional<std::string> path =
+      ChooseFile(state_, &list_, this, ChooseFor::Open, Qt8(FileListFilter(QtTranslation())),
+                 QStringLiteral("vls"));
   if (path) {
     Operation operation(*this);
     BusyScope busy(Ui());

@@ -27,6 +27,7 @@
 #include "windows/OptionSetCommands.h"
 #include "windows/OptionsFormTexts.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
@@ -34,8 +35,12 @@ namespace {
 
 constexpr int kSamplePause = 300;  // ms without a change before the sample is made anew
 
-QString Tip(std::string_view text) {
-  return Qt8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+QString Tip(const QString& text) {
+  return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString Tip(const UiText& text) {
+  return Tip(Tr(text));
 }
 
 // A message on the one line of a sample row.
@@ -47,14 +52,14 @@ QString Numbered(const char* prefix, std::size_t index) {
   return QString::fromLatin1(prefix) + QString::number(index + 1);
 }
 
-QLabel* BuddyLabel(const char* name, std::string_view caption, QWidget* buddy, QWidget* parent) {
+QLabel* BuddyLabel(const char* name, const UiText& caption, QWidget* buddy, QWidget* parent) {
   QLabel* label = NamedLabel(name, caption, parent);
   label->setBuddy(buddy);
   return label;
 }
 
-QCheckBox* CheckBox(const QString& name, std::string_view caption, QWidget* parent) {
-  auto* box = new QCheckBox(Qt8(caption), parent);
+QCheckBox* CheckBox(const QString& name, const QString& caption, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
   box->setObjectName(name);
   return box;
 }
@@ -65,8 +70,8 @@ QLineEdit* LineEdit(const char* name, QWidget* parent) {
   return edit;
 }
 
-QPushButton* Button(const QString& name, std::string_view caption, QWidget* parent) {
-  auto* button = new QPushButton(Qt8(caption), parent);
+QPushButton* Button(const QString& name, const UiText& caption, QWidget* parent) {
+  auto* button = new QPushButton(Tr(caption), parent);
   button->setObjectName(name);
   button->setAutoDefault(false);
   return button;
@@ -79,22 +84,20 @@ QComboBox* ListBox(const QString& name, const QStringList& items, QWidget* paren
   return box;
 }
 
-// The caption of a date row without its colon, to name the row's fields.
+// The name of a date row, to name the row's fields.
 QString RowName(std::size_t block) {
-  QString caption = Qt8(kDateRowCaptions[block]);
-  caption.chop(1);
-  return caption;
+  return Tr(kDateRowNames[block]);
 }
 
 }  // namespace
 
-RadioGroup::RadioGroup(const char* name, std::string_view caption, const std::string_view* items,
-                       int count, QWidget* parent)
-    : QGroupBox(Qt8(caption), parent), buttons_(new QButtonGroup(this)) {
+RadioGroup::RadioGroup(const char* name, const UiText& caption, const UiText* items, int count,
+                       QWidget* parent)
+    : QGroupBox(Tr(caption), parent), buttons_(new QButtonGroup(this)) {
   setObjectName(QString::fromLatin1(name));
   auto* layout = new QVBoxLayout(this);
   for (int i = 0; i < count; ++i) {
-    auto* item = new QRadioButton(Qt8(items[i]), this);
+    auto* item = new QRadioButton(Tr(items[i]), this);
     item->setObjectName(objectName() + QStringLiteral("Item") + QString::number(i));
     buttons_->addButton(item, i);
     layout->addWidget(item);
@@ -138,21 +141,21 @@ TOptionsForm::TOptionsForm(FileListOwner& list, DesktopState& state,
       state_(state),
       showHelp_(std::move(showHelp)) {
   setObjectName(QStringLiteral("OptionsForm"));
-  setWindowTitle(Qt8(kOptionsCaption));
+  setWindowTitle(Tr(kOptionsCaption));
   // OK comes first in the tab order and has the focus when the dialog opens.
   BitBtn2 = Button(QStringLiteral("BitBtn2"), kOkButton, this);
   BitBtn2->setDefault(true);
   TabbedNotebook1 = new QTabWidget(this);
   TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
-  TabbedNotebook1->setAccessibleName(QStringLiteral("Option pages"));
-  TabbedNotebook1->addTab(MakeNamesPage(), Qt8(kNamesPage));
-  TabbedNotebook1->addTab(MakeDatesPage(), Qt8(kDatesPage));
+  TabbedNotebook1->setAccessibleName(Tr(kOptionPagesName));
+  TabbedNotebook1->addTab(MakeNamesPage(), Tr(kNamesPage));
+  TabbedNotebook1->addTab(MakeDatesPage(), Tr(kDatesPage));
 
-  auto* sampleBox = new QGroupBox(Qt8(kSampleCaption), this);
+  auto* sampleBox = new QGroupBox(Tr(kSampleCaption), this);
   SampleList = new QTreeWidget(sampleBox);
   SampleList->setObjectName(QStringLiteral("SampleList"));
-  SampleList->setAccessibleName(Qt8(kSampleCaption));
-  SampleList->setHeaderLabels({Qt8(kSampleColumns[0]), Qt8(kSampleColumns[1])});
+  SampleList->setAccessibleName(Tr(kSampleCaption));
+  SampleList->setHeaderLabels({Tr(kSampleColumns[0]), Tr(kSampleColumns[1])});
   SampleList->setRootIsDecorated(false);
   SampleList->setUniformRowHeights(true);
   SampleList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -232,19 +235,19 @@ QWidget* TOptionsForm::MakeNamesPage() {
   Label3 = BuddyLabel("Label3", kNewFilenameLabel, Edit1, page);
   Edit2 = LineEdit("Edit2", page);
   Label6 = BuddyLabel("Label6", kNewExtensionLabel, Edit2, page);
-  CheckBox2 = CheckBox(QStringLiteral("CheckBox2"), kChangeFileName, page);
-  CheckBox3 = CheckBox(QStringLiteral("CheckBox3"), kChangeExtension, page);
-  CheckBox6 = CheckBox(QStringLiteral("CheckBox6"), kDisregardExtension, page);
+  CheckBox2 = CheckBox(QStringLiteral("CheckBox2"), Tr(kChangeFileName), page);
+  CheckBox3 = CheckBox(QStringLiteral("CheckBox3"), Tr(kChangeExtension), page);
+  CheckBox6 = CheckBox(QStringLiteral("CheckBox6"), Tr(kDisregardExtension), page);
   CheckBox6->setToolTip(Tip(kDisregardExtensionTip));
-  CheckBox5 = CheckBox(QStringLiteral("CheckBox5"), kUseWildcards, page);
-  CheckBox4 = CheckBox(QStringLiteral("CheckBox4"), kEnumerateFiles, page);
+  CheckBox5 = CheckBox(QStringLiteral("CheckBox5"), Tr(kUseWildcards), page);
+  CheckBox4 = CheckBox(QStringLiteral("CheckBox4"), Tr(kEnumerateFiles), page);
   SpinEdit1 = new SpinEdit(QStringLiteral("SpinEdit1"), kStartRange, page);
   Label4 = BuddyLabel("Label4", kStartLabel, SpinEdit1, page);
   SpinEdit3 = new SpinEdit(QStringLiteral("SpinEdit3"), kStepRange, page);
   Label1 = BuddyLabel("Label1", kStepLabel, SpinEdit3, page);
   SpinEdit2 = new SpinEdit(QStringLiteral("SpinEdit2"), kDigitsRange, page);
   Label5 = BuddyLabel("Label5", kDigitsLabel, SpinEdit2, page);
-  CheckBox1 = CheckBox(QStringLiteral("CheckBox1"), kChangeCase, page);
+  CheckBox1 = CheckBox(QStringLiteral("CheckBox1"), Tr(kChangeCase), page);
   RadioGroup4 = new RadioGroup("RadioGroup4", kCaseCaption, kCaseItems.data(),
                                static_cast<int>(kCaseItems.size()), page);
   RadioGroup2 = new RadioGroup("RadioGroup2", kMethodCaption, kMethodItems.data(),
@@ -253,7 +256,7 @@ QWidget* TOptionsForm::MakeNamesPage() {
   RadioGroup5 = new RadioGroup("RadioGroup5", kDateCodeCaption, kDateCodeItems.data(),
                                static_cast<int>(kDateCodeItems.size()), page);
   Edit3 = LineEdit("Edit3", page);
-  Edit3->setAccessibleName(Qt8(kDateFormatName));
+  Edit3->setAccessibleName(Tr(kDateFormatName));
   RadioGroup5->setToolTip(Tip(kDateCodeTip));
   Edit3->setToolTip(Tip(kDateCodeTip));
   // The format field stands in the group: F1 on either opens the date codes' topic.
@@ -314,12 +317,12 @@ QWidget* TOptionsForm::MakeDatesPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("DatesPage"));
   QStringList months;
-  for (std::string_view month : kMonthItems) months << Qt8(month);
+  for (const UiText& month : kMonthItems) months << Tr(month);
   QStringList monthCounts;
   for (int i = 0; i < 12; ++i) monthCounts << QString::number(i);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(Qt8(kDatesHeading), page), 0, 0);
+  grid->addWidget(new QLabel(Tr(kDatesHeading), page), 0, 0);
   const NumberRange dateRanges[] = {kDayRange, kYearRange, kHourRange, kMinuteRange, kMinuteRange};
   const NumberRange increaseRanges[] = {kIncreaseDaysRange, kIncreaseYearsRange, kHourRange,
                                         kMinuteRange, kMinuteRange};
@@ -329,10 +332,10 @@ QWidget* TOptionsForm::MakeDatesPage() {
       const int row = dateRow + (increase ? 1 : 0);
       const std::size_t box = b + (increase ? 3 : 0);
       DCheckBox[box] = CheckBox(Numbered("DCheckBox", box),
-                                increase ? kIncreaseCaption : kDateRowCaptions[b], page);
+                                Tr(increase ? kIncreaseCaption : kDateRowCaptions[b]), page);
       DComboBox[box] = ListBox(Numbered("DComboBox", box), increase ? monthCounts : months, page);
       grid->addWidget(DCheckBox[box], row, 0);
-      const QString rowName = RowName(b) + (increase ? QStringLiteral(" increase ") : " ");
+      const QString fieldName = Tr(increase ? kIncreaseFieldName : kDateFieldName);
       // Day, month, year, hour, minute, second: the month is the list, the rest spin fields.
       for (std::size_t field = 0, spin = 0; field < 6; ++field) {
         const auto& names = increase ? kIncreaseFieldNames : kDateFieldNames;
@@ -346,7 +349,7 @@ QWidget* TOptionsForm::MakeDatesPage() {
           control = DSpinEdit[at];
           ++spin;
         }
-        control->setAccessibleName(rowName + Qt8(names[field]));
+        control->setAccessibleName(fieldName.arg(RowName(b), Tr(names[field])));
         grid->addWidget(control, row, 1 + static_cast<int>(field));
       }
     }
@@ -356,8 +359,8 @@ QWidget* TOptionsForm::MakeDatesPage() {
     grid->addWidget(DButton[2 * b], dateRow, 7);
     grid->addWidget(DButton[2 * b + 1], dateRow, 8);
     grid->addWidget(DButton[6 + b], dateRow + 1, 7);
-    TCheckBox[b] = CheckBox(Numbered("TCheckBox", b), kFromTakenCaption, page);
-    TCheckBox[b]->setAccessibleName(RowName(b) + QStringLiteral(" ") + Qt8(kFromTakenCaption));
+    TCheckBox[b] = CheckBox(Numbered("TCheckBox", b), Tr(kFromTakenCaption), page);
+    TCheckBox[b]->setAccessibleName(Tr(kFromTakenName).arg(RowName(b), Tr(kFromTakenCaption)));
     TCheckBox[b]->setToolTip(Tip(kFromTakenTip));
     grid->addWidget(TCheckBox[b], dateRow, 9);
     connect(TCheckBox[b], &QCheckBox::toggled, this, &TOptionsForm::ApplyEnabling);
@@ -367,14 +370,14 @@ QWidget* TOptionsForm::MakeDatesPage() {
             [this, i] { DateButtonClick(static_cast<int>(i)); });
 
   auto* attributes = new QGridLayout;
-  attributes->addWidget(new QLabel(Qt8(kAttributesHeading), page), 0, 0, 1, 2);
-  attributes->addWidget(new QLabel(Qt8(kSetHeading), page), 1, 0);
-  attributes->addWidget(new QLabel(Qt8(kAttributeHeading), page), 1, 1);
+  attributes->addWidget(new QLabel(Tr(kAttributesHeading), page), 0, 0, 1, 2);
+  attributes->addWidget(new QLabel(Tr(kSetHeading), page), 1, 0);
+  attributes->addWidget(new QLabel(Tr(kAttributeHeading), page), 1, 1);
   for (std::size_t r = 0; r < kAttributeCaptions.size(); ++r) {
     ACheckBox[2 * r] = CheckBox(Numbered("ACheckBox", 2 * r), {}, page);
-    ACheckBox[2 * r]->setAccessibleName(Qt8(kSetHeading).chopped(1) + " " +
-                                        Qt8(kAttributeCaptions[r]));
-    ACheckBox[2 * r + 1] = CheckBox(Numbered("ACheckBox", 2 * r + 1), kAttributeCaptions[r], page);
+    ACheckBox[2 * r]->setAccessibleName(Tr(kSetAttributeName).arg(Tr(kAttributeCaptions[r])));
+    ACheckBox[2 * r + 1] =
+        CheckBox(Numbered("ACheckBox", 2 * r + 1), Tr(kAttributeCaptions[r]), page);
     attributes->addWidget(ACheckBox[2 * r], 2 + static_cast<int>(r), 0);
     attributes->addWidget(ACheckBox[2 * r + 1], 2 + static_cast<int>(r), 1);
   }
@@ -391,11 +394,10 @@ QWidget* TOptionsForm::MakeDatesPage() {
 void TOptionsForm::MakeMenu() {
   auto* bar = new QMenuBar(this);
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* menu = bar->addMenu(Qt8(kQuickSettingsMenu));
+  QMenu* menu = bar->addMenu(Tr(kQuickSettingsMenu));
   menu->setObjectName(QStringLiteral("QuickSettings1"));
-  const auto item = [&](const char* name, std::string_view caption,
-                        void (TOptionsForm::*handler)()) {
-    QAction* action = menu->addAction(Qt8(caption));
+  const auto item = [&](const char* name, const UiText& caption, void (TOptionsForm::*handler)()) {
+    QAction* action = menu->addAction(Tr(caption));
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, handler);
     return action;
@@ -531,8 +533,8 @@ TakeOverContext TOptionsForm::Context() const {
   return {state_.Program.Fs.Rules(), state_.Program.Regional, state_.Program.Time};
 }
 
-void TOptionsForm::Tell(std::string_view text, Icon icon) {
-  state_.Program.Ui.ask(text, kVarnokeCaption, Buttons::Ok, icon);
+void TOptionsForm::Tell(const UiText& text, Icon icon) {
+  state_.Program.Ui.ask(Tr(text).toStdString(), kVarnokeCaption, Buttons::Ok, icon);
 }
 
 void TOptionsForm::BitBtn2Click() {
@@ -599,13 +601,13 @@ void TOptionsForm::UpdateSample() {
   SampleList->clear();
   if (sample.Message) {
     auto* item = new QTreeWidgetItem(SampleList, {OneLine(*sample.Message)});
-    item->setToolTip(0, Tip(*sample.Message));
+    item->setToolTip(0, Tip(Qt8(*sample.Message)));
     item->setFirstColumnSpanned(true);
     return;
   }
   for (const SampleRow& row : sample.Rows) {
     auto* item = new QTreeWidgetItem(SampleList, {Qt8(row.File), OneLine(row.NewName)});
-    if (row.LeftOut) item->setToolTip(1, Tip(row.NewName));
+    if (row.LeftOut) item->setToolTip(1, Tip(Qt8(row.NewName)));
     if (row.NoTimeTaken) item->setToolTip(1, Tip(kNoTimeTakenTip));
     if (row.Conflict) item->setForeground(1, QBrush(QColor(255, 0, 0)));
   }

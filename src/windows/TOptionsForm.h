@@ -13,6 +13,7 @@
 
 #include "engine/FileListOwner.h"
 #include "engine/OptionsDialog.h"
+#include "platform/UiText.h"
 #include "windows/DesktopState.h"
 
 class QAction;
@@ -37,7 +38,7 @@ class RadioGroup : public QGroupBox {
   Q_OBJECT
 
  public:
-  RadioGroup(const char* name, std::string_view caption, const std::string_view* items, int count,
+  RadioGroup(const char* name, const UiText& caption, const UiText* items, int count,
              QWidget* parent);
   int ItemIndex() const;
   void SetItemIndex(int index);
@@ -161,7 +162,7 @@ class TOptionsForm : public QDialog {
   void FormCreate();
   void ApplyEnabling();
   void QuickSettingClick(QuickSetting command);
-  void Tell(std::string_view text, Icon icon);
+  void Tell(const UiText& text, Icon icon);
   TakeOverContext Context() const;
 
   FileListOwner& list_;

@@ -9,18 +9,18 @@
 
 #include "engine/PreferenceChoices.h"
 #include "windows/PreferencesTexts.h"
-#include "windows/QtText.h"
 #include "windows/ToolTipSwitch.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 namespace {
 
 // A group box holding one check box.
-QGroupBox* CheckGroup(QWidget* parent, const char* name, std::string_view title, QCheckBox*& box,
-                      const char* boxName, std::string_view caption, bool checked) {
-  auto* group = new QGroupBox(Qt8(title), parent);
+QGroupBox* CheckGroup(QWidget* parent, const char* name, const UiText& title, QCheckBox*& box,
+                      const char* boxName, const UiText& caption, bool checked) {
+  auto* group = new QGroupBox(Tr(title), parent);
   group->setObjectName(name);
-  box = new QCheckBox(Qt8(caption), group);
+  box = new QCheckBox(Tr(caption), group);
   box->setObjectName(boxName);
   box->setChecked(checked);
   auto* layout = new QVBoxLayout(group);
@@ -32,7 +32,7 @@ QGroupBox* CheckGroup(QWidget* parent, const char* name, std::string_view title,
 
 TPreferences::TPreferences(DesktopState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setObjectName("Preferences");
-  setWindowTitle(Qt8(kPreferencesCaption));
+  setWindowTitle(Tr(kPreferencesCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   const PreferenceChoices choices =
       ReadPreferenceChoices(state_.Settings.Preferences, state_.Program.Settings);
@@ -43,24 +43,24 @@ TPreferences::TPreferences(DesktopState& state, QWidget* parent) : QDialog(paren
                          kDisableToolTipsCheck, choices.DisableToolTips);
   GroupBox3 = CheckGroup(this, "GroupBox3", kExplorerGroup, CheckBox3, "CheckBox3", kTrueCasesCheck,
                          choices.ShowTrueCases);
-  GroupBox3->setToolTip(Qt8(kTrueCasesTip));
-  CheckBox3->setToolTip(Qt8(kTrueCasesTip));
+  GroupBox3->setToolTip(Tr(kTrueCasesTip));
+  CheckBox3->setToolTip(Tr(kTrueCasesTip));
   GroupBox3->setEnabled(false);
 
-  RadioGroup1 = new QGroupBox(Qt8(kSaveDefaultsGroup), this);
+  RadioGroup1 = new QGroupBox(Tr(kSaveDefaultsGroup), this);
   RadioGroup1->setObjectName("RadioGroup1");
   auto* radios = new QVBoxLayout(RadioGroup1);
   for (int i = 0; i < 2; ++i) {
-    RadioGroup1Items[i] = new QRadioButton(Qt8(kSaveDefaultsItems[i]), RadioGroup1);
+    RadioGroup1Items[i] = new QRadioButton(Tr(kSaveDefaultsItems[i]), RadioGroup1);
     RadioGroup1Items[i]->setObjectName(QString("RadioGroup1Item%1").arg(i));
     radios->addWidget(RadioGroup1Items[i]);
   }
   RadioGroup1Items[choices.SaveEveryTime ? 1 : 0]->setChecked(true);
 
-  BitBtn2 = new QPushButton(Qt8(kPreferencesOk), this);
+  BitBtn2 = new QPushButton(Tr(kPreferencesOk), this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setDefault(true);
-  BitBtn1 = new QPushButton(Qt8(kPreferencesCancel), this);
+  BitBtn1 = new QPushButton(Tr(kPreferencesCancel), this);
   BitBtn1->setObjectName("BitBtn1");
   connect(BitBtn2, &QPushButton::clicked, this, &TPreferences::BitBtn2Click);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);  // Esc as well

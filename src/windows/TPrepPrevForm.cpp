@@ -13,6 +13,7 @@
 
 #include "engine/Messages.h"
 #include "windows/QtText.h"
+#include "windows/Tr.h"
 #include "windows/WindowTexts.h"
 
 static void InitWindowResources() {
@@ -44,7 +45,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
       CancelButton(new QPushButton(this)) {
   InitWindowResources();
   setObjectName(QStringLiteral("PrepPrevForm"));
-  setWindowTitle(Qt8(kProgressWindowName));
+  setWindowTitle(Tr(kProgressWindowName));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(kClientWidth, kClientHeight);
 
@@ -57,7 +58,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   Image1->setGeometry(40, 24, 321, 105);
   Image1->setScaledContents(true);
   Image1->setPixmap(QPixmap(QStringLiteral(":/images/varnoke.png")));
-  Image1->setAccessibleName(Qt8(kProgressPictureName));
+  Image1->setAccessibleName(Qt8(kProgramName));
 
   BlinkLabel->setObjectName(QStringLiteral("BlinkLabel"));
   BlinkLabel->setGeometry(56, 128, 279, 19);
@@ -68,7 +69,7 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
   QPalette labelPalette = BlinkLabel->palette();
   labelPalette.setColor(QPalette::WindowText, kLabelColour);
   BlinkLabel->setPalette(labelPalette);
-  BlinkLabel->setText(Qt8(kPreparingPreviewLabel));
+  BlinkLabel->setText(Tr(kPreparingPreviewLabel));
 
   Gauge->setObjectName(QStringLiteral("Gauge"));
   Gauge->setGeometry(56, 160, 281, 25);
@@ -79,10 +80,10 @@ TPrepPrevForm::TPrepPrevForm(QWidget* owner)
                      "QProgressBar::chunk { background: rgb(255, 0, 0); }"));
   Gauge->setRange(0, 100);
   Gauge->setValue(0);
-  Gauge->setAccessibleName(Qt8(kProgressGaugeName));
+  Gauge->setAccessibleName(Tr(kProgressGaugeName));
 
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton->setText(Qt8(kProgressCancel));
+  CancelButton->setText(Tr(kProgressCancel));
   CancelButton->setGeometry(262, 160, 75, 25);
   CancelButton->hide();
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelPressed = true; });

@@ -18,18 +18,15 @@
 #include "windows/EntryModels.h"
 #include "windows/ListGrid.h"
 #include "windows/ListStatusBar.h"
+#include "windows/PreviewFormTexts.h"
 #include "windows/QtText.h"
 #include "windows/RenamePanel.h"
+#include "windows/Tr.h"
 
 namespace varnoke {
 
 namespace {
 
-constexpr std::string_view kCaption = "Varnoke preview";
-constexpr std::string_view kRenameNowText = "Rename now!";
-constexpr std::string_view kRenameNowHint =
-    "By clicking here you start the actual renaming process.\r\n"
-    "You may delete files from the file list to skip them.";
 constexpr int kPanelHeight = 41;
 
 // The sort menu's items by number 1..8.
@@ -69,7 +66,7 @@ TPreviewForm::~TPreviewForm() {
 
 void TPreviewForm::FormCreate() {
   setObjectName("PreviewForm");
-  setWindowTitle(Qt8(kCaption));
+  setWindowTitle(Tr(kPreviewCaption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   resize(696, 480);
@@ -77,8 +74,8 @@ void TPreviewForm::FormCreate() {
   auto* panel = new RenamePanel([this] { Panel1DblClick(); }, this);
   Panel1 = panel;
   Panel1->setObjectName("Panel1");
-  Panel1->setText(Qt8(kRenameNowText));
-  Panel1->setToolTip(Qt8(kRenameNowHint).replace("\r\n", "\n"));
+  Panel1->setText(Tr(kRenameNowText));
+  Panel1->setToolTip(Tr(kRenameNowHint).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   Panel1->setAlignment(Qt::AlignCenter);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setFixedHeight(kPanelHeight);
@@ -93,7 +90,7 @@ void TPreviewForm::FormCreate() {
   Panel1->setPalette(red);
 
   DrawGrid1 = new ListGrid(kPreviewColumnWidths, this);
-  DrawGrid1->setAccessibleName("Planned files");
+  DrawGrid1->setAccessibleName(Tr(kPlannedFilesName));
   model_ = std::make_unique<PreviewModel>(PrevFiles, list_.Files, services_.Regional,
                                           services_.Fs.Rules(), icons_, nullptr);
   DrawGrid1->SetEntryModel(model_.get());
@@ -117,7 +114,8 @@ void TPreviewForm::FormCreate() {
 
   planned_ = PreparePreview(list_.Files, list_.Options, PrevFiles, services_);
   QStringList notes;
-  for (const std::string& note : TimeTakenNotes(PrevFiles, list_.Options)) notes << Qt8(note);
+  for (const std::string& note : TimeTakenNotes(QtTranslation(), PrevFiles, list_.Options))
+    notes << Qt8(note);
   StatusBar->ShowNote(notes.join(QStringLiteral("; ")));
   model_->Refresh();
   DrawGrid1->SelectRows(0, 0);
@@ -132,13 +130,13 @@ void TPreviewForm::FormDestroy() {
 void TPreviewForm::BuildPopupMenu() {
   ListPopMenu = new QMenu(this);
   ListPopMenu->setObjectName("ListPopMenu");
-  PopColumns = ListPopMenu->addMenu("&Columns");
+  PopColumns = ListPopMenu->addMenu(Tr(kPreviewColumnsMenu));
   PopColumns->setObjectName("PopColumns");
   DrawGrid1->FillColumnsMenu(PopColumns);
-  Sortlist1 = ListPopMenu->addMenu("S&ort list");
+  Sortlist1 = ListPopMenu->addMenu(Tr(kPreviewSortMenu));
   Sortlist1->setObjectName("Sortlist1");
   for (int number = 1; number <= static_cast<int>(kSortItemNames.size()); ++number) {
-    QAction* item = Sortlist1->addAction(Qt8(SortMenuCaption(number)));
+    QAction* item = Sortlist1->addAction(Tr(SortMenuCaption(number)));
     item->setObjectName(kSortItemNames[static_cast<std::size_t>(number - 1)]);
     connect(item, &QAction::triggered, this, [this, number] { PopSortClick(number); });
   }
@@ -213,7 +211,8 @@ void TPreviewForm::Panel1DblClick() {
     model_->Refresh();
   }
   if (report_->NothingToDo())
-    services_.Ui.ask(kNothingToRenameText, kVarnokeCaption, Buttons::Ok, Icon::None);
+    services_.Ui.ask(services_.Ui.texts().Text(kNothingToRenameText), kVarnokeCaption, Buttons::Ok,
+                     Icon::None);
   accept();
 }
 

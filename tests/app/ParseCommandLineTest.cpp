@@ -31,8 +31,8 @@ class ParseCommandLineTest : public ::testing::Test {
     readOnlyOnly.Name = "Set";
     readOnlyOnly.Flags = SearchUseReadOnly | SearchReadOnly;
     first.Name = "First";
-    EXPECT_EQ(SaveOptionSet(store, dir / "ro.vns", readOnlyOnly), std::nullopt);
-    EXPECT_EQ(SaveOptionSet(store, dir / "first.vns", first), std::nullopt);
+    EXPECT_EQ(SaveOptionSet(store, dir / "ro.vns", readOnlyOnly, EnglishTexts()), std::nullopt);
+    EXPECT_EQ(SaveOptionSet(store, dir / "first.vns", first, EnglishTexts()), std::nullopt);
   }
   // "$" stands for the test directory.
   std::string In(std::string text) const {

@@ -19,7 +19,7 @@ namespace {
 // List windows as plain lists; the last opened is the active one.
 struct Windows final : ListWindows {
   FileListOwner& OpenList() override {
-    lists.push_back(std::make_unique<FileListOwner>(TFiles{}, counter));
+    lists.push_back(std::make_unique<FileListOwner>(TFiles{}, counter, EnglishTexts()));
     return *lists.back();
   }
   FileListOwner* ActiveList() override { return lists.empty() ? nullptr : lists.back().get(); }
@@ -49,7 +49,7 @@ TEST(TransferredParameters, EachListAndSearchInAWindowOfItsOwn) {
   named.Name = "FromSet";
   PosixFileSystem fs;
   IdleStores idle;
-  ASSERT_EQ(SaveOptionSet(idle.Store, dir / "set.vns", named), std::nullopt);
+  ASSERT_EQ(SaveOptionSet(idle.Store, dir / "set.vns", named, EnglishTexts()), std::nullopt);
   FixedClock clock(0, 0);
   const FormatSettings regional = EnglishFormatSettings();
   ScriptedSession session;

@@ -87,8 +87,8 @@ TEST(CellTexts, StatusBarPathOfTheSelectedEntry) {
     const TVrnFile file(busy, std::make_shared<const std::string>("/a"), "x", "txt", 0, 0, 0, 0, 0);
     TVrnPrevFile planned = testing::PrevEntry(0, "", "y", "");
     std::tie(planned.Conflict, planned.Busy) = std::tuple(conflict, busy);
-    EXPECT_EQ(StatusPathText(file, PosixPathRules()), fileText);
-    EXPECT_EQ(StatusPathText(planned, PosixPathRules()), plannedText);
+    EXPECT_EQ(StatusPathText(file, PosixPathRules(), EnglishTexts()), fileText);
+    EXPECT_EQ(StatusPathText(planned, PosixPathRules(), EnglishTexts()), plannedText);
   }
 }
 

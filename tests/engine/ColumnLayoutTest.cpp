@@ -35,8 +35,10 @@ TEST(ColumnLayout, TextsAndSortKeysById) {
       {9, "", "", "", "", none, none}};
   // clang-format on
   for (const auto& [id, header, menu, name, sort, fileKey, prevKey] : cases) {
-    EXPECT_EQ(std::tuple(HeaderText(id), ColumnMenuCaption(id), ColumnMenuName(id),
-                         SortMenuCaption(id), FileListSortKey(id), PreviewSortKey(id)),
+    EXPECT_EQ(std::tuple(std::string_view(HeaderText(id).Source),
+                         std::string_view(ColumnMenuCaption(id).Source), ColumnMenuName(id),
+                         std::string_view(SortMenuCaption(id).Source), FileListSortKey(id),
+                         PreviewSortKey(id)),
               std::tuple(header, menu, name, sort, fileKey, prevKey))
         << id;
   }

@@ -38,7 +38,7 @@ TEST(DialogDirectory, TheListsOwnPlacesFirstThenTheLastChosenThenHome) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     int counter = 0;
-    FileListOwner list(TFiles{}, counter);
+    FileListOwner list(TFiles{}, counter, EnglishTexts());
     list.Caption = at(c.Caption);
     if (c.FirstEntry) {
       list.Files.AddEntry(false, at(c.FirstEntry), "a", "jpg", 1, 0, 0, 0, 0);
@@ -48,7 +48,7 @@ TEST(DialogDirectory, TheListsOwnPlacesFirstThenTheLastChosenThenHome) {
     EXPECT_EQ(DialogDirectory(fs, c.HasList ? &list : nullptr, last, home), at(c.Expected));
   }
   int counter = 0;
-  FileListOwner rooted(TFiles{}, counter);
+  FileListOwner rooted(TFiles{}, counter, EnglishTexts());
   rooted.Files.AddEntry(false, "", "vmlinuz", "", 1, 0, 0, 0, 0);  // a file of the root
   EXPECT_EQ(DialogDirectory(fs, &rooted, "", home), "/");
 }

@@ -76,7 +76,7 @@ TEST_F(EditNamesTest, ACaseChangeRenamesAndRelistsInPlace) {
   EXPECT_TRUE(fs.HasFile("/d/Photo.JPG"));
   EXPECT_EQ(fs.Calls(FakeOp::MoveNoReplace), 1);
   ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Caption, kEditConfirmationCaption);
+  EXPECT_EQ(session.Questions[0].Caption, kEditConfirmationCaption.Source);
 }
 
 TEST_F(EditNamesTest, EventsRunAtTheNinthLineAndEveryTenthAfter) {
@@ -168,7 +168,7 @@ TEST(EditNamesInTheWay, OverwrittenOnYesSwappedWithoutAsking) {
     EXPECT_EQ(trashed, c.Trashed);
     ASSERT_EQ(w.session.Questions.size(), 1 + c.Asked);
     if (c.InTheWay) {
-      EXPECT_EQ(w.session.Questions[1].Text, OverwriteQuestion(c.InTheWay));
+      EXPECT_EQ(w.session.Questions[1].Text, OverwriteQuestion(EnglishTexts(), c.InTheWay));
       EXPECT_EQ(w.session.Questions[1].Kind, Buttons::YesNoCancel);
       // Enter keeps the file in the way; the question says where a Yes sends it.
       EXPECT_EQ(w.session.Questions[1].Keeping, Answer::No);
@@ -214,7 +214,7 @@ TEST(EditNamesJournal, AppliedNamesAreJournaledUndoneAndRolledBackLikeAnyRun) {
                                       "in-the-way.txt=c.txt", "keep.txt=keep.txt"}));
     ASSERT_EQ(journals.Names().size(), 1u);
 
-    JournalKeeper keeper(journals, world.Fs(), run.clock);
+    JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
     JournalOutcome outcome;
     if (cutShort) {
       const std::string path = state / journals.Names()[0];
@@ -256,14 +256,14 @@ TEST_F(EditNamesTest, QuestionsBeforeTheFirstFile) {
   const struct { const char* What; int Lines; std::vector<Answer> Answers; EditOutcome Outcome;
                  const char* Last; int Moves;
                  Strings Listed = {"/d/1", "/d/2", "/d/3"}; } cases[] = {
-      {"not confirmed", 3, {Answer::No}, EditOutcome::NotStarted, kReallyRenameText.data(), 0},
-      {"more lines: Cancel", 4, {Answer::Yes}, EditOutcome::NotStarted, kMoreLinesText.data(), 0},
-      {"more lines: OK", 4, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kMoreLinesText.data(), 3,
+      {"not confirmed", 3, {Answer::No}, EditOutcome::NotStarted, kReallyRenameText.Source, 0},
+      {"more lines: Cancel", 4, {Answer::Yes}, EditOutcome::NotStarted, kMoreLinesText.Source, 0},
+      {"more lines: OK", 4, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kMoreLinesText.Source, 3,
        {"/d/a", "/d/b", "/d/c"}},
-      {"fewer lines: OK", 2, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kFewerLinesText.data(),
+      {"fewer lines: OK", 2, {Answer::Yes, Answer::Ok}, EditOutcome::Done, kFewerLinesText.Source,
        2, {"/d/a", "/d/b", "/d/3"}},
       {"fewer lines: Cancel", 2, {Answer::Yes, Answer::Cancel}, EditOutcome::NotStarted,
-       kFewerLinesText.data(), 0},
+       kFewerLinesText.Source, 0},
   };
   // clang-format on
   for (const auto& c : cases) {

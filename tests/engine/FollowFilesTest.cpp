@@ -171,14 +171,14 @@ TEST(FindListedFiles, AnUndoElsewhereIsFollowedAndFilesFoundNowhereLeaveTheList)
   for (const char* name : {"a", "b", "c"})
     run.Plan(std::string(name) + ".txt", std::string(name) + "2.txt");
   std::unique_ptr<RunJournal> journal =
-      JournalKeeper(journals, world.Fs(), run.clock).NewRun("test", run.options);
+      JournalKeeper(journals, world.Fs(), run.clock, EnglishTexts()).NewRun("test", run.options);
   ASSERT_EQ(RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, journal.get())
                 .Changed,
             3);
   journal.reset();
   ASSERT_TRUE(AddFile(world.Fs(), run.files, world.At("d.txt")));
   run.clock.Set(run.clock.NowUtc() + kTicksPerSecond);
-  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
   ScriptedSession elsewhere;
   ASSERT_EQ(keeper.Undo(keeper.History().at(0).Name, elsewhere).Reached, 3);
   std::filesystem::remove(world.At("c.txt"));  // deleted since
@@ -203,10 +203,11 @@ TEST(FindListedFiles, AnUndoElsewhereIsFollowedAndFilesFoundNowhereLeaveTheList)
 TEST(GoneFromListMessage, NamesTwentyPathsAtMostThenHowManyMore) {
   Strings paths;
   for (int i = 0; i < 23; ++i) paths.push_back("/d/f" + std::to_string(i));
-  const std::string text = GoneFromListMessage(paths);
+  const std::string text = GoneFromListMessage(EnglishTexts(), paths);
   EXPECT_NE(text.find("\r\n/d/f19\r\n... and 3 more"), std::string::npos) << text;
   EXPECT_EQ(text.find("/d/f20"), std::string::npos);
-  EXPECT_EQ(GoneFromListMessage({"/d/x"}).substr(GoneFromListMessage({"/d/x"}).size() - 6),
+  EXPECT_EQ(GoneFromListMessage(EnglishTexts(), {"/d/x"})
+                .substr(GoneFromListMessage(EnglishTexts(), {"/d/x"}).size() - 6),
             "\r\n/d/x");
 }
 

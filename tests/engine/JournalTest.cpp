@@ -128,7 +128,8 @@ class JournalOnRealFiles : public ::testing::Test {
  protected:
   JournalOnRealFiles() : journals(state.Path()), run(world) {}
   std::unique_ptr<RunJournal> Journal() {
-    return JournalKeeper(journals, world.Fs(), run.clock).NewRun("test", run.options);
+    return JournalKeeper(journals, world.Fs(), run.clock, EnglishTexts())
+        .NewRun("test", run.options);
   }
   RenameReport Rename() {
     std::unique_ptr<RunJournal> journal = Journal();
@@ -136,7 +137,7 @@ class JournalOnRealFiles : public ::testing::Test {
     return RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, journal.get());
   }
   JournalOutcome UndoLast() {
-    JournalKeeper keeper(journals, world.Fs(), run.clock);
+    JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
     const std::vector<RunSummary> history = keeper.History();
     EXPECT_FALSE(history.empty());
     return history.empty() ? JournalOutcome{} : keeper.Undo(history[0].Name, run.session);
@@ -186,7 +187,7 @@ TEST_F(JournalOnRealFiles, UndoGivesBackNamesTimesAndAttributesExactly) {
   EXPECT_EQ(Status(Dir()), before);
   EXPECT_TRUE(world.Trashed().empty());
   // An undone run is no longer offered.
-  EXPECT_TRUE(JournalKeeper(journals, world.Fs(), run.clock).History().empty());
+  EXPECT_TRUE(JournalKeeper(journals, world.Fs(), run.clock, EnglishTexts()).History().empty());
 }
 
 // A run is counted by the files it changed, not by its entries nor by its change records
@@ -205,13 +206,14 @@ TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
   const RenameReport report = Rename();
   ASSERT_EQ(std::tuple(report.Changed, report.Failed), std::tuple(2, 1));
 
-  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
   const std::vector<RunSummary> history = keeper.History();
   ASSERT_EQ(history.size(), 1u);
   EXPECT_EQ(std::tuple(history[0].Files, history[0].Changed), std::tuple(4, 2));
-  EXPECT_EQ(UndoCaption(history[0]), "Undo last renaming (2 files)");
-  EXPECT_EQ(UndoQuestion(history[0], run.clock).rfind("Undo the renaming of 2 files that ", 0), 0u)
-      << UndoQuestion(history[0], run.clock);
+  EXPECT_EQ(UndoQuestion(EnglishTexts(), history[0], run.clock)
+                .rfind("Undo the renaming of 2 files that ", 0),
+            0u)
+      << UndoQuestion(EnglishTexts(), history[0], run.clock);
   EXPECT_NE(RunLine(history[0], run.clock).find("  4 files (2 changed)  test"), std::string::npos);
 
   const JournalOutcome outcome = keeper.Undo(history[0].Name, run.session);
@@ -236,7 +238,7 @@ TEST_F(JournalOnRealFiles, RunsAreCountedByTheFilesTheyChanged) {
   const std::vector<RunSummary> cut = keeper.Unfinished(problems);
   ASSERT_EQ(cut.size(), 1u);
   EXPECT_EQ(std::tuple(cut[0].Files, cut[0].Changed), std::tuple(2, 1));
-  const std::string question = RecoveryQuestion(cut[0], run.clock);
+  const std::string question = RecoveryQuestion(EnglishTexts(), cut[0], run.clock);
   EXPECT_NE(question.find(") was cut short after 1 file had changed."), std::string::npos)
       << question;
 }
@@ -263,8 +265,9 @@ TEST_F(JournalOnRealFiles, UndoRefusesAFileChangedSinceAndAPlaceTakenSinceAndOve
   world.Write("b.txt", "a new file under the old name");
   const JournalOutcome outcome = UndoLast();
   EXPECT_EQ(outcome.LeftAsTheyWere, 2);
-  EXPECT_EQ(outcome.Messages, (Strings{ChangedSinceRunMessage(world.At("a2.txt")),
-                                       PlaceTakenMessage(world.At("b2.txt"), world.At("b.txt"))}));
+  EXPECT_EQ(outcome.Messages,
+            (Strings{ChangedSinceRunMessage(EnglishTexts(), world.At("a2.txt")),
+                     PlaceTakenMessage(EnglishTexts(), world.At("b2.txt"), world.At("b.txt"))}));
   EXPECT_EQ(world.Files(), (Strings{"a2.txt=changed after the run",
                                     "b.txt=a new file under the old name", "b2.txt=b.txt"}));
 }
@@ -276,7 +279,7 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
   live->AddEntry({world.At("a.txt"), world.At("b.txt"), 1, 32, 32, {}, {}, {}, {}});
   live->Begin();
   testing::WriteFile(state / "run-00000000-000000-000.vnj", "varnoke-journal\t1\ngarbage\n");
-  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
   std::vector<std::string> problems;
   EXPECT_TRUE(keeper.Unfinished(problems).empty());
   ASSERT_EQ(problems.size(), 1u);
@@ -322,8 +325,8 @@ TEST_F(JournalOnRealFiles, ARunCutShortIsFinishedRolledBackOrLeftAsTheUserSays) 
   cutShort();
   run.session.Answers = {Answer::Cancel};
   OfferRecovery(services, tell);
-  EXPECT_EQ(told, Strings{std::string(kRecoveryLaterText)});
-  EXPECT_EQ(run.session.Questions.at(0).Caption, kRecoveryCaption);
+  EXPECT_EQ(told, Strings{kRecoveryLaterText.Source});
+  EXPECT_EQ(run.session.Questions.at(0).Caption, kRecoveryCaption.Source);
 
   run.session.Answers = {Answer::Yes};
   told.clear();

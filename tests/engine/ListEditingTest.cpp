@@ -92,7 +92,7 @@ TEST(ListEditing, AddingPathsBreathesAndStopsWhenMemoryRunsOut) {
   added = AddPaths(fs, files, paths, out, 10);
   EXPECT_EQ(std::tie(added.Added, added.Stopped), std::tuple(7, true));
   ASSERT_EQ(out.Questions.size(), 1u);
-  EXPECT_EQ(out.Questions[0].Text, kCouldNotAddMoreFiles);
+  EXPECT_EQ(out.Questions[0].Text, kCouldNotAddMoreFiles.Source);
   EXPECT_EQ(std::tuple(out.Events.front(), out.Events.back()), std::tuple("busy:1", "busy:0"));
 }
 

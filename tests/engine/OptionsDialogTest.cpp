@@ -21,8 +21,8 @@ class OptionsDialog : public ::testing::Test {
     FormCreate(record, fs.Rules(), v);
     return v;
   }
-  std::optional<std::string_view> Take(const OptionsFormValues& v, TFiles& into,
-                                       TakeOverFor what = TakeOverFor::Ok) {
+  std::optional<UiText> Take(const OptionsFormValues& v, TFiles& into,
+                             TakeOverFor what = TakeOverFor::Ok) {
     return TakeOverOptions(v, into, what, {fs.Rules(), regional, clock});
   }
 
@@ -69,7 +69,7 @@ TEST_F(OptionsDialog, LoadingShowsStoredDatesAndOutOfRangeValuesInTheFieldsRange
 
 TEST_F(OptionsDialog, OkTakesAttributesAndDatesBeforeTheFieldChecksAndTheRestAfter) {
   // clang-format off
-  const struct { const char *Name, *Ext; std::optional<std::string_view> Message; } cases[] = {
+  const struct { const char *Name, *Ext; std::optional<UiText> Message; } cases[] = {
       {"Pic", "jpg", std::nullopt}, {"a/b", "jpg", kFilenameFieldIllegal},
       {"Pic", "j<", kExtensionFieldIllegal}, {"a::b", "x/y", kFilenameFieldIllegal}};
   // clang-format on
@@ -232,7 +232,7 @@ TEST_F(OptionsSampleTest, ShowsTheFirstTenNewNamesWithoutChangingAnything) {
   // An invalid field shows its message instead of names.
   v.Ext = "a:b";
   s = MakeOptionsSample(v, record, files, services);
-  EXPECT_EQ(s.Message, kExtensionFieldIllegal);
+  EXPECT_EQ(s.Message, kExtensionFieldIllegal.Source);
   EXPECT_TRUE(s.Rows.empty());
 }
 
@@ -248,7 +248,7 @@ TEST_F(OptionsSampleTest, ShowsWhatPlanningWouldSayInsteadOfAsking) {
   EXPECT_TRUE(session.Questions.empty());
   ASSERT_EQ(s.Rows.size(), 2u);
   EXPECT_TRUE(s.Rows[0].LeftOut && s.Rows[1].LeftOut);
-  EXPECT_EQ(s.Rows[1].NewName, NameTooLongMessage("/d/f2.txt"));
+  EXPECT_EQ(s.Rows[1].NewName, NameTooLongMessage(EnglishTexts(), "/d/f2.txt"));
 
   v.Name = "n";
   s = MakeOptionsSample(v, record, files, services);

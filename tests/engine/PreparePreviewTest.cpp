@@ -145,7 +145,7 @@ TEST_F(Planning, ProgressStillBusyFilesAndExistenceTests) {
   Plan();
   ASSERT_EQ(session.Questions.size(), 1u);
   EXPECT_EQ(std::tie(session.Questions[0].Text, session.Questions[0].Kind),
-            std::tuple(StillBusyMessage("c:\\data\\held.txt"), Buttons::Ok));
+            std::tuple(StillBusyMessage(EnglishTexts(), "c:\\data\\held.txt"), Buttons::Ok));
   Strings events{"start:Varnoke is preparing name preview:25",
                  "busy:1",
                  "hide",
@@ -227,7 +227,7 @@ TEST_F(Planning, NameThatWouldGrowPastTheLimitIsLeftOutAndPlanningGoesOn) {
   Plan();
   ASSERT_EQ(session.Questions.size(), 1u);
   EXPECT_EQ(session.Questions[0].Text,
-            NameTooLongMessage("c:\\data\\" + std::string(30, 'a') + ".t"));
+            NameTooLongMessage(EnglishTexts(), "c:\\data\\" + std::string(30, 'a') + ".t"));
   EXPECT_EQ(Names(), (Strings{"b1.t", "c3.t"}));
   EXPECT_EQ(preview.Items(1).FileIndex, 2);
   // The left-out file still took its date.
@@ -287,7 +287,8 @@ TEST(PlanningListedTwice, LaterEntriesOfTheSameFileAreLeftOut) {
     Strings notes, expected;
     for (const AskedQuestion& q : run.session.Questions) notes.push_back(q.Text);
     for (const auto& [later, earlier] : c.LeftOut)
-      expected.push_back(ListedTwiceMessage(c.Listed[static_cast<std::size_t>(later)],
+      expected.push_back(ListedTwiceMessage(EnglishTexts(),
+                                            c.Listed[static_cast<std::size_t>(later)],
                                             c.Listed[static_cast<std::size_t>(earlier)]));
     EXPECT_EQ(notes, expected);
   }

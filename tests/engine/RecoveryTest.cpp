@@ -93,18 +93,22 @@ class RecoveryTest : public ::testing::Test {
   }
   void Rename() {
     std::unique_ptr<RunJournal> journal =
-        JournalKeeper(*journals, world->Fs(), run->clock).NewRun("test", run->options);
+        JournalKeeper(*journals, world->Fs(), run->clock, EnglishTexts())
+            .NewRun("test", run->options);
     ASSERT_TRUE(journal->Open()) << journal->Problem();
     RenameFiles(run->files, run->preview, run->options, world->Fs(), run->session, journal.get());
   }
   std::string PathOf(const std::string& name) const { return state / name; }
   JournalOutcome Recover(const std::string& name, RecoveryWay way) {
-    return JournalKeeper(*journals, world->Fs(), run->clock).Recover(name, way, run->session);
+    return JournalKeeper(*journals, world->Fs(), run->clock, EnglishTexts())
+        .Recover(name, way, run->session);
   }
   // Nothing left to offer, and no temporary name in the world.
   void ExpectSettled(const std::string& where) {
     std::vector<std::string> problems;
-    EXPECT_TRUE(JournalKeeper(*journals, world->Fs(), run->clock).Unfinished(problems).empty())
+    EXPECT_TRUE(JournalKeeper(*journals, world->Fs(), run->clock, EnglishTexts())
+                    .Unfinished(problems)
+                    .empty())
         << where;
     for (const std::string& file : world->Files())
       EXPECT_EQ(file.find(".varnoke-"), std::string::npos) << where << ": " << file;
@@ -207,7 +211,7 @@ TEST_F(RecoveryTest, ACopyRunIsRolledBackToTheTrashButACopyTheUserChangedStays) 
     // Where the journal still knows the copy, the user learns why it stays.
     if (cut > 6) {
       EXPECT_NE(std::find(outcome.Messages.begin(), outcome.Messages.end(),
-                          ChangedSinceRunMessage(world->At("copies/q"))),
+                          ChangedSinceRunMessage(EnglishTexts(), world->At("copies/q"))),
                 outcome.Messages.end());
     }
     ExpectSettled("copy run");
@@ -223,7 +227,7 @@ TEST(JournalSpace, AJournalThatRanOutOfSpaceIsNeverOfferedAndAnEmptyRunLeavesNon
   PosixJournalDirectory journals(disk / "journal");
   World world;
   RenameRun run(world);
-  JournalKeeper keeper(journals, world.Fs(), run.clock);
+  JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
 
   std::unique_ptr<RunJournal> nothing = keeper.NewRun("test", run.options);
   RenameFiles(run.files, run.preview, run.options, world.Fs(), run.session, nothing.get());

@@ -88,7 +88,7 @@ void CheckRandomRun(unsigned seed, bool real) {
   // the same name: the earlier one is in the trash, and its entry names the winner's place.
   bool trashAllowed = o.Has(DeleteOnConflict);
   for (const AskedQuestion& q : s.session.Questions)
-    trashAllowed |= q.Caption == kNameConflictCaption;
+    trashAllowed |= q.Caption == kNameConflictCaption.Source;
   std::set<std::string> known;
   for (const File& f : all) {
     known.insert(f.content);

@@ -47,7 +47,7 @@ std::function<void(RenameRun&)> PlannedConflict(bool conflict) {
 }
 
 TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
-  const std::string conflict(kNameConflictText);
+  const std::string conflict(kNameConflictText.Source);
   const auto copyWithNewTimes = [](RenameRun& s) {
     s.options.Transport = kTransportCopy;
     s.preview.Items(0).Written += 3600 * kTicksPerSecond;
@@ -146,10 +146,10 @@ TEST(Renaming, EndsAlikeInMemoryAndOnRealFiles) {
 }
 
 TEST(Renaming, StagedFaultsInMemory) {
-  const std::string conflict(kNameConflictText), busy(kRenameBusyText);
+  const std::string conflict(kNameConflictText.Source), busy(kRenameBusyText.Source);
   // Neither file can go to the trash: both are named, each with the system's reason.
   const auto neither = [](const char* inTheWay, const char* renamed) {
-    return NeitherDeletedMessage(inTheWay, "Operation not supported", renamed,
+    return NeitherDeletedMessage(EnglishTexts(), inTheWay, "Operation not supported", renamed,
                                  "Operation not supported");
   };
   // clang-format off
@@ -172,7 +172,7 @@ TEST(Renaming, StagedFaultsInMemory) {
          s.options.Transport = kTransportCopy;
          s.session.Answers = {Answer::Ok};
        },
-       {"a=A", "b=B", "c=B"}, {}, {RenameFailedMessage(true, "/w/a", "/w/b", "File exists")},
+       {"a=A", "b=B", "c=B"}, {}, {RenameFailedMessage(EnglishTexts(), true, "/w/a", "/w/b", "File exists")},
        {"a", "c"}, {1, 0, 1}},
       {"a copy whose way cannot be cleared keeps its source", {"a=A", "b=outside"}, {"a>b"},
        [](RenameRun& s) {
@@ -181,7 +181,7 @@ TEST(Renaming, StagedFaultsInMemory) {
          Fake(s).Fail(FakeOp::DeleteToTrash, "/w/b");
          s.session.Answers = {Answer::Ok};
        },
-       {"a=A", "b=outside"}, {}, {RenameFailedMessage(true, "/w/a", "/w/b", "File exists")},
+       {"a=A", "b=outside"}, {}, {RenameFailedMessage(EnglishTexts(), true, "/w/a", "/w/b", "File exists")},
        {"a"}, {0, 0, 1}},
       {"neither file can go to the trash", {"a=A", "b=outside"}, {"a>b"},
        [](RenameRun& s) {
@@ -197,7 +197,7 @@ TEST(Renaming, StagedFaultsInMemory) {
          s.session.Answers = {Answer::Ok};
          s.preview.Items(0).Written = 5;
        },
-       {"a=A"}, {"outside"}, {RenameFailedMessage(false, "/w/a", "/w/b", "Input/output error")},
+       {"a=A"}, {"outside"}, {RenameFailedMessage(EnglishTexts(), false, "/w/a", "/w/b", "Input/output error")},
        {"a"}, {0, 0, 1}, [](RenameRun& s) { EXPECT_EQ(Fake(s).Calls(FakeOp::SetTimes), 0); }},
       // The file that stayed is no file of the run: it gets neither times nor attributes.
       {"the source goes to the trash when the file in the way cannot", {"a=A", "b=outside"},
@@ -216,7 +216,7 @@ TEST(Renaming, StagedFaultsInMemory) {
          Fake(s).FreeSpace = 3;
        },
        {"a=12345"}, {"old copy"},
-       {RenameFailedMessage(true, "/w/a", "/w/out/a", "No space left on device")}, {"a"},
+       {RenameFailedMessage(EnglishTexts(), true, "/w/a", "/w/out/a", "No space left on device")}, {"a"},
        {0, 0, 0, true}},
       {"a file waiting aside that fails goes beside its name", {"a=A", "b=B", "c=outside"},
        {"a>b", "b>c"}, [](RenameRun& s) { SettleByTrash(s); Fake(s).TrashAvailable = false; },
@@ -281,7 +281,7 @@ TEST(RenamingOnRealFiles, SourceLockedByAnotherProcessKeepsItsNameWithOneMessage
   LockHolder holder(world.At("held.txt"));
   // clang-format off
   Expect({"a locked source", {}, {"held.txt>moved.txt", "free.txt>free2.txt"}, {},
-          {"free2.txt=F", "held.txt=H"}, {}, {std::string(kRenameBusyText)},
+          {"free2.txt=F", "held.txt=H"}, {}, {kRenameBusyText.Source},
           {"held.txt", "free2.txt"}, {1, 0, 1},
           [](RenameRun& s) {
             EXPECT_TRUE(s.preview.Items(0).Busy);  // listed busy

@@ -19,7 +19,7 @@ namespace {
 // once, to a user who says OK to everything. Another run over the same list got there
 // first: "a" is gone, or renamed onto its target.
 TEST(RenameSafety, VanishedSourceTrashesNothingAndIsNamedOnce) {
-  const Strings vanished = {VanishedMessage("/w/a")};
+  const Strings vanished = {VanishedMessage(EnglishTexts(), "/w/a")};
   const auto check = [](RenameRun& s) {
     EXPECT_EQ(s.world.Fake()->Calls(FakeOp::DeleteToTrash), 0);
     EXPECT_EQ(s.preview.Items(0).Name, "a");
@@ -74,7 +74,8 @@ TEST(RenameSafety, FailureThatIsNoConflictIsNamedOncePerCause) {
           s.world.Fake()->Fail(FakeOp::MoveNoReplace, s.world.At(Numbered(n)), error);
         s.session.Answers = {ok ? Answer::Ok : Answer::Cancel};
       };
-      run.Asked = {RenameFailedMessage(false, "/w/f0001.txt", "/w/out/f0001.txt", c.Reason)};
+      run.Asked = {
+          RenameFailedMessage(EnglishTexts(), false, "/w/f0001.txt", "/w/out/f0001.txt", c.Reason)};
       run.Report = {ok ? 1 : 0, 0, ok ? 3 : 0, !ok};
       ExpectInMemory(run);
     }
@@ -85,7 +86,7 @@ TEST(RenameSafety, FailureThatIsNoConflictIsNamedOncePerCause) {
 // directory plans nothing and shows no progress; a name that would be a path, hold a NUL
 // or pass the target file system's limit is left out with its reason.
 TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
-  const std::string listed = "/w/a.txt", noTarget(kNoTargetDirectoryText);
+  const std::string listed = "/w/a.txt", noTarget(kNoTargetDirectoryText.Source);
   // Message: empty: planned without a word
   // Refused: nothing planned at all
   // clang-format off
@@ -94,14 +95,14 @@ TEST(PlanningSafety, NothingIsAimedOutsideWhatTheUserChose) {
                  bool Refused; } cases[] = {
       {"move without directory", kTransportMove, "", "n", {}, noTarget, true},
       {"damaged transport byte", 7, "", "n", {}, noTarget, true},
-      {"relative directory", kTransportCopy, "out/", "n", {}, TargetNotFullPathMessage("out/"), true},
+      {"relative directory", kTransportCopy, "out/", "n", {}, TargetNotFullPathMessage(EnglishTexts(), "out/"), true},
       {"root chosen", kTransportMove, "/", "n", {}, "", false},
-      {"name climbing up", kTransportLeave, "", "x/../../ESC", {}, ForbiddenCharacterMessage(listed),
+      {"name climbing up", kTransportLeave, "", "x/../../ESC", {}, ForbiddenCharacterMessage(EnglishTexts(), listed),
        false},
       {"name with NUL", kTransportLeave, "", std::string("a\0b", 3), {},
-       ForbiddenCharacterMessage(listed), false},
+       ForbiddenCharacterMessage(EnglishTexts(), listed), false},
       {"name over the limit", kTransportLeave, "", std::string(300, 'n'), 255,
-       NameTooLongForTargetMessage(listed, 304, 255), false},
+       NameTooLongForTargetMessage(EnglishTexts(), listed, 304, 255), false},
       {"name at the limit", kTransportLeave, "", std::string(251, 'n'), 255, "", false},
   };
   // clang-format on
@@ -222,7 +223,7 @@ TEST(RenameSafetyOnRealFiles, ReadOnlyTargetIsNamedOnceWithItsReason) {
             s.options.Path = target + "/";
             s.session.Answers = {Answer::Ok};
           },
-          files, {}, {RenameFailedMessage(false, world.At("a.txt"), target + "/a.txt", reason)},
+          files, {}, {RenameFailedMessage(EnglishTexts(), false, world.At("a.txt"), target + "/a.txt", reason)},
           names, {0, 0, 3}},
          world);
   // clang-format on

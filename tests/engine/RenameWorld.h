@@ -191,7 +191,7 @@ inline void Expect(const Scenario& c, World& world) {
   if (c.Stage) c.Stage(s);
   if (!listed.empty()) s.ListAndPlan(listed);
   const std::string start =
-      "start:" + std::string(kRenamingLabel) + ":" + std::to_string(s.preview.Count());
+      "start:" + std::string(kRenamingLabel.Source) + ":" + std::to_string(s.preview.Count());
   const RenameReport r = s.Run();
 
   Strings after = c.After, asked;
@@ -202,12 +202,12 @@ inline void Expect(const Scenario& c, World& world) {
     asked.push_back(q.Text);
     // A note with the program's title and OK alone, or a warning that can stop the run.
     const bool note = q.Kind == Buttons::Ok;
-    EXPECT_EQ(q.Caption, note                          ? kVarnokeCaption
-                         : q.Text == kNameConflictText ? kNameConflictCaption
-                                                       : kRenameFailedCaption);
+    EXPECT_EQ(q.Caption, note                                 ? kVarnokeCaption
+                         : q.Text == kNameConflictText.Source ? kNameConflictCaption.Source
+                                                              : kRenameFailedCaption.Source);
     EXPECT_EQ(q.Symbol, note ? Icon::None : Icon::Warning);
     // Enter on the conflict question keeps the file in the way.
-    if (q.Text == kNameConflictText) {
+    if (q.Text == kNameConflictText.Source) {
       EXPECT_EQ(q.Keeping, Answer::Cancel);
     }
   }

@@ -28,7 +28,7 @@ struct SearchWalkerTest : ::testing::Test {
   Strings added, captions;
   std::vector<std::size_t> listed;
   SearchCallbacks callbacks{[this](std::string_view p) { added.emplace_back(p); },
-                            [this](std::string_view c) { captions.emplace_back(c); },
+                            [this](const UiText& c) { captions.emplace_back(c.Source); },
                             [this](std::size_t n) { listed.push_back(n); }};
 
   void SetUp() override {
@@ -80,8 +80,8 @@ TEST_F(SearchWalkerTest, FindsWhatTheFiltersAndAttributeBoxesAsk) {
     // SearchSubdirs is FormDestroy's to write.
     EXPECT_EQ(std::tie(added, stopped, owner.Flags),
               std::tuple(Paths(c.Found), false, Enumerate | c.AttrBits));
-    Strings phases{std::string(kSearchingForFiles), std::string(kSearchCaption)};
-    if (c.Subdirs) phases.insert(phases.begin(), std::string(kBuildingDirectoryTree));
+    Strings phases{kSearchingForFiles.Source, kSearchCaption.Source};
+    if (c.Subdirs) phases.insert(phases.begin(), kBuildingDirectoryTree.Source);
     EXPECT_EQ(captions, phases);
     // The start directory, then sub1, sub2 and sub1/deeper as the tree grows.
     const std::vector<std::size_t> grown = {1, 2, 3, 4}, alone = {1};
@@ -95,7 +95,8 @@ TEST_F(SearchWalkerTest, NoFiltersOnlySaysSoAndAMissingDirectoryFindsNothing) {
   ASSERT_EQ(session.Questions.size(), 1u);
   const AskedQuestion& q = session.Questions[0];
   EXPECT_EQ(std::tie(q.Text, q.Caption, q.Kind, q.Symbol),
-            std::tuple(kNoFiltersSpecified, kSearchErrorCaption, Buttons::Ok, Icon::Warning));
+            std::tuple(kNoFiltersSpecified.Source, kSearchErrorCaption.Source, Buttons::Ok,
+                       Icon::Warning));
   EXPECT_EQ(std::tuple(captions.empty(), stopped, session.Pumps), std::tuple(true, true, 0));
   bool again = false;
   EXPECT_EQ(SearchClick({dir / "gone", true, {"*.*"}, 0}, owner, fs, session, again, callbacks),
@@ -109,12 +110,12 @@ TEST_F(SearchWalkerTest, StopEndsTheSearchAndStoresNothing) {
   session.OnPump = [&] { stopped = true; };
   EXPECT_EQ(Search({"*.txt"}, true, SearchUseHidden), SearchOutcome::Stopped);
   EXPECT_EQ(std::tie(added, session.Pumps, captions, session.Events),
-            std::tuple(Strings{}, 1, Strings{std::string(kBuildingDirectoryTree)},
+            std::tuple(Strings{}, 1, Strings{kBuildingDirectoryTree.Source},
                        Strings{"busy:1", "busy:0"}));
   session.OnPump = [&] { stopped = added.size() == 2; };
   EXPECT_EQ(Search({"*.txt"}, true, SearchUseArchive | SearchArchive), SearchOutcome::Stopped);
   EXPECT_EQ(std::tuple(added.size(), owner.Flags, captions.back()),
-            std::tuple(2u, 0u, std::string(kSearchingForFiles)));
+            std::tuple(2u, 0u, std::string(kSearchingForFiles.Source)));
 }
 
 TEST(SearchDialogValues, CreateDestroyAndDefaultMoveTheirFields) {

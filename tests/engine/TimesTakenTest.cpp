@@ -36,7 +36,7 @@ TEST_F(TimesTaken, DateCodesComeFromTheTimeTakenElseTheFileTime) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"190506_070809.jpg", "190506_110000.mp4",
                                                "010203_040506.txt"}));
   EXPECT_EQ(Marks(), (std::vector<bool>{false, false, true}));
-  EXPECT_EQ(TimeTakenNotes(preview, options),
+  EXPECT_EQ(TimeTakenNotes(EnglishTexts(), preview, options),
             std::vector<std::string>{"1 file has no time taken; its file time is used"});
 
   // A set made before the time taken existed has the bit clear: file times, as before. The
@@ -64,11 +64,12 @@ TEST_F(TimesTaken, NewFileTimesComeFromTheTimeTakenOrStayAsTheyAre) {
   EXPECT_EQ(preview.Items(1).Written, Calendar(2001, 2, 3, 4, 5, 6));  // left as it was
   for (int i = 0; i < 2; ++i) EXPECT_EQ(preview.Items(i).Created, Calendar(2024, 1, 1, 11, 0, 0));
   EXPECT_EQ(Marks(), (std::vector<bool>{false, true}));
-  EXPECT_EQ(TimeTakenNotes(preview, options),
+  EXPECT_EQ(TimeTakenNotes(EnglishTexts(), preview, options),
             std::vector<std::string>{"1 file has no time taken; its times are left unchanged"});
-  EXPECT_EQ(NoTimeTakenForTimesNote(3),
+  EXPECT_EQ(NoTimeTakenForTimesNote(EnglishTexts(), 3),
             "3 files have no time taken; their times are left unchanged");
-  EXPECT_EQ(NoTimeTakenForNamesNote(2), "2 files have no time taken; their file time is used");
+  EXPECT_EQ(NoTimeTakenForNamesNote(EnglishTexts(), 2),
+            "2 files have no time taken; their file time is used");
 }
 
 TEST_F(TimesTaken, EachEntryIsReadOnceAndOnlyWhenSomethingNeedsIt) {
@@ -128,7 +129,8 @@ TEST_F(TimesTaken, CancelWhileALongListIsReadPlansNothing) {
   session.OnPump = nullptr;
   EXPECT_TRUE(Plan());
   EXPECT_EQ(preview.Count(), 300);
-  EXPECT_EQ(session.Events.front(), "start:" + std::string(kReadingTimesTakenLabel) + ":300");
+  EXPECT_EQ(session.Events.front(),
+            "start:" + std::string(kReadingTimesTakenLabel.Source) + ":300");
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ TEST(FileListFile, EntriesRoundTripLetEventsRunAndFailuresChangeNothing) {
   EXPECT_EQ(pumps, "20 40 55 65 75 85 90 90 ");
 
   Strings lines{"stale"};
-  EXPECT_EQ(LoadListLines(files, dir / "none.vls", lines), "Cannot open file " + dir / "none.vls");
+  EXPECT_EQ(LoadListLines(files, dir / "none.vls", lines, EnglishTexts()),
+            "Cannot open file " + dir / "none.vls");
   EXPECT_TRUE(lines.empty());
   back.clear();
   EXPECT_EQ(ReadFileList(files, session, dir / "none.vls", kAddPumpInterval, add),
@@ -124,9 +125,9 @@ TEST(OptionSetFile, RecordsRoundTripAndFailuresChangeNothing) {
   PosixFileStore files;
   TFiles record = RecordWithEveryFieldSet();
   for (const TFiles& saved : {TFiles(), record}) {
-    ASSERT_FALSE(SaveOptionSet(files, dir / "full.vns", saved));
+    ASSERT_FALSE(SaveOptionSet(files, dir / "full.vns", saved, EnglishTexts()));
     TFiles loaded;
-    ASSERT_FALSE(LoadOptionSet(files, dir / "full.vns", loaded));
+    ASSERT_FALSE(LoadOptionSet(files, dir / "full.vns", loaded, EnglishTexts()));
     EXPECT_EQ(loaded, saved);
   }
   const OptionsBlock block = record.EncodeBlock();
@@ -138,17 +139,19 @@ TEST(OptionSetFile, RecordsRoundTripAndFailuresChangeNothing) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 
   WriteFile(dir / "bad.vns", "short");
-  for (const auto& [path, error] : {std::pair(dir / "missing.vns", kFileNotFound),
-                                    {dir.Path(), kFileAccessDenied},
-                                    {dir / "bad.vns", kReadBeyondEndOfFile}})
-    EXPECT_EQ(LoadOptionSet(files, path, record), error);
+  for (const auto& [path, error] : {std::pair(dir / "missing.vns", kFileNotFound.Source),
+                                    {dir.Path(), kFileAccessDenied.Source},
+                                    {dir / "bad.vns", kReadBeyondEndOfFile.Source}})
+    EXPECT_EQ(LoadOptionSet(files, path, record, EnglishTexts()), error);
   EXPECT_EQ(record, RecordWithEveryFieldSet());
   ASSERT_EQ(::chmod((dir / "bad.vns").c_str(), 0444), 0);
-  EXPECT_EQ(SaveOptionSet(files, dir / "bad.vns", record), kFileAccessDenied);
+  EXPECT_EQ(SaveOptionSet(files, dir / "bad.vns", record, EnglishTexts()),
+            kFileAccessDenied.Source);
   EXPECT_EQ(ReadFile(dir / "bad.vns"), "short");
-  EXPECT_EQ(SaveOptionSet(files, dir / "no/such/dir.vns", record), kFileNotFound);
-  EXPECT_EQ(IoErrorMessage({IoErrorKind::DiskFull, ENOSPC}), kDiskFull);
-  EXPECT_EQ(IoErrorMessage({IoErrorKind::Other, EIO}), "I/O error 5");
+  EXPECT_EQ(SaveOptionSet(files, dir / "no/such/dir.vns", record, EnglishTexts()),
+            kFileNotFound.Source);
+  EXPECT_EQ(IoErrorMessage(EnglishTexts(), {IoErrorKind::DiskFull, ENOSPC}), kDiskFull.Source);
+  EXPECT_EQ(IoErrorMessage(EnglishTexts(), {IoErrorKind::Other, EIO}), "I/O error 5");
   using enum IoErrorKind;
   // clang-format off
   for (const IoError e : {IoError{NotFound, ENOENT}, {AccessDenied, EACCES}, {AccessDenied, EROFS},

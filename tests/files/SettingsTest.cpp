@@ -107,9 +107,9 @@ TEST_F(SettingsTest, StoredValuesCountOnlyInTheirOwnTypeAndSize) {
   PosixSettingsStore damaged(config.Path());
   EXPECT_EQ(Read(damaged).Defaults, TFiles());
   const std::string file = config / "Varnoke.reg";
-  EXPECT_EQ(TakeSettingsProblemMessages(damaged),
-            Names{FormatText(kSettingsFileDamaged, file, file + ".bad")});
-  EXPECT_TRUE(TakeSettingsProblemMessages(damaged).empty());
+  EXPECT_EQ(TakeSettingsProblemMessages(damaged, EnglishTexts()),
+            Names{Arg(kSettingsFileDamaged.Source, {file, file + ".bad"})});
+  EXPECT_TRUE(TakeSettingsProblemMessages(damaged, EnglishTexts()).empty());
 }
 
 // Eleven little-endian fields, the length always written and read as 44; a record of any

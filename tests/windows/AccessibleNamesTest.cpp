@@ -45,7 +45,7 @@ std::vector<std::string> Unnamed(QWidget* window) {
 
 TEST_F(AccessibleNames, EveryReachableControlOfEveryWindowHasOne) {
   MakeFiles(2);
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter, EnglishTexts());
   list.Files.AddEntry(false, "/d", "f1", "txt", 1, 0x20, 0, 0, 0);
   list.Options.Flags = ChangeName | Enumerate;
   IconCache icons;

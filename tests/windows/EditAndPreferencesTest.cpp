@@ -33,7 +33,7 @@ void SelectLine(QPlainTextEdit* memo, int line) {
 
 TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
   MakeFiles(3);
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter, EnglishTexts());
   for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
   {
     TEditForm editor(list, services, kEditNameAndExt);
@@ -56,7 +56,7 @@ TEST_F(EditAndPreferencesTest, TheEditorAppliesTheEditedText) {
     session.Answers = {Answer::Cancel};  // closing asks before dropping the edits
     editor.close();
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(session.Questions.back().Text, kDiscardChangesText);
+    EXPECT_EQ(session.Questions.back().Text, kDiscardChangesText.Source);
     EXPECT_EQ(session.Questions.back().Keeping, Answer::Cancel);  // Enter keeps the edits
 
     session.Answers = {Answer::Yes};

@@ -50,7 +50,7 @@ TEST_F(FollowTheFilesTest, AfterUndoLastRenamingTheListsShowTheOldNamesAndRename
 
   // Renaming the same list again finds nothing to do, and says so.
   RenameNow(list);
-  EXPECT_EQ(Asked(), Strings{std::string(kNothingToRenameText)});
+  EXPECT_EQ(Asked(), Strings{kNothingToRenameText.Source});
 }
 
 // Another program undid the renaming (varnoke-cli --undo) while the list was open: the
@@ -62,7 +62,7 @@ TEST_F(FollowTheFilesTest, AfterAnUndoElsewhereTheNextRenamingFindsTheFilesAgain
   RenameNow(list);
   ASSERT_EQ(Names(), (Strings{"Pic1.txt", "Pic2.txt", "Pic3.txt"}));
   {
-    JournalKeeper elsewhere(journals, fs, clock);
+    JournalKeeper elsewhere(journals, fs, clock, EnglishTexts());
     ScriptedSession user;
     ASSERT_EQ(elsewhere.Undo(elsewhere.History().at(0).Name, user).Reached, 3);
   }
@@ -72,7 +72,7 @@ TEST_F(FollowTheFilesTest, AfterAnUndoElsewhereTheNextRenamingFindsTheFilesAgain
   RenameNow(list);
   EXPECT_EQ(Names(), (Strings{"Doc1.txt", "Doc2.txt"}));
   EXPECT_EQ(Shown(list), (Strings{"Doc1.txt", "Doc2.txt"}));
-  EXPECT_EQ(Asked(), Strings{GoneFromListMessage({At("Pic2.txt")})});
+  EXPECT_EQ(Asked(), Strings{GoneFromListMessage(EnglishTexts(), {At("Pic2.txt")})});
 }
 
 // While a long operation works on a list (a drop being listed lets events run), its
@@ -107,7 +107,7 @@ TEST_F(FollowTheFilesTest, ARecoveryAtTheStartIsFollowedByTheOpenLists) {
   TNameListForm* list = ListOf({"a.txt", "b2.txt", "c.txt"});
   {
     std::unique_ptr<RunJournal> journal =
-        JournalKeeper(journals, fs, clock).NewRun("test", list->List().Options);
+        JournalKeeper(journals, fs, clock, EnglishTexts()).NewRun("test", list->List().Options);
     const TVrnFile& b = list->List().Files.Items(1);
     const FileTimes times{b.Created, b.Accessed, b.Written};
     journal->AddEntry({At("b.txt"),
@@ -126,7 +126,7 @@ TEST_F(FollowTheFilesTest, ARecoveryAtTheStartIsFollowedByTheOpenLists) {
   main.OfferRecoveryAtStart();
   EXPECT_EQ(Names(), (Strings{"a.txt", "b.txt", "c.txt"}));
   EXPECT_EQ(Shown(list), (Strings{"a.txt", "b.txt", "c.txt"}));
-  EXPECT_EQ(session.Questions.at(0).Caption, kRecoveryCaption);
+  EXPECT_EQ(session.Questions.at(0).Caption, kRecoveryCaption.Source);
 }
 
 // Names applied in the editor are a run like any other, journaled under the list's caption
@@ -138,15 +138,16 @@ TEST_F(FollowTheFilesTest, NamesAppliedInTheEditorAreUndoneFromTheFilesMenu) {
   EXPECT_TRUE(UndoItem().isEmpty());  // nothing renamed yet
   session.Answers = {Answer::Yes, Answer::Yes};
   EditAndStart(list, kEditNameAndExt, "IMG_0013.jpg\nIMG_0013.jpg");
-  EXPECT_EQ(Asked(),
-            (Strings{std::string(kReallyRenameText), OverwriteQuestion(At("IMG_0013.jpg"))}));
+  EXPECT_EQ(Asked(), (Strings{kReallyRenameText.Source,
+                              OverwriteQuestion(EnglishTexts(), At("IMG_0013.jpg"))}));
   ASSERT_EQ(Names(), Strings{"IMG_0013.jpg"});
   EXPECT_EQ(testing::ReadFile(At("IMG_0013.jpg")), "IMG_0012.jpg");
   EXPECT_EQ(testing::ReadFile(testing::kTrashHome / "Trash/files/IMG_0013.jpg"), "IMG_0013.jpg");
   EXPECT_EQ(Shown(list), Strings{"IMG_0013.jpg"});
   EXPECT_EQ(UndoItem(),
             "Und&o last renaming (1 file)");  // the file in the way only went to the trash
-  const std::vector<RunSummary> history = JournalKeeper(journals, fs, clock).History();
+  const std::vector<RunSummary> history =
+      JournalKeeper(journals, fs, clock, EnglishTexts()).History();
   ASSERT_EQ(history.size(), 1u);
   EXPECT_EQ(history[0].Header.Origin, "Varnoke names editor \"Blank list (0)\"");
 
@@ -169,7 +170,8 @@ TEST_F(FollowTheFilesTest, AFileThatCannotGoToTheTrashIsNamedWithTheReason) {
   session.Answers = {Answer::Yes, Answer::Yes};
   EditAndStart(list, kEditNameAndExt, "b.txt");
   ASSERT_EQ(session.Questions.size(), 3u);
-  EXPECT_EQ(session.Questions[2].Text, NotTrashedMessage(disk / "b.txt", disk / "a.txt", reason));
+  EXPECT_EQ(session.Questions[2].Text,
+            NotTrashedMessage(EnglishTexts(), disk / "b.txt", disk / "a.txt", reason));
 
   // "Rename now!" with conflicts settled by the trash: a.txt planned as c.txt.
   session.Questions.clear();
@@ -178,8 +180,8 @@ TEST_F(FollowTheFilesTest, AFileThatCannotGoToTheTrashIsNamedWithTheReason) {
   options.Set(Enumerate, false);
   options.Set(DeleteOnConflict, true);
   RenameNow(list);
-  EXPECT_EQ(Asked(),
-            Strings{NeitherDeletedMessage(disk / "c.txt", reason, disk / "a.txt", reason)});
+  EXPECT_EQ(Asked(), Strings{NeitherDeletedMessage(EnglishTexts(), disk / "c.txt", reason,
+                                                   disk / "a.txt", reason)});
   for (const char* name : {"a.txt", "b.txt", "c.txt"})
     EXPECT_EQ(testing::ReadFile(disk / name), name);
   EXPECT_EQ(Shown(list), Strings{"a.txt"});

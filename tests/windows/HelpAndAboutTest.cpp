@@ -19,8 +19,7 @@ namespace varnoke {
 namespace {
 
 QString Title(int topic) {
-  const std::string_view title = kHelpTopicTitles[topic];
-  return QString::fromUtf8(title.data(), qsizetype(title.size()));
+  return QString::fromUtf8(kHelpTopicTitles[topic].Source);
 }
 
 QString AccessibleName(QWidget* widget) {

@@ -35,7 +35,7 @@ class MainFormOnRealFiles : public DesktopOnRealFiles {
   // A list window of the files named (in `where`, the test's own directory unless told),
   // with options that name them Pic1, Pic2 ...
   TNameListForm* ListOf(const Strings& names, const std::string& where = {}) {
-    FileListOwner list(state.Settings.Defaults, state.ListCounter);
+    FileListOwner list(state.Settings.Defaults, state.ListCounter, EnglishTexts());
     for (const std::string& name : names) {
       const std::string path = where.empty() ? At(name) : where + "/" + name;
       EXPECT_TRUE(AddFile(fs, list.Files, path)) << path;

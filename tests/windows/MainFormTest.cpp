@@ -151,7 +151,7 @@ TEST_F(MainFormTest, TheAutomaticRunRenamesWithoutShowingTheMainWindow) {
   PosixJournalDirectory journals(dir / "journal");
   services.Journals = &journals;
   MakeFiles(3);
-  FileListOwner list(state.Settings.Defaults, state.ListCounter);
+  FileListOwner list(state.Settings.Defaults, state.ListCounter, EnglishTexts());
   for (int i = 1; i <= 3; ++i) AddFile(fs, list.Files, "/d/f" + std::to_string(i) + ".txt");
   list.Options.Set(ChangeName, true);
   list.Options.Set(Enumerate, true);

@@ -46,7 +46,7 @@ class OptionsForm : public DesktopFixture {
     QTest::keyClicks(edit, text);
   }
 
-  FileListOwner list{state.Settings.Defaults, state.ListCounter};
+  FileListOwner list{state.Settings.Defaults, state.ListCounter, EnglishTexts()};
   std::unique_ptr<TOptionsForm> form;
   std::vector<int> topics;
 };
@@ -63,7 +63,7 @@ TEST_F(OptionsForm, TheSampleFollowsTheNameWhileNothingIsTakenOverUntilOk) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0) == "Pic1.txt"; }));
   EXPECT_EQ(Sample(2), "Pic3.txt");
   Type(form->Edit1, "a/b");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0, 0) == Qt8(kFilenameFieldIllegal); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0, 0) == Qt8(kFilenameFieldIllegal.Source); }));
   EXPECT_EQ(list.Options, before);
   EXPECT_EQ(list.Files.Items(0).Name(), "f1");
   EXPECT_EQ(fs.ChangingCalls(), 0);
@@ -71,7 +71,7 @@ TEST_F(OptionsForm, TheSampleFollowsTheNameWhileNothingIsTakenOverUntilOk) {
 
   QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
   ASSERT_EQ(session.Questions.size(), 1u);
-  EXPECT_EQ(session.Questions[0].Text, kFilenameFieldIllegal);
+  EXPECT_EQ(session.Questions[0].Text, kFilenameFieldIllegal.Source);
   EXPECT_TRUE(form->isVisible());
   Type(form->Edit1, "Pic");
   QTest::mouseClick(form->BitBtn2, Qt::LeftButton);

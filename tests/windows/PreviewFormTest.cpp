@@ -53,7 +53,7 @@ class PreviewForm : public DesktopFixture {
     return order;
   }
 
-  FileListOwner list{state.Settings.Defaults, state.ListCounter};
+  FileListOwner list{state.Settings.Defaults, state.ListCounter, EnglishTexts()};
   IconCache icons;
   std::unique_ptr<TPreviewForm> form;
 };

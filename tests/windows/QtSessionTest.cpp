@@ -57,11 +57,11 @@ TEST(QtSessionTest, ProgressShowsTheWorkStepsAsideForAQuestionAndGoesAtTheEnd) {
   WaitCursor cursor;
   QtSession session(nullptr, cursor);
   EXPECT_EQ(session.ProgressWindow(), nullptr);
-  session.start(kRenamingLabel, 3);
+  session.start(kRenamingLabel.Source, 3);
   QPointer<TPrepPrevForm> form = session.ProgressWindow();
   ASSERT_FALSE(form.isNull());
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(form->BlinkLabel->text().toStdString(), kRenamingLabel);
+  EXPECT_EQ(form->BlinkLabel->text().toStdString(), kRenamingLabel.Source);
   EXPECT_EQ(form->Gauge->maximum(), 3);
   session.step();
   session.step();

@@ -48,7 +48,7 @@ class SearchAndAddFormsTest : public DesktopFixture {
 
 TEST_F(SearchAndAddFormsTest, SearchStopsInEitherPhaseAndKeepsWhatItFound) {
   const struct {
-    std::string_view StopIn;
+    UiText StopIn;
     int StopAt;  // files listed when Stop is pressed; -1: never
     const char* Kept;
     const char* Counts;
@@ -68,7 +68,9 @@ TEST_F(SearchAndAddFormsTest, SearchStopsInEitherPhaseAndKeepsWhatItFound) {
       d.show();
       d.CheckBox2->setChecked(true);
       session.OnPump = [&] {
-        if (d.windowTitle() != Qt8(c.StopIn) || list.List().Files.Count() != c.StopAt) return;
+        if (d.windowTitle() != QString::fromUtf8(c.StopIn.Source) ||
+            list.List().Files.Count() != c.StopAt)
+          return;
         EXPECT_FALSE(d.ListBox1->isEnabled() || d.CheckBox2->isEnabled() || d.BitBtn2->isEnabled());
         EXPECT_EQ(d.BitBtn1->text(), "&Stop");
         QTest::mouseClick(d.BitBtn1, Qt::LeftButton);

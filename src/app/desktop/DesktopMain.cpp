@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "app/RunAutomatically.h"
 #include "app/Transfer.h"
 #include "app/TransferredParameters.h"
+#include "app/desktop/Languages.h"
 #include "app/desktop/MainFormLists.h"
 #include "app/desktop/TransferServer.h"
 #include "engine/Messages.h"
@@ -58,7 +60,7 @@ class MainWindowSettings {
 
  private:
   void TellProblems() {
-    for (const std::string& message : TakeSettingsProblemMessages(state_.Program.Settings))
+    for (const std::string& message : TakeSettingsProblemMessages(state_.Program.Settings, state_.Program.Ui.texts()))
       state_.Program.Ui.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
   }
   DesktopState& state_;
@@ -100,6 +102,9 @@ int DesktopMain(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Varnoke");
   QApplication::setDesktopFileName("org.orvelia.Varnoke");
+  // The windows speak the desktop's language where the program has it, before any is made.
+  InstallTranslations(app, QLocale::system().uiLanguages(),
+                      TranslationDirectories(QCoreApplication::applicationDirPath()));
   // Outside a desktop that names a theme, the toolbar still shows its own icons.
   QIcon::setFallbackThemeName("Adwaita");
 
