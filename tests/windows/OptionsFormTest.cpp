@@ -126,7 +126,7 @@ TEST_F(OptionsForm, TimeTakenDatesTheSampleAndSetsNewTimes) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return Sample(0) == "20190506.txt"; }));
   EXPECT_TRUE(Sample(1).startsWith("16010101")) << Sample(1).toStdString();
   EXPECT_EQ(form->SampleList->topLevelItem(0)->toolTip(1), "");
-  EXPECT_EQ(form->SampleList->topLevelItem(1)->toolTip(1).toStdString(), kNoTimeTakenTip);
+  EXPECT_EQ(form->SampleList->topLevelItem(1)->toolTip(1).toStdString(), kNoTimeTakenTip.Source);
 
   form->DCheckBox[1]->setChecked(true);  // "Modified:"
   EXPECT_TRUE(form->DSpinEdit[5]->isEnabled());

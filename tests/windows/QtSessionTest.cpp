@@ -109,7 +109,7 @@ TEST(QtSessionTest, CancelIsOfferedOnlyWhereWorkMayStopAndEscPressesIt) {
   elsewhere.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
   for (const bool byKey : {false, true}) {
-    session.start(kRenamingLabel, 5);
+    session.start(kRenamingLabel.Source, 5);
     TPrepPrevForm* form = session.ProgressWindow();
     ASSERT_NE(form, nullptr);
     EXPECT_FALSE(form->CancelButton->isVisible());
