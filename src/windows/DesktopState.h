@@ -3,6 +3,7 @@
 // default options with the preferences (read at its creation, written at its
 // destruction), and the counter that numbers new lists. Made by the program's start
 // and passed in; nothing here is global.
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -21,6 +22,8 @@ struct DesktopState {
   std::string LastDialogDirectory = {};
   // Opens a topic of the program's help; the main window sets it.
   std::function<void(int topic)> ShowHelp = [](int) {};
+  // The language the windows speak, as the translation files name it; English for none.
+  QString Language = {};
 };
 
 }  // namespace varnoke

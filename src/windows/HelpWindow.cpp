@@ -1,6 +1,9 @@
 #include "windows/HelpWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
@@ -24,21 +27,50 @@ namespace varnoke {
 namespace {
 
 constexpr const char* kTopicPages[HelpWindow::kTopicCount] = {
-    "qrc:/help/contents.html", "qrc:/help/introduction.html", "qrc:/help/conventions.html",
-    "qrc:/help/datecodes.html", "qrc:/help/usinghelp.html"};
+    "contents.html", "introduction.html", "conventions.html", "datecodes.html", "usinghelp.html"};
 
 constexpr int kTopicRole = Qt::UserRole;
 
+// The folder of the language's pages: its name whole, then with its last parts dropped
+// ("de_DE", then "de"); the English pages' own folder where there is none.
+QString HelpFolder(const QString& language) {
+  QStringList parts = language.split(QLatin1Char('_'), Qt::SkipEmptyParts);
+  for (; !parts.isEmpty(); parts.removeLast()) {
+    const QString folder = QStringLiteral("/help/") + parts.join(QLatin1Char('_'));
+    if (QDir(QLatin1Char(':') + folder).exists()) return folder;
+  }
+  return QStringLiteral("/help");
+}
+
+// Shows a page not translated into the language of its folder in English, so that the
+// pages of a language link to each other whether translated or not.
+class HelpBrowser final : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+ protected:
+  QVariant loadResource(int type, const QUrl& name) override {
+    if (type == QTextDocument::HtmlResource && name.scheme() == QLatin1String("qrc") &&
+        !QFile::exists(QLatin1Char(':') + name.path())) {
+      QUrl english = name;
+      english.setPath(QStringLiteral("/help/") + QFileInfo(name.path()).fileName());
+      return QTextBrowser::loadResource(type, english);
+    }
+    return QTextBrowser::loadResource(type, name);
+  }
+};
+
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent)
+HelpWindow::HelpWindow(const QString& language, QWidget* parent)
     : QWidget(parent, Qt::Window),
       Topics(new QTreeWidget(this)),
-      Page(new QTextBrowser(this)),
+      Page(new HelpBrowser(this)),
       BackButton(new QPushButton(Tr(kHelpBack), this)),
       ForwardButton(new QPushButton(Tr(kHelpForward), this)),
       ContentsButton(new QPushButton(Tr(kHelpContentsButton), this)) {
   InitWindowResources();
+  language_ = language;
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(Tr(kHelpCaption));
   setWindowIcon(QIcon(QStringLiteral(":/images/varnoke-icon.png")));
@@ -106,13 +138,16 @@ HelpWindow::HelpWindow(QWidget* parent)
   connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-QUrl HelpWindow::TopicUrl(int topic) {
+QUrl HelpWindow::TopicUrl(int topic, const QString& language) {
   if (topic < 0 || topic >= kTopicCount) topic = Contents;
-  return QUrl(QString::fromLatin1(kTopicPages[topic]));
+  QUrl url;
+  url.setScheme(QStringLiteral("qrc"));
+  url.setPath(HelpFolder(language) + QLatin1Char('/') + QString::fromLatin1(kTopicPages[topic]));
+  return url;
 }
 
 void HelpWindow::ShowTopic(int topic) {
-  Page->setSource(TopicUrl(topic));
+  Page->setSource(TopicUrl(topic, language_));
   // A modal dialog blocks every window but itself: help asked for from one is modal too,
   // so it takes input above the dialog; asked for from elsewhere it is free again.
   const QWidget* modal = QApplication::activeModalWidget();
@@ -133,16 +168,18 @@ int HelpWindow::CurrentTopic() const {
 }
 
 int HelpWindow::TopicOf(const QUrl& url) {
-  const QUrl page = url.adjusted(QUrl::RemoveFragment);
+  if (url.scheme() != QLatin1String("qrc") || !url.path().startsWith(QLatin1String("/help/")))
+    return -1;
+  const QString page = QFileInfo(url.path()).fileName();
   for (int topic = 0; topic < kTopicCount; ++topic) {
-    if (TopicUrl(topic) == page) return topic;
+    if (page == QLatin1String(kTopicPages[topic])) return topic;
   }
   return -1;
 }
 
 void HelpWindow::TopicsCurrentItemChanged(QTreeWidgetItem* item) {
   if (item == nullptr) return;
-  const QUrl url = TopicUrl(item->data(0, kTopicRole).toInt());
+  const QUrl url = TopicUrl(item->data(0, kTopicRole).toInt(), language_);
   if (Page->source().adjusted(QUrl::RemoveFragment) != url) Page->setSource(url);
 }
 

@@ -512,7 +512,7 @@ void TMainForm::AboutClick() {
 
 void TMainForm::ShowHelp(int topic) {
   if (!help_) {
-    help_ = new HelpWindow(nullptr);
+    help_ = new HelpWindow(state_.Language, nullptr);
     help_->setAttribute(Qt::WA_QuitOnClose, false);  // the frame's close ends the program
   }
   help_->ShowTopic(topic);

@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "files/Settings.h"
 #include "platform/LockHolder.h"
@@ -81,8 +83,10 @@ class CliTest : public ::testing::Test {
          {"VARNOKE_CONFIG_DIR=" + dir / "config", "XDG_CONFIG_HOME=" + dir / "xdg-config",
           "XDG_DATA_HOME=" + dir / "xdg-data", "XDG_STATE_HOME=" + dir / "state",
           "XDG_RUNTIME_DIR=" + dir / "run", "HOME=" + dir / "home", std::string("TZ=UTC"),
-          std::string("LC_ALL=C"), std::string(VARNOKE_CLI_PATH)})
+          std::string("LC_ALL=C")})
       command += " " + Quoted(value);
+    for (const std::string& value : language) command += " " + Quoted(value);
+    command += " " + Quoted(VARNOKE_CLI_PATH);
     std::istringstream words(In(args)), typedLines(typed);
     for (std::string word; words >> word;) command += " " + Quoted(word);
     std::vector<std::string> lines;
@@ -145,6 +149,7 @@ class CliTest : public ::testing::Test {
 
   testing::TempDir dir, io;
   std::string list;
+  std::vector<std::string> language;  // the languages asked for (LANGUAGE=...), after LC_ALL=C
 };
 
 struct RunCase {
@@ -427,6 +432,28 @@ TEST_F(CliTest, PlanBeforeTheQuestionFillsAScreenfulAtMost) {
   EXPECT_NE(r.Out.find(In("$/in/n116  ->  $/in/Pic000017\n... and 13 more\n\n== Varnoke (?)")),
             std::string::npos)
       << r.Out;
+}
+
+// The console speaks English whatever language the desktop asks for: its plan, question
+// and report are the same word for word.
+TEST_F(CliTest, EnglishInEveryLanguage) {
+  const CliResult english = Run("@run", "tty|y");
+  for (const std::vector<std::string>& asked :
+       {std::vector<std::string>{"LANGUAGE=de"}, std::vector<std::string>{"LANGUAGE=fr:es"}}) {
+    SCOPED_TRACE(asked.front());
+    for (int i = 1; i <= 3; ++i)
+      ASSERT_EQ(std::rename((dir / ("in/Pic00000" + std::to_string(i) + ".txt")).c_str(),
+                            (dir / ("in/f" + std::to_string(i) + ".txt")).c_str()),
+                0);
+    language = asked;
+    const CliResult translated = Run("@run", "tty|y");
+    EXPECT_EQ(std::tie(translated.Status, translated.Out, translated.Err),
+              std::tie(english.Status, english.Out, english.Err));
+  }
+  EXPECT_EQ(Renamed(), 3);
+  EXPECT_NE(english.Out.find("Varnoke is about to run an automatic renaming process."),
+            std::string::npos)
+      << english.Out;
 }
 
 }  // namespace

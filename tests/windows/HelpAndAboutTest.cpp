@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -73,29 +74,73 @@ TEST(HelpWindowTest, HelpFromAModalDialogTakesInputAboveIt) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// Every link of every page leads to a page, and to an anchor there when it names one.
+// The resource file a help link shows: the page itself, or the English page where the
+// language has none.
+QString ShownFile(const QUrl& target) {
+  const QString own = QLatin1Char(':') + target.path();
+  return QFile::exists(own) ? own : QStringLiteral(":/help/") + QFileInfo(target.path()).fileName();
+}
+
+// Every link of every page, in English and in each language, leads to a page, and to an
+// anchor there when it names one.
 TEST(HelpWindowTest, NoPageHasABrokenLink) {
-  HelpWindow help;
-  int links = 0;
-  for (int topic = 0; topic < HelpWindow::kTopicCount; ++topic) {
-    help.ShowTopic(topic);
-    const QUrl page = HelpWindow::TopicUrl(topic);
-    for (QTextBlock block = help.Page->document()->begin(); block.isValid(); block = block.next()) {
-      for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QString href = it.fragment().charFormat().anchorHref();
-        if (href.isEmpty()) continue;
-        ++links;
-        const QUrl target = page.resolved(QUrl(href));
-        QFile file(QLatin1Char(':') + target.path());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << href.toStdString();
-        if (target.hasFragment()) {
-          const QByteArray anchor = "name=\"" + target.fragment().toUtf8() + '"';
-          EXPECT_TRUE(file.readAll().contains(anchor)) << href.toStdString();
+  for (const QString language : {"", "de", "fr", "es"}) {
+    SCOPED_TRACE(language.toStdString());
+    HelpWindow help(language);
+    int links = 0;
+    for (int topic = 0; topic < HelpWindow::kTopicCount; ++topic) {
+      help.ShowTopic(topic);
+      const QUrl page = HelpWindow::TopicUrl(topic, language);
+      for (QTextBlock block = help.Page->document()->begin(); block.isValid();
+           block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+          const QString href = it.fragment().charFormat().anchorHref();
+          if (href.isEmpty()) continue;
+          ++links;
+          const QUrl target = page.resolved(QUrl(href));
+          QFile file(ShownFile(target));
+          ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << href.toStdString();
+          if (target.hasFragment()) {
+            const QByteArray anchor = "name=\"" + target.fragment().toUtf8() + '"';
+            EXPECT_TRUE(file.readAll().contains(anchor)) << href.toStdString();
+          }
         }
       }
     }
+    EXPECT_GT(links, 20);
   }
-  EXPECT_GT(links, 20);
+}
+
+// The introduction and the conventions are in German, French and Spanish; the other pages
+// show in English among them, and a language without pages, or with only its region
+// different, shows the pages of its own language or the English ones.
+TEST(HelpWindowTest, ThePagesOfTheProgramsLanguageWithEnglishWhereNoneIsTranslated) {
+  HelpWindow english;
+  const auto text = [](HelpWindow& help, int topic) {
+    help.ShowTopic(topic);
+    return help.Page->toPlainText();
+  };
+  const QString introduction = text(english, HelpWindow::Introduction);
+  const QString conventions = text(english, HelpWindow::Conventions);
+  const QString dateCodes = text(english, HelpWindow::DateCodes);
+  const struct {
+    const char* Language;
+    const char* Folder;
+  } cases[] = {{"de", "/help/de/"},    {"fr", "/help/fr/"}, {"es", "/help/es/"},
+               {"de_AT", "/help/de/"}, {"it", "/help/"},    {"", "/help/"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Language);
+    HelpWindow help(QString::fromLatin1(c.Language));
+    const bool translated = QString::fromLatin1(c.Folder) != QLatin1String("/help/");
+    EXPECT_EQ(text(help, HelpWindow::Introduction) != introduction, translated);
+    EXPECT_EQ(help.Page->source().path(), QString::fromLatin1(c.Folder) + "introduction.html");
+    EXPECT_EQ(help.CurrentTopic(), HelpWindow::Introduction);
+    EXPECT_EQ(text(help, HelpWindow::Conventions) != conventions, translated);
+    EXPECT_GT(help.Page->toPlainText().size(), conventions.size() / 2);
+    EXPECT_EQ(text(help, HelpWindow::DateCodes), dateCodes);
+    EXPECT_EQ(help.CurrentTopic(), HelpWindow::DateCodes);
+    EXPECT_EQ(help.Page->documentTitle(), Title(HelpWindow::DateCodes));
+  }
 }
 
 TEST(AboutFormTest, EllipticBoxClosedByItsOkButton) {

@@ -60,7 +60,8 @@ class MainWindowSettings {
 
  private:
   void TellProblems() {
-    for (const std::string& message : TakeSettingsProblemMessages(state_.Program.Settings, state_.Program.Ui.texts()))
+    for (const std::string& message :
+         TakeSettingsProblemMessages(state_.Program.Settings, state_.Program.Ui.texts()))
       state_.Program.Ui.ask(message, kApplicationTitle, Buttons::Ok, Icon::Warning);
   }
   DesktopState& state_;
@@ -103,8 +104,9 @@ int DesktopMain(int argc, char** argv) {
   QApplication::setApplicationName("Varnoke");
   QApplication::setDesktopFileName("org.orvelia.Varnoke");
   // The windows speak the desktop's language where the program has it, before any is made.
-  InstallTranslations(app, QLocale::system().uiLanguages(),
-                      TranslationDirectories(QCoreApplication::applicationDirPath()));
+  const LanguageFiles language =
+      InstallTranslations(app, QLocale::system().uiLanguages(),
+                          TranslationDirectories(QCoreApplication::applicationDirPath()));
   // Outside a desktop that names a theme, the toolbar still shows its own icons.
   QIcon::setFallbackThemeName("Adwaita");
 
@@ -124,7 +126,9 @@ int DesktopMain(int argc, char** argv) {
   services.Taken = &taken;
   services.WorkingDirectory = std::filesystem::current_path(noDirectory).string();
   const auto freshState = [&] {
-    return DesktopState{services, ReadSettings(settingsStore, fs, services.ProgramDirectory), 0};
+    DesktopState state{services, ReadSettings(settingsStore, fs, services.ProgramDirectory), 0};
+    state.Language = language.Language;
+    return state;
   };
 
   // The automatic run comes first, before the test for a running instance.
