@@ -2068,7 +2068,7 @@ Puede eliminar archivos de la lista para omitirlos.</translation>
     <name>TimesTaken</name>
     <message>
         <source>Varnoke is reading the times taken</source>
-        <translation>Varnoke está leyendo las fechas de captura</translation>
+        <translation>Varnoke lee las fechas de captura</translation>
     </message>
     <message>
         <source>No time taken: the file time is used</source>
