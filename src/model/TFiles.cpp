@@ -67,11 +67,12 @@ T Get(std::span<const std::uint8_t, kOptionsBlockSize> block, std::size_t offset
   return static_cast<T>(bits);
 }
 
-#define VARNOKE_BLOCK_FIELDS(X)                                                                    \
-  X(Flags)                                                                                         \
-  X(CaseMode)                                                                                      \
-  X(Digits) X(Step) X(Start) X(Transport) X(DateFlags) X(IncreaseFlags) X(Unused15) X(CreatedDate) \
-      X(AccessedDate) X(ModifiedDate) X(CreatedInc) X(AccessedInc) X(ModifiedInc) X(AttrMask)      \
+#define VARNOKE_BLOCK_FIELDS(X)                                                               \
+  X(Flags)                                                                                    \
+  X(CaseMode)                                                                                 \
+  X(Digits)                                                                                   \
+  X(Step) X(Start) X(Transport) X(DateFlags) X(IncreaseFlags) X(Unused15) X(CreatedDate)      \
+      X(AccessedDate) X(ModifiedDate) X(CreatedInc) X(AccessedInc) X(ModifiedInc) X(AttrMask) \
           X(AttrValues) X(EditParts) X(Columns)
 
 }  // namespace

@@ -74,7 +74,8 @@ TEST(JournalRecords, DamageIsToldAndACutLastLineIsNoRecord) {
   const std::string entry = "e\t0\t/a\t/b\t1\t32\t1\t1\t1\t32\t1\t1\t1\t\n";
   // Problem: empty where readable.
   const struct {
-    std::string Text, Problem; } cases[] = {
+    std::string Text, Problem;
+  } cases[] = {
       {head + entry + "go\t1\nb\t0\tmove\t0\t/a\t/b\na\t0\t0\t\nb\t1\tmo", ""},
       {head + entry + "go\t1\nb\t0\tmo" + std::string(100, '\0'), ""},  // a killed run's end
       {"", "not a journal of this program (it is empty)"},

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/sysmacros.h>
 
-
 namespace varnoke {
 namespace {
 
