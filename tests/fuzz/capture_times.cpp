@@ -1,32 +1,11 @@
 // Times taken: any bytes, as a photo or video file, give a time or none without
 // crashing, reading out of bounds or outrunning the reader's limits.
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <span>
 
 #include "platform/media/MediaCaptureTimes.h"
-
-namespace {
-
-class MemorySource final : public varnoke::ByteSource {
- public:
-  explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-  std::uint64_t Size() const override { return bytes_.size(); }
-  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
-    if (offset >= bytes_.size()) return 0;
-    const std::size_t n = std::min<std::size_t>(out.size(), bytes_.size() - offset);
-    std::memcpy(out.data(), bytes_.data() + offset, n);
-    return n;
-  }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const varnoke::MediaCaptureTimes setUp;  // the libraries' one-time set-up
@@ -37,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bounds.PhotoMaxBytes = 2048;
   bounds.VideoMaxBytes = 2048;
   bounds.VideoDeadline = std::chrono::milliseconds(500);
-  MemorySource source({data, size});
+  varnoke::MemorySource source(std::span<const std::uint8_t>(data, size));
   const auto started = std::chrono::steady_clock::now();
   const auto stamp = varnoke::ReadTakenStamp(source, bounds);
   if (std::chrono::steady_clock::now() - started > std::chrono::seconds(5)) std::abort();

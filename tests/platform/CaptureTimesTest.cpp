@@ -18,24 +18,6 @@ namespace {
 using testing::JpegWithTags;
 using testing::PhotoTags;
 
-class MemorySource final : public ByteSource {
- public:
-  explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-  std::uint64_t Size() const override { return bytes_.size(); }
-  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
-    if (offset >= bytes_.size()) return 0;
-    const std::size_t n = std::min<std::size_t>(out.size(), bytes_.size() - offset);
-    std::memcpy(out.data(), bytes_.data() + offset, n);
-    read_ += n;
-    return n;
-  }
-  std::size_t BytesRead() const { return read_; }
-
- private:
-  std::string bytes_;
-  std::size_t read_ = 0;
-};
-
 constexpr FileTime kMillisecond = kTicksPerSecond / 1000;
 
 TEST(TakenText, ReadsEveryFormTheFilesWrite) {

@@ -4,10 +4,13 @@
 // MediaInfoLib for video containers (QuickTime/MP4, Matroska/WebM, AVI, MPEG-TS and
 // more). Neither parses more than a bounded number of bytes of a file, the video
 // reader also stops at a deadline, and every failure counts as "no time taken".
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
+#include <string_view>
 
 #include "platform/CaptureTimes.h"
 
@@ -20,6 +23,27 @@ class ByteSource {
   virtual std::uint64_t Size() const = 0;
   // Reads up to out.size() bytes at `offset`; returns how many it read.
   virtual std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) = 0;
+};
+
+// Bytes held in memory (the fuzzer's input, a test's file), counting what is read of them.
+class MemorySource final : public ByteSource {
+ public:
+  explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  explicit MemorySource(std::string_view bytes)
+      : bytes_(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) {}
+  std::uint64_t Size() const override { return bytes_.size(); }
+  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
+    if (offset >= bytes_.size()) return 0;
+    const std::size_t n = std::min<std::size_t>(out.size(), bytes_.size() - offset);
+    std::memcpy(out.data(), bytes_.data() + offset, n);
+    read_ += n;
+    return n;
+  }
+  std::size_t BytesRead() const { return read_; }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t read_ = 0;
 };
 
 struct ReadBounds {
