@@ -352,6 +352,11 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
   }
 
   static std::string Way(bool finish) { return finish ? "finish" : "rollback"; }
+  // Whether the run's journal says a recovery reached its end: a kill that comes later (a
+  // loaded machine notices the journal's size late) finds nothing left to recover.
+  bool Recovered() const {
+    return ReadFile(Journals().at(0)).find("\nrecovered\t") != std::string::npos;
+  }
 
   // A whole run first: what finishing must reach, and what it sends to the trash.
   void WholeRun() {
@@ -398,7 +403,7 @@ class CrashRecoveryTest : public ::testing::TestWithParam<Mode> {
       if (!finish) {
         EXPECT_EQ(Run({"--undo"}), 0);
       }
-    } else if (killRecovery(finish)) {
+    } else if (killRecovery(finish) && !Recovered()) {
       ++recoveriesKilled;
       finish = coin(random) != 0;
       EXPECT_EQ(Run({"--recover", Way(finish)}), 0);
