@@ -1,6 +1,7 @@
 #include "windows/ListStatusBar.h"
 
 #include <QLabel>
+#include <QResizeEvent>
 #include <optional>
 
 #include "windows/EntryModels.h"
@@ -31,6 +32,40 @@ QString TextOf(const std::optional<UiText>& text) {
 
 }  // namespace
 
+// A note takes the room the panels leave it and no more: a longer one is cut with "…"
+// rather than widening the window past the screen; its tool tip and accessible name
+// carry it whole.
+class NoteLabel final : public QLabel {
+ public:
+  explicit NoteLabel(QWidget* parent) : QLabel(parent) {}
+  void SetNote(const QString& note) {
+    note_ = note;
+    setToolTip(note);
+    updateGeometry();
+    Fit();
+  }
+  QSize sizeHint() const override {
+    const QMargins m = contentsMargins();
+    return {fontMetrics().horizontalAdvance(note_) + m.left() + m.right() + 2 * margin(),
+            QLabel::sizeHint().height()};
+  }
+  QSize minimumSizeHint() const override {
+    return {fontMetrics().horizontalAdvance(QStringLiteral("\u2026")),
+            QLabel::minimumSizeHint().height()};
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Fit();
+  }
+
+ private:
+  void Fit() { setText(fontMetrics().elidedText(note_, Qt::ElideRight, contentsRect().width())); }
+
+  QString note_;
+};
+
 ListStatusBar::ListStatusBar(QWidget* parent) : QStatusBar(parent) {
   setObjectName("StatusBar");
   for (std::size_t i = 0; i < kShapes.size(); ++i) {
@@ -58,15 +93,19 @@ void ListStatusBar::ShowStatusOf(const ListGrid& grid) {
                    : QString());
 }
 
+QLabel* ListStatusBar::Note() const {
+  return note_;
+}
+
 void ListStatusBar::ShowNote(const QString& note) {
   if (!note_) {
-    note_ = new QLabel(this);
+    note_ = new NoteLabel(this);
     note_->setObjectName(QStringLiteral("StatusNote"));
     note_->setAccessibleName(Tr(kStatusNoteName));
     note_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     addPermanentWidget(note_);
   }
-  note_->setText(note);
+  note_->SetNote(note);
   note_->setAccessibleName(note.isEmpty() ? Tr(kStatusNoteName) : note);
   note_->setVisible(!note.isEmpty());
 }

@@ -10,6 +10,7 @@ class QString;
 namespace varnoke {
 
 class ListGrid;
+class NoteLabel;
 
 class ListStatusBar : public QStatusBar {
   Q_OBJECT
@@ -22,14 +23,14 @@ class ListStatusBar : public QStatusBar {
   QLabel* Panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
   // A note beside the panels (the preview's files without a time taken); empty: none.
   void ShowNote(const QString& note);
-  QLabel* Note() const { return note_; }
+  QLabel* Note() const;
 
  private:
   // A value panel shows its value; screen readers hear its name with it ("Files: 3").
   void ShowValue(std::size_t i, const QString& value);
 
   std::array<QLabel*, 5> panels_ = {};
-  QLabel* note_ = nullptr;
+  NoteLabel* note_ = nullptr;
 };
 
 }  // namespace varnoke

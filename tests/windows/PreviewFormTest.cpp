@@ -178,6 +178,29 @@ TEST_F(PreviewForm, AConflictIsRedAndNamedInTheStatusBar) {
   EXPECT_EQ(Panel(4), "");
 }
 
+// Files without a time taken are noted beside the panels; a note longer than the window
+// is cut to fit rather than widening it, and carried whole by its tool tip and name.
+TEST_F(PreviewForm, ANoteWiderThanTheWindowIsCutToFitAndCarriedWhole) {
+  list.Options.Name = "Pic|";
+  list.Options.Set(DateFromTaken, true);
+  List("a", 1, 1, 1);
+  List("b", 2, 2, 2);
+  Open();
+  const std::string whole = "2 files have no time taken; their file time is used";
+  QLabel* note = Find<QLabel>("StatusNote");
+  EXPECT_EQ(note->toolTip().toStdString(), whole);
+  EXPECT_EQ(note->accessibleName().toStdString(), whole);
+  form->resize(1, form->height());  // as narrow as the window goes
+  Settle();
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_TRUE(note->text().endsWith(QChar(0x2026))) << note->text().toStdString();
+  EXPECT_LE(note->geometry().right(), note->parentWidget()->width());
+  form->resize(note->fontMetrics().horizontalAdvance(QString::fromStdString(whole)) * 3,
+               form->height());
+  Settle();
+  EXPECT_EQ(note->text().toStdString(), whole);
+}
+
 // The old name stands last, after the nine columns, beside the new one: sorted by a
 // double click on its header, never dragged among the nine, its width kept on its own
 // while the stored nine-column layout stays as it was.
