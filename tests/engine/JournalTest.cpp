@@ -299,6 +299,81 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
   EXPECT_EQ(keeper.Unfinished(problems).size(), 1u);
 }
 
+// What the user did between the cut and its recovery is never undone and costs no file: a
+// file deleted since is named, a planned place taken since is left to its new file (the
+// file that waited aside for it goes beside its old name), and a journal cut before its
+// first change is simply dropped.
+TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSaysWhy) {
+  const auto entry = [&](const char* from, const char* to) {
+    const FileTimes times{0, 0, WrittenTime(world.At(from))};
+    const std::uint64_t size = std::filesystem::file_size(world.At(from));
+    return JournalEntry{world.At(from), world.At(to), size, 32, 32, times, times, {}, {}};
+  };
+  const auto recover = [&](RecoveryWay way) {
+    JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
+    std::vector<std::string> problems;
+    const std::vector<RunSummary> cut = keeper.Unfinished(problems);
+    EXPECT_EQ(cut.size(), 1u);
+    JournalOutcome outcome =
+        cut.empty() ? JournalOutcome{} : keeper.Recover(cut[0].Name, way, run.session);
+    EXPECT_TRUE(keeper.Unfinished(problems).empty());
+    return outcome;
+  };
+
+  // A swap cut once b.txt stepped aside; then the user makes a new b.txt. Finishing can
+  // neither take a.txt there nor b's file to a.txt: a.txt stays, b's file goes beside.
+  world.Write("a.txt", "A");
+  world.Write("b.txt", "B");
+  {
+    std::unique_ptr<RunJournal> journal = Journal();
+    journal->AddEntry(entry("a.txt", "b.txt"));
+    journal->AddEntry(entry("b.txt", "a.txt"));
+    journal->Begin();
+    const std::string aside = world.At(".varnoke-1.tmp");
+    std::filesystem::rename(world.At("b.txt"), aside);
+    journal->After(journal->Before(JournalOp::Aside, 1, world.At("b.txt"), aside), FsStatus());
+  }
+  world.Write("b.txt", "made since");
+  JournalOutcome outcome = recover(RecoveryWay::Finish);
+  EXPECT_EQ(world.Files(), (Strings{"a.txt=A", "b#1.txt=B", "b.txt=made since"}));
+  EXPECT_NE(std::find(outcome.Messages.begin(), outcome.Messages.end(),
+                      PlaceTakenMessage(EnglishTexts(), world.At("a.txt"), world.At("b.txt"))),
+            outcome.Messages.end());
+  EXPECT_GE(outcome.LeftAsTheyWere, 1);
+  std::filesystem::remove_all(state.Path());
+
+  // Two renames done, then the user deletes one of the new files: the other goes back.
+  for (const char* name : {"a.txt", "b#1.txt", "b.txt"}) std::filesystem::remove(world.At(name));
+  world.Write("c.txt", "C");
+  world.Write("d.txt", "D");
+  {
+    std::unique_ptr<RunJournal> journal = Journal();
+    journal->AddEntry(entry("c.txt", "c2.txt"));
+    journal->AddEntry(entry("d.txt", "d2.txt"));
+    journal->Begin();
+    for (const char* name : {"c", "d"}) {
+      const std::string from = world.At(std::string(name) + ".txt");
+      const std::string to = world.At(std::string(name) + "2.txt");
+      std::filesystem::rename(from, to);
+      journal->After(journal->Before(JournalOp::Move, *name - 'c', from, to), FsStatus());
+    }
+  }
+  std::filesystem::remove(world.At("d2.txt"));
+  outcome = recover(RecoveryWay::Rollback);
+  EXPECT_EQ(world.Files(), (Strings{"c.txt=C"}));
+  EXPECT_EQ(outcome.Messages, Strings{NotFoundMessage(EnglishTexts(), world.At("d2.txt"))});
+  EXPECT_EQ(outcome.LeftAsTheyWere, 1);
+
+  // Cut before its first change: nothing to offer, and its journal goes.
+  const std::vector<std::string> settled = journals.Names();
+  Journal()->AddEntry(entry("c.txt", "e.txt"));
+  ASSERT_EQ(journals.Names().size(), settled.size() + 1);
+  std::vector<std::string> problems;
+  EXPECT_TRUE(
+      JournalKeeper(journals, world.Fs(), run.clock, EnglishTexts()).Unfinished(problems).empty());
+  EXPECT_EQ(journals.Names(), settled);
+}
+
 // A run cut short after its first move: Yes at the start finishes it, No rolls it back,
 // Cancel leaves it for the next start. Its records claim a second move that never
 // reached the disk (a power cut): the disk is believed.
