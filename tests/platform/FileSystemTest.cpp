@@ -42,7 +42,8 @@ class PosixFileSystemTest : public ::testing::Test {
 // Never onto a directory, a link, a hard link of the file itself or into a missing
 // directory, nor from a missing file, and nothing left under a side name; a copy of no
 // regular file makes nothing. A copy, and a move to another file system, carry the mode and
-// the times (and the stored attributes), and a move never replaces a file there either.
+// the times (and the stored attributes), a link moves as a link, and a move never replaces a
+// file there either.
 TEST_F(PosixFileSystemTest, MovesAndCopiesNeverReplaceAndCarryModeAndTimes) {
   const std::string from = dir_.Write("a.txt", std::string(100'000, 'q'));
   dir_.MakeDir("sub");
@@ -74,6 +75,13 @@ TEST_F(PosixFileSystemTest, MovesAndCopiesNeverReplaceAndCarryModeAndTimes) {
     EXPECT_TRUE(!move || st.st_atim.tv_sec == 1'000'000'000);
     EXPECT_TRUE(!move || !xattrs || fs_.GetAttributes(to) == (kAttrHidden | kAttrArchive));
   }
+  // A link is moved as a link: the file it names stays where it is, untouched.
+  const std::string link = dir_ / "link";
+  ASSERT_EQ(::symlink(dir_.Write("named.txt", "named").c_str(), link.c_str()), 0);
+  ASSERT_TRUE(fs_.MoveNoReplace(link, other / "link"));
+  EXPECT_TRUE(S_ISLNK(StatOf(other / "link").st_mode));
+  EXPECT_EQ(ReadFile(other / "link"), "named");
+  EXPECT_FALSE(std::filesystem::is_symlink(link));
   const std::string taken = other / "b.txt";
   testing::WriteFile(taken, "there");
   EXPECT_FALSE(fs_.MoveNoReplace(dir_.Write("b.txt", "beta"), taken));
@@ -221,7 +229,7 @@ TEST_F(PosixFileSystemTest, AttributesFollowWinesRules) {
 // is the empty path. Every entry but a directory exists, a dangling link too; one file is
 // the same under another name or spelling, a missing name only as itself. The volumes start
 // with the root, leave out the system's own and hold the home directory.
-TEST_F(PosixFileSystemTest, EnumerateExistsSameFileAndVolumes) {
+TEST_F(PosixFileSystemTest, EnumerateExistsSameFileSameContentAndVolumes) {
   const std::string a = dir_.Write("a.txt", "x");
   dir_.Write(".b", "x");
   dir_.MakeDir("sub");
@@ -261,6 +269,21 @@ TEST_F(PosixFileSystemTest, EnumerateExistsSameFileAndVolumes) {
   EXPECT_TRUE(fs_.SameFile(a, dir_ / "hard.txt") && fs_.SameFile(a, dir_.Path() + "/./a.txt"));
   EXPECT_FALSE(fs_.SameFile(a, dir_ / ".b") || fs_.SameFile(a, dir_ / "missing"));
   EXPECT_TRUE(fs_.SameFile(dir_ / "missing", dir_ / "missing"));
+  // The very bytes, read to the end: a duplicate is removed for good on this word.
+  std::string big(200'000, 'q');
+  const std::string same = dir_.Write("same", big);
+  big.back() = 'r';
+  const std::string last = dir_.Write("last", big);
+  ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0600), 0);
+  EXPECT_TRUE(fs_.SameContent(same, dir_.Write("same2", std::string(200'000, 'q'))));
+  EXPECT_TRUE(fs_.SameContent(a, dir_ / "hard.txt"));
+  for (const auto& [one, other] : {std::pair(same, last),
+                                   {a, dir_.Write("y", "y")},
+                                   {a, dir_.Write("xx", "xx")},
+                                   {a, dir_ / "missing"},
+                                   {dir_ / "fifo", dir_ / "fifo"},
+                                   {dir_ / "sub", dir_ / "sub"}})
+    EXPECT_FALSE(fs_.SameContent(one, other)) << one << " " << other;
   const auto volumes = fs_.Volumes();
   EXPECT_EQ(volumes.at(0), "/");
   for (const char* system : {"/proc", "/sys", "/dev/pts", "/dev/shm", "/sys/fs/cgroup", "/run"})
