@@ -2,6 +2,7 @@
 #include "windows/TMainForm.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include "platform/posix/PosixJournalFiles.h"
 #include "windows/DesktopFixture.h"
 #include "windows/HelpWindow.h"
+#include "windows/ListGrid.h"
 #include "windows/TNameListForm.h"
 
 namespace varnoke {
@@ -23,7 +25,15 @@ namespace {
 
 class MainFormTest : public DesktopFixture {
  protected:
-  QAction* Item(const char* name) { return main.findChild<QAction*>(name); }
+  // The frame's own item of that name; the list windows have items of the same names.
+  QAction* Item(const char* name) {
+    for (QAction* action : main.findChildren<QAction*>(name)) {
+      QObject* owner = action->parent();
+      while (owner && !qobject_cast<TNameListForm*>(owner)) owner = owner->parent();
+      if (!owner) return action;
+    }
+    return nullptr;
+  }
   TMainForm main{state};
 };
 
@@ -121,6 +131,84 @@ TEST_F(MainFormTest, EachDropOpensOneWindow) {
   for (QMdiSubWindow* sub : main.Workspace()->subWindowList()) EXPECT_TRUE(sub->isMinimized());
   Item("Normalizeall1")->trigger();
   for (QMdiSubWindow* sub : main.Workspace()->subWindowList()) EXPECT_FALSE(sub->isMinimized());
+}
+
+// Each menu item that works on a list reaches the active list's own command: the rows it
+// removes, marks, copies or pastes, the option group it resets.
+TEST_F(MainFormTest, EachListItemReachesItsCommandOfTheActiveList) {
+  MakeFiles(4);
+  const auto names = [](TNameListForm* w) {
+    std::string text;
+    for (int i = 0; i < w->List().Files.Count(); ++i) text += w->List().Files.Items(i).Name();
+    return text;
+  };
+  struct Case {
+    const char* Item;
+    std::string Rows;     // the list's names afterwards
+    std::string Options;  // which groups keep their values: n(ame) d(ates) a(ttributes)
+    std::string Clipboard;
+  };
+  const std::string copied = "/d/f2.txt\r\n";
+  const Case cases[] = {
+      {"Unlist1", "f1f3", "nda", ""},
+      {"Delete1", "f1f3", "nda", ""},
+      {"Unlistall1", "", "nda", ""},
+      {"Copy1", "f1f2f3", "nda", copied},
+      {"Cut1", "f1f3", "nda", copied},
+      {"Paste1", "f1f2f3f4", "nda", ""},
+      {"Resetall1", "f1f2f3", "", ""},
+      {"Alloptions1", "f1f2f3", "", ""},
+      {"Resetnames1", "f1f2f3", "da", ""},
+      {"Nameoptions1", "f1f2f3", "da", ""},
+      {"Resetdates1", "f1f2f3", "na", ""},
+      {"Dateoptions1", "f1f2f3", "na", ""},
+      {"Resetattributes1", "f1f2f3", "nd", ""},
+      {"Attributeoptions1", "f1f2f3", "nd", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Item);
+    auto* paste = new QMimeData;
+    paste->setText("/d/f4.txt");
+    QApplication::clipboard()->setMimeData(paste);
+    TNameListForm* w = main.NewfilelistClick();
+    for (int i = 1; i <= 3; ++i) AddFile(fs, w->List().Files, "/d/f" + std::to_string(i) + ".txt");
+    w->RefreshGrid();
+    w->List().Options.Name = "Pic";
+    w->List().Options.DateFlags = 1;
+    w->List().Options.AttrMask = 1;
+    w->Grid()->SelectRows(1, 1);
+    ASSERT_TRUE(Item(c.Item));
+    Item(c.Item)->trigger();
+    EXPECT_EQ(names(w), c.Rows);
+    const TFiles& o = w->List().Options;
+    EXPECT_EQ(o.Name == "Pic", c.Options.find('n') != std::string::npos);
+    EXPECT_EQ(o.DateFlags == 1, c.Options.find('d') != std::string::npos);
+    EXPECT_EQ(o.AttrMask == 1, c.Options.find('a') != std::string::npos);
+    if (!c.Clipboard.empty()) {
+      EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.Clipboard);
+    }
+    main.Workspace()->closeAllSubWindows();
+  }
+  // Select all marks every row of the active list only.
+  TNameListForm* first = main.NewfilelistClick();
+  TNameListForm* second = main.NewfilelistClick();
+  for (TNameListForm* w : {first, second}) {
+    for (int i = 1; i <= 3; ++i) AddFile(fs, w->List().Files, "/d/f" + std::to_string(i) + ".txt");
+    w->RefreshGrid();
+    w->Grid()->SelectRows(0, 0);
+  }
+  Item("Selectall1")->trigger();
+  EXPECT_EQ(second->Grid()->MarkedCount(), 3);
+  EXPECT_EQ(first->Grid()->MarkedCount(), 1);
+  // Tile horizontally: one above the other, each as wide as the frame's workspace.
+  main.show();
+  Item("Tilehorizontal1")->trigger();
+  const QWidget* top = first->parentWidget();
+  const QWidget* below = second->parentWidget();
+  const int width = main.Workspace()->viewport()->width();
+  EXPECT_EQ(top->geometry(), QRect(0, 0, width, below->y()));
+  EXPECT_EQ(below->width(), width);
+  EXPECT_GT(below->y(), 0);
 }
 
 TEST_F(MainFormTest, ImportReadsAListFileIntoANewWindow) {
