@@ -96,6 +96,36 @@ TEST_F(NameListFormTest, KeysMoveRemoveAndCutRows) {
   EXPECT_EQ(Names(&other), "2 3 4 5 6 ");
 }
 
+// The other keys of the grid: Ctrl+A marks every row, Ctrl+Insert and C copy, Shift+Delete
+// cuts; a key with a modifier that is not its own does nothing.
+TEST_F(NameListFormTest, EachKeyOfTheGridDoesItsOwnCommand) {
+  const struct {
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    const char* Rows;  // afterwards
+    int Marked;
+    const char* Clipboard;
+  } cases[] = {
+      {Qt::Key_A, Qt::ControlModifier, "1 2 3 4 ", 4, "-"},
+      {Qt::Key_A, Qt::NoModifier, "1 2 3 4 ", 2, "-"},
+      {Qt::Key_Insert, Qt::ControlModifier, "1 2 3 4 ", 2, "/d/f2.txt\r\n/d/f3.txt\r\n"},
+      {Qt::Key_C, Qt::NoModifier, "1 2 3 4 ", 2, "/d/f2.txt\r\n/d/f3.txt\r\n"},
+      {Qt::Key_Delete, Qt::ShiftModifier, "1 4 ", 1, "/d/f2.txt\r\n/d/f3.txt\r\n"},
+      {Qt::Key_Delete, Qt::ControlModifier, "1 2 3 4 ", 2, "-"},
+      {Qt::Key_Up, Qt::NoModifier, "1 2 3 4 ", 1, "-"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(QKeySequence(c.Key | c.Modifiers).toString().toStdString());
+    QApplication::clipboard()->setText("-");
+    TNameListForm* w = Window(4);
+    w->Grid()->SelectRows(1, 2);
+    Key(w, c.Key, c.Modifiers);
+    EXPECT_EQ(Names(w), c.Rows);
+    EXPECT_EQ(w->Grid()->MarkedCount(), c.Marked);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.Clipboard);
+  }
+}
+
 TEST_F(NameListFormTest, SortingAndStatus) {
   TNameListForm* w = Window(3);  // f3 was written first
   fs.SetBusy("/d/f2.txt", true);
