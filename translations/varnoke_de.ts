@@ -1250,7 +1250,7 @@ oder Abbrechen, um das Umbenennen zu beenden.</translation>
         <translation>&amp;Datumswerte zurücksetzen</translation>
     </message>
     <message>
-        <source>&amp;Reset &amp;attributes</source>
+        <source>Reset &amp;attributes</source>
         <comment>Options menu</comment>
         <translation>A&amp;ttribute zurücksetzen</translation>
     </message>

@@ -1250,7 +1250,7 @@ o Cancelar para detener el renombrado.</translation>
         <translation>Restablecer &amp;fechas</translation>
     </message>
     <message>
-        <source>&amp;Reset &amp;attributes</source>
+        <source>Reset &amp;attributes</source>
         <comment>Options menu</comment>
         <translation>Restablecer &amp;atributos</translation>
     </message>

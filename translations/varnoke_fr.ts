@@ -1250,7 +1250,7 @@ ou sur Annuler pour arrêter le renommage.</translation>
         <translation>Réinitialiser les &amp;dates</translation>
     </message>
     <message>
-        <source>&amp;Reset &amp;attributes</source>
+        <source>Reset &amp;attributes</source>
         <comment>Options menu</comment>
         <translation>Réinitialiser les &amp;attributs</translation>
     </message>

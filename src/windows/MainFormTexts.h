@@ -56,7 +56,7 @@ inline constexpr UiText kMainResetNamesItem =
 inline constexpr UiText kMainResetDatesItem =
     VARNOKE_UI3("TMainForm", "Reset &dates", "Options menu");
 inline constexpr UiText kMainResetAttributesItem =
-    VARNOKE_UI3("TMainForm", "&Reset &attributes", "Options menu");
+    VARNOKE_UI3("TMainForm", "Reset &attributes", "Options menu");
 inline constexpr UiText kMainHideToolbarItem =
     VARNOKE_UI3("TMainForm", "Hide &toolbar", "Options menu|toolbar");
 inline constexpr UiText kMainShowToolbarItem =

@@ -65,7 +65,9 @@ TEST_F(MainFormTest, MenusToolbarAndCommandsWithoutAList) {
                {"Importfilelist1", "&Import file list", Qt::CTRL | Qt::Key_O},
                {"Addtofilelist1", "A&dd to file list", Qt::CTRL | Qt::Key_I},
                {"Savefilelist1", "S&ave file list", Qt::CTRL | Qt::Key_S},
-               {"Setrenamingoptions1", "&Set renaming options", Qt::Key_F5}};
+               {"Setrenamingoptions1", "&Set renaming options", Qt::Key_F5},
+               // One mnemonic, not the R of "&Reset all" above it.
+               {"Resetattributes1", "Reset &attributes", {}}};
   for (const auto& item : items) {
     ASSERT_TRUE(Item(item.Name)) << item.Name;
     EXPECT_EQ(Item(item.Name)->text(), item.Caption);
