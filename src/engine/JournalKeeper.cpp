@@ -516,8 +516,10 @@ JournalOutcome JournalKeeper::Forward(Held& held, Session& session) {
   const PathRules& rules = fs_.Rules();
   for (std::size_t i = 0; i < run.Entries.size(); ++i) {
     EntryTrace& e = held.Where.Entries[i];
-    if (e.At.empty() || !IsTemporaryName(rules, e.At) || !fs_.Exists(e.At)) continue;
     const JournalEntry& entry = run.Entries[i];
+    // A file under its own old name waits nowhere, whatever that name looks like.
+    if (e.At.empty() || e.At == entry.OldPath || !IsTemporaryName(rules, e.At) || !fs_.Exists(e.At))
+      continue;
     std::vector<std::string> places = {entry.OldPath};
     if (!copies) places.push_back(entry.NewPath);
     const SplitPath old = rules.Split(entry.OldPath);

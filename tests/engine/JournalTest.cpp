@@ -301,8 +301,8 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
 
 // What the user did between the cut and its recovery is never undone and costs no file: a
 // file deleted since is named, a planned place taken since is left to its new file (the
-// file that waited aside for it goes beside its old name), and a journal cut before its
-// first change is simply dropped.
+// file that waited aside for it goes beside its old name, a file only named like one
+// keeps its name), and a journal cut before its first change is simply dropped.
 TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSaysWhy) {
   const auto entry = [&](const char* from, const char* to) {
     const FileTimes times{0, 0, WrittenTime(world.At(from))};
@@ -363,6 +363,20 @@ TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSa
   EXPECT_EQ(world.Files(), (Strings{"c.txt=C"}));
   EXPECT_EQ(outcome.Messages, Strings{NotFoundMessage(EnglishTexts(), world.At("d2.txt"))});
   EXPECT_EQ(outcome.LeftAsTheyWere, 1);
+
+  // A file of the user's own that only looks like one waiting aside keeps its name when
+  // its planned place was taken since.
+  world.Write(".varnoke-1.tmp", "the user's own");
+  {
+    std::unique_ptr<RunJournal> journal = Journal();
+    journal->AddEntry(entry(".varnoke-1.tmp", "e.txt"));
+    journal->Begin();
+  }
+  world.Write("e.txt", "made since");
+  recover(RecoveryWay::Finish);
+  EXPECT_EQ(world.Files(),
+            (Strings{".varnoke-1.tmp=the user's own", "c.txt=C", "e.txt=made since"}));
+  for (const char* name : {".varnoke-1.tmp", "e.txt"}) std::filesystem::remove(world.At(name));
 
   // Cut before its first change: nothing to offer, and its journal goes.
   const std::vector<std::string> settled = journals.Names();
