@@ -304,10 +304,26 @@ TEST_F(JournalOnRealFiles, DamagedJournalsAreSetAsideLiveOnesLeftAndOnlyTheNewes
 // file that waited aside for it goes beside its old name, a file only named like one
 // keeps its name), and a journal cut before its first change is simply dropped.
 TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSaysWhy) {
-  const auto entry = [&](const char* from, const char* to) {
-    const FileTimes times{0, 0, WrittenTime(world.At(from))};
-    const std::uint64_t size = std::filesystem::file_size(world.At(from));
-    return JournalEntry{world.At(from), world.At(to), size, 32, 32, times, times, {}, {}};
+  // A run cut short: its entries (old and planned names), then the changes it made on disk
+  // and journaled before the cut.
+  struct Change {
+    JournalOp Op;
+    int Entry;
+    const char *From, *To;
+  };
+  const auto cutShort = [&](std::vector<std::pair<const char*, const char*>> names,
+                            std::vector<Change> changes) {
+    std::unique_ptr<RunJournal> journal = Journal();
+    for (const auto& [from, to] : names) {
+      const FileTimes times{0, 0, WrittenTime(world.At(from))};
+      const std::uint64_t size = std::filesystem::file_size(world.At(from));
+      journal->AddEntry({world.At(from), world.At(to), size, 32, 32, times, times, {}, {}});
+    }
+    journal->Begin();
+    for (const Change& c : changes) {
+      std::filesystem::rename(world.At(c.From), world.At(c.To));
+      journal->After(journal->Before(c.Op, c.Entry, world.At(c.From), world.At(c.To)), FsStatus());
+    }
   };
   const auto recover = [&](RecoveryWay way) {
     JournalKeeper keeper(journals, world.Fs(), run.clock, EnglishTexts());
@@ -324,15 +340,8 @@ TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSa
   // neither take a.txt there nor b's file to a.txt: a.txt stays, b's file goes beside.
   world.Write("a.txt", "A");
   world.Write("b.txt", "B");
-  {
-    std::unique_ptr<RunJournal> journal = Journal();
-    journal->AddEntry(entry("a.txt", "b.txt"));
-    journal->AddEntry(entry("b.txt", "a.txt"));
-    journal->Begin();
-    const std::string aside = world.At(".varnoke-1.tmp");
-    std::filesystem::rename(world.At("b.txt"), aside);
-    journal->After(journal->Before(JournalOp::Aside, 1, world.At("b.txt"), aside), FsStatus());
-  }
+  cutShort({{"a.txt", "b.txt"}, {"b.txt", "a.txt"}},
+           {{JournalOp::Aside, 1, "b.txt", ".varnoke-1.tmp"}});
   world.Write("b.txt", "made since");
   JournalOutcome outcome = recover(RecoveryWay::Finish);
   EXPECT_EQ(world.Files(), (Strings{"a.txt=A", "b#1.txt=B", "b.txt=made since"}));
@@ -346,18 +355,8 @@ TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSa
   for (const char* name : {"a.txt", "b#1.txt", "b.txt"}) std::filesystem::remove(world.At(name));
   world.Write("c.txt", "C");
   world.Write("d.txt", "D");
-  {
-    std::unique_ptr<RunJournal> journal = Journal();
-    journal->AddEntry(entry("c.txt", "c2.txt"));
-    journal->AddEntry(entry("d.txt", "d2.txt"));
-    journal->Begin();
-    for (const char* name : {"c", "d"}) {
-      const std::string from = world.At(std::string(name) + ".txt");
-      const std::string to = world.At(std::string(name) + "2.txt");
-      std::filesystem::rename(from, to);
-      journal->After(journal->Before(JournalOp::Move, *name - 'c', from, to), FsStatus());
-    }
-  }
+  cutShort({{"c.txt", "c2.txt"}, {"d.txt", "d2.txt"}},
+           {{JournalOp::Move, 0, "c.txt", "c2.txt"}, {JournalOp::Move, 1, "d.txt", "d2.txt"}});
   std::filesystem::remove(world.At("d2.txt"));
   outcome = recover(RecoveryWay::Rollback);
   EXPECT_EQ(world.Files(), (Strings{"c.txt=C"}));
@@ -367,11 +366,7 @@ TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSa
   // A file of the user's own that only looks like one waiting aside keeps its name when
   // its planned place was taken since.
   world.Write(".varnoke-1.tmp", "the user's own");
-  {
-    std::unique_ptr<RunJournal> journal = Journal();
-    journal->AddEntry(entry(".varnoke-1.tmp", "e.txt"));
-    journal->Begin();
-  }
+  cutShort({{".varnoke-1.tmp", "e.txt"}}, {});
   world.Write("e.txt", "made since");
   recover(RecoveryWay::Finish);
   EXPECT_EQ(world.Files(),
@@ -380,7 +375,7 @@ TEST_F(JournalOnRealFiles, ARecoveryAfterTheUserChangedThingsKeepsEveryFileAndSa
 
   // Cut before its first change: nothing to offer, and its journal goes.
   const std::vector<std::string> settled = journals.Names();
-  Journal()->AddEntry(entry("c.txt", "e.txt"));
+  Journal()->AddEntry({world.At("c.txt"), world.At("e.txt"), 1, 32, 32, {}, {}, {}, {}});
   ASSERT_EQ(journals.Names().size(), settled.size() + 1);
   std::vector<std::string> problems;
   EXPECT_TRUE(
